@@ -1,0 +1,25 @@
+#pragma once
+// Case changes of the xBase kind: only the letters a to z change, so that
+// accented letters and umlauts keep their case (index keys depend on it).
+
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+inline char AsciiUpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char AsciiLowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+inline std::string AsciiUpper(std::string_view s) {
+  std::string r(s);
+  for (char& c : r) c = AsciiUpperChar(c);
+  return r;
+}
+
+inline std::string AsciiLower(std::string_view s) {
+  std::string r(s);
+  for (char& c : r) c = AsciiLowerChar(c);
+  return r;
+}
+
+}  // namespace rt
