@@ -1,0 +1,31 @@
+#pragma once
+// Numbers as the native layer reads them: 32-bit integers with the fraction
+// cut off. Values outside the signed range wrap as they do in a 32-bit
+// register, so a handle or address above 2^31 given as a positive number
+// keeps its bits.
+
+#include <cmath>
+#include <cstdint>
+
+#include "runtime/value.h"
+
+namespace svc {
+
+inline std::int32_t ToInt32(double d) {
+  if (!std::isfinite(d) || std::fabs(d) >= 9.2e18) return 0;
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(d)));
+}
+
+inline std::int32_t ToInt32(const rt::Value& v) { return ToInt32(v.AsNumber()); }
+
+// A handle or pointer as the number the class layer keeps it in.
+inline std::int32_t HandleNumber(const void* h) {
+  return static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(h));
+}
+
+template <class H>
+H HandleOf(std::int32_t n) {
+  return reinterpret_cast<H>(static_cast<std::uintptr_t>(static_cast<std::uint32_t>(n)));
+}
+
+}  // namespace svc
