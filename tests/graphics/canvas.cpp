@@ -1,0 +1,57 @@
+#include "canvas.h"
+
+namespace gfxtest {
+
+std::vector<long> Numbers(const rt::Value& array) {
+  std::vector<long> out;
+  if (array.IsArray()) {
+    for (const rt::Value& v : array.Items()) out.push_back(v.AsInt());
+  }
+  return out;
+}
+
+Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  dc_ = CreateCompatibleDC(nullptr);
+  bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bits_ = static_cast<std::uint32_t*>(bits);
+  old_ = SelectObject(dc_, bitmap_);
+  HBRUSH brush = CreateSolidBrush(fill);
+  RECT all{0, 0, width, height};
+  FillRect(dc_, &all, brush);
+  DeleteObject(brush);
+}
+
+Canvas::~Canvas() {
+  SelectObject(dc_, old_);
+  DeleteObject(bitmap_);
+  DeleteDC(dc_);
+}
+
+COLORREF Canvas::Pixel(int x, int y) const {
+  GdiFlush();
+  const std::uint32_t p = bits_[y * width_ + x];
+  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+int Canvas::CountOther(int x0, int y0, int x1, int y1, COLORREF colour) const {
+  int n = 0;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) n += Pixel(x, y) != colour;
+  }
+  return n;
+}
+
+TestWindow::TestWindow(int x, int y, int width, int height, HWND parent)
+    : hwnd_(CreateWindowExA(0, "STATIC", "", (parent ? WS_CHILD : WS_POPUP) | WS_VISIBLE, x, y, width, height,
+                            parent, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+
+TestWindow::~TestWindow() { DestroyWindow(hwnd_); }
+
+}  // namespace gfxtest
