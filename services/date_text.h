@@ -1,0 +1,12 @@
+#pragma once
+// A date as text in the SET DATE format (SET CENTURY widens a two-digit
+// year), the empty date as the format with blanks for its digits.
+
+#include <cstdint>
+#include <string>
+
+namespace svc {
+
+std::string DateText(std::int32_t julian);
+
+}  // namespace svc
