@@ -1,0 +1,102 @@
+#include "core/fault_report.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "runtime/callstack.h"
+
+namespace core {
+
+namespace {
+
+static_assert(sizeof(void*) == 4, "the exception registration record is the 32-bit one");
+
+constexpr char kTitle[] = "Vindral for Harbour GPF occurred";
+
+bool IsProcessorFault(DWORD code) {
+  switch (code) {
+    case EXCEPTION_ACCESS_VIOLATION:
+    case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
+    case EXCEPTION_DATATYPE_MISALIGNMENT:
+    case EXCEPTION_FLT_DENORMAL_OPERAND:
+    case EXCEPTION_FLT_DIVIDE_BY_ZERO:
+    case EXCEPTION_FLT_INEXACT_RESULT:
+    case EXCEPTION_FLT_INVALID_OPERATION:
+    case EXCEPTION_FLT_OVERFLOW:
+    case EXCEPTION_FLT_STACK_CHECK:
+    case EXCEPTION_FLT_UNDERFLOW:
+    case EXCEPTION_ILLEGAL_INSTRUCTION:
+    case EXCEPTION_IN_PAGE_ERROR:
+    case EXCEPTION_INT_DIVIDE_BY_ZERO:
+    case EXCEPTION_INT_OVERFLOW:
+    case EXCEPTION_NONCONTINUABLE_EXCEPTION:
+    case EXCEPTION_PRIV_INSTRUCTION:
+    case EXCEPTION_STACK_OVERFLOW:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Called by the system's exception dispatcher while it searches for a
+// handler; unwinding passes are not ours.
+EXCEPTION_DISPOSITION __cdecl FrameHandler(EXCEPTION_RECORD* record, void*, CONTEXT*, void*) {
+  constexpr DWORD kUnwinding = 0x2 | 0x4;  // unwinding, exit unwind
+  if ((record->ExceptionFlags & kUnwinding) == 0 && IsProcessorFault(record->ExceptionCode)) {
+    ReportFaultAndEnd(record->ExceptionCode);
+  }
+  return ExceptionContinueSearch;
+}
+
+}  // namespace
+
+std::size_t FormatFaultReport(std::span<char> out) noexcept {
+  if (out.empty()) return 0;
+  const std::size_t limit = std::min(kFaultTextMax, out.size() - 1);
+  std::size_t length = 0;
+  const std::vector<rt::CallFrame>& frames = rt::CallStack();
+  for (auto f = frames.rbegin(); f != frames.rend(); ++f) {
+    char line[kFaultLineMax + 1];
+    int n = f->className
+                ? std::snprintf(line, sizeof line, "Called from %s:%s(%i)\n", f->className, f->proc, f->line)
+                : std::snprintf(line, sizeof line, "Called from %s(%i)\n", f->proc ? f->proc : "", f->line);
+    if (n < 0) break;
+    std::size_t size = static_cast<std::size_t>(n);
+    if (size > kFaultLineMax) {
+      size = kFaultLineMax;
+      line[size - 1] = '\n';
+    }
+    if (length + size > limit) break;
+    std::memcpy(out.data() + length, line, size);
+    length += size;
+  }
+  out[length] = '\0';
+  return length;
+}
+
+void ReportFaultAndEnd(DWORD exceptionCode) noexcept {
+  static LONG reporting = 0;
+  if (InterlockedExchange(&reporting, 1) == 0) {
+    static char text[kFaultTextMax + 1];
+    FormatFaultReport(text);
+    MessageBoxA(nullptr, text, kTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+  }
+  // Ending one's own process does not return.
+  TerminateProcess(GetCurrentProcess(), exceptionCode);
+  __builtin_unreachable();
+}
+
+LONG WINAPI FaultFilter(EXCEPTION_POINTERS* info) {
+  ReportFaultAndEnd(info->ExceptionRecord->ExceptionCode);
+}
+
+FaultFrame::FaultFrame() noexcept : handler_(reinterpret_cast<void*>(&FrameHandler)) {
+  asm volatile("movl %%fs:0, %0" : "=r"(next_));
+  asm volatile("movl %0, %%fs:0" : : "r"(this) : "memory");
+}
+
+FaultFrame::~FaultFrame() { asm volatile("movl %0, %%fs:0" : : "r"(next_) : "memory"); }
+
+}  // namespace core

@@ -1,0 +1,47 @@
+#pragma once
+// The native fault report: on an access violation or a similar processor
+// fault the call stack of the runtime is listed in a message box titled
+// "Vindral for Harbour GPF occurred", and the process ends with the fault's
+// code. Faults outside any callback reach the process's unhandled-exception
+// filter; faults inside callbacks are caught by a FaultFrame first, because
+// the system's callback frames would otherwise swallow them.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <span>
+
+namespace core {
+
+inline constexpr std::size_t kFaultTextMax = 1151;
+inline constexpr std::size_t kFaultLineMax = 127;
+
+// One "Called from ..." line per level of the call stack, innermost first,
+// each ended by "\n" and cut to kFaultLineMax characters; the levels that do
+// not fit into kFaultTextMax characters (or into out) are left off. Writes a
+// terminated text and returns its length. Allocates nothing.
+std::size_t FormatFaultReport(std::span<char> out) noexcept;
+
+// Shows the report and ends the process with the exception code. A fault
+// during the report ends the process at once.
+[[noreturn]] void ReportFaultAndEnd(DWORD exceptionCode) noexcept;
+
+// The process-wide unhandled-exception filter.
+LONG WINAPI FaultFilter(EXCEPTION_POINTERS* info);
+
+// While alive, links a handler for processor faults into the calling
+// thread's chain of exception handlers. Lives on the stack only.
+class FaultFrame {
+ public:
+  FaultFrame() noexcept;
+  ~FaultFrame();
+  FaultFrame(const FaultFrame&) = delete;
+  FaultFrame& operator=(const FaultFrame&) = delete;
+
+ private:
+  // Laid out as the system's exception registration record.
+  void* next_;
+  void* handler_;
+};
+
+}  // namespace core

@@ -1,0 +1,32 @@
+#pragma once
+// The program's message loop and the one-pass refresh that long actions call
+// between steps. Both pass every message through the same filters: the
+// registered modeless dialogs, then the current accelerator table against the
+// main window, then translation and dispatch.
+
+#include <windows.h>
+
+namespace core {
+
+// Runs until the quit message; a non-zero hWnd is the main window for the
+// time of the loop. Returns the quit message's exit code.
+int WINRUN(HWND hWnd = nullptr);
+// Handles every queued message once. False when the quit message came; a
+// quit taken while the loop runs is posted again for the loop.
+bool SYSREFRESH();
+
+// Set while WINRUN runs and while a modal dialog box runs.
+bool LWRUNNING();
+// For the modal dialog functions: sets the running flag, returns its old value.
+bool SetRunningFlag(bool lRunning);
+
+HWND GETWNDAPP();
+// Takes hWnd as the main window only while there is none.
+void SETWNDAPP(HWND hWnd);
+void POSTQUITMESSAGE(int nExitCode);
+
+// One message through the filters; table is the accelerator table to offer
+// it to (null for none).
+void RouteMessage(MSG& msg, HACCEL table);
+
+}  // namespace core
