@@ -2,37 +2,20 @@
 
 #include <vector>
 
+#include "graphics/gdi_scope.h"
 #include "graphics/rect.h"
 
 namespace gfx {
-namespace {
-
-// Selects a pen for the lifetime of the guard; pen 0 leaves the DC alone.
-class PenScope {
- public:
-  PenScope(HDC dc, HPEN pen) : dc_(dc), old_(pen ? SelectObject(dc, pen) : nullptr) {}
-  ~PenScope() {
-    if (old_) SelectObject(dc_, old_);
-  }
-  PenScope(const PenScope&) = delete;
-  PenScope& operator=(const PenScope&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
-
-}  // namespace
 
 bool MOVETO(HDC hDC, int x, int y) { return MoveToEx(hDC, x, y, nullptr) != 0; }
 
 bool LINETO(HDC hDC, int x, int y, HPEN pen) {
-  PenScope scope(hDC, pen);
+  Selection scope(hDC, pen);
   return LineTo(hDC, x, y) != 0;
 }
 
 bool RECTANGLE(HDC hDC, int top, int left, int bottom, int right, HPEN pen) {
-  PenScope scope(hDC, pen);
+  Selection scope(hDC, pen);
   return Rectangle(hDC, left, top, right, bottom) != 0;
 }
 
