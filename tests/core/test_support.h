@@ -65,8 +65,9 @@ class Probe : public core::TWindow {
   rt::Value MouseWheel(long a, long b, long c, long d) override { return Record("MouseWheel", {a, b, c, d}); }
   rt::Value NcActivate(bool a) override { return Record(a ? "NcActivate(.T.)" : "NcActivate(.F.)", {}, false); }
   rt::Value Destroy() override {
-    Record("Destroy", {});
-    return TWindow::Destroy();
+    rt::Value answered = Record("Destroy", {});
+    TWindow::Destroy();
+    return answered;
   }
 
   std::string Joined() const;
