@@ -10,6 +10,7 @@
 
 #include "core/handle_event.h"
 #include "runtime/value.h"
+#include "alloc_count.h"
 #include "test_support.h"
 
 namespace {
@@ -131,6 +132,38 @@ TEST(Dispatcher, RealMouseMessageReachesTheMethod) {
   coretest::DrainQueue();
   EXPECT_NE(probe->Joined().find("LButtonDown(100,50,1)"), std::string::npos) << probe->Joined();
   DestroyWindow(probe->hWnd);
+}
+
+}  // namespace
+
+namespace {
+
+class Clicks : public core::TWindow {
+ public:
+  int clicks = 0;
+  rt::Value LButtonDown(long, long, long) override {
+    ++clicks;
+    return rt::Value(true);
+  }
+};
+
+TEST(Dispatcher, RoadOfAMessageAllocatesNothing) {
+  auto window = std::make_shared<Clicks>();
+  window->hWnd = coretest::NewTestWindow();
+  window->Link();
+  SendMessageA(window->hWnd, WM_LBUTTONDOWN, 0, 0);
+  std::size_t allocations = 0;
+  {
+    coretest::AllocationCount counting;
+    for (int i = 0; i < 100; ++i) {
+      SendMessageA(window->hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(i, i));
+      SendMessageA(window->hWnd, WM_USER + 1, 0, 0);
+    }
+    allocations = counting.count();
+  }
+  EXPECT_EQ(allocations, 0u);
+  EXPECT_EQ(window->clicks, 101);
+  DestroyWindow(window->hWnd);
 }
 
 }  // namespace
