@@ -10,17 +10,22 @@ std::vector<long> Numbers(const rt::Value& array) {
   return out;
 }
 
-Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+Canvas::Canvas(int width, int height, COLORREF fill, const std::vector<COLORREF>& palette) {
+  // Room for a 256-entry colour table after the header.
+  std::vector<std::uint8_t> block(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
+  auto* info = reinterpret_cast<BITMAPINFO*>(block.data());
+  info->bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info->bmiHeader.biWidth = width;
+  info->bmiHeader.biHeight = -height;
+  info->bmiHeader.biPlanes = 1;
+  info->bmiHeader.biBitCount = palette.empty() ? 32 : 8;
+  info->bmiHeader.biClrUsed = static_cast<DWORD>(palette.size());
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    info->bmiColors[i] = RGBQUAD{GetBValue(palette[i]), GetGValue(palette[i]), GetRValue(palette[i]), 0};
+  }
   void* bits = nullptr;
   dc_ = CreateCompatibleDC(nullptr);
-  bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bits_ = static_cast<std::uint32_t*>(bits);
+  bitmap_ = CreateDIBSection(dc_, info, DIB_RGB_COLORS, &bits, nullptr, 0);
   old_ = SelectObject(dc_, bitmap_);
   HBRUSH brush = CreateSolidBrush(fill);
   RECT all{0, 0, width, height};
@@ -34,13 +39,10 @@ Canvas::~Canvas() {
   DeleteDC(dc_);
 }
 
-COLORREF Canvas::Pixel(int x, int y) const {
-  GdiFlush();
-  const std::uint32_t p = bits_[y * width_ + x];
-  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
+COLORREF Canvas::Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
 
 int Canvas::CountOther(int x0, int y0, int x1, int y1, COLORREF colour) const {
+  GdiFlush();
   int n = 0;
   for (int y = y0; y < y1; ++y) {
     for (int x = x0; x < x1; ++x) n += Pixel(x, y) != colour;

@@ -1,5 +1,5 @@
 #pragma once
-// A 32-bit memory canvas for pixel probes, white when made, and a plain
+// A memory canvas for pixel probes, white when made, and a plain
 // top-level window for the functions that need a real one.
 
 #include <windows.h>
@@ -16,7 +16,8 @@ std::vector<long> Numbers(const rt::Value& array);
 
 class Canvas {
  public:
-  Canvas(int width, int height, COLORREF fill = RGB(255, 255, 255));
+  // 32 bits per pixel, or 8 with the given colour table.
+  Canvas(int width, int height, COLORREF fill = RGB(255, 255, 255), const std::vector<COLORREF>& palette = {});
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
@@ -28,12 +29,9 @@ class Canvas {
   int CountOther(int x0, int y0, int x1, int y1, COLORREF colour) const;
 
  private:
-  int width_;
-  int height_;
   HDC dc_;
   HBITMAP bitmap_;
   HGDIOBJ old_;
-  std::uint32_t* bits_ = nullptr;
 };
 
 class TestWindow {
