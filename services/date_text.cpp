@@ -42,7 +42,7 @@ std::string DateText(std::int32_t julian) {
     std::size_t run = 1;
     while (i + run < format.size() && static_cast<char>(format[i + run] | 0x20) == c) ++run;
     if (c == 'y') {
-      out += Digits(y, rt::Sets().century || run >= 4 ? 4 : 2, empty);
+      out += Digits(y, rt::Sets().century ? 4 : 2, empty);
     } else if (c == 'm' || c == 'd') {
       out += Digits(c == 'm' ? m : d, 2, empty);
     } else {

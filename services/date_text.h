@@ -1,6 +1,7 @@
 #pragma once
-// A date as text in the SET DATE format (SET CENTURY widens a two-digit
-// year), the empty date as the format with blanks for its digits.
+// A date as text in the SET DATE format, its year in four digits with SET
+// CENTURY on and in two without; the empty date as the format with blanks
+// for its digits.
 
 #include <cstdint>
 #include <string>

@@ -20,6 +20,7 @@ struct ShownCase {
 
 TEST(MsgBoxTest, TextsCaptionsAndIcons) {
   rt::Sets().dateFormat = "dd.mm.yyyy";
+  rt::Sets().century = true;
   const ShownCase cases[] = {
       {"number", [] { svc::MSGINFO(12); }, "12", "Information", IDI_INFORMATION},
       {"three args", [] { svc::MSGINFO(true, "Titel", 3); }, ".T.", "Information", IDI_INFORMATION},
@@ -45,6 +46,7 @@ TEST(MsgBoxTest, TextsCaptionsAndIcons) {
     EXPECT_EQ(seen.icon, LoadIconA(nullptr, c.icon));
   }
   rt::Sets().dateFormat = "mm/dd/yy";
+  rt::Sets().century = false;
 }
 
 TEST(MsgBoxTest, YesNoDefaultsAndAnswers) {
