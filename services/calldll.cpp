@@ -17,14 +17,14 @@ bool IsCellType(int code) { return code == DLL_HANDLE || code == DLL_PTR || code
 // Strings are copies, so a callee cannot change a string it was given by
 // value; cells are 64 bits wide, so a callee that writes a 64-bit result
 // through a pointer (a free-space count, say) stays inside its cell.
-struct CallFrame {
-  explicit CallFrame(std::size_t n) : strings(n), cells(n) {}
+struct ArgBlock {
+  explicit ArgBlock(std::size_t n) : strings(n), cells(n) {}
   std::vector<std::uint32_t> words;
   std::vector<std::string> strings;
   std::vector<std::uint64_t> cells;
 };
 
-void Push(CallFrame& f, std::size_t i, int code, const DllArg& arg) {
+void Push(ArgBlock& f, std::size_t i, int code, const DllArg& arg) {
   const rt::Value& v = arg.Get();
   switch (code) {
     case DLL_WORD:
@@ -72,7 +72,7 @@ void Push(CallFrame& f, std::size_t i, int code, const DllArg& arg) {
   }
 }
 
-void WriteBack(const CallFrame& f, std::size_t i, int code, const DllArg& arg) {
+void WriteBack(const ArgBlock& f, std::size_t i, int code, const DllArg& arg) {
   rt::Value* target = arg.RefTarget();
   if (!target) return;
   if (IsCellType(code)) {
@@ -148,7 +148,7 @@ rt::Value CALLDLL(std::string_view descriptor, std::span<const DllArg> args) {
   static const DllArg missing{rt::Value()};
   auto arg = [&](std::size_t i) -> const DllArg& { return i < args.size() ? args[i] : missing; };
 
-  CallFrame frame(n);
+  ArgBlock frame(n);
   for (std::size_t i = 0; i < n; ++i) Push(frame, i, code(i), arg(i));
   const auto eax = static_cast<std::uint32_t>(
       CallWords(reinterpret_cast<const void*>(static_cast<std::uintptr_t>(address)), frame.words.data(),
