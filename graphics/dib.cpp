@@ -8,6 +8,7 @@
 #include "graphics/file_bytes.h"
 #include "graphics/gdi_scope.h"
 #include "graphics/palette.h"
+#include "services/global_memory.h"
 
 namespace gfx {
 namespace {
@@ -30,12 +31,15 @@ class LockedBlock {
   std::uint8_t* data_;
 };
 
+// A block of the class layer's global memory, so that GLOBALFREE releases
+// it and its registry knows it meanwhile.
 HGLOBAL BlockOf(Bytes bytes) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  if (!block) return nullptr;
+  const std::int32_t number = svc::GLOBALALLOC(GMEM_MOVEABLE, static_cast<std::uint32_t>(bytes.size()));
+  if (!number) return nullptr;
+  const auto block = reinterpret_cast<HGLOBAL>(static_cast<std::intptr_t>(number));
   LockedBlock locked(block);
   if (!locked.data()) {
-    GlobalFree(block);
+    svc::GLOBALFREE(number);
     return nullptr;
   }
   std::memcpy(locked.data(), bytes.data(), bytes.size());

@@ -10,6 +10,7 @@
 #include "graphics/gdi_scope.h"
 #include "graphics/handle_track.h"
 #include "graphics/palette.h"
+#include "services/resources.h"
 
 namespace gfx {
 namespace {
@@ -97,7 +98,8 @@ void RecolourBackground(HDC bitmapDc, SIZE size, COLORREF pane) {
 
 }  // namespace
 
-rt::Value PaletteBitmapResource(HINSTANCE module, const rt::Value& nameOrId) {
+rt::Value PALBMPLOAD(const rt::Value& nameOrId) {
+  const auto module = reinterpret_cast<HMODULE>(static_cast<std::intptr_t>(svc::GETRESOURCES()));
   const char* name = nameOrId.IsString() ? nameOrId.AsString().c_str()
                                          : MAKEINTRESOURCEA(static_cast<WORD>(nameOrId.AsInt()));
   HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(2));

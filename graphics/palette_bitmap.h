@@ -12,10 +12,10 @@
 
 namespace gfx {
 
-// {hBitmap, hPalette} of a bitmap resource of the module; {0, 0} when the
-// resource is missing or malformed. The palette is made only for images of
-// more than 16 colours.
-rt::Value PaletteBitmapResource(HINSTANCE module, const rt::Value& nameOrId);
+// {hBitmap, hPalette} of a bitmap resource of the current resource module;
+// {0, 0} when the resource is missing or malformed. The palette is made only
+// for images of more than 16 colours.
+rt::Value PALBMPLOAD(const rt::Value& nameOrId);
 // {hBitmap, hPalette} of a .BMP file; {0, 0} when unreadable or malformed.
 rt::Value PALBMPREAD(HDC hDC, const std::string& bmpFile);
 // Draws at (col, row); natural size when a size is 0 or both equal the

@@ -35,6 +35,20 @@ TEST(ReadBitmap, TruncatedOrMissingFileGivesZero) {
   EXPECT_EQ(gfx::NBMPHEIGHT(nullptr), 0);
 }
 
+TEST(LoadBitmap, ByNameAndSystemBitmapById) {
+  HBITMAP own = gfx::LOADBITMAP(GetModuleHandleA(nullptr), "GREY256");
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(gfx::NBMPWIDTH(own), 4);
+  EXPECT_EQ(gfxtest::BitmapPixel(own, 0, 0), RGB(200, 200, 200));
+  EXPECT_TRUE(gfx::DELETEOBJECT(own));
+  constexpr int kCheckMark = 32760;
+  HBITMAP check = gfx::LOADBITMAP(nullptr, kCheckMark);
+  ASSERT_NE(check, nullptr);
+  EXPECT_GT(gfx::NBMPWIDTH(check), 0);
+  EXPECT_TRUE(gfx::DELETEOBJECT(check));
+  EXPECT_EQ(gfx::LOADBITMAP(GetModuleHandleA(nullptr), "NOSUCHBITMAP"), nullptr);
+}
+
 TEST(BuiltinImages, PatternsOneToFourOnly) {
   EXPECT_EQ(gfx::VDBRUSHES(0), nullptr);
   EXPECT_EQ(gfx::VDBRUSHES(5), nullptr);

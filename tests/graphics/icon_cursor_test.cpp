@@ -41,6 +41,18 @@ class RedSquareIcon {
   HICON icon_;
 };
 
+TEST(Icons, LoadAndExtract) {
+  EXPECT_NE(gfx::LOADICON(nullptr, 32512), nullptr);
+  EXPECT_EQ(gfx::LOADICON(GetModuleHandleA(nullptr), "NOSUCHICON"), nullptr);
+  HICON extracted = gfx::EXTRACTICON("shell32.dll", 0);
+  ASSERT_NE(extracted, nullptr);
+  ICONINFO info{};
+  EXPECT_TRUE(GetIconInfo(extracted, &info));
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  EXPECT_TRUE(gfx::DESTROYICON(extracted));
+}
+
 TEST(Icons, DrawAtColumnAndRow) {
   RedSquareIcon icon;
   gfxtest::Canvas canvas(60, 60, kGreen);

@@ -1,10 +1,13 @@
 #include "graphics/palette_bitmap.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "bmp_fixture.h"
 #include "canvas.h"
 #include "graphics/dib.h"
+#include "services/global_memory.h"
 
 namespace {
 
@@ -51,11 +54,23 @@ TEST(PalBmpRead, UnreadableFileGivesZeroPair) {
   bmp.resize(60);
   gfxtest::ScratchFile truncated(bmp);
   for (const rt::Value& pair : {gfx::PALBMPREAD(nullptr, truncated.path()), gfx::PALBMPREAD(nullptr, "Z:\\none.bmp"),
-                                gfx::PaletteBitmapResource(GetModuleHandleA(nullptr), "NOSUCHBITMAP")}) {
+                                gfx::PALBMPLOAD("NOSUCHBITMAP"), gfx::PALBMPLOAD(4711)}) {
     ASSERT_EQ(pair.Len(), 2u);
     EXPECT_EQ(pair.At(1).AsInt(), 0);
     EXPECT_EQ(pair.At(2).AsInt(), 0);
   }
+}
+
+TEST(PalBmpLoad, ResourceOfTheResourceModule) {
+  const rt::Value pair = gfx::PALBMPLOAD("GREY256");
+  HBITMAP bitmap = HandleAt<HBITMAP>(pair, 1);
+  HPALETTE palette = HandleAt<HPALETTE>(pair, 2);
+  ASSERT_NE(bitmap, nullptr);
+  ASSERT_NE(palette, nullptr);
+  EXPECT_EQ(GetPaletteEntries(palette, 0, 0, nullptr), 256u);
+  EXPECT_EQ(gfxtest::BitmapPixel(bitmap, 3, 3), RGB(200, 200, 200));
+  DeleteObject(bitmap);
+  DeleteObject(palette);
 }
 
 TEST(PalBmpDraw, TransparentRepaintsTheBackgroundOnce) {
@@ -136,7 +151,7 @@ TEST(Dib, FromBitmapAndBack) {
   EXPECT_EQ(canvas.Pixel(0, 13), kBlue);
   EXPECT_TRUE(gfx::DIBDRAW(nullptr, dib, nullptr, 0, 0));
   EXPECT_TRUE(gfx::DIBDRAW(canvas.dc(), nullptr, nullptr, 0, 0));
-  GlobalFree(dib);
+  svc::GLOBALFREE(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(dib)));
   DeleteObject(bitmap);
   EXPECT_EQ(gfx::DIBFROMBITMAP(nullptr, nullptr), nullptr);
 }
@@ -146,11 +161,14 @@ TEST(Dib, ReadFileAndPalette) {
   HGLOBAL dib = gfx::DIBREAD(file.path());
   ASSERT_NE(dib, nullptr);
   EXPECT_EQ(GlobalSize(dib), 40u + 1024u + 16u);
+  const auto number = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(dib));
+  const auto inUse = svc::GlobalBlocksInUse();
+  EXPECT_NE(std::find(inUse.begin(), inUse.end(), number), inUse.end());
   HPALETTE palette = gfx::DIBPALETTE(dib);
   ASSERT_NE(palette, nullptr);
   EXPECT_EQ(GetPaletteEntries(palette, 0, 0, nullptr), 256u);
   DeleteObject(palette);
-  GlobalFree(dib);
+  EXPECT_TRUE(svc::GLOBALFREE(number));
 
   std::vector<std::uint8_t> bmp = gfxtest::MakeBmp(4, 4, 8, 256);
   gfxtest::Put32At(bmp, 46, 1000000);
