@@ -51,8 +51,16 @@ int Canvas::CountOther(int x0, int y0, int x1, int y1, COLORREF colour) const {
 }
 
 TestWindow::TestWindow(int x, int y, int width, int height, HWND parent)
-    : hwnd_(CreateWindowExA(0, "STATIC", "", (parent ? WS_CHILD : WS_POPUP) | WS_VISIBLE, x, y, width, height,
-                            parent, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+    : hwnd_(CreateWindowExA(0, "STATIC", "", parent ? WS_CHILD : WS_POPUP, x, y, width, height, parent, nullptr,
+                            GetModuleHandleA(nullptr), nullptr)) {
+  ShowWindowWithoutActivating(hwnd_);
+}
+
+void ShowWindowWithoutActivating(HWND hwnd) {
+  // Under Wine a window that was activated on showing takes seconds to
+  // destroy; the tests need it visible, not active.
+  ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+}
 
 TestWindow::~TestWindow() { DestroyWindow(hwnd_); }
 

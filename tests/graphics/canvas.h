@@ -34,6 +34,8 @@ class Canvas {
   HGDIOBJ old_;
 };
 
+void ShowWindowWithoutActivating(HWND hwnd);
+
 class TestWindow {
  public:
   TestWindow(int x, int y, int width, int height, HWND parent = nullptr);

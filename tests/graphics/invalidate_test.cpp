@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "canvas.h"
 #include "graphics/dc.h"
 #include "graphics/rect.h"
 
@@ -16,8 +17,9 @@ class PaintProbe {
     wc.lpszClassName = "GfxPaintProbe";
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     RegisterClassA(&wc);
-    hwnd_ = CreateWindowExA(0, "GfxPaintProbe", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 80, nullptr, nullptr,
+    hwnd_ = CreateWindowExA(0, "GfxPaintProbe", "", WS_POPUP, 0, 0, 100, 80, nullptr, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
+    gfxtest::ShowWindowWithoutActivating(hwnd_);
     UpdateWindow(hwnd_);
   }
   ~PaintProbe() { DestroyWindow(hwnd_); }
