@@ -7,6 +7,17 @@ namespace {
 
 bool Is(char c, char upper) { return c == upper || c == upper + ('a' - 'A'); }
 
+// A colour letter alone, and the mixed colour it makes with the letter that
+// may follow it ("BG", "GR", "RB").
+struct Letter {
+  char letter;
+  unsigned alone;
+  char partner;
+  unsigned mixed;
+};
+
+constexpr Letter kLetters[] = {{'B', 1, 'G', 3}, {'G', 2, 'R', 6}, {'R', 4, 'B', 5}, {'W', 7, '\0', 7}};
+
 std::uint8_t AttributeOf(const rt::Value& color) {
   return color.IsString() ? ColorAttribute(color.AsString()) : 0;
 }
@@ -22,24 +33,24 @@ std::uint8_t ColorAttribute(std::string_view color) {
   bool background = false;
   for (std::size_t i = 0; i < color.size(); ++i) {
     const char c = color[i];
-    const char next = i + 1 < color.size() ? color[i + 1] : '\0';
-    unsigned bits = 0;
     if (c == '*') {
       attribute |= 0x80;
     } else if (c == '+') {
       attribute |= 0x08;
     } else if (c == '/') {
       background = true;
-    } else if (Is(c, 'B')) {
-      bits = Is(next, 'G') ? (++i, 3) : 1;
-    } else if (Is(c, 'G')) {
-      bits = Is(next, 'R') ? (++i, 6) : 2;
-    } else if (Is(c, 'R')) {
-      bits = Is(next, 'B') ? (++i, 5) : 4;
-    } else if (Is(c, 'W')) {
-      bits = 7;
+    } else {
+      for (const Letter& l : kLetters) {
+        if (!Is(c, l.letter)) continue;
+        unsigned bits = l.alone;
+        if (l.partner && i + 1 < color.size() && Is(color[i + 1], l.partner)) {
+          bits = l.mixed;
+          ++i;
+        }
+        attribute |= background ? bits << 4 : bits;
+        break;
+      }
     }
-    attribute |= background ? bits << 4 : bits;
   }
   return static_cast<std::uint8_t>(attribute);
 }

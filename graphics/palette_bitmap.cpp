@@ -138,6 +138,8 @@ void PALBMPDRAW(HDC hDC, int row, int col, HBITMAP bitmap, HPALETTE palette, int
 }
 
 void PALBMPNEW(HWND hWnd, HBITMAP bitmap, HPALETTE palette) {
+  // Bitmap 0 marks a free entry; there is nothing to keep for it.
+  if (!bitmap) return;
   Table& table = PaletteTable();
   const Entry entry{hWnd, palette, bitmap};
   std::optional<std::size_t> at = EntryOf(bitmap);
@@ -155,18 +157,14 @@ void PALBMPNEW(HWND hWnd, HBITMAP bitmap, HPALETTE palette) {
   if (hWnd && palette) table.current = at;
 }
 
-bool PALBMPFREE(HBITMAP bitmap, HPALETTE palette) {
+bool PALBMPFREE(HBITMAP bitmap, HPALETTE) {
   const std::optional<std::size_t> at = EntryOf(bitmap);
   if (!at) return false;
   Table& table = PaletteTable();
   Entry& entry = table.entries[*at];
-  const HPALETTE ownPalette = entry.palette ? entry.palette : palette;
-  if (ownPalette) {
-    svc::UntrackHandle(ownPalette);
-    DeleteObject(ownPalette);
+  for (HGDIOBJ object : {static_cast<HGDIOBJ>(entry.palette), static_cast<HGDIOBJ>(entry.bitmap)}) {
+    if (object && DeleteObject(object)) svc::UntrackHandle(object);
   }
-  svc::UntrackHandle(entry.bitmap);
-  DeleteObject(entry.bitmap);
   entry = Entry{};
   if (table.current == at) table.current.reset();
   return true;

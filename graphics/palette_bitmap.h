@@ -25,8 +25,9 @@ void PALBMPDRAW(HDC hDC, int row, int col, HBITMAP bitmap, HPALETTE palette, int
                 DWORD raster = 0, bool transparent = false, long clrPane = 0);
 
 void PALBMPNEW(HWND hWnd, HBITMAP bitmap, HPALETTE palette);
-// Frees the entry of the bitmap and deletes its bitmap and palette; true when
-// an entry was found.
+// Frees the entry of the bitmap and deletes the bitmap and palette kept in
+// it; true when an entry was found. The palette argument is not needed: the
+// entry knows its own.
 bool PALBMPFREE(HBITMAP bitmap, HPALETTE palette);
 rt::Value SETFOREBMP(HBITMAP bitmap, HPALETTE palette);
 int QRYNEWPALEVENT(HWND hWnd);
