@@ -4,16 +4,8 @@
 
 #include "canvas.h"
 #include "graphics/rect.h"
-#include "services/handle_registry.h"
 
 namespace {
-
-bool IsTracked(HANDLE h, const char* tag) {
-  for (const svc::TrackedHandle& e : svc::TrackedHandles()) {
-    if (e.handle == h) return e.tag == tag;
-  }
-  return false;
-}
 
 TEST(DeleteObject, RefusesZeroAndASecondDelete) {
   EXPECT_FALSE(gfx::DELETEOBJECT(nullptr));
@@ -21,19 +13,6 @@ TEST(DeleteObject, RefusesZeroAndASecondDelete) {
   ASSERT_NE(brush, nullptr);
   EXPECT_TRUE(gfx::DELETEOBJECT(brush));
   EXPECT_FALSE(gfx::DELETEOBJECT(brush));
-}
-
-TEST(DeleteObject, BrushesEnterAndLeaveTheHandleRegistry) {
-  svc::SetHandleTracking(true);
-  HBRUSH solid = gfx::CREATESOLIDBRUSH(0xFF);
-  HBRUSH hatch = gfx::CREATEHATCHBRUSH(HS_CROSS, 0xFF00);
-  EXPECT_TRUE(IsTracked(solid, "BRUSH"));
-  EXPECT_TRUE(IsTracked(hatch, "BRUSH"));
-  EXPECT_TRUE(gfx::DELETEOBJECT(solid));
-  EXPECT_TRUE(gfx::DELETEOBJECT(hatch));
-  EXPECT_FALSE(IsTracked(solid, "BRUSH"));
-  EXPECT_FALSE(IsTracked(hatch, "BRUSH"));
-  svc::SetHandleTracking(false);
 }
 
 TEST(DrawingState, SettersReturnThePreviousValue) {
