@@ -23,10 +23,12 @@ HDC CREATEDC(const std::string& driver, const std::string& device, const std::st
   const DEVMODEA* mode = nullptr;
   if (devMode.IsString()) {
     const std::string& block = devMode.AsString();
-    const auto* candidate = reinterpret_cast<const DEVMODEA*>(block.data());
-    if (block.size() >= offsetof(DEVMODEA, dmFields) &&
-        block.size() >= std::size_t{candidate->dmSize} + candidate->dmDriverExtra) {
-      mode = candidate;
+    WORD size = 0;
+    WORD driverExtra = 0;
+    if (block.size() >= offsetof(DEVMODEA, dmFields)) {
+      std::memcpy(&size, block.data() + offsetof(DEVMODEA, dmSize), sizeof size);
+      std::memcpy(&driverExtra, block.data() + offsetof(DEVMODEA, dmDriverExtra), sizeof driverExtra);
+      if (block.size() >= std::size_t{size} + driverExtra) mode = reinterpret_cast<const DEVMODEA*>(block.data());
     }
   }
   return CreateDCA(driver.empty() ? nullptr : driver.c_str(), device.empty() ? nullptr : device.c_str(),
