@@ -1,6 +1,7 @@
 #include "graphics/palette_bitmap.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,21 @@ TEST(Dib, FromBitmapAndBack) {
   svc::GLOBALFREE(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(dib)));
   DeleteObject(bitmap);
   EXPECT_EQ(gfx::DIBFROMBITMAP(nullptr, nullptr), nullptr);
+}
+
+TEST(Dib, BlockWithoutASoundDibIsLeftAlone) {
+  // A header that claims 256 colours and 64 x 64 pixels in a 48-byte block.
+  std::vector<std::uint8_t> bytes = gfxtest::MakeBmp(64, 64, 8, 256);
+  bytes.erase(bytes.begin(), bytes.begin() + 14);
+  bytes.resize(48);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
+  GlobalUnlock(block);
+  gfxtest::Canvas canvas(70, 70);
+  EXPECT_EQ(gfx::DIBPALETTE(block), nullptr);
+  EXPECT_TRUE(gfx::DIBDRAW(canvas.dc(), block, nullptr, 0, 0));
+  EXPECT_EQ(canvas.CountOther(0, 0, 70, 70, RGB(255, 255, 255)), 0);
+  GlobalFree(block);
 }
 
 TEST(Dib, ReadFileAndPalette) {
