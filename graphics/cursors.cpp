@@ -1,5 +1,7 @@
 #include "graphics/cursors.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "graphics/cursor_planes.h"
@@ -18,26 +20,20 @@ HCURSOR Make(BuiltinCursor which) {
                  "CUR");
 }
 
-HCURSOR Shared(BuiltinCursor which) {
-  static const HCURSOR hand = Make(BuiltinCursor::Hand);
-  static const HCURSOR stop = Make(BuiltinCursor::Stop);
-  static const HCURSOR drag = Make(BuiltinCursor::Drag);
-  static const HCURSOR grab = Make(BuiltinCursor::Grab);
-  switch (which) {
-    case BuiltinCursor::Hand: return hand;
-    case BuiltinCursor::Stop: return stop;
-    case BuiltinCursor::Drag: return drag;
-    case BuiltinCursor::Grab: return grab;
-  }
-  return nullptr;
+// The built-in cursors made so far, by BuiltinCursor; each is made on its
+// first request.
+std::array<HCURSOR, 4>& Made() {
+  static std::array<HCURSOR, 4> made{};
+  return made;
 }
 
-bool IsShared(HCURSOR cursor) {
-  for (BuiltinCursor c : {BuiltinCursor::Hand, BuiltinCursor::Stop, BuiltinCursor::Drag, BuiltinCursor::Grab}) {
-    if (cursor == Shared(c)) return true;
-  }
-  return false;
+HCURSOR Shared(BuiltinCursor which) {
+  HCURSOR& slot = Made()[static_cast<std::size_t>(which)];
+  if (!slot) slot = Make(which);
+  return slot;
 }
+
+bool IsShared(HCURSOR cursor) { return std::find(Made().begin(), Made().end(), cursor) != Made().end(); }
 
 HCURSOR SetSystem(WORD id) { return SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(id))); }
 
