@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "services/process.h"
 
 namespace gfx {
 
@@ -24,8 +23,10 @@ HWND CREATETOOLTIP(HWND hWnd, const std::string& cText, bool lBalloon) {
                              CW_USEDEFAULT, hWnd, nullptr, instance, nullptr);
   if (!tip) return nullptr;
 
-  const rt::Value version = svc::GETVERSION();
-  if (ToolTipShadowSupported(version.At(1).AsInt(), version.At(2).AsInt())) {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetVersionExA(&version);
+  if (ToolTipShadowSupported(static_cast<int>(version.dwMajorVersion), static_cast<int>(version.dwMinorVersion))) {
     SetClassLongPtrA(tip, GCL_STYLE, GetClassLongPtrA(tip, GCL_STYLE) | kDropShadow);
   }
 
