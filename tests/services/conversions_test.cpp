@@ -86,8 +86,21 @@ TEST(KeyboardTest, ToggleFlipsTheKeyState) {
   svc::KEYTOGGLE(VK_SCROLL);
   EXPECT_EQ(svc::GETKEYTOGGLE(VK_SCROLL), before);
   svc::KEYTOGGLE(300);  // outside the table: nothing happens
-  EXPECT_FALSE(svc::GETKEYSTATE('Q'));
   EXPECT_FALSE(svc::GETASYNCKEY('Q'));
+}
+
+TEST(KeyboardTest, DownIsTheHighBitToggledTheLow) {
+  BYTE saved[256];
+  ASSERT_TRUE(GetKeyboardState(saved));
+  BYTE state[256] = {};
+  state['Q'] = 0x80;
+  state['W'] = 0x01;
+  SetKeyboardState(state);
+  EXPECT_TRUE(svc::GETKEYSTATE('Q'));
+  EXPECT_FALSE(svc::GETKEYSTATE('W'));
+  EXPECT_TRUE(svc::GETKEYTOGGLE('W'));
+  EXPECT_FALSE(svc::GETKEYTOGGLE('E'));
+  SetKeyboardState(saved);
 }
 
 TEST(LchdirTest, ChangesOrReportsFailure) {
