@@ -1,6 +1,7 @@
 #include "runtime/array_fns.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/compare.h"
@@ -46,10 +47,16 @@ void MergeSort(std::vector<Value>& v, std::size_t first, std::size_t last, Befor
   }
 }
 
-Value CloneDeep(const Value& v) {
+// `done` maps each array already copied to its copy, so that an array that
+// contains itself (or appears twice) is copied once and the copy keeps the
+// same shape.
+Value CloneDeep(const Value& v, std::unordered_map<const ArrayData*, Value>& done) {
   if (!v.IsArray()) return v;
+  auto it = done.find(v.AsArrayPtr().get());
+  if (it != done.end()) return it->second;
   Value copy = Value::ArrayOf(0);
-  for (const Value& item : v.Items()) copy.Items().push_back(CloneDeep(item));
+  done.emplace(v.AsArrayPtr().get(), copy);
+  for (const Value& item : v.Items()) copy.Items().push_back(CloneDeep(item, done));
   return copy;
 }
 
@@ -112,7 +119,11 @@ Value ASORT(const Value& array, std::optional<std::size_t> start, std::optional<
   return array;
 }
 
-Value ACLONE(const Value& array) { return array.IsArray() ? CloneDeep(array) : Value(); }
+Value ACLONE(const Value& array) {
+  if (!array.IsArray()) return Value();
+  std::unordered_map<const ArrayData*, Value> done;
+  return CloneDeep(array, done);
+}
 
 Value AEVAL(const Value& array, const Value& block, std::optional<std::size_t> start,
             std::optional<std::size_t> count) {

@@ -104,6 +104,10 @@ Value ERRORBLOCK(const Value& newBlock) {
   return old;
 }
 
+ErrorBlockScope::ErrorBlockScope(const Value& block) : previous_(CurrentBlock()) { CurrentBlock() = block; }
+
+ErrorBlockScope::~ErrorBlockScope() { CurrentBlock() = previous_; }
+
 void BREAK(Value value) { throw BreakSignal{std::move(value)}; }
 
 int ERRORLEVEL() { return Level(); }

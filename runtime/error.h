@@ -65,6 +65,19 @@ ErrorOutcome RaiseError(const ErrorPtr& error);
 Value ERRORBLOCK();
 Value ERRORBLOCK(const Value& newBlock);  // returns the previous block
 
+// Installs a block for the guard's lifetime and then puts back whatever was
+// installed before, even no block at all (which ERRORBLOCK cannot do).
+class ErrorBlockScope {
+ public:
+  explicit ErrorBlockScope(const Value& block);
+  ~ErrorBlockScope();
+  ErrorBlockScope(const ErrorBlockScope&) = delete;
+  ErrorBlockScope& operator=(const ErrorBlockScope&) = delete;
+
+ private:
+  Value previous_;
+};
+
 // BREAK and BEGIN SEQUENCE / RECOVER USING.
 struct BreakSignal {
   Value value;

@@ -16,7 +16,7 @@ const LangTable*& Current() {
 
 }  // namespace
 
-std::vector<const LangTable*> AllLangTables() { return {&LangEnglish()}; }
+std::vector<const LangTable*> AllLangTables() { return {&LangEnglish(), &LangGerman()}; }
 
 std::string_view LangTable::ErrorText(int genCode) const {
   if (genCode < 0 || static_cast<std::size_t>(genCode) >= errors.size()) return {};

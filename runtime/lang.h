@@ -13,6 +13,10 @@ struct LangTable {
   std::array<std::string_view, 7> days;  // Sunday first
   // Indexed by generic error code; codes beyond the table have no text.
   std::array<std::string_view, 42> errors;
+  // The code page the texts are stored in (the "DE" table keeps 850, as
+  // the runtime's German table always did); callers that show a text in a
+  // window convert it with Cp850To1252.
+  int codePage = 1252;
 
   std::string_view ErrorText(int genCode) const;
 };

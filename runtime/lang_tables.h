@@ -8,6 +8,7 @@
 namespace rt {
 
 const LangTable& LangEnglish();
+const LangTable& LangGerman();
 std::vector<const LangTable*> AllLangTables();
 
 }  // namespace rt

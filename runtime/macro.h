@@ -1,0 +1,38 @@
+#pragma once
+// Macro evaluation: a small expression compiler for texts that arrive at run
+// time (index keys stored in NTX files, "&" of a text, TYPE()). Identifiers
+// resolve to fields of a work area first, then to memory variables; calls go
+// through one case-insensitive registry of public functions.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "runtime/value.h"
+
+namespace rt {
+
+using PublicFn = std::function<Value(Args)>;
+void RegisterFunction(std::string_view name, PublicFn fn);
+const PublicFn* FindFunction(std::string_view name);  // null when unknown
+
+// Implemented by the table driver. Areas are 1-based work-area numbers; 0 = none.
+class MacroHost {
+ public:
+  virtual ~MacroHost() = default;
+  virtual int CurrentArea() = 0;
+  virtual int AreaOfAlias(std::string_view alias) = 0;          // 0 when no such alias
+  virtual int FieldIndex(int area, std::string_view name) = 0;  // 1-based, 0 when no such field
+  virtual Value GetField(int area, int index) = 0;
+  virtual void PutField(int area, int index, const Value& v) = 0;
+  virtual int SelectArea(int area) = 0;  // returns the previous area
+};
+void SetMacroHost(MacroHost* host);
+
+// Compiles once (cached by text) into a code block; a syntax error raises
+// EG_SYNTAX through the error block and gives NIL.
+Value MacroCompile(std::string_view expression);
+Value MacroEval(std::string_view expression);
+std::string TYPE(std::string_view expression);
+
+}  // namespace rt

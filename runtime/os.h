@@ -1,0 +1,69 @@
+#pragma once
+// The runtime's one door to the operating system: files with share modes,
+// directory listings, the current directory and drive, the clock and the
+// environment. os_win32.cpp and os_posix.cpp implement it; nothing else in
+// the runtime calls the platform.
+//
+// Error results are Windows system error codes on both platforms (0 success,
+// 2 file not found, 3 path not found, 4 too many open files, 5 access
+// denied, 6 invalid handle, 32 sharing violation, 80 file exists), since
+// FERROR() and the error objects' osCode report them. The POSIX side also
+// takes "\" as a path separator and, like Windows, finds names without
+// regard to case.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rt::os {
+
+struct LocalTime {
+  int year = 0, month = 0, day = 0;
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+LocalTime Now();
+
+// A file handle as FOPEN returns it: the Win32 handle or the POSIX
+// descriptor; -1 is none.
+using Handle = long;
+inline constexpr Handle kBadHandle = -1;
+
+// Open modes: one access value plus one share value (FOPEN's mode word).
+inline constexpr int kRead = 0, kWrite = 1, kReadWrite = 2;
+inline constexpr int kShareCompat = 0x00, kShareExclusive = 0x10, kShareDenyWrite = 0x20,
+                     kShareDenyRead = 0x30, kShareDenyNone = 0x40;
+// File attributes for Create and in directory entries.
+inline constexpr int kAttrReadOnly = 1, kAttrHidden = 2, kAttrSystem = 4, kAttrDirectory = 16,
+                     kAttrArchive = 32;
+
+int Open(std::string_view path, int mode, Handle* out);
+// Creates or truncates; the handle reads and writes and denies all sharing.
+int Create(std::string_view path, int attributes, Handle* out);
+int Read(Handle h, void* buffer, std::size_t n, std::size_t* got);
+int Write(Handle h, const void* buffer, std::size_t n, std::size_t* written);
+// origin 0 from the start, 1 from the current position, 2 from the end.
+int Seek(Handle h, std::int64_t offset, int origin, std::int64_t* position);
+int Close(Handle h);
+int Erase(std::string_view path);
+int Rename(std::string_view from, std::string_view to);
+
+struct DirEntry {
+  std::string name;
+  std::int64_t size = 0;
+  LocalTime modified;
+  int attributes = 0;  // kAttr... bits
+};
+// Every entry of the directory (empty: the current one) except "." and "..".
+int ListDir(std::string_view dir, std::vector<DirEntry>* out);
+
+std::string CurrentDir();  // full path in the platform's form
+int ChangeDir(std::string_view dir);
+std::string CurrentDrive();  // "C" on Windows; "" where there are no drives
+int ChangeDrive(char letter);
+
+std::optional<std::string> GetEnv(std::string_view name);
+
+}  // namespace rt::os

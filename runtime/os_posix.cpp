@@ -1,0 +1,270 @@
+// The OS layer on POSIX systems, for the native build of the runtime and
+// its tests. Share modes become advisory whole-file locks (flock), which give
+// the same answers as Windows share modes between handles of this process
+// and between processes: a handle that denies sharing takes an exclusive
+// lock, any other handle a shared one.
+#include "runtime/os.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+
+namespace rt::os {
+
+namespace {
+
+std::string Slashes(std::string_view path) {
+  std::string p(path);
+  for (char& c : p)
+    if (c == '\\') c = '/';
+  return p;
+}
+
+bool Exists(const std::string& p) {
+  struct stat st;
+  return ::lstat(p.c_str(), &st) == 0;
+}
+
+// The path as it exists on disk: each component that is not found as
+// written is looked up in its directory without regard to case. Missing
+// components stay as written.
+std::string Resolve(std::string_view path) {
+  std::string p = Slashes(path);
+  if (p.empty() || Exists(p)) return p;
+  std::string out = p[0] == '/' ? "/" : "";
+  std::size_t i = 0;
+  bool lost = false;  // a component was not found: the rest cannot exist either
+  while (i < p.size()) {
+    std::size_t j = p.find('/', i);
+    if (j == std::string::npos) j = p.size();
+    std::string part = p.substr(i, j - i);
+    i = j + 1;
+    if (part.empty()) continue;
+    std::string joined = out.empty() || out.back() == '/' ? out + part : out + "/" + part;
+    if (!lost && part != "." && part != ".." && !Exists(joined)) {
+      std::string found;
+      if (DIR* d = ::opendir(out.empty() ? "." : out.c_str())) {
+        while (dirent* e = ::readdir(d)) {
+          if (::strcasecmp(e->d_name, part.c_str()) == 0) {
+            found = e->d_name;
+            break;
+          }
+        }
+        ::closedir(d);
+      }
+      if (found.empty()) {
+        lost = true;
+      } else {
+        joined = out.empty() || out.back() == '/' ? out + found : out + "/" + found;
+      }
+    }
+    out = joined;
+  }
+  if (!p.empty() && p.back() == '/' && (out.empty() || out.back() != '/')) out += '/';
+  return out;
+}
+
+std::string ParentOf(const std::string& p) {
+  std::size_t slash = p.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : p.substr(0, slash);
+}
+
+int MapErrno(int err, const std::string& path) {
+  switch (err) {
+    case 0: return 0;
+    case ENOENT: {
+      struct stat st;
+      return ::stat(ParentOf(path).c_str(), &st) == 0 ? 2 : 3;
+    }
+    case ENOTDIR: return 3;
+    case EMFILE:
+    case ENFILE: return 4;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return 5;
+    case EBADF: return 6;
+    case ENOMEM: return 8;
+    case EXDEV: return 17;
+    case EWOULDBLOCK: return 32;
+    case EEXIST: return 80;
+    case ENOSPC: return 112;
+    case ENAMETOOLONG: return 206;
+    default: return 31;  // a device attached to the system is not functioning
+  }
+}
+
+LocalTime FromTimeT(std::time_t t, int millis) {
+  std::tm tm{};
+  ::localtime_r(&t, &tm);
+  return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, millis};
+}
+
+// Takes the lock that stands for the share mode; false when another handle
+// holds a conflicting one.
+bool LockForShare(int fd, int share) {
+  const bool denies = share == kShareExclusive || share == kShareDenyWrite || share == kShareDenyRead;
+  return ::flock(fd, (denies ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0;
+}
+
+}  // namespace
+
+LocalTime Now() {
+  struct timeval tv;
+  ::gettimeofday(&tv, nullptr);
+  return FromTimeT(tv.tv_sec, static_cast<int>(tv.tv_usec / 1000));
+}
+
+int Open(std::string_view path, int mode, Handle* out) {
+  *out = kBadHandle;
+  const std::string p = Resolve(path);
+  const int access = mode & 3;
+  const int flags = access == kWrite ? O_WRONLY : access == kReadWrite ? O_RDWR : O_RDONLY;
+  int fd = ::open(p.c_str(), flags | O_CLOEXEC);
+  if (fd < 0) return MapErrno(errno, p);
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return 5;
+  }
+  if (!LockForShare(fd, mode & 0x70)) {
+    ::close(fd);
+    return 32;
+  }
+  *out = fd;
+  return 0;
+}
+
+int Create(std::string_view path, int attributes, Handle* out) {
+  *out = kBadHandle;
+  const std::string p = Resolve(path);
+  const mode_t perms = (attributes & kAttrReadOnly) ? 0444 : 0666;
+  int fd = ::open(p.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, perms);
+  if (fd < 0) return MapErrno(errno, p);
+  if (!LockForShare(fd, kShareExclusive)) {
+    ::close(fd);
+    return 32;
+  }
+  if (::ftruncate(fd, 0) != 0) {
+    int err = errno;
+    ::close(fd);
+    return MapErrno(err, p);
+  }
+  *out = fd;
+  return 0;
+}
+
+int Read(Handle h, void* buffer, std::size_t n, std::size_t* got) {
+  *got = 0;
+  auto* b = static_cast<char*>(buffer);
+  while (*got < n) {
+    ssize_t r = ::read(static_cast<int>(h), b + *got, n - *got);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return MapErrno(errno, {});
+    }
+    if (r == 0) break;
+    *got += static_cast<std::size_t>(r);
+  }
+  return 0;
+}
+
+int Write(Handle h, const void* buffer, std::size_t n, std::size_t* written) {
+  *written = 0;
+  const auto* b = static_cast<const char*>(buffer);
+  while (*written < n) {
+    ssize_t r = ::write(static_cast<int>(h), b + *written, n - *written);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return MapErrno(errno, {});
+    }
+    *written += static_cast<std::size_t>(r);
+  }
+  return 0;
+}
+
+int Seek(Handle h, std::int64_t offset, int origin, std::int64_t* position) {
+  const int whence = origin == 1 ? SEEK_CUR : origin == 2 ? SEEK_END : SEEK_SET;
+  off_t r = ::lseek(static_cast<int>(h), static_cast<off_t>(offset), whence);
+  if (r < 0) {
+    *position = 0;
+    return errno == EINVAL ? 131 : MapErrno(errno, {});  // 131: negative seek
+  }
+  *position = r;
+  return 0;
+}
+
+int Close(Handle h) { return ::close(static_cast<int>(h)) == 0 ? 0 : MapErrno(errno, {}); }
+
+int Erase(std::string_view path) {
+  const std::string p = Resolve(path);
+  struct stat st;
+  if (::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return 5;
+  return ::unlink(p.c_str()) == 0 ? 0 : MapErrno(errno, p);
+}
+
+int Rename(std::string_view from, std::string_view to) {
+  const std::string src = Resolve(from);
+  const std::string dst = Resolve(to);
+  if (!Exists(src)) return MapErrno(ENOENT, src);
+  if (Exists(dst)) return 183;  // already exists: Windows does not replace
+  return ::rename(src.c_str(), dst.c_str()) == 0 ? 0 : MapErrno(errno, dst);
+}
+
+int ListDir(std::string_view dir, std::vector<DirEntry>* out) {
+  out->clear();
+  std::string d = dir.empty() ? std::string(".") : Resolve(dir);
+  DIR* h = ::opendir(d.c_str());
+  if (!h) return MapErrno(errno, d);
+  if (d.back() != '/') d += '/';
+  while (dirent* e = ::readdir(h)) {
+    std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st;
+    if (::stat((d + name).c_str(), &st) != 0) continue;
+    DirEntry entry;
+    entry.name = name;
+    entry.size = S_ISDIR(st.st_mode) ? 0 : static_cast<std::int64_t>(st.st_size);
+    entry.modified = FromTimeT(st.st_mtime, 0);
+    if (S_ISDIR(st.st_mode)) entry.attributes |= kAttrDirectory;
+    else entry.attributes |= kAttrArchive;
+    if ((st.st_mode & S_IWUSR) == 0) entry.attributes |= kAttrReadOnly;
+    if (name[0] == '.') entry.attributes |= kAttrHidden;
+    out->push_back(std::move(entry));
+  }
+  ::closedir(h);
+  return 0;
+}
+
+std::string CurrentDir() {
+  std::string buf(4096, '\0');
+  if (!::getcwd(buf.data(), buf.size())) return {};
+  buf.resize(buf.find('\0'));
+  return buf;
+}
+
+int ChangeDir(std::string_view dir) {
+  const std::string p = Resolve(dir);
+  return ::chdir(p.c_str()) == 0 ? 0 : MapErrno(errno, p);
+}
+
+std::string CurrentDrive() { return {}; }
+
+int ChangeDrive(char) { return 0; }
+
+std::optional<std::string> GetEnv(std::string_view name) {
+  const char* v = std::getenv(std::string(name).c_str());
+  if (!v) return std::nullopt;
+  return std::string(v);
+}
+
+}  // namespace rt::os
