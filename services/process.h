@@ -1,0 +1,28 @@
+#pragma once
+// Starting other programs, and a few questions about the running system.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "runtime/value.h"
+
+namespace svc {
+
+// Starts the program without waiting; above 31 means started, otherwise the
+// platform's small error number.
+int WINEXEC(std::string_view cCommandLine, int nShow = SW_SHOWNORMAL);
+// Starts the program and waits until it ends; its exit code, or -1 when it
+// could not be started. The caller's pending messages run once before the
+// wait; during the wait its windows are not serviced.
+long WAITRUN(std::string_view cCommandLine, int nShow = SW_SHOWNA);
+
+// Full path of the module's file ("" when the handle is no module).
+std::string GETMODULEFILENAME(HMODULE hModule);
+std::string GETWINDIR();
+// {major version, minor version, build number, platform id, service pack}.
+rt::Value GETVERSION();
+double GETTICKCOUNT();
+
+}  // namespace svc
