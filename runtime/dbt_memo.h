@@ -1,0 +1,39 @@
+#pragma once
+// A dBase III memo file: 512-byte blocks, block 0 holds the next free block
+// number, each memo starts on a block boundary and ends with two 0x1A bytes.
+
+#include <cstdint>
+#include <string>
+
+#include "runtime/os_file.h"
+
+namespace rt {
+
+class DbtMemo {
+ public:
+  static constexpr std::uint32_t kBlockSize = 512;
+
+  static void Create(const std::string& path);
+  void Open(const std::string& path, OsShare share, bool readOnly);
+  void Close() { file_.Close(); }
+  bool IsOpen() const noexcept { return file_.IsOpen(); }
+  const std::string& Path() const noexcept { return path_; }
+
+  // Block 0 reads as the empty memo. A block beyond the file, or a memo
+  // without its end mark, is a corruption fault.
+  std::string Read(std::uint32_t block);
+  // Writes the text and returns its block: the old block when the text
+  // still fits into the blocks the old memo took, else new blocks at the end.
+  // An empty text gives block 0.
+  std::uint32_t Write(std::uint32_t oldBlock, const std::string& text);
+  void Zap();
+
+ private:
+  std::uint32_t NextFree();
+  void SetNextFree(std::uint32_t block);
+
+  OsFile file_;
+  std::string path_;
+};
+
+}  // namespace rt

@@ -1,0 +1,639 @@
+#include "runtime/ntx_order.h"
+
+#include <algorithm>
+
+#include "runtime/error.h"
+#include "runtime/table_fault.h"
+
+namespace rt {
+
+namespace {
+
+constexpr std::uint16_t kSignature = 6;
+constexpr std::size_t kMaxDepth = 48;
+// Up to 128 MB of pages per order: a whole word-table index stays in memory,
+// so that a seek costs no system call.
+constexpr std::size_t kCachePages = 131072;
+
+std::string BaseName(const std::string& path) {
+  std::size_t slash = path.find_last_of("\\/:");
+  std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
+  std::size_t dot = base.find('.');
+  if (dot != std::string::npos) base.resize(dot);
+  for (char& c : base) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  return base;
+}
+
+}  // namespace
+
+void NtxOrder::Corrupt() const { ThrowFault(EG_CORRUPTION, path_); }
+
+void NtxOrder::Open(const std::string& path, OsShare share, bool readOnly) {
+  Close();
+  if (int rc = file_.Open(path, share, readOnly); rc != OS_OK) ThrowFault(EG_OPEN, path, {}, rc);
+  path_ = path;
+  name_ = BaseName(path);
+  readOnly_ = readOnly;
+  fileSize_ = file_.Size();
+  unsigned char h[kNtxPageSize] = {};
+  bool ok = file_.ReadAt(0, h, kNtxPageSize) >= 279;
+  if (ok) {
+    keySize_ = NtxGet16(h + 14);
+    keyDec_ = NtxGet16(h + 16);
+    maxItems_ = NtxGet16(h + 18);
+    half_ = NtxGet16(h + 20);
+    root_ = NtxGet32(h + 4);
+    free_ = NtxGet32(h + 8);
+    unique_ = h[278] != 0;
+    ok = NtxGet16(h) == kSignature && keySize_ > 0 && keySize_ <= kMaxKeySize &&
+         NtxGet16(h + 12) == keySize_ + 8 && maxItems_ >= 2 && maxItems_ <= MaxItemsFor(keySize_) &&
+         half_ >= 1 && half_ <= maxItems_ && root_ >= kNtxPageSize && root_ % kNtxPageSize == 0 &&
+         root_ + kNtxPageSize <= fileSize_ && free_ % kNtxPageSize == 0 &&
+         std::find(h + 22, h + 278, 0) != h + 278;
+  }
+  if (!ok) {
+    file_.Close();
+    Corrupt();
+  }
+  keyText_ = reinterpret_cast<const char*>(h + 22);
+  cache_.clear();
+  cachedPages_ = 0;
+  cursor_.clear();
+}
+
+void NtxOrder::Close() {
+  file_.Close();
+  cache_.clear();
+  cachedPages_ = 0;
+  cursor_.clear();
+  cursorRec_ = 0;
+}
+
+void NtxOrder::DropCache() {
+  cache_.clear();
+  cachedPages_ = 0;
+  cursor_.clear();
+  fileSize_ = file_.Size();
+  unsigned char h[8];
+  if (file_.ReadAt(4, h, 8) == 8) {
+    root_ = NtxGet32(h);
+    free_ = NtxGet32(h + 4);
+  }
+}
+
+void NtxOrder::CheckChild(std::uint32_t child, std::size_t depth) const {
+  if (child < kNtxPageSize || child % kNtxPageSize != 0 || child + kNtxPageSize > fileSize_ ||
+      depth > kMaxDepth)
+    Corrupt();
+}
+
+NtxOrder::CachedPage NtxOrder::NewCachedPage() const {
+  return CachedPage(new std::uint64_t[RawAt() + kNtxPageSize / 8]());
+}
+
+NtxPageView NtxOrder::ViewOf(const std::uint64_t* mem) const {
+  return NtxPageView{NtxRawPage{reinterpret_cast<const unsigned char*>(mem + RawAt()), keySize_},
+                     static_cast<std::uint32_t>(mem[0]), mem + PrefixAt(),
+                     reinterpret_cast<const std::uint32_t*>(mem + ChildAt()),
+                     reinterpret_cast<const std::uint32_t*>(mem + RecAt())};
+}
+
+void NtxOrder::FillFront(std::uint64_t* mem) const {
+  NtxRawPage raw{RawOf(mem), keySize_};
+  std::uint32_t n = raw.Count();
+  mem[0] = n;
+  auto* child = reinterpret_cast<std::uint32_t*>(mem + ChildAt());
+  auto* rec = reinterpret_cast<std::uint32_t*>(mem + RecAt());
+  for (std::uint32_t i = 0; i < n; ++i) {
+    mem[PrefixAt() + i] = NtxPrefix(raw.Key(i), keySize_);
+    rec[i] = raw.Rec(i);
+  }
+  for (std::uint32_t i = 0; i <= n; ++i) child[i] = raw.Child(i);
+}
+
+NtxRawPage NtxOrder::RawPage(std::uint32_t offset) { return Page(offset).raw; }
+
+NtxPageView NtxOrder::Page(std::uint32_t offset) {
+  std::size_t number = offset / kNtxPageSize;
+  if (number < cache_.size() && cache_[number]) return ViewOf(cache_[number].get());
+  CheckChild(offset, 0);
+  CachedPage page = NewCachedPage();
+  unsigned char* raw = RawOf(page.get());
+  if (file_.ReadAt(offset, raw, kNtxPageSize) != kNtxPageSize) Corrupt();
+  NtxRawPage v{raw, keySize_};
+  std::uint32_t n = v.Count();
+  if (n > maxItems_) Corrupt();
+  std::uint32_t itemSize = keySize_ + 8;
+  for (std::uint32_t i = 0; i <= n; ++i) {
+    std::uint32_t off = NtxGet16(raw + 2 + 2 * i);
+    if (off < 2 + 2 * (n + 1) || off + itemSize > kNtxPageSize) Corrupt();
+  }
+  bool leaf = v.Child(0) == 0;
+  for (std::uint32_t i = 0; i <= n; ++i)
+    if ((v.Child(i) == 0) != leaf) Corrupt();
+  FillFront(page.get());
+  if (cachedPages_ >= kCachePages) {
+    cache_.clear();
+    cachedPages_ = 0;
+  }
+  if (number >= cache_.size()) cache_.resize(number + 1);
+  ++cachedPages_;
+  cache_[number] = std::move(page);
+  return ViewOf(cache_[number].get());
+}
+
+void NtxOrder::WritePage(const NtxNode& n) {
+  std::size_t number = n.offset / kNtxPageSize;
+  if (number >= cache_.size()) cache_.resize(number + 1);
+  CachedPage& slot = cache_[number];
+  if (!slot) {
+    slot = NewCachedPage();
+    ++cachedPages_;
+  }
+  NtxEncode(n, keySize_, maxItems_, RawOf(slot.get()));
+  FillFront(slot.get());
+  if (!file_.WriteAt(n.offset, RawOf(slot.get()), kNtxPageSize)) ThrowFault(EG_WRITE, path_);
+  fileSize_ = std::max<std::uint64_t>(fileSize_, n.offset + kNtxPageSize);
+}
+
+void NtxOrder::WriteHeader() {
+  unsigned char h[8];
+  NtxPut32(h, root_);
+  NtxPut32(h + 4, free_);
+  if (!file_.WriteAt(4, h, 8)) ThrowFault(EG_WRITE, path_);
+}
+
+std::uint32_t NtxOrder::AllocPage() {
+  if (free_ != 0) {
+    std::uint32_t off = free_;
+    NtxPageView v = Page(off);
+    std::uint32_t next = v.Count() == 0 ? v.Child(0) : 0;
+    if (next != 0) CheckChild(next, 0);
+    free_ = next;
+    WriteHeader();
+    return off;
+  }
+  std::uint64_t off = (fileSize_ + kNtxPageSize - 1) / kNtxPageSize * kNtxPageSize;
+  fileSize_ = off + kNtxPageSize;
+  return static_cast<std::uint32_t>(off);
+}
+
+void NtxOrder::FreePage(std::uint32_t offset) {
+  NtxNode n;
+  n.offset = offset;
+  n.last = free_;
+  WritePage(n);
+  free_ = offset;
+  WriteHeader();
+}
+
+int NtxOrder::Compare(const char* a, std::uint32_t ra, const char* b, std::uint32_t rb) const {
+  int c = std::memcmp(a, b, keySize_);
+  if (c != 0) return c;
+  return ra < rb ? -1 : (ra > rb ? 1 : 0);
+}
+
+std::uint32_t NtxOrder::Current() {
+  const Step& s = cursor_.back();
+  cursorRec_ = Page(s.page).Rec(s.idx);
+  return cursorRec_;
+}
+
+const char* NtxOrder::CursorKey() {
+  const Step& s = cursor_.back();
+  return Page(s.page).Key(s.idx);
+}
+
+bool NtxOrder::CursorOn(std::uint32_t rec) const noexcept { return !cursor_.empty() && cursorRec_ == rec; }
+
+std::uint32_t NtxOrder::DescendLeft(std::uint32_t page) {
+  for (;;) {
+    if (cursor_.size() > kMaxDepth) Corrupt();
+    NtxPageView v = Page(page);
+    cursor_.push_back({page, 0});
+    if (v.IsLeaf()) return v.Count() == 0 ? AscendNext() : Current();
+    std::uint32_t child = v.Child(0);
+    CheckChild(child, cursor_.size());
+    page = child;
+  }
+}
+
+std::uint32_t NtxOrder::DescendRight(std::uint32_t page) {
+  for (;;) {
+    if (cursor_.size() > kMaxDepth) Corrupt();
+    NtxPageView v = Page(page);
+    std::uint32_t n = v.Count();
+    if (v.IsLeaf()) {
+      cursor_.push_back({page, n == 0 ? 0 : n - 1});
+      return n == 0 ? AscendPrev() : Current();
+    }
+    cursor_.push_back({page, n});
+    std::uint32_t child = v.Child(n);
+    CheckChild(child, cursor_.size());
+    page = child;
+  }
+}
+
+std::uint32_t NtxOrder::AscendNext() {
+  cursor_.pop_back();
+  while (!cursor_.empty()) {
+    Step& s = cursor_.back();
+    if (s.idx < Page(s.page).Count()) return Current();
+    cursor_.pop_back();
+  }
+  cursorRec_ = 0;
+  return 0;
+}
+
+std::uint32_t NtxOrder::AscendPrev() {
+  cursor_.pop_back();
+  while (!cursor_.empty()) {
+    Step& s = cursor_.back();
+    if (s.idx > 0) {
+      --s.idx;
+      return Current();
+    }
+    cursor_.pop_back();
+  }
+  cursorRec_ = 0;
+  return 0;
+}
+
+std::uint32_t NtxOrder::GoTop() {
+  cursor_.clear();
+  return DescendLeft(root_);
+}
+
+std::uint32_t NtxOrder::GoBottom() {
+  cursor_.clear();
+  return DescendRight(root_);
+}
+
+std::uint32_t NtxOrder::Next() {
+  if (cursor_.empty()) return 0;
+  Step& s = cursor_.back();
+  NtxPageView v = Page(s.page);
+  if (!v.IsLeaf()) {
+    ++s.idx;
+    std::uint32_t child = v.Child(s.idx);
+    CheckChild(child, cursor_.size());
+    return DescendLeft(child);
+  }
+  if (s.idx + 1 < v.Count()) {
+    ++s.idx;
+    return Current();
+  }
+  return AscendNext();
+}
+
+std::uint32_t NtxOrder::Prev() {
+  if (cursor_.empty()) return 0;
+  Step& s = cursor_.back();
+  NtxPageView v = Page(s.page);
+  if (!v.IsLeaf()) {
+    std::uint32_t child = v.Child(s.idx);
+    CheckChild(child, cursor_.size());
+    return DescendRight(child);
+  }
+  if (s.idx > 0) {
+    --s.idx;
+    return Current();
+  }
+  return AscendPrev();
+}
+
+std::uint32_t NtxOrder::Seek(const char* key, std::size_t len, bool& exact) {
+  len = std::min<std::size_t>(len, keySize_);
+  // Most comparisons are settled by the first eight bytes, which sit in one
+  // array per page instead of one cache line per item.
+  const std::uint64_t mask = len >= 8 ? ~std::uint64_t{0} : ~(~std::uint64_t{0} >> (8 * len));
+  const std::uint64_t target = NtxPrefix(key, len) & mask;
+  cursor_.clear();
+  std::size_t best = 0;
+  bool any = false;
+  std::uint32_t page = root_;
+  for (;;) {
+    if (cursor_.size() > kMaxDepth) Corrupt();
+    NtxPageView v = Page(page);
+    std::uint32_t lo = 0, hi = v.Count();
+    while (lo < hi) {
+      std::uint32_t mid = (lo + hi) / 2;
+      std::uint64_t p = v.prefix[mid] & mask;
+      bool atOrAfter = p != target ? p > target
+                                   : (len <= 8 || std::memcmp(v.Key(mid) + 8, key + 8, len - 8) >= 0);
+      if (atOrAfter)
+        hi = mid;
+      else
+        lo = mid + 1;
+    }
+    cursor_.push_back({page, lo});
+    if (lo < v.Count()) {
+      best = cursor_.size();
+      any = true;
+    }
+    if (v.IsLeaf()) break;
+    page = v.Child(lo);
+    CheckChild(page, cursor_.size());
+  }
+  exact = false;
+  if (!any) {
+    cursor_.clear();
+    cursorRec_ = 0;
+    return 0;
+  }
+  cursor_.resize(best);
+  std::uint32_t rec = Current();
+  exact = std::memcmp(CursorKey(), key, len) == 0;
+  return rec;
+}
+
+bool NtxOrder::Locate(const char* key, std::uint32_t rec) {
+  cursor_.clear();
+  std::size_t best = 0;
+  bool found = false;
+  std::uint32_t page = root_;
+  for (;;) {
+    if (cursor_.size() > kMaxDepth) Corrupt();
+    NtxPageView v = Page(page);
+    std::uint32_t lo = 0, hi = v.Count();
+    while (lo < hi) {
+      std::uint32_t mid = (lo + hi) / 2;
+      if (Compare(v.Key(mid), v.Rec(mid), key, rec) >= 0)
+        hi = mid;
+      else
+        lo = mid + 1;
+    }
+    cursor_.push_back({page, lo});
+    if (lo < v.Count()) {
+      best = cursor_.size();
+      if (Compare(v.Key(lo), v.Rec(lo), key, rec) == 0) {
+        found = true;
+        break;
+      }
+    }
+    if (v.IsLeaf()) break;
+    page = v.Child(lo);
+    CheckChild(page, cursor_.size());
+  }
+  if (best == 0) {
+    cursor_.clear();
+    cursorRec_ = 0;
+    return false;
+  }
+  cursor_.resize(best);
+  Current();
+  return found;
+}
+
+void NtxOrder::Insert(const char* key, std::uint32_t rec) {
+  if (unique_) {
+    bool exact = false;
+    Seek(key, keySize_, exact);
+    if (exact) return;
+  }
+  cursor_.clear();
+  std::vector<Step> path;
+  std::uint32_t page = root_;
+  for (;;) {
+    if (path.size() > kMaxDepth) Corrupt();
+    NtxPageView v = Page(page);
+    std::uint32_t lo = 0, hi = v.Count();
+    while (lo < hi) {
+      std::uint32_t mid = (lo + hi) / 2;
+      int c = Compare(v.Key(mid), v.Rec(mid), key, rec);
+      if (c == 0) return;  // already there
+      if (c > 0)
+        hi = mid;
+      else
+        lo = mid + 1;
+    }
+    path.push_back({page, lo});
+    if (v.IsLeaf()) break;
+    page = v.Child(lo);
+    CheckChild(page, path.size());
+  }
+  std::size_t level = path.size() - 1;
+  NtxNode node = NtxDecode(RawPage(path[level].page), path[level].page);
+  node.e.insert(node.e.begin() + path[level].idx, NtxEntry{0, rec, std::string(key, keySize_)});
+  while (node.e.size() > maxItems_) {
+    std::size_t mid = node.e.size() / 2;
+    NtxEntry sep = node.e[mid];
+    NtxNode right;
+    right.offset = AllocPage();
+    right.e.assign(node.e.begin() + static_cast<std::ptrdiff_t>(mid) + 1, node.e.end());
+    right.last = node.last;
+    node.last = sep.child;
+    node.e.resize(mid);
+    WritePage(node);
+    WritePage(right);
+    sep.child = node.offset;
+    if (level == 0) {
+      NtxNode top;
+      top.offset = AllocPage();
+      top.e.push_back(std::move(sep));
+      top.last = right.offset;
+      WritePage(top);
+      root_ = top.offset;
+      WriteHeader();
+      return;
+    }
+    --level;
+    NtxNode parent = NtxDecode(RawPage(path[level].page), path[level].page);
+    std::size_t at = path[level].idx;
+    parent.e.insert(parent.e.begin() + static_cast<std::ptrdiff_t>(at), std::move(sep));
+    parent.SetChildAt(at + 1, right.offset);
+    node = std::move(parent);
+  }
+  WritePage(node);
+}
+
+bool NtxOrder::Remove(const char* key, std::uint32_t rec) {
+  cursor_.clear();
+  std::vector<Step> path;
+  std::uint32_t page = root_;
+  bool found = false;
+  for (;;) {
+    if (path.size() > kMaxDepth) Corrupt();
+    NtxPageView v = Page(page);
+    std::uint32_t lo = 0, hi = v.Count();
+    while (lo < hi) {
+      std::uint32_t mid = (lo + hi) / 2;
+      if (Compare(v.Key(mid), v.Rec(mid), key, rec) >= 0)
+        hi = mid;
+      else
+        lo = mid + 1;
+    }
+    path.push_back({page, lo});
+    if (lo < v.Count() && Compare(v.Key(lo), v.Rec(lo), key, rec) == 0) {
+      found = true;
+      break;
+    }
+    if (v.IsLeaf()) break;
+    page = v.Child(lo);
+    CheckChild(page, path.size());
+  }
+  if (!found) return false;
+  NtxNode node = NtxDecode(RawPage(path.back().page), path.back().page);
+  std::size_t i = path.back().idx;
+  if (node.e[i].child == 0) {
+    node.e.erase(node.e.begin() + static_cast<std::ptrdiff_t>(i));
+    WritePage(node);
+  } else {
+    // Take the entry's in-order predecessor from a leaf in its place.
+    std::uint32_t p = node.e[i].child;
+    for (;;) {
+      if (path.size() > kMaxDepth) Corrupt();
+      CheckChild(p, path.size());
+      NtxPageView v = Page(p);
+      std::uint32_t n = v.Count();
+      if (v.IsLeaf()) {
+        if (n == 0) Corrupt();
+        path.push_back({p, n - 1});
+        break;
+      }
+      path.push_back({p, n});
+      p = v.Child(n);
+    }
+    NtxNode leaf = NtxDecode(RawPage(path.back().page), path.back().page);
+    NtxEntry pred = std::move(leaf.e.back());
+    leaf.e.pop_back();
+    WritePage(leaf);
+    node.e[i].rec = pred.rec;
+    node.e[i].key = std::move(pred.key);
+    WritePage(node);
+  }
+  FixUnderflow(path);
+  return true;
+}
+
+void NtxOrder::FixUnderflow(std::vector<Step>& path) {
+  for (std::size_t level = path.size() - 1; level > 0; --level) {
+    NtxNode node = NtxDecode(RawPage(path[level].page), path[level].page);
+    if (node.e.size() >= half_) break;
+    NtxNode parent = NtxDecode(RawPage(path[level - 1].page), path[level - 1].page);
+    std::size_t i = path[level - 1].idx;
+    NtxNode left, right;
+    if (i > 0) {
+      left = NtxDecode(RawPage(parent.ChildAt(i - 1)), parent.ChildAt(i - 1));
+      if (left.e.size() > half_) {
+        NtxEntry& sep = parent.e[i - 1];
+        node.e.insert(node.e.begin(), NtxEntry{left.last, sep.rec, sep.key});
+        sep.rec = left.e.back().rec;
+        sep.key = left.e.back().key;
+        left.last = left.e.back().child;
+        left.e.pop_back();
+        WritePage(left);
+        WritePage(node);
+        WritePage(parent);
+        break;
+      }
+    }
+    if (i < parent.e.size()) {
+      right = NtxDecode(RawPage(parent.ChildAt(i + 1)), parent.ChildAt(i + 1));
+      if (right.e.size() > half_) {
+        NtxEntry& sep = parent.e[i];
+        node.e.push_back(NtxEntry{node.last, sep.rec, sep.key});
+        node.last = right.e.front().child;
+        sep.rec = right.e.front().rec;
+        sep.key = right.e.front().key;
+        right.e.erase(right.e.begin());
+        WritePage(right);
+        WritePage(node);
+        WritePage(parent);
+        break;
+      }
+    }
+    if (i > 0) {
+      NtxEntry& sep = parent.e[i - 1];
+      left.e.push_back(NtxEntry{left.last, sep.rec, sep.key});
+      left.e.insert(left.e.end(), node.e.begin(), node.e.end());
+      left.last = node.last;
+      parent.e.erase(parent.e.begin() + static_cast<std::ptrdiff_t>(i - 1));
+      parent.SetChildAt(i - 1, left.offset);
+      WritePage(left);
+      WritePage(parent);
+      FreePage(node.offset);
+    } else {
+      NtxEntry& sep = parent.e[i];
+      node.e.push_back(NtxEntry{node.last, sep.rec, sep.key});
+      node.e.insert(node.e.end(), right.e.begin(), right.e.end());
+      node.last = right.last;
+      parent.e.erase(parent.e.begin() + static_cast<std::ptrdiff_t>(i));
+      parent.SetChildAt(i, node.offset);
+      WritePage(node);
+      WritePage(parent);
+      FreePage(right.offset);
+    }
+  }
+  NtxPageView r = Page(root_);
+  if (r.Count() == 0 && !r.IsLeaf()) {
+    std::uint32_t old = root_;
+    root_ = r.Child(0);
+    CheckChild(root_, 0);
+    FreePage(old);
+  }
+}
+
+std::uint32_t NtxOrder::VerifyPage(std::uint32_t page, int depth, int& leafDepth, std::string& lastKey,
+                                   std::uint32_t& lastRec, bool& first, std::uint64_t& slots,
+                                   std::uint32_t& pages) {
+  if (depth > static_cast<int>(kMaxDepth)) Corrupt();
+  CheckChild(page, 0);
+  NtxNode n = NtxDecode(RawPage(page), page);
+  ++pages;
+  slots += maxItems_;
+  std::uint32_t count = 0;
+  bool leaf = n.ChildAt(0) == 0;
+  if (leaf) {
+    if (leafDepth < 0) leafDepth = depth;
+    if (leafDepth != depth) Corrupt();
+  }
+  for (std::size_t i = 0; i <= n.e.size(); ++i) {
+    if (!leaf) count += VerifyPage(n.ChildAt(i), depth + 1, leafDepth, lastKey, lastRec, first, slots, pages);
+    if (i == n.e.size()) break;
+    if (!first && Compare(lastKey.data(), lastRec, n.e[i].key.data(), n.e[i].rec) >= 0) Corrupt();
+    first = false;
+    lastKey = n.e[i].key;
+    lastRec = n.e[i].rec;
+    ++count;
+  }
+  return count;
+}
+
+std::uint32_t NtxOrder::Verify() {
+  int leafDepth = -1;
+  std::string lastKey;
+  std::uint32_t lastRec = 0, pages = 0;
+  bool first = true;
+  std::uint64_t slots = 0;
+  cursor_.clear();
+  return VerifyPage(root_, 0, leafDepth, lastKey, lastRec, first, slots, pages);
+}
+
+double NtxOrder::PageFill() {
+  int leafDepth = -1;
+  std::string lastKey;
+  std::uint32_t lastRec = 0, pages = 0;
+  bool first = true;
+  std::uint64_t slots = 0;
+  cursor_.clear();
+  std::uint32_t n = VerifyPage(root_, 0, leafDepth, lastKey, lastRec, first, slots, pages);
+  return slots == 0 ? 0.0 : static_cast<double>(n) / static_cast<double>(slots);
+}
+
+std::uint32_t NtxOrder::KeyCount() {
+  std::uint32_t n = 0;
+  for (std::uint32_t r = GoTop(); r != 0; r = Next()) ++n;
+  return n;
+}
+
+std::uint32_t NtxOrder::KeyNo(const char* key, std::uint32_t rec) {
+  std::uint32_t n = 0;
+  for (std::uint32_t r = GoTop(); r != 0; r = Next()) {
+    ++n;
+    if (r == rec && std::memcmp(CursorKey(), key, keySize_) == 0) return n;
+  }
+  return 0;
+}
+
+}  // namespace rt

@@ -1,0 +1,136 @@
+#pragma once
+// One index order in its own NTX file: a B-tree of fixed-size keys in
+// 1024-byte pages whose entries order by key bytes, then record number.
+// Pages are cached; every change is written through at once.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/ntx_page.h"
+#include "runtime/os_file.h"
+#include "runtime/value.h"
+
+namespace rt {
+
+struct NtxKeyEntry {
+  std::uint32_t rec;
+  std::uint32_t pos;  // index into the key buffer, in units of the key size
+};
+
+class NtxOrder {
+ public:
+  static constexpr std::size_t kMaxKeyText = 255;
+  static std::uint32_t MaxItemsFor(std::uint32_t keySize) { return 1020 / (keySize + 10) - 1; }
+  // Largest key that still leaves room for four entries on a page.
+  static constexpr std::uint32_t kMaxKeySize = 190;
+
+  // Writes a complete NTX file from keys (keySize bytes each, in `keys`) in
+  // the given order, which must already be sorted. Pages are packed full.
+  static void Write(const std::string& path, const std::string& keyText, std::uint32_t keySize,
+                    std::uint32_t keyDec, bool unique, const std::vector<char>& keys,
+                    const std::vector<NtxKeyEntry>& sorted);
+
+  // Raises EG_OPEN or EG_CORRUPTION faults.
+  void Open(const std::string& path, OsShare share, bool readOnly);
+  void Close();
+
+  const std::string& Path() const noexcept { return path_; }
+  const std::string& Name() const noexcept { return name_; }
+  const std::string& KeyText() const noexcept { return keyText_; }
+  std::uint32_t KeySize() const noexcept { return keySize_; }
+  std::uint32_t KeyDec() const noexcept { return keyDec_; }
+  bool Unique() const noexcept { return unique_; }
+  Value keyBlock;  // evaluates the key in the table's work area
+  char keyType = 'C';
+
+  // Cursor moves: each gives the record number of the entry it lands on, or
+  // 0 when it ran off the end.
+  std::uint32_t GoTop();
+  std::uint32_t GoBottom();
+  std::uint32_t Next();
+  std::uint32_t Prev();
+  // First entry whose key starts with or sorts after the first len bytes of
+  // `key`; `exact` tells whether it starts with them.
+  std::uint32_t Seek(const char* key, std::size_t len, bool& exact);
+  // Puts the cursor on the entry (key, rec); false when it is not there
+  // (the cursor is then on the entry after it).
+  bool Locate(const char* key, std::uint32_t rec);
+  // Whether the cursor stands on this record after no change of the tree.
+  bool CursorOn(std::uint32_t rec) const noexcept;
+  // Record of the entry under the cursor; 0 when the cursor is off the tree.
+  std::uint32_t CursorRec() const noexcept { return cursor_.empty() ? 0 : cursorRec_; }
+  const char* CursorKey();
+
+  void Insert(const char* key, std::uint32_t rec);
+  bool Remove(const char* key, std::uint32_t rec);
+
+  // Counts by walking the tree.
+  std::uint32_t KeyCount();
+  std::uint32_t KeyNo(const char* key, std::uint32_t rec);  // 1-based, 0 when absent
+  // Share of used entry slots over all pages in use (0..1).
+  double PageFill();
+  // Structure check for tests and diagnostics: ordering, equal leaf depth,
+  // page bounds. Returns the number of entries, raises a fault when broken.
+  std::uint32_t Verify();
+  // Forgets cached pages, so that changes by other programs are seen.
+  void DropCache();
+
+ private:
+  struct Step {
+    std::uint32_t page;
+    std::uint32_t idx;
+  };
+  NtxPageView Page(std::uint32_t offset);
+  NtxRawPage RawPage(std::uint32_t offset);
+  void WritePage(const NtxNode& n);
+  void WriteHeader();
+  std::uint32_t AllocPage();
+  void FreePage(std::uint32_t offset);
+  int Compare(const char* a, std::uint32_t ra, const char* b, std::uint32_t rb) const;
+  std::uint32_t DescendLeft(std::uint32_t page);
+  std::uint32_t DescendRight(std::uint32_t page);
+  std::uint32_t AscendNext();
+  std::uint32_t AscendPrev();
+  std::uint32_t Current();
+  void CheckChild(std::uint32_t child, std::size_t depth) const;
+  [[noreturn]] void Corrupt() const;
+  void FixUnderflow(std::vector<Step>& path);
+  std::uint32_t VerifyPage(std::uint32_t page, int depth, int& leafDepth, std::string& lastKey,
+                           std::uint32_t& lastRec, bool& first, std::uint64_t& slots, std::uint32_t& pages);
+
+  OsFile file_;
+  std::string path_;
+  std::string name_;
+  std::string keyText_;
+  bool readOnly_ = false;
+  bool unique_ = false;
+  std::uint32_t keySize_ = 0;
+  std::uint32_t keyDec_ = 0;
+  std::uint32_t maxItems_ = 0;
+  std::uint32_t half_ = 0;
+  std::uint32_t root_ = 0;
+  std::uint32_t free_ = 0;
+  std::uint64_t fileSize_ = 0;
+  // One allocation per cached page: count, prefixes, children, record
+  // numbers, then the raw page.
+  using CachedPage = std::unique_ptr<std::uint64_t[]>;
+  std::size_t PrefixAt() const noexcept { return 1; }
+  std::size_t ChildAt() const noexcept { return 1 + maxItems_; }
+  std::size_t RecAt() const noexcept { return ChildAt() + (maxItems_ + 2) / 2; }
+  std::size_t RawAt() const noexcept { return RecAt() + (maxItems_ + 1) / 2; }
+  CachedPage NewCachedPage() const;
+  NtxPageView ViewOf(const std::uint64_t* mem) const;
+  unsigned char* RawOf(std::uint64_t* mem) const { return reinterpret_cast<unsigned char*>(mem + RawAt()); }
+  void FillFront(std::uint64_t* mem) const;  // the arrays from the raw page
+  // Pages by page number (offset / 1024); null where not read yet.
+  std::vector<CachedPage> cache_;
+  std::size_t cachedPages_ = 0;
+  std::vector<Step> cursor_;  // root first; the last step is the current entry
+  std::uint32_t cursorRec_ = 0;
+};
+
+}  // namespace rt

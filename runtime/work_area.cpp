@@ -1,0 +1,548 @@
+#include "runtime/work_area.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "runtime/dbf_field_codec.h"
+#include "runtime/error.h"
+#include "runtime/settings.h"
+#include "runtime/table_fault.h"
+#include "runtime/work_areas.h"
+
+namespace rt {
+
+namespace {
+
+// Lock offsets far beyond any real file, as xBase tools place them, so that
+// locks never block reading the data.
+constexpr std::uint64_t kLockBase = 1000000000ull;
+
+}  // namespace
+
+WorkArea::~WorkArea() {
+  try {
+    Close();
+  } catch (const TableFault&) {
+    // The program is ending; the error was the caller's to see at DBCLOSEAREA.
+  }
+}
+
+void WorkArea::Open(const std::string& path, bool shared, bool readOnly) {
+  OsShare share = shared ? OsShare::Shared : OsShare::Exclusive;
+  dbf_.Open(path, share, readOnly);
+  if (dbf_.HasMemoFields()) {
+    try {
+      dbt_ = std::make_unique<DbtMemo>();
+      dbt_->Open(MemoPathOf(path), share, readOnly);
+    } catch (...) {
+      dbt_.reset();
+      dbf_.Close();
+      throw;
+    }
+  }
+  rec_.assign(dbf_.RecordLength(), ' ');
+  orig_ = rec_;
+  GoTop();
+}
+
+void WorkArea::Close() {
+  if (!dbf_.IsOpen()) return;
+  try {
+    Flush();
+  } catch (...) {
+    UnlockAll();
+    orders_.clear();
+    dbt_.reset();
+    dbf_.Close();
+    throw;
+  }
+  UnlockAll();
+  orders_.clear();
+  focus_ = 0;
+  dbt_.reset();
+  dbf_.Close();
+}
+
+void WorkArea::Load() {
+  if (loaded_) return;
+  rec_.resize(dbf_.RecordLength());
+  if (eof_)
+    std::fill(rec_.begin(), rec_.end(), ' ');
+  else
+    dbf_.ReadRecord(recno_, rec_.data());
+  orig_ = rec_;
+  loaded_ = true;
+}
+
+void WorkArea::Position(std::uint32_t recno) {
+  if (recno == 0 || recno > dbf_.RecCount()) {
+    recno_ = dbf_.RecCount() + 1;
+    eof_ = true;
+  } else {
+    recno_ = recno;
+    eof_ = false;
+  }
+  loaded_ = false;
+}
+
+void WorkArea::RefreshIfShared() {
+  if (!dbf_.Shared()) return;
+  dbf_.Refresh();
+  for (auto& o : orders_) o->DropCache();
+}
+
+bool WorkArea::Visible(std::uint32_t recno) {
+  if (!Sets().deleted) return true;
+  if (recno == recno_ && loaded_) return rec_[0] != '*';
+  scratch_.resize(dbf_.RecordLength());
+  dbf_.ReadRecord(recno, scratch_.data());
+  return scratch_[0] != '*';
+}
+
+std::string WorkArea::EvalKey(NtxOrder& o) {
+  Value v;
+  {
+    AreaScope scope(number_);
+    Load();
+    v = o.keyBlock.Eval();
+  }
+  if (KeyTypeOf(v) != o.keyType) ThrowFault(EG_DATATYPE, o.Path(), "Indexschlüssel hat den falschen Typ");
+  std::string k = KeyBytes(v, o.keyType, o.KeySize(), o.KeyDec());
+  k.resize(o.KeySize(), ' ');
+  return k;
+}
+
+void WorkArea::FixKeyType(NtxOrder& o, const Value& keyValue) {
+  char t = KeyTypeOf(keyValue);
+  if (t == 0) ThrowFault(EG_DATATYPE, o.Path(), "Indexschlüssel hat den falschen Typ");
+  o.keyType = t;
+}
+
+void WorkArea::SyncCursor(NtxOrder& o, bool& onEntry) {
+  if (o.CursorOn(recno_)) {
+    onEntry = true;
+    return;
+  }
+  std::string k = EvalKey(o);
+  onEntry = o.Locate(k.data(), recno_);
+}
+
+std::uint32_t WorkArea::NextRaw() {
+  if (eof_) return 0;
+  if (focus_ == 0) return recno_ < dbf_.RecCount() ? recno_ + 1 : 0;
+  NtxOrder& o = *orders_[focus_ - 1];
+  bool on = false;
+  SyncCursor(o, on);
+  return on ? o.Next() : o.CursorRec();
+}
+
+std::uint32_t WorkArea::PrevRaw() {
+  if (focus_ == 0) {
+    if (eof_) return dbf_.RecCount();
+    return recno_ - 1;
+  }
+  NtxOrder& o = *orders_[focus_ - 1];
+  if (eof_) return o.GoBottom();
+  bool on = false;
+  SyncCursor(o, on);
+  if (!on && o.CursorRec() == 0) return o.GoBottom();
+  return o.Prev();
+}
+
+void WorkArea::GoTop() {
+  Flush();
+  RefreshIfShared();
+  std::uint32_t r = 0;
+  if (focus_ == 0) {
+    r = dbf_.RecCount() > 0 ? 1 : 0;
+    while (r != 0 && !Visible(r)) r = r < dbf_.RecCount() ? r + 1 : 0;
+  } else {
+    NtxOrder& o = *orders_[focus_ - 1];
+    r = o.GoTop();
+    while (r != 0 && !Visible(r)) r = o.Next();
+  }
+  Position(r);
+  bof_ = r == 0;
+  found_ = false;
+}
+
+void WorkArea::GoBottom() {
+  Flush();
+  RefreshIfShared();
+  std::uint32_t r = 0;
+  if (focus_ == 0) {
+    r = dbf_.RecCount();
+    while (r != 0 && !Visible(r)) --r;
+  } else {
+    NtxOrder& o = *orders_[focus_ - 1];
+    r = o.GoBottom();
+    while (r != 0 && !Visible(r)) r = o.Prev();
+  }
+  Position(r);
+  bof_ = r == 0;
+  found_ = false;
+}
+
+void WorkArea::GoTo(std::uint32_t recno) {
+  Flush();
+  RefreshIfShared();
+  Position(recno);
+  bof_ = false;
+  found_ = false;
+}
+
+void WorkArea::Skip(long n) {
+  Flush();
+  if (n == 0) {
+    loaded_ = false;
+    return;
+  }
+  bof_ = false;
+  found_ = false;
+  NtxOrder* o = focus_ > 0 ? orders_[focus_ - 1].get() : nullptr;
+  for (; n > 0; --n) {
+    std::uint32_t r = NextRaw();
+    while (r != 0 && !Visible(r)) r = o ? o->Next() : (r < dbf_.RecCount() ? r + 1 : 0);
+    Position(r);
+    if (r == 0) return;
+  }
+  for (; n < 0; ++n) {
+    std::uint32_t r = PrevRaw();
+    while (r != 0 && !Visible(r)) r = o ? o->Prev() : r - 1;
+    if (r == 0) {
+      GoTop();
+      bof_ = true;
+      return;
+    }
+    Position(r);
+  }
+}
+
+void WorkArea::Seek(const Value& key, bool softSeek) {
+  Flush();
+  RefreshIfShared();
+  if (focus_ == 0) ThrowFault(EG_NOORDER, dbf_.Path());
+  NtxOrder& o = *orders_[focus_ - 1];
+  std::string converted;
+  std::string_view k;
+  if (key.IsString()) {
+    if (o.keyType != 'C') ThrowFault(EG_DATATYPE, o.Path());
+    k = std::string_view(key.AsString()).substr(0, o.KeySize());
+  } else {
+    if (KeyTypeOf(key) != o.keyType) ThrowFault(EG_DATATYPE, o.Path());
+    converted = KeyBytes(key, o.keyType, o.KeySize(), o.KeyDec());
+    k = converted;
+  }
+  std::uint32_t r = 0;
+  bool exact = false;
+  if (k.empty()) {
+    r = o.GoTop();
+    while (r != 0 && !Visible(r)) r = o.Next();
+    exact = r != 0;
+  } else {
+    r = o.Seek(k.data(), k.size(), exact);
+    while (r != 0 && !Visible(r)) r = o.Next();
+    exact = r != 0 && std::memcmp(o.CursorKey(), k.data(), k.size()) == 0;
+  }
+  bof_ = false;
+  if (exact || (softSeek && r != 0)) {
+    Position(r);
+  } else {
+    Position(0);
+  }
+  found_ = exact;
+}
+
+void WorkArea::RequireWritable() {
+  if (dbf_.ReadOnly()) ThrowFault(EG_READONLY, dbf_.Path());
+}
+
+Value WorkArea::FieldGet(int index) {
+  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), "Feldnummer außerhalb der Tabelle");
+  Load();
+  return DecodeField(dbf_.Fields()[static_cast<std::size_t>(index - 1)], rec_.data(), dbt_.get());
+}
+
+void WorkArea::FieldPut(int index, const Value& v) {
+  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), "Feldnummer außerhalb der Tabelle");
+  if (eof_) return;
+  RequireWritable();
+  if (dbf_.Shared() && !locks_.count(recno_)) ThrowFault(EG_UNLOCKED, dbf_.Path());
+  Load();
+  const DbfField& f = dbf_.Fields()[static_cast<std::size_t>(index - 1)];
+  if (f.type == 'M') {
+    if (!v.IsString()) ThrowFault(EG_DATATYPE, dbf_.Path(), "Falscher Datentyp für Feld " + f.name);
+    if (!dbt_) ThrowFault(EG_CORRUPTION, dbf_.Path());
+    PutMemoBlock(f, rec_.data(), dbt_->Write(MemoBlockOf(f, rec_.data()), v.AsString()));
+  } else {
+    switch (EncodeField(f, rec_.data(), v)) {
+      case PutResult::Ok: break;
+      case PutResult::WrongType:
+        ThrowFault(EG_DATATYPE, dbf_.Path(), "Falscher Datentyp für Feld " + f.name);
+      case PutResult::TooWide:
+        ThrowFault(EG_DATAWIDTH, dbf_.Path(), "Zahl zu groß für Feld " + f.name);
+    }
+  }
+  dirty_ = true;
+}
+
+void WorkArea::WriteBuffer() {
+  dbf_.WriteRecord(recno_, rec_.data());
+  for (auto& o : orders_) {
+    std::swap(rec_, orig_);
+    std::string oldKey;
+    try {
+      oldKey = EvalKey(*o);
+    } catch (...) {
+      std::swap(rec_, orig_);
+      throw;
+    }
+    std::swap(rec_, orig_);
+    std::string newKey = EvalKey(*o);
+    if (oldKey != newKey) {
+      o->Remove(oldKey.data(), recno_);
+      o->Insert(newKey.data(), recno_);
+    }
+  }
+  orig_ = rec_;
+}
+
+void WorkArea::Flush() {
+  if (!dirty_) return;
+  dirty_ = false;
+  WriteBuffer();
+}
+
+void WorkArea::Commit() {
+  Flush();
+  dbf_.Flush();
+}
+
+void WorkArea::Append() {
+  RequireWritable();
+  Flush();
+  std::vector<char> blank(dbf_.RecordLength(), ' ');
+  std::uint32_t r = 0;
+  if (dbf_.Shared()) {
+    // The append lock keeps two programs from writing the same new slot.
+    if (!dbf_.File().LockRange(kLockBase, 1)) ThrowFault(EG_APPENDLOCK, dbf_.Path());
+    try {
+      dbf_.Refresh();
+      r = dbf_.AppendRecord(blank.data());
+    } catch (...) {
+      dbf_.File().UnlockRange(kLockBase, 1);
+      throw;
+    }
+    dbf_.File().UnlockRange(kLockBase, 1);
+    if (dbf_.File().LockRange(kLockBase + r, 1)) locks_.insert(r);
+  } else {
+    r = dbf_.AppendRecord(blank.data());
+  }
+  rec_ = blank;
+  orig_ = blank;
+  recno_ = r;
+  loaded_ = true;
+  eof_ = bof_ = found_ = false;
+  for (auto& o : orders_) {
+    std::string k = EvalKey(*o);
+    o->Insert(k.data(), r);
+  }
+}
+
+void WorkArea::Delete() { SetDeletedMark(true); }
+void WorkArea::Recall() { SetDeletedMark(false); }
+
+void WorkArea::SetDeletedMark(bool deleted) {
+  if (eof_) return;
+  RequireWritable();
+  if (dbf_.Shared() && !locks_.count(recno_)) ThrowFault(EG_UNLOCKED, dbf_.Path());
+  Load();
+  rec_[0] = deleted ? '*' : ' ';
+  dirty_ = true;
+}
+
+bool WorkArea::Deleted() {
+  if (eof_) return false;
+  Load();
+  return rec_[0] == '*';
+}
+
+const char* WorkArea::RecordBuffer() {
+  Load();
+  return rec_.data();
+}
+
+bool WorkArea::Lock(std::uint32_t recno) {
+  if (!dbf_.Shared()) return true;
+  if (locks_.count(recno)) return true;
+  if (!dbf_.File().LockRange(kLockBase + recno, 1)) return false;
+  locks_.insert(recno);
+  return true;
+}
+
+void WorkArea::UnlockAll() {
+  if (dbf_.IsOpen()) Flush();
+  for (std::uint32_t r : locks_) dbf_.File().UnlockRange(kLockBase + r, 1);
+  locks_.clear();
+}
+
+void WorkArea::Pack() {
+  RequireWritable();
+  if (dbf_.Shared()) ThrowFault(EG_SHARED, dbf_.Path());
+  Flush();
+  const std::string path = dbf_.Path();
+  const std::string temp = path + "$";
+  {
+    OsFile out;
+    if (int rc = out.Create(temp, OsShare::Exclusive); rc != OS_OK) ThrowFault(EG_CREATE, temp, {}, rc);
+    std::vector<char> header(dbf_.HeaderLength());
+    if (dbf_.File().ReadAt(0, header.data(), header.size()) != header.size()) ThrowFault(EG_READ, path);
+    std::uint64_t pos = header.size();
+    std::vector<char> chunk;
+    std::vector<char> rec(dbf_.RecordLength());
+    std::uint32_t kept = 0;
+    for (std::uint32_t r = 1; r <= dbf_.RecCount(); ++r) {
+      dbf_.ReadRecord(r, rec.data());
+      if (rec[0] == '*') continue;
+      chunk.insert(chunk.end(), rec.begin(), rec.end());
+      ++kept;
+      if (chunk.size() >= (1u << 20)) {
+        if (!out.WriteAt(pos, chunk.data(), chunk.size())) ThrowFault(EG_WRITE, temp);
+        pos += chunk.size();
+        chunk.clear();
+      }
+    }
+    chunk.push_back(0x1A);
+    if (!out.WriteAt(pos, chunk.data(), chunk.size())) ThrowFault(EG_WRITE, temp);
+    for (int i = 0; i < 4; ++i) header[4 + i] = static_cast<char>(kept >> (8 * i));
+    // The header goes last, so that an interrupted pack never leaves a
+    // count that promises rows the file does not hold.
+    if (!out.WriteAt(0, header.data(), header.size()) || !out.Flush()) ThrowFault(EG_WRITE, temp);
+  }
+  bool readOnly = dbf_.ReadOnly();
+  dbf_.Close();
+  bool replaced = OsReplaceFile(temp, path);
+  dbf_.Open(path, OsShare::Exclusive, readOnly);
+  if (!replaced) {
+    OsRemoveFile(temp);
+    ThrowFault(EG_WRITE, path);
+  }
+  Position(0);
+  RebuildOrders();
+  GoTop();
+}
+
+void WorkArea::Zap() {
+  RequireWritable();
+  if (dbf_.Shared()) ThrowFault(EG_SHARED, dbf_.Path());
+  dirty_ = false;
+  dbf_.Zap();
+  if (dbt_) dbt_->Zap();
+  Position(0);
+  RebuildOrders();
+  GoTop();
+}
+
+void WorkArea::RebuildOrders() {
+  OsShare share = dbf_.Shared() ? OsShare::Shared : OsShare::Exclusive;
+  for (auto& o : orders_) {
+    // The open file must be let go of before it is written anew.
+    std::string path = o->Path();
+    std::string keyText = o->KeyText();
+    bool unique = o->Unique();
+    o->Close();
+    BuildOrder(path, keyText, o->keyBlock, unique, OrderCondition{});
+    o->Open(path, share, dbf_.ReadOnly());
+  }
+}
+
+NtxOrder* WorkArea::Order(int order) {
+  return order >= 1 && order <= OrderCount() ? orders_[static_cast<std::size_t>(order - 1)].get() : nullptr;
+}
+
+int WorkArea::FindOrder(std::string_view name) const noexcept {
+  for (std::size_t i = 0; i < orders_.size(); ++i) {
+    const std::string& n = orders_[i]->Name();
+    if (n.size() != name.size()) continue;
+    bool same = true;
+    for (std::size_t k = 0; k < n.size() && same; ++k) {
+      char c = name[k];
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      same = n[k] == c;
+    }
+    if (same) return static_cast<int>(i + 1);
+  }
+  return 0;
+}
+
+void WorkArea::SetFocus(int order) {
+  Flush();
+  if (order < 0 || order > OrderCount()) return;
+  focus_ = order;
+}
+
+void WorkArea::AddOrder(const std::string& path, Value keyBlock) {
+  Flush();
+  auto o = std::make_unique<NtxOrder>();
+  o->Open(path, dbf_.Shared() ? OsShare::Shared : OsShare::Exclusive, dbf_.ReadOnly());
+  o->keyBlock = std::move(keyBlock);
+  Value probe;
+  {
+    AreaScope scope(number_);
+    Load();
+    probe = o->keyBlock.Eval();
+  }
+  FixKeyType(*o, probe);
+  orders_.push_back(std::move(o));
+  if (focus_ == 0) focus_ = 1;
+}
+
+void WorkArea::ClearOrders() {
+  Flush();
+  orders_.clear();
+  focus_ = 0;
+}
+
+void WorkArea::CreateOrder(const std::string& path, const std::string& keyText, Value keyBlock, bool unique,
+                           const OrderCondition& cond) {
+  Flush();
+  for (std::size_t i = 0; i < orders_.size(); ++i) {
+    if (orders_[i]->Path() == path) {
+      orders_.erase(orders_.begin() + static_cast<std::ptrdiff_t>(i));
+      focus_ = 0;
+      break;
+    }
+  }
+  BuildOrder(path, keyText, keyBlock, unique, cond);
+  auto o = std::make_unique<NtxOrder>();
+  o->Open(path, dbf_.Shared() ? OsShare::Shared : OsShare::Exclusive, dbf_.ReadOnly());
+  o->keyBlock = std::move(keyBlock);
+  Position(0);
+  Value probe;
+  {
+    AreaScope scope(number_);
+    Load();
+    probe = o->keyBlock.Eval();
+  }
+  FixKeyType(*o, probe);
+  orders_.push_back(std::move(o));
+  focus_ = OrderCount();
+  GoTop();
+}
+
+std::uint32_t WorkArea::KeyNo() {
+  Flush();
+  if (eof_) return 0;
+  if (focus_ == 0) return recno_;
+  NtxOrder& o = *orders_[focus_ - 1];
+  std::string k = EvalKey(o);
+  return o.KeyNo(k.data(), recno_);
+}
+
+std::uint32_t WorkArea::KeyCount() {
+  Flush();
+  if (focus_ == 0) return dbf_.RecCount();
+  return orders_[focus_ - 1]->KeyCount();
+}
+
+}  // namespace rt

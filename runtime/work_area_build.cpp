@@ -1,0 +1,140 @@
+// Building an order: evaluate the key of every record (deleted ones too),
+// sort all keys at once and pack the pages full.
+
+#include <algorithm>
+#include <cstring>
+
+#include "runtime/dbf_field_codec.h"
+#include "runtime/error.h"
+#include "runtime/table_fault.h"
+#include "runtime/work_area.h"
+#include "runtime/work_areas.h"
+
+namespace rt {
+
+namespace {
+
+struct SortItem {
+  std::uint64_t prefix;  // the first eight key bytes, big-endian, for cheap comparisons
+  std::uint32_t rec;
+  std::uint32_t pos;
+};
+
+std::uint64_t PrefixOf(const char* key, std::uint32_t keySize) {
+  std::uint64_t p = 0;
+  for (std::uint32_t i = 0; i < 8; ++i)
+    p = (p << 8) | (i < keySize ? static_cast<unsigned char>(key[i]) : 0u);
+  return p;
+}
+
+// Sorts by key bytes, then record number: a stable radix sort on the first
+// eight bytes (the items arrive in record order), then a comparison sort of
+// each run that shares them.
+void SortKeys(std::vector<SortItem>& items, const char* keys, std::uint32_t keySize) {
+  std::vector<SortItem> tmp(items.size());
+  for (int shift = 0; shift < 64; shift += 8) {
+    std::size_t count[257] = {};
+    for (const SortItem& it : items) ++count[((it.prefix >> shift) & 0xFF) + 1];
+    if (std::find(count + 1, count + 257, items.size()) != count + 257) continue;  // one bucket: nothing moves
+    for (int b = 0; b < 256; ++b) count[b + 1] += count[b];
+    for (const SortItem& it : items) tmp[count[(it.prefix >> shift) & 0xFF]++] = it;
+    items.swap(tmp);
+  }
+  if (keySize <= 8) return;
+  const std::uint32_t tail = keySize - 8;
+  for (std::size_t i = 0; i < items.size();) {
+    std::size_t j = i + 1;
+    while (j < items.size() && items[j].prefix == items[i].prefix) ++j;
+    if (j - i > 1)
+      std::sort(items.begin() + static_cast<std::ptrdiff_t>(i), items.begin() + static_cast<std::ptrdiff_t>(j),
+                [&](const SortItem& a, const SortItem& b) {
+                  int c = std::memcmp(keys + static_cast<std::size_t>(a.pos) * keySize + 8,
+                                      keys + static_cast<std::size_t>(b.pos) * keySize + 8, tail);
+                  return c != 0 ? c < 0 : a.rec < b.rec;
+                });
+    i = j;
+  }
+}
+
+void KeyWidth(const Value& probe, char type, std::uint32_t& size, std::uint32_t& dec) {
+  dec = 0;
+  switch (type) {
+    case 'C': size = static_cast<std::uint32_t>(probe.Len()); break;
+    case 'D': size = 8; break;
+    case 'L': size = 1; break;
+    default: {
+      const Number& n = probe.AsNumberInfo();
+      dec = n.dec > 0 ? static_cast<std::uint32_t>(n.dec) : 0;
+      size = n.width > 0 ? static_cast<std::uint32_t>(n.width) : 10 + (dec > 0 ? dec + 1 : 0);
+    }
+  }
+}
+
+}  // namespace
+
+void WorkArea::BuildOrder(const std::string& path, const std::string& keyText, const Value& keyBlock,
+                          bool unique, const OrderCondition& cond) {
+  if (keyText.size() > NtxOrder::kMaxKeyText) ThrowFault(EG_ARG, path, "Indexausdruck zu lang");
+  AreaScope scope(number_);
+  Position(0);
+  Load();
+  Value probe = keyBlock.Eval();
+  char type = KeyTypeOf(probe);
+  if (type == 0) ThrowFault(EG_DATATYPE, path, "Indexschlüssel hat den falschen Typ");
+  std::uint32_t keySize = 0, keyDec = 0;
+  KeyWidth(probe, type, keySize, keyDec);
+  if (keySize == 0 || keySize > NtxOrder::kMaxKeySize)
+    ThrowFault(EG_DATAWIDTH, path, "Indexschlüssel leer oder zu lang");
+
+  const std::uint32_t count = dbf_.RecCount();
+  std::vector<char> keys;
+  keys.reserve(static_cast<std::size_t>(count) * keySize);
+  std::vector<SortItem> items;
+  items.reserve(count);
+  const bool useBlock = cond.evalBlock.IsBlock();
+  try {
+    for (std::uint32_t r = 1; r <= count; ++r) {
+      dbf_.ReadRecord(r, rec_.data());
+      recno_ = r;
+      eof_ = false;
+      loaded_ = true;
+      Value v = keyBlock.Eval();
+      if (KeyTypeOf(v) != type) ThrowFault(EG_DATATYPE, path, "Indexschlüssel hat den falschen Typ");
+      std::size_t at = keys.size();
+      if (type == 'C') {
+        const std::string& s = v.AsString();
+        std::size_t n = std::min<std::size_t>(s.size(), keySize);
+        keys.insert(keys.end(), s.data(), s.data() + n);
+        keys.resize(at + keySize, ' ');
+      } else {
+        std::string k = KeyBytes(v, type, keySize, keyDec);
+        k.resize(keySize, ' ');
+        keys.insert(keys.end(), k.begin(), k.end());
+      }
+      items.push_back({PrefixOf(&keys[at], keySize), r, r - 1});
+      if (useBlock && (cond.every <= 0 || r % static_cast<std::uint32_t>(cond.every) == 0)) {
+        Value go = cond.evalBlock.Eval();
+        if (go.IsLogical() && !go.AsLogical()) break;
+      }
+    }
+  } catch (...) {
+    Position(0);
+    throw;
+  }
+  Position(0);
+
+  const char* base = keys.data();
+  SortKeys(items, base, keySize);
+  std::vector<NtxKeyEntry> sorted;
+  sorted.reserve(items.size());
+  for (const SortItem& it : items) {
+    if (unique && !sorted.empty() &&
+        std::memcmp(base + static_cast<std::size_t>(sorted.back().pos) * keySize,
+                    base + static_cast<std::size_t>(it.pos) * keySize, keySize) == 0)
+      continue;
+    sorted.push_back({it.rec, it.pos});
+  }
+  NtxOrder::Write(path, keyText, keySize, keyDec, unique, keys, sorted);
+}
+
+}  // namespace rt

@@ -1,0 +1,223 @@
+// The DBF and DBT files: structure, field values, the phantom record, header
+// bytes that other xBase tools read, and damaged files.
+
+#include <fstream>
+#include <iterator>
+
+#include "runtime/dates.h"
+#include "runtime/table_errors.h"
+#include "tests/runtime/table_test_support.h"
+
+namespace rt::test {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+void WriteAll(const std::string& path, const std::string& data) {
+  std::ofstream f(path, std::ios::binary | std::ios::trunc);
+  f << data;
+}
+
+class DbfTable : public TableTest {
+ protected:
+  Value Structure() {
+    return Value::Array({Value::Array({"NAME", "C", 20, 0}), Value::Array({"LONGTEXT", "C", 300, 0}),
+                         Value::Array({"MENGE", "N", 8, 2}), Value::Array({"AKTIV", "L", 1, 0}),
+                         Value::Array({"DATUM", "D", 8, 0}), Value::Array({"NOTIZ", "M", 10, 0})});
+  }
+};
+
+TEST_F(DbfTable, FieldsOfEveryTypeRoundTripThroughCloseAndReopen) {
+  ASSERT_TRUE(DBCREATE(Path("T.DBF"), Structure()));
+  ASSERT_TRUE(DBUSEAREA(true, "DBFNTX", Path("T"), "", false, false));
+  EXPECT_EQ(ALIAS(), "T");
+  std::string longText(300, 'x');
+  longText[299] = 'E';
+  std::string memo(1500, 'm');
+  memo += "\r\nEnde \xC4\xD6\xDC";
+  DBAPPEND();
+  FIELDPUT("NAME", "M\xFCller");
+  FIELDPUT("LONGTEXT", longText);
+  FIELDPUT("MENGE", Value::Num(-12.5, 6, 1));
+  FIELDPUT("AKTIV", true);
+  FIELDPUT("DATUM", MakeDate(2024, 2, 29));
+  FIELDPUT("NOTIZ", memo);
+  DBAPPEND();
+  FIELDPUT("NAME", "Zweiter");
+  DBCLOSEAREA();
+
+  ASSERT_TRUE(DBUSEAREA(true, "DBF", Path("T.DBF"), "X", false, true));
+  EXPECT_EQ(RECCOUNT(), 2);
+  Value st = DBSTRUCT();
+  ASSERT_EQ(st.Len(), 6u);
+  EXPECT_EQ(st.At(2).At(3).AsInt(), 300);
+  EXPECT_EQ(st.At(3).At(4).AsInt(), 2);
+  EXPECT_EQ(FIELDGET(1).AsString(), std::string("M\xFCller") + std::string(14, ' '));
+  EXPECT_EQ(FIELDGET("LONGTEXT").AsString(), longText);
+  EXPECT_DOUBLE_EQ(FIELDGET("MENGE").AsNumber(), -12.5);
+  EXPECT_EQ(FIELDGET("MENGE").AsNumberInfo().dec, 2);
+  EXPECT_TRUE(FIELDGET("AKTIV").AsLogical());
+  EXPECT_EQ(FIELDGET("DATUM").AsJulian(), MakeDate(2024, 2, 29).julian);
+  EXPECT_EQ(FIELDGET("NOTIZ").AsString(), memo);
+  DBSKIP(1);
+  EXPECT_EQ(FIELDGET("DATUM").AsJulian(), 0);
+  EXPECT_FALSE(FIELDGET("AKTIV").AsLogical());
+  EXPECT_EQ(FIELDGET("NOTIZ").AsString(), "");
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(DbfTable, HeaderBytesFollowTheDBaseIIILayout) {
+  ASSERT_TRUE(DBCREATE(Path("H.DBF"), Value::Array({Value::Array({"A", "C", 3, 0}), Value::Array({"N", "N", 5, 1})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("H"), "", false, false));
+  DBAPPEND();
+  FIELDPUT("A", "ab");
+  FIELDPUT("N", 3.3);
+  DBAPPEND();
+  DBDELETE();
+  DBCLOSEAREA();
+  std::string b = ReadAll(Path("H.DBF"));
+  const std::size_t hdr = 32 + 2 * 32 + 1;
+  ASSERT_EQ(b.size(), hdr + 2 * 9 + 1);
+  EXPECT_EQ(static_cast<unsigned char>(b[0]), 0x03);
+  EXPECT_EQ(b[4], 2);
+  EXPECT_EQ(static_cast<unsigned char>(b[8]), hdr);
+  EXPECT_EQ(b[10], 9);
+  EXPECT_EQ(b.substr(32, 2), std::string("A\0", 2));
+  EXPECT_EQ(b[32 + 11], 'C');
+  EXPECT_EQ(b[64 + 11], 'N');
+  EXPECT_EQ(b[64 + 16], 5);
+  EXPECT_EQ(b[64 + 17], 1);
+  EXPECT_EQ(b[hdr - 1], 0x0D);
+  EXPECT_EQ(b.substr(hdr, 9), " ab   3.3");
+  EXPECT_EQ(b[hdr + 9], '*');
+  EXPECT_EQ(b.back(), 0x1A);
+}
+
+TEST_F(DbfTable, PhantomRecordReadsBlankAndIgnoresWrites) {
+  ASSERT_TRUE(DBCREATE(Path("P"), Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"N", "N", 3, 0})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("P"), "", false, false));
+  DBGOTOP();
+  EXPECT_TRUE(DbEof());
+  EXPECT_TRUE(BOF());
+  EXPECT_EQ(RECNO(), 1);
+  FIELDPUT("A", "zz");
+  EXPECT_EQ(FIELDGET("A").AsString(), "    ");
+  EXPECT_EQ(FIELDGET("N").AsNumber(), 0);
+  EXPECT_EQ(RECCOUNT(), 0);
+  DBAPPEND();
+  FIELDPUT("A", "eins");
+  DBGOTO(7);
+  EXPECT_TRUE(DbEof());
+  EXPECT_EQ(RECNO(), 2);
+  EXPECT_EQ(FIELDGET("A").AsString(), "    ");
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(DbfTable, BadValuesRaiseErrorsAndLeaveTheFieldAlone) {
+  ASSERT_TRUE(DBCREATE(Path("V"), Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"N", "N", 3, 0})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("V"), "", false, false));
+  DBAPPEND();
+  FIELDPUT("N", 42);
+  FIELDPUT("N", 12345);
+  EXPECT_EQ(LastGenCode(), EG_DATAWIDTH);
+  FIELDPUT("N", "x");
+  EXPECT_EQ(LastGenCode(), EG_DATATYPE);
+  FIELDPUT("A", 5);
+  EXPECT_EQ(LastGenCode(), EG_DATATYPE);
+  FIELDGET("NOSUCH");
+  EXPECT_EQ(LastGenCode(), EG_NOVAR);
+  EXPECT_EQ(FIELDGET("N").AsNumber(), 42);
+  EXPECT_EQ(errors.size(), 4u);
+}
+
+TEST_F(DbfTable, CreateRejectsBadStructuresWithAGermanText) {
+  const Value bad[] = {
+      Value::Array({Value::Array({"A", "X", 4, 0})}),
+      Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"a", "N", 3, 0})}),
+      Value::Array({Value::Array({"1A", "C", 4, 0})}),
+      Value::Array({Value::Array({"A", "N", 300, 0})}),
+      Value::Array(),
+  };
+  for (const Value& s : bad) {
+    errors.clear();
+    EXPECT_FALSE(DBCREATE(Path("BAD"), s));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0]->genCode, EG_ARG);
+    EXPECT_FALSE(errors[0]->description.empty());
+  }
+}
+
+TEST_F(DbfTable, DamagedFilesRaiseCorruptionWithTheFileName) {
+  ASSERT_TRUE(DBCREATE(Path("G.DBF"), Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"M", "M", 10, 0})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("G"), "", false, false));
+  DBAPPEND();
+  FIELDPUT("A", "abcd");
+  FIELDPUT("M", "memo text");
+  DBCLOSEAREA();
+  const std::string good = ReadAll(Path("G.DBF"));
+  const std::string goodMemo = ReadAll(Path("G.DBT"));
+  struct Case {
+    const char* what;
+    std::string dbf;
+    std::string dbt;
+    bool failsOnOpen;
+  };
+  std::string badType = good;
+  badType[32 + 11] = 'Q';
+  std::string badRecLen = good;
+  badRecLen[10] = 99;
+  std::string badHdrLen = good;
+  badHdrLen[8] = static_cast<char>(0xFF);
+  badHdrLen[9] = 0x7F;
+  std::string badVersion = good;
+  badVersion[0] = 0x30;
+  std::string memoPastEnd = good;
+  memoPastEnd.replace(32 + 64 + 1 + 1 + 4, 10, "      9999");
+  const Case cases[] = {
+      {"truncated header", good.substr(0, 20), goodMemo, true},
+      {"unknown field type", badType, goodMemo, true},
+      {"record length not the sum of the fields", badRecLen, goodMemo, true},
+      {"header longer than the file", badHdrLen, goodMemo, true},
+      {"foreign version byte", badVersion, goodMemo, true},
+      {"memo block beyond the memo file", memoPastEnd, goodMemo, false},
+      {"memo without its end mark", good, goodMemo.substr(0, 520), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteAll(Path("G.DBF"), c.dbf);
+    WriteAll(Path("G.DBT"), c.dbt);
+    errors.clear();
+    bool opened = DBUSEAREA(true, "", Path("G"), "", false, true);
+    EXPECT_EQ(opened, !c.failsOnOpen);
+    if (opened) {
+      EXPECT_TRUE(FIELDGET("M").AsString().empty());
+      DBCLOSEAREA();
+    } else {
+      EXPECT_FALSE(USED());
+    }
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0]->genCode, EG_CORRUPTION);
+    EXPECT_NE(errors[0]->filename.find("G.DB"), std::string::npos);
+  }
+}
+
+TEST_F(DbfTable, RecordCountBeyondTheFileIsNotTrusted) {
+  ASSERT_TRUE(DBCREATE(Path("C.DBF"), Value::Array({Value::Array({"A", "C", 4, 0})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("C"), "", false, false));
+  DBAPPEND();
+  FIELDPUT("A", "one");
+  DBCLOSEAREA();
+  std::string b = ReadAll(Path("C.DBF"));
+  b[4] = 100;
+  WriteAll(Path("C.DBF"), b);
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("C"), "", false, true));
+  EXPECT_EQ(RECCOUNT(), 1);
+  DBGOBOTTOM();
+  EXPECT_EQ(Trimmed(FIELDGET("A")), "one");
+}
+
+}  // namespace
+}  // namespace rt::test

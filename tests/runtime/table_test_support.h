@@ -1,0 +1,94 @@
+#pragma once
+// Shared pieces of the table driver tests: a scratch folder per test, an
+// error block that records errors and takes the default, and word tables.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "runtime/error.h"
+#include "runtime/settings.h"
+#include "runtime/table_fns.h"
+#include "runtime/text_case.h"
+#include "runtime/value.h"
+
+namespace rt::test {
+
+class TableTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = std::filesystem::temp_directory_path() /
+           (std::string("vdtab_") + info->test_suite_name() + "_" + info->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    oldBlock_ = ERRORBLOCK(Value::Block([this](Args a) {
+      errors.push_back(a[0].As<Error>());
+      return Value(false);
+    }));
+    Sets().deleted = false;
+    Sets().softseek = false;
+  }
+  void TearDown() override {
+    DBCLOSEALL();
+    ERRORBLOCK(oldBlock_);
+    Sets().deleted = false;
+    Sets().softseek = false;
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  int LastGenCode() const { return errors.empty() ? 0 : errors.back()->genCode; }
+
+  // A word table: DEUTSCH C50, FREMD C50, SPRACHE C2, STATUS N1, with rows.
+  void MakeWordTable(const std::string& name, const std::vector<std::pair<std::string, std::string>>& rows) {
+    ASSERT_TRUE(DBCREATE(Path(name), Value::Array({Value::Array({"DEUTSCH", "C", 50, 0}),
+                                                   Value::Array({"FREMD", "C", 50, 0}),
+                                                   Value::Array({"SPRACHE", "C", 2, 0}),
+                                                   Value::Array({"STATUS", "N", 1, 0})})));
+    ASSERT_TRUE(DBUSEAREA(true, "", Path(name), "W", false, false));
+    for (const auto& [de, fr] : rows) {
+      DBAPPEND();
+      FIELDPUT("DEUTSCH", de);
+      FIELDPUT("FREMD", fr);
+      FIELDPUT("SPRACHE", "EN");
+      FIELDPUT("STATUS", 0);
+    }
+    DBCLOSEAREA();
+  }
+
+  // The keys of the word tables' two orders, made in C++ so that these tests
+  // do not depend on the macro compiler.
+  static Value GermanKey() {
+    return Value::Block([](Args) {
+      return Value(AsciiUpper(FIELDGET("DEUTSCH").AsString()) + AsciiUpper(FIELDGET("FREMD").AsString()));
+    });
+  }
+  static Value ForeignKey() {
+    return Value::Block([](Args) { return Value(AsciiUpper(FIELDGET("FREMD").AsString())); });
+  }
+
+  static std::string Trimmed(const Value& v) {
+    std::string s = v.AsString();
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+  }
+
+  // The German terms in the order in force, from the top.
+  static std::vector<std::string> GermanColumn() {
+    std::vector<std::string> out;
+    for (DBGOTOP(); !DbEof(); DBSKIP(1)) out.push_back(Trimmed(FIELDGET("DEUTSCH")));
+    return out;
+  }
+
+  std::vector<ErrorPtr> errors;
+
+ private:
+  std::filesystem::path dir_;
+  Value oldBlock_;
+};
+
+}  // namespace rt::test
