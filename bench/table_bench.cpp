@@ -1,0 +1,163 @@
+// The word-table driver against SQLite on DEUENG built from trans-de-en:
+// building the order "upper(DEUTSCH)+upper(FREMD)", prefix seeks of German
+// terms, and a full table scan.
+//
+//   table_bench [--source FILE] [--seeks N]
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "runtime/table_fns.h"
+#include "runtime/text_case.h"
+#include "runtime/work_areas.h"
+#include "tools/word_tables/cp1252.h"
+#include "tools/word_tables/sources.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+void Check(int rc, sqlite3* db, const char* what) {
+  if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
+    std::fprintf(stderr, "sqlite %s: %s\n", what, sqlite3_errmsg(db));
+    std::exit(1);
+  }
+}
+
+std::string Key(const std::string& german, const std::string& foreign) {
+  std::string g = german.substr(0, 50), f = foreign.substr(0, 50);
+  g.resize(50, ' ');
+  f.resize(50, ' ');
+  return rt::AsciiUpper(g) + rt::AsciiUpper(f);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string source = "/usr/share/trans/de-en";
+  long seeks = 10000;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    std::string a = argv[i];
+    if (a == "--source") source = argv[i + 1];
+    if (a == "--seeks") seeks = std::atol(argv[i + 1]);
+  }
+  WordPairs pairs;
+  if (!ReadTransDeEn(source, static_cast<std::size_t>(-1), pairs) || pairs.empty()) {
+    std::fprintf(stderr, "table_bench: %s not readable (Debian package trans-de-en)\n", source.c_str());
+    return 1;
+  }
+  auto dir = std::filesystem::temp_directory_path() / "vd_table_bench";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const std::string table = (dir / "DEUENG.DBF").string();
+
+  std::vector<std::string> german, keys;
+  rt::DBCREATE(table, rt::Value::Array({rt::Value::Array({"DEUTSCH", "C", 50, 0}),
+                                        rt::Value::Array({"FREMD", "C", 50, 0}),
+                                        rt::Value::Array({"SPRACHE", "C", 2, 0}),
+                                        rt::Value::Array({"STATUS", "N", 1, 0})}));
+  rt::DBUSEAREA(true, "DBFNTX", table, "DEUENG", false, false);
+  for (const auto& [g, f] : pairs) {
+    std::string g1252 = Utf8ToCp1252(g), f1252 = Utf8ToCp1252(f);
+    rt::DBAPPEND();
+    rt::FIELDPUT(1, g1252);
+    rt::FIELDPUT(2, f1252);
+    rt::FIELDPUT(3, "EN");
+    rt::FIELDPUT(4, 0);
+    german.push_back(g1252);
+    keys.push_back(Key(g1252, f1252));
+  }
+  rt::DBCOMMIT();
+  const long rows = rt::RECCOUNT();
+
+  sqlite3* db = nullptr;
+  Check(sqlite3_open((dir / "ref.sqlite").string().c_str(), &db), db, "open");
+  Check(sqlite3_exec(db, "PRAGMA synchronous=OFF; PRAGMA journal_mode=OFF; CREATE TABLE words(key BLOB)",
+                     nullptr, nullptr, nullptr),
+        db, "create");
+  Check(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), db, "begin");
+  sqlite3_stmt* ins = nullptr;
+  Check(sqlite3_prepare_v2(db, "INSERT INTO words(key) VALUES(?1)", -1, &ins, nullptr), db, "prepare");
+  for (const std::string& k : keys) {
+    sqlite3_bind_blob(ins, 1, k.data(), static_cast<int>(k.size()), SQLITE_STATIC);
+    Check(sqlite3_step(ins), db, "insert");
+    sqlite3_reset(ins);
+  }
+  sqlite3_finalize(ins);
+  Check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db, "commit");
+
+  auto t0 = Clock::now();
+  Check(sqlite3_exec(db, "CREATE INDEX words_key ON words(key)", nullptr, nullptr, nullptr), db, "index");
+  const double sqliteBuild = Seconds(t0);
+
+  t0 = Clock::now();
+  bool built = rt::ORDCREATE((dir / "DEUENG1").string(), "", "upper(DEUTSCH)+upper(FREMD)");
+  const double ourBuild = Seconds(t0);
+  if (!built) return 1;
+  const double fill = rt::WorkAreas::Get().SelectedArea()->Order(1)->PageFill();
+
+  std::mt19937 rng(4711);
+  std::vector<std::string> prefixes;
+  for (long i = 0; i < seeks; ++i) {
+    std::string g = rt::AsciiUpper(german[rng() % german.size()]);
+    prefixes.push_back(g.substr(0, 3 + rng() % 4));
+  }
+  long ourHits = 0;
+  t0 = Clock::now();
+  for (const std::string& p : prefixes) ourHits += rt::DBSEEK(p, false) ? 1 : 0;
+  const double ourSeek = Seconds(t0) / static_cast<double>(seeks);
+
+  sqlite3_stmt* sel = nullptr;
+  Check(sqlite3_prepare_v2(db, "SELECT rowid, key FROM words WHERE key >= ?1 ORDER BY key LIMIT 1", -1, &sel,
+                           nullptr),
+        db, "prepare");
+  long sqliteHits = 0;
+  t0 = Clock::now();
+  for (const std::string& p : prefixes) {
+    sqlite3_bind_blob(sel, 1, p.data(), static_cast<int>(p.size()), SQLITE_STATIC);
+    if (sqlite3_step(sel) == SQLITE_ROW) {
+      const char* k = static_cast<const char*>(sqlite3_column_blob(sel, 1));
+      if (k && static_cast<std::size_t>(sqlite3_column_bytes(sel, 1)) >= p.size() &&
+          std::equal(p.begin(), p.end(), k))
+        ++sqliteHits;
+    }
+    sqlite3_reset(sel);
+  }
+  const double sqliteSeek = Seconds(t0) / static_cast<double>(seeks);
+  sqlite3_finalize(sel);
+  sqlite3_close(db);
+
+  rt::ORDSETFOCUS(0);
+  std::size_t bytes = 0;
+  t0 = Clock::now();
+  for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) bytes += rt::FIELDGET(1).Len();
+  const double scan = static_cast<double>(rows) / Seconds(t0);
+  rt::ORDSETFOCUS(1);
+  t0 = Clock::now();
+  long inOrder = 0;
+  for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) ++inOrder;
+  const double orderScan = static_cast<double>(inOrder) / Seconds(t0);
+  rt::DBCLOSEALL();
+  std::filesystem::remove_all(dir);
+
+  std::printf("DEUENG from trans-de-en: %ld rows (%zu bytes of DEUTSCH read)\n\n", rows, bytes);
+  std::printf("%-34s %12s %12s %8s %8s\n", "measure", "driver", "SQLite", "ratio", "goal");
+  std::printf("%-34s %12.3f %12.3f %8.2f %8s\n", "order build (s)", ourBuild, sqliteBuild, ourBuild / sqliteBuild,
+              "<= 0.5");
+  std::printf("%-34s %11.1f%% %12s %8s %8s\n", "page fill", fill * 100, "", "", ">= 95%");
+  std::printf("%-34s %12.2f %12.2f %8.3f %8s\n", "prefix seek (us, 10,000 German)", ourSeek * 1e6,
+              sqliteSeek * 1e6, ourSeek / sqliteSeek, "<= 0.1");
+  std::printf("%-34s %12ld %12ld\n", "prefix seek hits", ourHits, sqliteHits);
+  std::printf("%-34s %12.0f\n", "table scan, natural order (rows/s)", scan);
+  std::printf("%-34s %12.0f\n", "table scan, order 1 (rows/s)", orderScan);
+  return ourHits == sqliteHits ? 0 : 1;
+}
