@@ -144,12 +144,15 @@ int main(int argc, char** argv) {
   rt::ORDSETFOCUS(1);
   t0 = Clock::now();
   long inOrder = 0;
-  for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) ++inOrder;
+  for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) {
+    bytes += rt::FIELDGET(1).Len();
+    ++inOrder;
+  }
   const double orderScan = static_cast<double>(inOrder) / Seconds(t0);
   rt::DBCLOSEALL();
   std::filesystem::remove_all(dir);
 
-  std::printf("DEUENG from trans-de-en: %ld rows (%zu bytes of DEUTSCH read)\n\n", rows, bytes);
+  std::printf("DEUENG from trans-de-en: %ld rows (%zu bytes of DEUTSCH read in the scans)\n\n", rows, bytes);
   std::printf("%-34s %12s %12s %8s %8s\n", "measure", "driver", "SQLite", "ratio", "goal");
   std::printf("%-34s %12.3f %12.3f %8.2f %8s\n", "order build (s)", ourBuild, sqliteBuild, ourBuild / sqliteBuild,
               "<= 0.5");
@@ -157,7 +160,7 @@ int main(int argc, char** argv) {
   std::printf("%-34s %12.2f %12.2f %8.3f %8s\n", "prefix seek (us, 10,000 German)", ourSeek * 1e6,
               sqliteSeek * 1e6, ourSeek / sqliteSeek, "<= 0.1");
   std::printf("%-34s %12ld %12ld\n", "prefix seek hits", ourHits, sqliteHits);
-  std::printf("%-34s %12.0f\n", "table scan, natural order (rows/s)", scan);
-  std::printf("%-34s %12.0f\n", "table scan, order 1 (rows/s)", orderScan);
+  std::printf("%-34s %12.0f\n", "scan, natural order (rows/s)", scan);
+  std::printf("%-34s %12.0f\n", "scan, order 1 (rows/s)", orderScan);
   return ourHits == sqliteHits ? 0 : 1;
 }

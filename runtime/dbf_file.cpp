@@ -217,10 +217,15 @@ bool DbfFile::HasMemoFields() const noexcept {
 void DbfFile::ReadRecord(std::uint32_t recno, char* dst) {
   if (recno < 1 || recno > count_) ThrowFault(EG_READ, path_);
   if (recno < windowFirst_ || recno >= windowFirst_ + windowCount_) {
-    std::uint32_t per = static_cast<std::uint32_t>(std::max<std::size_t>(1, kWindowBytes / recLen_));
+    // A window pays off for records read in a row (scans, index builds); a
+    // record reached by a seek or through an order is read alone.
+    bool forward = windowCount_ > 0 && recno == windowFirst_ + windowCount_;
+    bool backward = windowCount_ > 0 && recno + 1 == windowFirst_;
+    std::uint32_t per = forward || backward || recno == 1
+                            ? static_cast<std::uint32_t>(std::max<std::size_t>(1, kWindowBytes / recLen_))
+                            : 1;
     std::uint32_t first = recno;
-    // Moving backwards, read the window that ends at the record.
-    if (windowCount_ > 0 && recno + 1 == windowFirst_) first = recno >= per ? recno - per + 1 : 1;
+    if (backward) first = recno >= per ? recno - per + 1 : 1;
     std::uint32_t n = std::min(per, count_ - first + 1);
     window_.resize(static_cast<std::size_t>(n) * recLen_);
     std::size_t got = file_.ReadAt(hdrLen_ + static_cast<std::uint64_t>(first - 1) * recLen_,
