@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "runtime/dates.h"
 #include "runtime/error.h"
 #include "runtime/strings.h"
 
@@ -31,8 +32,20 @@ int AddDecimals(const Value& a, const Value& b) {
   return (da < 0 || db < 0) ? -1 : std::max(da, db);
 }
 
-Value DatePlus(std::int32_t julian, double days) {
-  return Value(Date{julian + static_cast<std::int32_t>(std::trunc(days))});
+// Date arithmetic stays within 1 January 1 to 31 December 9999: a result
+// beyond raises a numeric overflow (its substitute is the result). The
+// empty date stays empty.
+Value DatePlus(const Value& date, const Value& days, const char* op, double sign) {
+  const std::int32_t julian = date.AsJulian();
+  if (julian == 0) return date;
+  const double result = julian + sign * std::trunc(days.AsNumber());
+  if (!(result >= MakeDate(1, 1, 1).julian && result <= MakeDate(9999, 12, 31).julian)) {
+    auto e = MakeError(EG_NUMOVERFLOW, sign > 0 ? 1081 : 1082, "BASE", op);
+    e->args = Value::Array({date, days});
+    e->canSubstitute = true;
+    return RaiseError(e).value;
+  }
+  return Value(Date{static_cast<std::int32_t>(result)});
 }
 
 }  // namespace
@@ -49,8 +62,8 @@ Value Plus(const Value& a, const Value& b) {
     r += y;
     return Value(std::move(r));
   }
-  if (a.IsDate() && b.IsNumber()) return DatePlus(a.AsJulian(), b.AsNumber());
-  if (a.IsNumber() && b.IsDate()) return DatePlus(b.AsJulian(), a.AsNumber());
+  if (a.IsDate() && b.IsNumber()) return DatePlus(a, b, "+", 1);
+  if (a.IsNumber() && b.IsDate()) return DatePlus(b, a, "+", 1);
   return OperandError(1081, "+", a, b);
 }
 
@@ -70,7 +83,7 @@ Value Minus(const Value& a, const Value& b) {
     return Value(std::move(r));
   }
   if (a.IsDate() && b.IsDate()) return Value::Num(static_cast<double>(a.AsJulian()) - b.AsJulian(), 0, 0);
-  if (a.IsDate() && b.IsNumber()) return DatePlus(a.AsJulian(), -b.AsNumber());
+  if (a.IsDate() && b.IsNumber()) return DatePlus(a, b, "-", -1);
   return OperandError(1082, "-", a, b);
 }
 

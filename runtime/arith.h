@@ -6,6 +6,8 @@
 //     move to the end of the result), date - date (days), date - number
 //   number * number, number / number, number % number, number ** number
 //
+// Dates stay between the years 1 and 9999 (beyond: a numeric overflow
+// error); the empty date plus or minus days stays empty.
 // Operands of other types raise an argument error whose substitute is the
 // result. A zero divisor of / and % raises the zero-divide error (EG_ZERODIV,
 // can substitute); the error block's value is the result.

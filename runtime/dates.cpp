@@ -1,5 +1,6 @@
 #include "runtime/dates.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "runtime/lang.h"
@@ -49,12 +50,12 @@ void SplitDate(Date d, int* year, int* month, int* day) {
     *year = *month = *day = 0;
     return;
   }
-  long a = d.julian + 32044;
-  long b = (4 * a + 3) / 146097;
-  long c = a - 146097 * b / 4;
-  long e = (4 * c + 3) / 1461;
-  long f = c - 1461 * e / 4;
-  long m = (5 * f + 2) / 153;
+  const std::int64_t a = std::int64_t{d.julian} + 32044;
+  const std::int64_t b = (4 * a + 3) / 146097;
+  const std::int64_t c = a - 146097 * b / 4;
+  const std::int64_t e = (4 * c + 3) / 1461;
+  const std::int64_t f = c - 1461 * e / 4;
+  const std::int64_t m = (5 * f + 2) / 153;
   *day = static_cast<int>(f - (153 * m + 2) / 5 + 1);
   *month = static_cast<int>(m + 3 - 12 * (m / 10));
   *year = static_cast<int>(100 * b + e - 4800 + m / 10);
@@ -97,7 +98,7 @@ int YEAR(Date d) {
 
 int DOW(Date d) {
   if (d.julian <= 0) return 0;
-  return static_cast<int>((d.julian + 1) % 7) + 1;
+  return static_cast<int>((std::int64_t{d.julian} + 1) % 7) + 1;
 }
 
 std::string CDOW(Date d) {

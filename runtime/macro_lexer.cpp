@@ -164,6 +164,9 @@ bool Tokenize(std::string_view s, std::vector<Token>* out, std::string* error) {
         }
         const double v = std::strtod(std::string(s.substr(i, j - i)).c_str(), nullptr);
         t.kind = Tok::Number;
+        // A literal shows as written, within the widths a number can carry.
+        intDigits = std::min(intDigits, 255);
+        dec = std::min(dec, 99);
         t.value = point && dec > 0 ? Value::Num(v, std::max(intDigits, 1) + 1 + dec, dec) : Value::Num(v, 0, 0);
         i = j;
         if (i < s.size() && IsIdentStart(s[i])) return fail("name directly after a number", i);

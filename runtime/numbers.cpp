@@ -1,5 +1,6 @@
 #include "runtime/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +12,9 @@
 namespace rt {
 
 namespace {
+
+// A double carries 17 significant digits; more decimals add only zeros.
+constexpr int kMaxDecimals = 99;
 
 // |value| * 10^dec rounded half away from zero, as a string of decimal
 // digits without leading zeros ("0" for zero). Works on the shortest decimal
@@ -62,8 +66,6 @@ std::string FixedText(double value, int dec) {
   return s;
 }
 
-constexpr int kMaxDecimals = 99;
-
 ErrorOutcome ArgError(int subCode, const char* op, std::initializer_list<Value> args) {
   auto e = MakeError(EG_ARG, subCode, "BASE", op);
   e->args = Value::Array(args);
@@ -76,7 +78,6 @@ ErrorOutcome ArgError(int subCode, const char* op, std::initializer_list<Value> 
 std::string FormatNumber(double value, int width, int dec) {
   if (width < 1) width = 1;
   if (StringTooLong(static_cast<std::size_t>(width), "STR")) return {};
-  // A double carries 17 significant digits; more decimals add only zeros.
   if (dec > kMaxDecimals) dec = kMaxDecimals;
   if (!std::isfinite(value)) return std::string(static_cast<std::size_t>(width), '*');
   std::string s = FixedText(value, dec);
@@ -86,7 +87,8 @@ std::string FormatNumber(double value, int width, int dec) {
 }
 
 double RoundHalfAway(double value, int dec) {
-  if (!std::isfinite(value)) return value;
+  if (!std::isfinite(value) || dec > kMaxDecimals) return value;
+  if (dec < -kMaxDecimals) return 0;
   if (dec < 0) {
     // Rounding to tens, hundreds, ...: scale down, round, scale up.
     double p = std::pow(10.0, -dec);
@@ -174,7 +176,7 @@ Value INT(const Value& n) {
 
 Value ROUND(const Value& n, int dec) {
   if (!n.IsNumber()) return ArgError(1094, "ROUND", {n, dec}).value;
-  return Value::Num(RoundHalfAway(n.AsNumber(), dec), 0, dec > 0 ? dec : 0);
+  return Value::Num(RoundHalfAway(n.AsNumber(), dec), 0, std::clamp(dec, 0, kMaxDecimals));
 }
 
 Value ABS(const Value& n) {

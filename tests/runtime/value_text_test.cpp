@@ -65,6 +65,19 @@ TEST(Arithmetic, StringsAndDates) {
   EXPECT_EQ(Plus(Value(1), Value(d)).AsJulian(), MakeDate(2024, 2, 29).julian);
   EXPECT_EQ(Minus(Value(d), Value(28)).AsJulian(), MakeDate(2024, 1, 31).julian);
   EXPECT_EQ(Minus(Value(MakeDate(2025, 1, 1)), Value(MakeDate(2024, 1, 1))).AsNumber(), 366);
+  EXPECT_EQ(Plus(Value(Date{}), Value(5)).AsJulian(), 0);  // the empty date stays empty
+}
+
+TEST(Arithmetic, DatesBeyondTheYear9999RaiseANumericOverflow) {
+  std::vector<int> seen;
+  ErrorBlockScope block(Value::Block([&](Args a) {
+    seen.push_back(a[0].As<Error>()->genCode);
+    return Value(Date{});
+  }));
+  EXPECT_EQ(Plus(Value(MakeDate(2024, 1, 31)), Value(1e10)).AsJulian(), 0);
+  EXPECT_EQ(Minus(Value(MakeDate(2024, 1, 31)), Value(3e6)).AsJulian(), 0);
+  EXPECT_EQ(Plus(Value(MakeDate(9999, 12, 30)), Value(1)).AsJulian(), MakeDate(9999, 12, 31).julian);
+  EXPECT_EQ(seen, (std::vector<int>{EG_NUMOVERFLOW, EG_NUMOVERFLOW}));
 }
 
 TEST(Arithmetic, WrongTypesAndZeroDivisorsGoThroughTheErrorBlock) {
