@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "services/date_text.h"
+#include "runtime/dates.h"
 
 namespace svc {
 
@@ -27,7 +27,7 @@ std::string MsgText(const rt::Value& v) {
       return buf;
     }
     case rt::Type::Date:
-      return DateText(v.AsJulian());
+      return rt::DTOC(rt::Date{v.AsJulian()});
     case rt::Type::Array:
       return "Array";
     case rt::Type::Object:
