@@ -8,9 +8,9 @@
 #include "graphics/builtin_images.h"
 #include "graphics/colour.h"
 #include "graphics/dc.h"
-#include "graphics/resource_log.h"
 #include "runtime/text_case.h"
 #include "services/int32.h"
+#include "services/log_file.h"
 #include "services/resources.h"
 
 namespace gfx {
@@ -165,7 +165,8 @@ void TBrush::End() {
   pool.erase(std::remove_if(pool.begin(), pool.end(), [this](const TBrushPtr& p) { return p.get() == this; }),
              pool.end());
   if (!lSystem && hBrush && !DELETEOBJECT(hBrush)) {
-    LogResourceFailure({"DeleteObject( ::hBrush ) failed from TBrush:End()", svc::HandleNumber(hBrush)});
+    svc::LOGFILE("resources.txt",
+                 rt::Value::Array({"DeleteObject( ::hBrush ) failed from TBrush:End()", svc::HandleNumber(hBrush)}));
   }
   if (hBitmap) DELETEOBJECT(hBitmap);
   hBrush = nullptr;

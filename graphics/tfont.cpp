@@ -7,9 +7,9 @@
 
 #include "graphics/dc.h"
 #include "graphics/fonts.h"
-#include "graphics/resource_log.h"
 #include "runtime/text_case.h"
 #include "services/int32.h"
+#include "services/log_file.h"
 
 namespace gfx {
 
@@ -216,7 +216,8 @@ void TFont::End() {
     hFont = nullptr;
     nCount = 0;
   } else {
-    LogResourceFailure({"DeleteObject( ::hFont ) failed from TFont:End()", svc::HandleNumber(hFont), nCount, lDestroy});
+    svc::LOGFILE("resources.txt", rt::Value::Array({"DeleteObject( ::hFont ) failed from TFont:End()",
+                                                  svc::HandleNumber(hFont), nCount, lDestroy}));
   }
 }
 
