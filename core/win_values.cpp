@@ -1,0 +1,24 @@
+#include "core/win_values.h"
+
+#include <cstdint>
+
+#include "core/long_value.h"
+
+namespace core {
+
+rt::Value RectValue(const RECT& rc) { return rt::Value::Array({rc.top, rc.left, rc.bottom, rc.right}); }
+
+rt::Value PointValue(const POINT& pt) { return rt::Value::Array({pt.y, pt.x}); }
+
+POINT PointOf(const rt::Value& aPoint) {
+  POINT pt{};
+  if (aPoint.IsArray()) {
+    if (aPoint.Len() >= 1) pt.y = LongOf(aPoint.At(1));
+    if (aPoint.Len() >= 2) pt.x = LongOf(aPoint.At(2));
+  }
+  return pt;
+}
+
+long HandleValue(const void* handle) { return static_cast<long>(reinterpret_cast<std::intptr_t>(handle)); }
+
+}  // namespace core
