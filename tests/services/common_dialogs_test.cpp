@@ -24,6 +24,14 @@ TEST(CommonDialogsTest, FileDialogCancelIsNoError) {
   EXPECT_EQ(svc::CGETFILE(), "");  // no arguments: no dialog
 }
 
+TEST(CommonDialogsTest, FileDialogFailureIsToldFromACancel) {
+  // A dialog template is asked for but none is given: the dialog cannot
+  // open at all.
+  BoxDriver driver([](HWND box) { BoxDriver::Click(box, IDCANCEL); });
+  EXPECT_EQ(svc::CGETFILE("Alle|*.*", "", 0, "", false, false, OFN_ENABLETEMPLATE | OFN_EXPLORER), "");
+  EXPECT_NE(svc::COMDLGXERR(), 0);
+}
+
 TEST(CommonDialogsTest, FileDialogReturnsALongPath) {
   ScratchDir dir;
   std::string path = dir.Path();
