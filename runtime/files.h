@@ -34,7 +34,8 @@ long FOPEN(std::string_view name, int mode = FO_READ);            // handle, or 
 // of the buffer (which the caller sizes, as xBase code does with SPACE(n));
 // returns the count read.
 long FREAD(long handle, std::string& buffer, long n);
-std::string FREADSTR(long handle, long n);  // up to n bytes, ending at the first zero byte
+// Up to n bytes (at most 1 MiB a call), ending before the first zero byte.
+std::string FREADSTR(long handle, long n);
 // Writes the text, or its first n bytes; returns the count written.
 long FWRITE(long handle, std::string_view data, std::optional<long> n = {});
 long FSEEK(long handle, long offset, int origin = FS_SET);  // the new position

@@ -30,9 +30,18 @@ class MacroHost {
 void SetMacroHost(MacroHost* host);
 
 // Compiles once (cached by text) into a code block; a syntax error raises
-// EG_SYNTAX through the error block and gives NIL.
+// EG_SYNTAX through the error block and gives NIL. A text that is itself a
+// code-block literal ("{|uTag| OrdSetFocus(uTag)}") gives that block; any
+// other expression gives a block that evaluates it. Evaluating a compiled
+// expression allocates nothing beyond the values it makes.
 Value MacroCompile(std::string_view expression);
+// The "&" of a text: compiles (cached) and evaluates it. A syntax error
+// raises EG_SYNTAX; the error block's substitute is the result.
 Value MacroEval(std::string_view expression);
+// The type letter of the expression's value without raising errors: "U"
+// when it names an unknown function or variable, "UE" when it does not
+// compile or fails, "UI" when it calls a program's own function (which
+// TYPE does not run).
 std::string TYPE(std::string_view expression);
 
 }  // namespace rt
