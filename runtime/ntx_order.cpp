@@ -56,6 +56,9 @@ void NtxOrder::Open(const std::string& path, OsShare share, bool readOnly) {
     Corrupt();
   }
   keyText_ = reinterpret_cast<const char*>(h + 22);
+  // Merging two pages at the half mark must fit into one page, whatever
+  // half-page count another tool wrote.
+  half_ = std::max<std::uint32_t>(1, std::min(half_, maxItems_ / 2));
   cache_.clear();
   cachedPages_ = 0;
   cursor_.clear();
@@ -143,6 +146,9 @@ NtxPageView NtxOrder::Page(std::uint32_t offset) {
 }
 
 void NtxOrder::WritePage(const NtxNode& n) {
+  // Only a damaged tree can make a page overflow (a merge of siblings that
+  // were fuller than the file's half-page count says).
+  if (n.e.size() > maxItems_) Corrupt();
   std::size_t number = n.offset / kNtxPageSize;
   if (number >= cache_.size()) cache_.resize(number + 1);
   CachedPage& slot = cache_[number];
@@ -512,6 +518,9 @@ void NtxOrder::FixUnderflow(std::vector<Step>& path) {
     if (node.e.size() >= half_) break;
     NtxNode parent = NtxDecode(RawPage(path[level - 1].page), path[level - 1].page);
     std::size_t i = path[level - 1].idx;
+    // A page below the root always has a sibling; a parent without keys
+    // means the file is damaged.
+    if (parent.e.empty() || i > parent.e.size()) Corrupt();
     NtxNode left, right;
     if (i > 0) {
       left = NtxDecode(RawPage(parent.ChildAt(i - 1)), parent.ChildAt(i - 1));
