@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/handle_event.h"
-#include "runtime/value.h"
 #include "alloc_count.h"
+#include "core/handle_event.h"
+#include "core/window_list.h"
+#include "runtime/object.h"
+#include "runtime/value.h"
 #include "test_support.h"
 
 namespace {
@@ -164,6 +166,30 @@ TEST(Dispatcher, RoadOfAMessageAllocatesNothing) {
   EXPECT_EQ(allocations, 0u);
   EXPECT_EQ(window->clicks, 101);
   DestroyWindow(window->hWnd);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Dispatcher, EventMethodsAndDataAnswerByName) {
+  auto probe = std::make_shared<Probe>();
+  const rt::Value self(probe);
+  rt::SendV(self, "LBUTTONDOWN", 100, 50, 1);
+  rt::SendV(self, "NcActivate", false);
+  rt::SendV(self, "Command", 7);
+  rt::SendV(self, "HandleEvent", WM_MOUSEMOVE, MK_SHIFT, 0x00640032);
+  EXPECT_EQ(probe->Joined(), "LButtonDown(100,50,1) NcActivate(.F.) Command(7,0) MouseMove(100,50,4)");
+  EXPECT_TRUE(rt::SendV(self, "nOldProc").IsNil());
+
+  probe->hWnd = coretest::NewTestWindow();
+  probe->Link();
+  EXPECT_EQ(rt::SendV(self, "hWnd"), rt::Value(static_cast<long>(reinterpret_cast<INT_PTR>(probe->hWnd))));
+  EXPECT_EQ(rt::SendV(self, "nOldProc"),
+            rt::Value(static_cast<long>(reinterpret_cast<INT_PTR>(probe->nOldProc))));
+  rt::SendV(self, "UnLink");
+  EXPECT_EQ(core::SlotOf(probe.get()), 0);
+  DestroyWindow(probe->hWnd);
 }
 
 }  // namespace
