@@ -280,6 +280,29 @@ TEST_F(WorkAreaTest, ExclusiveOpenRefusesEveryOtherOpenWithNetErr) {
   EXPECT_EQ(errors[0]->osCode, 2);
 }
 
+TEST_F(WorkAreaTest, SharedAreasSeeEachOthersCommittedRowsAndKeys) {
+  MakeWordTable("V.DBF", {{"Haus", "house"}});
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("V"), "ONE", false, false));
+  ASSERT_TRUE(ORDCREATE(Path("V1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
+  DBCLOSEAREA();
+  for (const char* alias : {"ONE", "TWO"}) {
+    ASSERT_TRUE(DBUSEAREA(true, "", Path("V"), alias, true, false));
+    ASSERT_TRUE(ORDLISTADD(Path("V1")));
+  }
+  DBSELECTAREA("ONE");
+  DBAPPEND();
+  FIELDPUT("DEUTSCH", "Zug");
+  FIELDPUT("FREMD", "train");
+  DBCOMMIT();
+  DBUNLOCK();
+  DBSELECTAREA("TWO");
+  EXPECT_TRUE(DBSEEK("ZUG"));
+  EXPECT_EQ(RECCOUNT(), 2);
+  DBGOBOTTOM();
+  EXPECT_EQ(Trimmed(FIELDGET("DEUTSCH")), "Zug");
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(WorkAreaTest, ReadOnlyAndSharedAreasGuardTheirRecords) {
   MakeWordTable("G.DBF", {{"a", "b"}});
   ASSERT_TRUE(DBUSEAREA(true, "", Path("G"), "RO", true, true));
