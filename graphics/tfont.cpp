@@ -47,6 +47,24 @@ bool SameFont(const TFont& a, const TFont& b) {
          a.nQuality == b.nQuality && a.nPitchFamily == b.nPitchFamily && a.cFaceName == b.cFaceName;
 }
 
+// Whether two logical-font arrays describe the same font, however each
+// element is typed.
+bool SameLogFont(const rt::Value& a, const rt::Value& b) {
+  if (!a.IsArray() || !b.IsArray() || a.Len() < 14 || b.Len() < 14) return false;
+  for (std::size_t i = 1; i <= 14; ++i) {
+    const rt::Value& x = a.At(i);
+    const rt::Value& y = b.At(i);
+    if (x.IsString() || y.IsString()) {
+      if (x.AsString() != y.AsString()) return false;
+    } else if (x.IsLogical() || y.IsLogical()) {
+      if (x.AsLogical() != y.AsLogical()) return false;
+    } else if (x.AsNumber() != y.AsNumber()) {
+      return false;
+    }
+  }
+  return true;
+}
+
 rt::Value Arg(rt::Args a, std::size_t i) { return a.size() > i ? a[i] : rt::Value(); }
 
 template <class T>
@@ -190,9 +208,14 @@ rt::Value TFont::LogFont() const {
 }
 
 TFontPtr TFont::Choose(rt::Value* nRGBColor) {
-  const rt::Value chosen = CHOOSEFONT(LogFont(), nRGBColor);
+  const rt::Value initial = LogFont();
+  const rt::Value chosen = CHOOSEFONT(initial, nRGBColor);
   auto self = std::static_pointer_cast<TFont>(shared_from_this());
-  if (!chosen.IsArray() || chosen.Len() < 14 || chosen.At(14).AsString().empty()) return self;
+  // A cancelled dialog hands back the initial font; so does a confirmed
+  // choice of the same font. Either way this font stays as it is.
+  if (!chosen.IsArray() || chosen.Len() < 14 || chosen.At(14).AsString().empty() || SameLogFont(chosen, initial)) {
+    return self;
+  }
   End();
   const int weight = chosen.At(5).AsInt();
   // The dialog's width is not kept: the new font takes the face's own.

@@ -4,7 +4,7 @@ namespace {
 thread_local BoxCatcher* current = nullptr;
 }
 
-BoxCatcher::BoxCatcher() : hook_(SetWindowsHookExA(WH_CBT, &BoxCatcher::Hook, nullptr, GetCurrentThreadId())) {
+BoxCatcher::BoxCatcher(int button) : button_(button), hook_(SetWindowsHookExA(WH_CBT, &BoxCatcher::Hook, nullptr, GetCurrentThreadId())) {
   current = this;
 }
 
@@ -32,7 +32,7 @@ LRESULT CALLBACK BoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
     GetWindowTextA(box, caption, sizeof caption);
     current->caption_ = caption;
     EnumChildWindows(box, &BoxCatcher::Collect, reinterpret_cast<LPARAM>(current));
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostMessageA(box, WM_COMMAND, current->button_, 0);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

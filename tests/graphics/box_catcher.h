@@ -1,6 +1,7 @@
 #pragma once
-// Catches the next message box that the thread activates: records its
-// caption and static texts and presses OK, so that the box does not block.
+// Catches the next dialog or message box that the thread activates: records
+// its caption and static texts and presses the given button, so that the
+// box does not block.
 
 #include <windows.h>
 
@@ -8,7 +9,7 @@
 
 class BoxCatcher {
  public:
-  BoxCatcher();
+  explicit BoxCatcher(int button);
   ~BoxCatcher();
   BoxCatcher(const BoxCatcher&) = delete;
   BoxCatcher& operator=(const BoxCatcher&) = delete;
@@ -21,6 +22,7 @@ class BoxCatcher {
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
   static BOOL CALLBACK Collect(HWND child, LPARAM self);
+  int button_;
   HHOOK hook_;
   bool seen_ = false;
   std::string caption_;

@@ -13,6 +13,7 @@
 #include "graphics/tfont.h"
 #include "graphics/tpen.h"
 #include "runtime/object.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -170,6 +171,33 @@ TEST(TFontActivate, SelectsAndPutsBackTheFont) {
   font->End();
 }
 
+TEST(TFontChoose, CancelKeepsTheFontAndConfirmingReplacesIt) {
+  // A font with its own width: the dialog gives fonts of the face's width.
+  auto font = NewFont("Arial", 7, -19);
+  {
+    BoxCatcher box(IDCANCEL);
+    EXPECT_EQ(font->Choose(), font);
+    ASSERT_TRUE(box.Seen());
+  }
+  EXPECT_EQ(font->nCount, 1);
+  HFONT old = font->hFont;
+
+  gfx::TFontPtr chosen;
+  {
+    BoxCatcher box(IDOK);
+    chosen = font->Choose();
+    ASSERT_TRUE(box.Seen());
+  }
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(GetObjectType(old), 0u);  // the old font gave up its only use
+  EXPECT_NE(chosen, font);
+  EXPECT_EQ(chosen->cFaceName, "Arial");
+  EXPECT_LT(chosen->nInpHeight, 0);
+  EXPECT_EQ(chosen->nInpWidth, 0);
+  EXPECT_EQ(chosen->nCount, 1);
+  chosen->End();
+}
+
 TEST(TBrushPool, StockColoursAreSharedAndNeverDeleted) {
   const struct {
     long rgb;
@@ -277,13 +305,35 @@ TEST(TCursor, PredefinedCursorsAreSharedAndUnknownNamesRefused) {
 
   gfx::TCursor wrong;
   {
-    BoxCatcher box;
+    BoxCatcher box(IDOK);
     wrong.New({}, "SPIRAL");
     ASSERT_TRUE(box.Seen());
     EXPECT_EQ(box.Texts(), "Wrong predefined cursor type!\n");
   }
   EXPECT_EQ(wrong.hCursor, nullptr);
   EXPECT_FALSE(wrong.lPredef);
+}
+
+TEST(TCursor, FromABitmapOwnsItsCursor) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+  ReleaseDC(nullptr, screen);
+  gfx::TCursor cursor;
+  cursor.NewBmp(svc::HandleNumber(bitmap), 2, 3);
+  ASSERT_NE(cursor.hCursor, nullptr);
+  EXPECT_FALSE(cursor.lPredef);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(cursor.hCursor, &info));
+  EXPECT_EQ(info.xHotspot, 3u);
+  EXPECT_EQ(info.yHotspot, 2u);
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  cursor.End();
+  EXPECT_EQ(cursor.hCursor, nullptr);
+  gfx::TCursor none;
+  none.NewBmp(0);
+  EXPECT_EQ(none.hCursor, nullptr);
+  DeleteObject(bitmap);
 }
 
 TEST(DrawingObjectsByName, MessagesReachTheTypedMethods) {
