@@ -159,6 +159,38 @@ TEST(CoreProcedure, DestroyStillReachesTheReplacedProcedure) {
   EXPECT_EQ(core::SlotOf(probe.get()), 0);
 }
 
+// A window object that only the window list holds: it must outlive the
+// handling of its own WM_DESTROY, which empties its slot.
+class ListOwned : public core::TWindow {
+ public:
+  static inline bool inDestroy = false;
+  static inline bool diedInDestroy = false;
+  static inline bool died = false;
+  ~ListOwned() override {
+    died = true;
+    diedInDestroy = inDestroy;
+  }
+  rt::Value Destroy() override {
+    inDestroy = true;
+    TWindow::Destroy();
+    inDestroy = false;
+    return rt::Value();
+  }
+};
+
+TEST(CoreProcedure, WindowObjectLivesUntilItsMessageIsHandled) {
+  HWND h = nullptr;
+  {
+    auto window = std::make_shared<ListOwned>();
+    window->hWnd = h = NewTestWindow();
+    window->Link();
+  }
+  ASSERT_FALSE(ListOwned::died);
+  DestroyWindow(h);
+  EXPECT_TRUE(ListOwned::died);
+  EXPECT_FALSE(ListOwned::diedInDestroy);
+}
+
 TEST(Link, UnLinkFindsTheSlotByIdentity) {
   auto owner = LinkedProbe();
   auto twin = std::make_shared<Probe>();
