@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "canvas.h"
@@ -21,14 +23,42 @@ std::string ProgramPath() {
   return exe;
 }
 
-bool LibrariesDisabled() {
+bool RunningAs(const char* name) {
   const std::string exe = ProgramPath();
-  return exe.size() >= std::char_traits<char>::length(kChildName) &&
-         lstrcmpiA(exe.c_str() + exe.size() - std::char_traits<char>::length(kChildName), kChildName) == 0;
+  const std::size_t length = std::char_traits<char>::length(name);
+  return exe.size() >= length && lstrcmpiA(exe.c_str() + exe.size() - length, name) == 0;
+}
+
+bool LibrariesDisabled() { return RunningAs(kChildName); }
+
+// The copy of this program that carries the programs' manifest.
+constexpr const char* kThemedName = "vd_themed_child.exe";
+
+bool CarriesManifest() { return RunningAs(kThemedName); }
+
+// Starts a copy of this program with the filter and gives its exit code.
+DWORD RunChild(const std::string& exe, const char* filter) {
+  std::string command = "\"" + exe + "\" --gtest_filter=" + filter;
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 255;
+  WaitForSingleObject(pi.hProcess, INFINITE);
+  DWORD code = 255;
+  GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return code;
+}
+
+std::string TempPath(const char* name) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  return std::string(temp) + name;
 }
 
 TEST(Themes, NotThemedWithoutAManifest) {
-  if (LibrariesDisabled()) GTEST_SKIP() << "the child checks the missing libraries only";
+  if (LibrariesDisabled() || CarriesManifest()) GTEST_SKIP() << "the children check their own case only";
   ASSERT_EQ(FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr);
   ASSERT_NE(gfx::UXTHEME().library, nullptr);
   ASSERT_NE(gfx::UXTHEME().IsAppThemed, nullptr);
@@ -42,7 +72,7 @@ TEST(Themes, NotThemedWithoutAManifest) {
 }
 
 TEST(Themes, Ctl3dLoadedOnceAndRegistered) {
-  if (LibrariesDisabled()) GTEST_SKIP() << "the child checks the missing libraries only";
+  if (LibrariesDisabled() || CarriesManifest()) GTEST_SKIP() << "the children check their own case only";
   TestWindow window(0, 0, 30, 20);
   gfx::CTL3DLOOK(window.hwnd());
   gfx::CTL3DLOOK(window.hwnd());
@@ -76,7 +106,7 @@ struct ControlOnRed {
 };
 
 TEST(Themes, DrawThemedPreparesEachKindOfControl) {
-  if (LibrariesDisabled()) GTEST_SKIP() << "the child checks the missing libraries only";
+  if (LibrariesDisabled() || CarriesManifest()) GTEST_SKIP() << "the children check their own case only";
   {
     ControlOnRed check("BUTTON", BS_AUTOCHECKBOX);
     EXPECT_EQ(gfx::DRAWTHEMED(check.control, check.canvas.dc()), GetStockObject(NULL_BRUSH));
@@ -121,14 +151,12 @@ TEST(MissingLibraries, EveryFunctionFallsBack) {
 }
 
 TEST(MissingLibraries, StartedWithoutThemeAnd3dLibraries) {
-  if (LibrariesDisabled()) GTEST_SKIP() << "this is the child";
+  if (LibrariesDisabled() || CarriesManifest()) GTEST_SKIP() << "this is a child";
   // Wine takes WINEDLLOVERRIDES of a child from the Unix environment it was
   // started in, never from ours, so the child is a copy of this program
   // under its own name with both libraries disabled in Wine's per-program
   // overrides, the registry form of the same setting.
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string child = std::string(temp) + kChildName;
+  const std::string child = TempPath(kChildName);
   ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), child.c_str(), FALSE));
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kChildOverrides) + "\\DllOverrides").c_str(), 0,
@@ -138,22 +166,44 @@ TEST(MissingLibraries, StartedWithoutThemeAnd3dLibraries) {
     RegSetValueExA(key, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);  // "" disables
   }
   RegCloseKey(key);
-
-  std::string command = "\"" + child + "\" --gtest_filter=MissingLibraries.EveryFunctionFallsBack";
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-  DWORD code = 1;
-  if (started) {
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
+  const DWORD code = RunChild(child, "MissingLibraries.EveryFunctionFallsBack");
   RegDeleteTreeA(HKEY_CURRENT_USER, kChildOverrides);
   DeleteFileA(child.c_str());
-  ASSERT_TRUE(started);
+  EXPECT_EQ(code, 0u);
+}
+
+// Runs in a child copy that carries the programs' manifest.
+TEST(WithManifest, ThemedUnderWine) {
+  if (!CarriesManifest()) GTEST_SKIP() << "runs in the child of StartedWithTheProgramsManifest";
+  EXPECT_TRUE(gfx::ISAPPTHEMED());
+  TestWindow window(0, 0, 120, 30);
+  Canvas canvas(120, 30);
+  gfx::DrawThemedGripper(window.hwnd(), canvas.dc());
+  EXPECT_GT(canvas.CountOther(0, 0, 120, 30, RGB(255, 255, 255)), 0);
+}
+
+TEST(WithManifest, StartedWithTheProgramsManifest) {
+  if (LibrariesDisabled() || CarriesManifest()) GTEST_SKIP() << "this is a child";
+  // The manifest file of the source tree, reached through Wine's drive for
+  // the Unix root.
+  std::string source = std::string("Z:") + __FILE__;
+  source = source.substr(0, source.rfind("tests")) + "res/vd.manifest";
+  std::ifstream in(source, std::ios::binary);
+  ASSERT_TRUE(in) << source;
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  const std::string manifest = bytes.str();
+
+  const std::string child = TempPath(kThemedName);
+  ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), child.c_str(), FALSE));
+  HANDLE update = BeginUpdateResourceA(child.c_str(), FALSE);
+  ASSERT_NE(update, nullptr);
+  ASSERT_TRUE(UpdateResourceA(update, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1),
+                              MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), const_cast<char*>(manifest.data()),
+                              static_cast<DWORD>(manifest.size())));
+  ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
+  const DWORD code = RunChild(child, "WithManifest.ThemedUnderWine");
+  DeleteFileA(child.c_str());
   EXPECT_EQ(code, 0u);
 }
 
