@@ -86,7 +86,9 @@ const rt::ClassInfo& TFont::ClassDef() {
   static const rt::ClassInfo info("TFONT", &rt::Object::ClassDef(), rt::FactoryOf<TFont>(), [](rt::ClassInfo& c) {
     c.AddData(
         "hFont", [](const rt::Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TFont&>(o).hFont)); },
-        [](rt::Object& o, const rt::Value& v) { static_cast<TFont&>(o).hFont = svc::HandleOf<HFONT>(svc::ToInt32(v)); });
+        [](rt::Object& o, const rt::Value& v) {
+          static_cast<TFont&>(o).hFont = svc::HandleOf<HFONT>(svc::ToInt32(v));
+        });
     rt::ClassBuilder<TFont>(c)
         .Data("cFaceName", &TFont::cFaceName)
         .Data("lBold", &TFont::lBold)

@@ -4,7 +4,8 @@ namespace {
 thread_local BoxCatcher* current = nullptr;
 }
 
-BoxCatcher::BoxCatcher(int button) : button_(button), hook_(SetWindowsHookExA(WH_CBT, &BoxCatcher::Hook, nullptr, GetCurrentThreadId())) {
+BoxCatcher::BoxCatcher(int button)
+    : button_(button), hook_(SetWindowsHookExA(WH_CBT, &BoxCatcher::Hook, nullptr, GetCurrentThreadId())) {
   current = this;
 }
 

@@ -30,6 +30,27 @@ bool InBrushPool(const gfx::TBrushPtr& b) {
   return std::find(pool.begin(), pool.end(), b) != pool.end();
 }
 
+// A printer stand-in: only its vertical resolution matters here.
+class Device : public rt::Object {
+ public:
+  RT_CLASS_DECL()
+  double nLogPixelY = 600;
+};
+
+const rt::ClassInfo& Device::ClassDef() {
+  static const rt::ClassInfo info(
+      "TTESTDEVICE", &rt::Object::ClassDef(), rt::FactoryOf<Device>(),
+      [](rt::ClassInfo& c) { rt::ClassBuilder<Device>(c).Data("nLogPixelY", &Device::nLogPixelY); });
+  return info;
+}
+RT_CLASS_REGISTER(Device);
+
+// A file of the source tree, reached through Wine's drive for the Unix root.
+std::string SourceFile(const std::string& relative) {
+  const std::string here = std::string("Z:") + __FILE__;
+  return here.substr(0, here.rfind("drawing_objects_test.cpp")) + relative;
+}
+
 gfx::TFontPtr NewFont(const std::string& face, double width, double height) {
   return std::make_shared<TFont>()->New(face, width, height);
 }
@@ -196,6 +217,43 @@ TEST(TFontChoose, CancelKeepsTheFontAndConfirmingReplacesIt) {
   EXPECT_EQ(chosen->nInpWidth, 0);
   EXPECT_EQ(chosen->nCount, 1);
   chosen->End();
+}
+
+TEST(DeviceUnits, FontHeightInPointsAndPenWidthFollowTheDevice) {
+  const rt::Value printer(std::make_shared<Device>());
+  auto font =
+      std::make_shared<TFont>()->New("Arial", 0, -12, false, false, 0, 0, 0, false, false, false, 0, 0, 0, 0, printer);
+  EXPECT_DOUBLE_EQ(font->nInpHeight, -100);  // 12 points at 600 dots per inch
+  LOGFONTA lf{};
+  GetObjectA(font->hFont, sizeof lf, &lf);
+  EXPECT_EQ(lf.lfHeight, -100);
+  font->End();
+
+  gfx::TPen pen;
+  pen.New(PS_SOLID, 3, 0, printer);
+  EXPECT_DOUBLE_EQ(pen.nWidth, 25);
+  LOGPEN lp{};
+  GetObjectA(pen.hPen, sizeof lp, &lp);
+  EXPECT_EQ(lp.lopnWidth.x, 3);  // the pen itself keeps its width
+  pen.End();
+}
+
+TEST(TBrushKinds, PatternsFromABitmapFileOrResource) {
+  const std::string file = SourceFile("fixtures/grey256.bmp");
+  ASSERT_NE(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES) << file;
+  const struct {
+    rt::Value style;
+    rt::Value file;
+    rt::Value resource;
+  } cases[] = {{{}, file, {}}, {"WALLPAPER", file, {}}, {{}, {}, "GREY256"}};
+  for (const auto& c : cases) {
+    auto brush = NewBrush(c.style, {}, c.file, c.resource);
+    ASSERT_NE(brush->hBitmap, nullptr);
+    LOGBRUSH lb{};
+    GetObjectA(brush->hBrush, sizeof lb, &lb);
+    EXPECT_EQ(lb.lbStyle, static_cast<UINT>(BS_PATTERN));
+    brush->End();
+  }
 }
 
 TEST(TBrushPool, StockColoursAreSharedAndNeverDeleted) {
