@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas.h"
+#include "window_pixels.h"
 #include "services/int32.h"
 
 namespace {
@@ -52,6 +53,19 @@ TEST(DoubleBuffer, PaintingNothingLeavesTheTargetUnchangedAndFreesEverything) {
   EXPECT_EQ(target.CountOther(half, 0, client.right, client.bottom, RGB(0, 0, 255)), 0);
   EXPECT_EQ(GetObjectType(memDC), 0u);
   EXPECT_EQ(GetObjectType(bitmap), 0u);
+}
+
+TEST(DoubleBuffer, ScreenOfAWindowStaysPixelIdentical) {
+  TestWindow window(30, 30, 80, 50);
+  HDC screen = GetDC(window.hwnd());
+  HBRUSH green = CreateSolidBrush(RGB(0, 160, 0));
+  RECT part{5, 5, 40, 30};
+  FillRect(screen, &part, green);
+  DeleteObject(green);
+  const WindowPixels before(window.hwnd());
+  EXPECT_EQ(gfx::VDDISPEND(gfx::VDDISPBEGIN(window.hwnd(), screen)), screen);
+  EXPECT_EQ(WindowPixels(window.hwnd()).Differences(before), 0);
+  ReleaseDC(window.hwnd(), screen);
 }
 
 TEST(DoubleBuffer, PartialDrawingReachesTheTargetOnlyAtTheEnd) {
