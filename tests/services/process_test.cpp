@@ -11,6 +11,26 @@ TEST(ProcessTest, WaitRunGivesTheExitCodeOrMinusOne) {
   EXPECT_EQ(svc::WAITRUN(""), -1);
 }
 
+int dispatched = 0;
+
+LRESULT CALLBACK CountingProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_USER + 1) ++dispatched;
+  return DefWindowProcA(w, msg, wp, lp);
+}
+
+TEST(ProcessTest, WaitRunLetsPendingMessagesRunFirst) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = CountingProc;
+  wc.lpszClassName = "WaitRunTest";
+  RegisterClassA(&wc);
+  HWND w = CreateWindowExA(0, "WaitRunTest", "", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(w);
+  PostMessageA(w, WM_USER + 1, 0, 0);
+  EXPECT_EQ(svc::WAITRUN("cmd.exe /c exit 5", SW_HIDE), 5);
+  EXPECT_EQ(dispatched, 1);
+  DestroyWindow(w);
+}
+
 TEST(ProcessTest, WinExecReportsStartAndFailure) {
   EXPECT_GT(svc::WINEXEC("cmd.exe /c exit 0", SW_HIDE), 31);
   EXPECT_LE(svc::WINEXEC("no_such_program_at_all.exe"), 31);
