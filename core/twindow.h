@@ -24,7 +24,8 @@ class TWindow : public rt::Object {
   WNDPROC nOldProc = nullptr;
 
   // Takes the window into the window list and, when lSubclass holds, puts
-  // its slot's entry point in place as its window procedure.
+  // its slot's entry point in place as its window procedure. A window
+  // without a handle is not linked; linking again keeps slot and procedure.
   void Link(bool lSubclass = true);
   // Puts the previous window procedure back and frees the slot.
   void UnLink();

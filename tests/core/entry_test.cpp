@@ -193,6 +193,11 @@ TEST(CoreProcedure, WindowObjectLivesUntilItsMessageIsHandled) {
 
 TEST(Link, UnLinkFindsTheSlotByIdentity) {
   auto owner = LinkedProbe();
+  const int slot = core::SlotOf(owner.get());
+  const WNDPROC replaced = owner->nOldProc;
+  owner->Link();
+  EXPECT_EQ(core::SlotOf(owner.get()), slot);
+  EXPECT_EQ(owner->nOldProc, replaced) << "its own entry point is never its previous procedure";
   auto twin = std::make_shared<Probe>();
   twin->hWnd = owner->hWnd;
   twin->Link(false);
