@@ -28,7 +28,8 @@ class TBrush : public rt::Object {
   rt::Value cBmpRes;
   bool lSystem = false;  // a stock brush
 
-  // This object, or a living equal one from the pool. Styles: "NULL", the
+  // This object, or a living equal one from the pool (call it on an object
+  // made with std::make_shared, since the pool shares it). Styles: "NULL", the
   // built-in patterns "BORLAND", "BRICKS", "TILED", "TABS", the hatches
   // "HORIZONTAL", "VERTICAL", "FDIAGONAL", "BDIAGONAL", "CROSS", "DIAGCROSS";
   // any other style, or none without a colour, takes the bitmap file or the

@@ -41,6 +41,7 @@ class TFont : public rt::Object {
   bool lNew = false;     // whether New made the handle rather than finding a pooled font
 
   // The font asked for: this object, or a living equal one from the pool.
+  // Called on an object made with std::make_shared (the pool shares it).
   // With lFromUser the font dialog chooses; with oDevice the height is in
   // points and scaled to the device's vertical resolution.
   std::shared_ptr<TFont> New(const std::string& cFaceName = "SYSTEM_FONT", double nWidth = 0, double nHeight = 14,
