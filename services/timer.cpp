@@ -83,14 +83,17 @@ TTimer& TTimer::New(long interval, rt::Value action, const rt::Value& oWnd) {
   bAction = action.IsBlock() ? std::move(action) : rt::Value::Block([](rt::Args) { return rt::Value(); });
   nId = NextId();
   lActive = false;
-  hWndOwner = oWnd.IsObject() ? HandleOf<HWND>(ToInt32(rt::Send(oWnd, "hWnd"))) : GetActiveWindow();
+  ownerGiven_ = oWnd.IsObject();
+  hWndOwner = ownerGiven_ ? HandleOf<HWND>(ToInt32(rt::Send(oWnd, "hWnd"))) : GetActiveWindow();
   auto self = std::static_pointer_cast<TTimer>(shared_from_this());
   if (std::find(Registry().begin(), Registry().end(), self) == Registry().end()) Registry().push_back(self);
   return *this;
 }
 
 bool TTimer::Activate() {
-  timerWindow_ = hWndOwner && IsWindow(hWndOwner) ? hWndOwner : nullptr;
+  // A timer without an owner of its own does not depend on whichever window
+  // happened to be active when it was made.
+  timerWindow_ = ownerGiven_ && IsWindow(hWndOwner) ? hWndOwner : nullptr;
   UINT_PTR id = SETTIMER(timerWindow_, static_cast<UINT_PTR>(nId), static_cast<UINT>(nInterval), TimerTick);
   // A refused timer keeps its id, so that a later Activate can try again.
   if (id != 0) nId = static_cast<long>(id);

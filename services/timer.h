@@ -2,8 +2,9 @@
 // Window timers as objects. Each TTimer has an id of its own (2, 3, ... in
 // creation order) and runs its action on every tick while it is active.
 // Ticks reach the action through the library's own timer procedure, so a
-// timer fires whatever window owns it; a timer without a living owner window
-// becomes a timer of the thread, which fires in any message loop of it.
+// timer fires whatever window owns it; a timer made without an owner window,
+// or whose owner is gone, becomes a timer of the thread, which fires in any
+// message loop of it.
 
 #include <windows.h>
 
@@ -41,8 +42,9 @@ class TTimer : public rt::Object {
   void End();
 
  private:
-  // Where the platform's timer lives: the owner, or the thread (null) when
-  // the owner is no window.
+  // Where the platform's timer lives: the owner window given to New, or the
+  // thread (null) without one or when it is no window.
+  bool ownerGiven_ = false;
   HWND timerWindow_ = nullptr;
   friend void CALLBACK TimerTick(HWND, UINT, UINT_PTR, DWORD);
 };

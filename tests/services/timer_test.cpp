@@ -93,6 +93,19 @@ TEST_F(TimerTest, WithoutAnOwnerWindowTheTimerStillFires) {
   ASSERT_TRUE(loose->Activate());
   ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }));
 
+  // Made while a window was active, which then goes away.
+  HWND passing = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                 nullptr);
+  SetForegroundWindow(passing);
+  SetActiveWindow(passing);
+  ASSERT_EQ(GetActiveWindow(), passing);
+  int later = 0;
+  auto survivor = Counting(&later, 5);
+  EXPECT_EQ(survivor->hWndOwner, passing);
+  ASSERT_TRUE(survivor->Activate());
+  DestroyWindow(passing);
+  ASSERT_TRUE(PumpUntil([&] { return later >= 2; }));
+
   int orphaned = 0;
   auto gone = Counting(&orphaned, 5, OwnerObject());
   DestroyWindow(owner);
