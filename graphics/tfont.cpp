@@ -115,9 +115,28 @@ const rt::ClassInfo& TFont::ClassDef() {
                   f.Release();
                   return rt::Value();
                 })
-        .Method("nSize", [](TFont& f, rt::Args) { return rt::Value(f.nSize()); })
-        .Method("nWidth", [](TFont& f, rt::Args) { return rt::Value(f.nWidth()); })
-        .Method("nHeight", [](TFont& f, rt::Args) { return rt::Value(f.nHeight()); });
+        .Method("Choose",
+                [](TFont& f, rt::Args a) {
+                  return rt::Value(a.empty() || a[0].IsNil() ? f.Choose() : f.Choose(&a[0]));
+                })
+        .Method("Activate",
+                [](TFont& f, rt::Args a) {
+                  f.Activate(svc::HandleOf<HDC>(svc::ToInt32(Arg(a, 0))));
+                  return rt::Value();
+                })
+        .Method("DeActivate",
+                [](TFont& f, rt::Args a) {
+                  f.DeActivate(svc::HandleOf<HDC>(svc::ToInt32(Arg(a, 0))));
+                  return rt::Value();
+                })
+        .Method("nSize", [](TFont& f, rt::Args) { return rt::Value(f.nSize()); });
+    // Read and assigned like data: "oFont:nWidth := n" reaches _nWidth.
+    c.AddData(
+        "nWidth", [](const rt::Object& o) { return rt::Value(static_cast<const TFont&>(o).nWidth()); },
+        [](rt::Object& o, const rt::Value& v) { static_cast<TFont&>(o)._nWidth(v.AsNumber()); });
+    c.AddData(
+        "nHeight", [](const rt::Object& o) { return rt::Value(static_cast<const TFont&>(o).nHeight()); },
+        [](rt::Object& o, const rt::Value& v) { static_cast<TFont&>(o)._nHeight(v.AsNumber()); });
   });
   return info;
 }

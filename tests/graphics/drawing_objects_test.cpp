@@ -400,6 +400,8 @@ TEST(DrawingObjectsByName, MessagesReachTheTypedMethods) {
   ASSERT_TRUE(pooled.IsObject());
   EXPECT_EQ(rt::Send(pooled, "nCount").AsInt(), 1);
   EXPECT_DOUBLE_EQ(rt::Send(pooled, "nHeight").AsNumber(), 15);
+  rt::SendV(pooled, "_nWidth", 9);
+  EXPECT_DOUBLE_EQ(rt::Send(pooled, "nWidth").AsNumber(), 9);
   rt::Send(pooled, "End");
   EXPECT_EQ(rt::Send(pooled, "hFont").AsInt(), 0);
 }
