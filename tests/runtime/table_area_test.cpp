@@ -185,6 +185,38 @@ TEST_F(WorkAreaTest, SeekWithoutAnOrderOrWithTheWrongTypeRaisesAnError) {
   EXPECT_EQ(LastGenCode(), EG_DATATYPE);
 }
 
+TEST_F(WorkAreaTest, NumericAndDateKeysOrderLikeTheirValues) {
+  ASSERT_TRUE(DBCREATE(Path("N.DBF"), Value::Array({Value::Array({"BETRAG", "N", 8, 2}), Value::Array({"TAG", "D", 8, 0})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("N"), "", false, false));
+  const double amounts[] = {12.5, -3.25, 0, -120.75, 7, -3.5, 99999.99};
+  const int days[] = {2460100, 2451545, 2460000, 2415021, 2460099, 2400000, 2460101};
+  for (int i = 0; i < 7; ++i) {
+    DBAPPEND();
+    FIELDPUT("BETRAG", Value::Num(amounts[i], 8, 2));
+    FIELDPUT("TAG", Date{days[i]});
+  }
+  ASSERT_TRUE(ORDCREATE(Path("N1"), "", "BETRAG", Value::Block([](Args) { return FIELDGET("BETRAG"); })));
+  std::vector<double> seen;
+  for (DBGOTOP(); !DbEof(); DBSKIP(1)) seen.push_back(FIELDGET("BETRAG").AsNumber());
+  std::vector<double> sorted(std::begin(amounts), std::end(amounts));
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(seen, sorted);
+  EXPECT_TRUE(DBSEEK(Value::Num(-3.25, 8, 2)));
+  EXPECT_EQ(RECNO(), 2);
+  EXPECT_FALSE(DBSEEK(Value::Num(-3.3, 8, 2), true));
+  EXPECT_DOUBLE_EQ(FIELDGET("BETRAG").AsNumber(), -3.25);
+
+  ASSERT_TRUE(ORDCREATE(Path("N2"), "", "TAG", Value::Block([](Args) { return FIELDGET("TAG"); })));
+  std::vector<int> daysSeen;
+  for (DBGOTOP(); !DbEof(); DBSKIP(1)) daysSeen.push_back(FIELDGET("TAG").AsJulian());
+  std::vector<int> daysSorted(std::begin(days), std::end(days));
+  std::sort(daysSorted.begin(), daysSorted.end());
+  EXPECT_EQ(daysSeen, daysSorted);
+  EXPECT_TRUE(DBSEEK(Date{2460099}));
+  EXPECT_EQ(RECNO(), 5);
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(WorkAreaTest, ZapEmptiesTableMemoAndOrders) {
   MakeWordTable("Z.DBF", {{"a", "b"}, {"c", "d"}});
   OpenWithOrders("Z");
