@@ -43,40 +43,45 @@ HWND NewOwnProcWindow() {
   return core::CREATEWINDOW("VDCOREOWNPROC", "own", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, 0);
 }
 
-bool AllSlotsFree() {
-  for (const rt::Value& v : core::GETALLWIN().Items()) {
-    if (!v.IsNumber() || v.AsNumber() != 0) return false;
+// The slot the next linked window takes: the lowest free one, else a new one.
+int NextSlot(int skip = 0) {
+  const std::vector<rt::Value>& items = core::GETALLWIN().Items();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const int slot = static_cast<int>(i + 1);
+    if (slot != skip && items[i].IsNumber() && items[i].AsNumber() == 0) return slot;
   }
-  return true;
+  return static_cast<int>(items.size() + 1) + (skip == static_cast<int>(items.size() + 1) ? 1 : 0);
 }
 
 WNDPROC ProcOf(HWND h) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(h, GWLP_WNDPROC)); }
 
 TEST(Slots, FreedSlotIsReusedWithItsEntryPoint) {
-  ASSERT_TRUE(AllSlotsFree()) << "an earlier test left a window linked";
+  const int firstSlot = NextSlot();
+  const int secondSlot = NextSlot(firstSlot);
   auto first = LinkedProbe();
   auto second = LinkedProbe();
-  EXPECT_EQ(core::SlotOf(first.get()), 1);
-  EXPECT_EQ(core::SlotOf(second.get()), 2);
-  EXPECT_EQ(ProcOf(first->hWnd), core::SlotEntryPoint(1));
-  EXPECT_NE(core::SlotEntryPoint(1), core::SlotEntryPoint(2));
+  EXPECT_EQ(core::SlotOf(first.get()), firstSlot);
+  EXPECT_EQ(core::SlotOf(second.get()), secondSlot);
+  EXPECT_EQ(ProcOf(first->hWnd), core::SlotEntryPoint(firstSlot));
+  EXPECT_NE(core::SlotEntryPoint(firstSlot), core::SlotEntryPoint(secondSlot));
   EXPECT_EQ(core::OWNDFROMHWND(second->hWnd), second);
 
   const HWND gone = first->hWnd;
   DestroyWindow(gone);
   EXPECT_EQ(first->hWnd, nullptr);
-  EXPECT_EQ(core::GETALLWIN().At(1), rt::Value(0));
+  EXPECT_EQ(core::GETALLWIN().At(static_cast<std::size_t>(firstSlot)), rt::Value(0));
   EXPECT_EQ(core::OWNDFROMHWND(gone), nullptr);
 
+  const std::size_t length = core::NWINDOWS();
   auto third = LinkedProbe();
-  EXPECT_EQ(core::SlotOf(third.get()), 1);
-  EXPECT_EQ(ProcOf(third->hWnd), core::SlotEntryPoint(1));
-  EXPECT_EQ(core::NWINDOWS(), 2u);
-  EXPECT_EQ(core::GETALLWIN().At(1).AsObject(), third);
+  EXPECT_EQ(core::SlotOf(third.get()), firstSlot);
+  EXPECT_EQ(ProcOf(third->hWnd), core::SlotEntryPoint(firstSlot));
+  EXPECT_EQ(core::NWINDOWS(), length) << "a free slot is reused before the list grows";
+  EXPECT_EQ(core::GETALLWIN().At(static_cast<std::size_t>(firstSlot)).AsObject(), third);
 
   DestroyWindow(second->hWnd);
   DestroyWindow(third->hWnd);
-  EXPECT_TRUE(AllSlotsFree());
+  EXPECT_EQ(core::GETALLWIN().At(static_cast<std::size_t>(secondSlot)), rt::Value(0));
 }
 
 struct AnswerCase {
@@ -239,14 +244,17 @@ TEST(Link, SlotAbove3000KeepsTheWindowsOwnProcedure) {
 }
 
 TEST(ExportedProcedures, PassTheWholeWParam) {
-  ASSERT_TRUE(AllSlotsFree());
+  // These procedures serve the window in slot 1, whoever holds it now.
   auto probe = LinkedProbe();
-  ASSERT_EQ(core::SlotOf(probe.get()), 1);
+  rt::Value list = core::GETALLWIN();
+  const rt::Value holder = list.At(1);
+  list.At(1) = rt::Value(probe);
   for (WNDPROC proc : {&core::WndProc, &core::DbgWndProc}) {
     probe->calls.clear();
     CallWindowProcA(proc, probe->hWnd, WM_COMMAND, 0x12345678, 0x9ABC);
     EXPECT_EQ(probe->Joined(), "Command(305419896,39612)");
   }
+  list.At(1) = holder;
   DestroyWindow(probe->hWnd);
 }
 

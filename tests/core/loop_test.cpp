@@ -1,6 +1,8 @@
 // The message loop, the one-pass refresh and their filters.
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -148,25 +150,39 @@ TEST(Accelerators, TableChosenDuringARefreshStays) {
   DestroyWindow(p.hWnd);
 }
 
-TEST(MainWindow, FirstHandleStaysAndItsDestructionPostsQuit) {
-  auto first = LinkedProbe();
-  auto second = LinkedProbe();
-  ASSERT_EQ(core::GETWNDAPP(), nullptr) << "no earlier test may set the main window for good";
-  core::SETWNDAPP(first->hWnd);
-  core::SETWNDAPP(second->hWnd);
-  EXPECT_EQ(core::GETWNDAPP(), first->hWnd);
-  EXPECT_EQ(core::WNDMAIN(), first);
+// The main-window handle is process-wide and is set for good by the first
+// SETWNDAPP: this test runs in a fresh child process, which reports each
+// failed check on stderr and exits with 1.
+TEST(MainWindowDeathTest, FirstHandleStaysAndItsDestructionPostsQuit) {
+  EXPECT_EXIT(
+      {
+        bool ok = true;
+        auto check = [&](bool holds, const char* what) {
+          if (!holds) std::fprintf(stderr, "failed: %s\n", what);
+          ok = ok && holds;
+        };
+        auto first = LinkedProbe();
+        auto second = LinkedProbe();
+        check(core::GETWNDAPP() == nullptr, "no main window at start");
+        core::SETWNDAPP(first->hWnd);
+        core::SETWNDAPP(second->hWnd);
+        check(core::GETWNDAPP() == first->hWnd, "the first handle stays");
+        check(core::WNDMAIN() == first, "WNDMAIN finds its object");
 
-  HWND mainInside = nullptr;
-  RunWith(*second, [&] { mainInside = core::GETWNDAPP(); }, nullptr);
-  EXPECT_EQ(mainInside, first->hWnd) << "WINRUN(0) keeps the main window";
+        HWND mainInside = nullptr;
+        RunWith(*second, [&] { mainInside = core::GETWNDAPP(); }, nullptr);
+        check(mainInside == first->hWnd, "WINRUN(0) keeps the main window");
 
-  DestroyWindow(second->hWnd);
-  MSG msg;
-  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  DestroyWindow(first->hWnd);
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(msg.wParam, 0u);
+        DestroyWindow(second->hWnd);
+        MSG msg;
+        check(!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), "no quit for another window");
+        DestroyWindow(first->hWnd);
+        const bool quit = PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        check(quit && msg.wParam == 0, "destroying the main window posts quit 0");
+        std::fflush(stderr);
+        std::exit(ok ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
