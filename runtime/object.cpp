@@ -60,6 +60,17 @@ const DataMember* ClassInfo::FindData(std::string_view name) const {
   return nullptr;
 }
 
+const ErrorHandlerFn* ClassInfo::FindErrorHandler() const {
+  for (const ClassInfo* c = this; c; c = c->parent_)
+    if (c->onError_) return &c->onError_;
+  return nullptr;
+}
+
+void ClassInfo::ForEachData(const std::function<void(const DataMember&)>& fn) const {
+  for (const ClassInfo* c = this; c; c = c->parent_)
+    for (const auto& [name, member] : c->data_) fn(member);
+}
+
 const ClassInfo* FindClass(std::string_view name) {
   std::string key = AsciiUpper(name);
   for (const ClassInfo* c : Registry())
@@ -86,16 +97,31 @@ Value Send(const Value& object, std::string_view message, Args args) {
   ObjectPtr o = object.AsObject();  // keeps the object alive while it runs
   if (!o) return MessageNotFound(object, message, false);
   const ClassInfo& cls = o->GetClass();
-  if (!message.empty() && message.front() == '_') {
+  const bool assignment = !message.empty() && message.front() == '_';
+  if (assignment) {
     const DataMember* d = cls.FindData(message.substr(1));
-    if (!d || !d->set) return MessageNotFound(object, message, true);
-    Value v = args.empty() ? Value() : args[0];
-    d->set(*o, v);
-    return v;
+    if (d && d->set) {
+      Value v = args.empty() ? Value() : args[0];
+      d->set(*o, v);
+      return v;
+    }
+  } else {
+    if (const MethodFn* m = cls.FindMethod(message)) return (*m)(*o, args);
+    if (const DataMember* d = cls.FindData(message)) return d->get(*o);
   }
-  if (const MethodFn* m = cls.FindMethod(message)) return (*m)(*o, args);
-  if (const DataMember* d = cls.FindData(message)) return d->get(*o);
-  return MessageNotFound(object, message, false);
+  if (const ErrorHandlerFn* handler = cls.FindErrorHandler()) return (*handler)(*o, message, args);
+  return MessageNotFound(object, message, assignment);
+}
+
+ObjectPtr ObjectClone(const ObjectPtr& object) {
+  if (!object) return nullptr;
+  const ClassInfo& cls = object->GetClass();
+  ObjectPtr copy = cls.Create();
+  if (!copy) return nullptr;
+  cls.ForEachData([&](const DataMember& d) {
+    if (d.get && d.set) d.set(*copy, d.get(*object));
+  });
+  return copy;
 }
 
 Value CreateObject(std::string_view className) {

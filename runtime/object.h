@@ -45,6 +45,10 @@ using MethodFn = std::function<Value(Object&, Args)>;
 using GetterFn = std::function<Value(const Object&)>;
 using SetterFn = std::function<void(Object&, const Value&)>;
 
+// A class's handler for messages it has no method or data for (the class's
+// "on error" method): it gets the message as sent, "_name" for assignments.
+using ErrorHandlerFn = std::function<Value(Object&, std::string_view, Args)>;
+
 struct DataMember {
   GetterFn get;
   SetterFn set;
@@ -67,10 +71,14 @@ class ClassInfo {
 
   void AddMethod(std::string_view name, MethodFn fn);
   void AddData(std::string_view name, GetterFn get, SetterFn set);
+  void SetErrorHandler(ErrorHandlerFn handler) { onError_ = std::move(handler); }
 
   // Looked up along the parent chain, names compared without case.
   const MethodFn* FindMethod(std::string_view name) const;
   const DataMember* FindData(std::string_view name) const;
+  const ErrorHandlerFn* FindErrorHandler() const;
+  // Every data member along the parent chain, the class's own first.
+  void ForEachData(const std::function<void(const DataMember&)>& fn) const;
 
   // Null when the class cannot be made without arguments.
   ObjectPtr Create() const { return factory_ ? factory_() : nullptr; }
@@ -81,6 +89,7 @@ class ClassInfo {
   Factory factory_;
   std::map<std::string, MethodFn, std::less<>> methods_;
   std::map<std::string, DataMember, std::less<>> data_;
+  ErrorHandlerFn onError_;
 };
 
 const ClassInfo* FindClass(std::string_view name);
@@ -107,6 +116,13 @@ class ClassBuilder {
     return *this;
   }
 
+  template <class F>
+  ClassBuilder& OnError(F fn) {
+    info_.SetErrorHandler(
+        [fn](Object& o, std::string_view message, Args a) -> Value { return fn(static_cast<T&>(o), message, a); });
+    return *this;
+  }
+
  private:
   ClassInfo& info_;
 };
@@ -121,14 +137,21 @@ ClassInfo::Factory FactoryOf() {
 }
 
 // Sends a message by name: a method, a data member, or "_name" to assign a
-// data member. An unknown name raises "message not found"; the error block's
-// default or substitute becomes the result.
+// data member. A name the class does not know goes to its error handler when
+// it has one; otherwise it raises "message not found", and the error block's
+// substitute becomes the result.
 Value Send(const Value& object, std::string_view message, Args args = {});
 template <class... A>
 Value SendV(const Value& object, std::string_view message, A&&... a) {
   Value slots[] = {Value(), Value(std::forward<A>(a))...};
   return Send(object, message, Args(slots + 1, sizeof...(A)));
 }
+
+// A shallow copy of the object (the runtime's object clone): a new object of
+// its class whose data members, as the class describes them, hold the same
+// values; arrays and objects in them stay shared. Null when the class cannot
+// be made without arguments.
+ObjectPtr ObjectClone(const ObjectPtr& object);
 
 // The object of the named class, made without arguments; NIL when the class
 // is unknown or needs arguments.

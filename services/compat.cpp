@@ -64,6 +64,11 @@ int CHILDLEVEL(const rt::Value& oObject, const rt::Value& oClass) {
   return oObject.AsObject()->IsKindOf(oClass.AsObject()->ClassName()) ? 1 : 0;
 }
 
+rt::Value OCLONE(const rt::Value& oObject) {
+  rt::ObjectPtr copy = rt::ObjectClone(oObject.AsObject());
+  return copy ? rt::Value(std::move(copy)) : rt::Value();
+}
+
 rt::ErrorPtr GenError(int nSubCode, std::string_view cClassName, std::string_view cMessage) {
   rt::ErrorPtr e = rt::MakeError(rt::EG_NOMETHOD, nSubCode, "BASE",
                                  std::string(cClassName) + ":" + std::string(cMessage));

@@ -32,6 +32,10 @@ std::uint32_t GETHWND32(std::uint32_t nHandle);
 // the two class names are equal ignoring case; else 0.
 int CHILDLEVEL(const rt::Value& oObject, const rt::Value& oClass);
 
+// A shallow copy of the object; NIL for a non-object or a class that cannot
+// be made without arguments.
+rt::Value OCLONE(const rt::Value& oObject);
+
 // _GENERROR: the error for a message that the class does not have.
 rt::ErrorPtr GenError(int nSubCode, std::string_view cClassName, std::string_view cMessage);
 // _CLSSETERROR: hands the error to the error block; its answer (.T. retry,

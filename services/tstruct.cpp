@@ -48,6 +48,7 @@ std::string TrimmedDigits(const rt::Value& v) {
 const rt::ClassInfo& TStruct::ClassDef() {
   static const rt::ClassInfo info("TSTRUCT", &rt::Object::ClassDef(), rt::FactoryOf<TStruct>(), [](rt::ClassInfo& c) {
     rt::ClassBuilder<TStruct>(c)
+        .OnError([](TStruct& s, std::string_view message, rt::Args a) { return s.OnError(message, a); })
         .Data("cBuffer", &TStruct::cBuffer)
         .Method("aMembers", [](TStruct& s, rt::Args) { return s.aMembers(); })
         .Method("New", [](TStruct& s, rt::Args) { return s.New().Self(); })
@@ -180,17 +181,6 @@ rt::Value TStruct::OnError(std::string_view cMessage, rt::Args args) {
   e->args = rt::Value::Array({Self()});
   e->canSubstitute = true;
   return rt::RaiseError(e).value;
-}
-
-rt::Value TStruct::Send(const rt::Value& oStruct, std::string_view cMessage, rt::Args args) {
-  auto s = oStruct.As<TStruct>();
-  if (!s) return rt::Send(oStruct, cMessage, args);
-  const rt::ClassInfo& c = s->GetClass();
-  bool assign = !cMessage.empty() && cMessage.front() == '_';
-  if (assign ? (c.FindData(cMessage.substr(1)) != nullptr)
-             : (c.FindMethod(cMessage) != nullptr || c.FindData(cMessage) != nullptr))
-    return rt::Send(oStruct, cMessage, args);
-  return s->OnError(cMessage, args);
 }
 
 }  // namespace svc

@@ -47,9 +47,8 @@ class TStruct : public rt::Object {
   // Messages the class does not know: a member's name reads it, "_" and the
   // name assigns it; anything else raises "Message not found" (subcode 1004
   // for a read, 1005 for an assignment), whose substitute value is returned.
+  // The class hands these to OnError from rt::Send.
   rt::Value OnError(std::string_view cMessage, rt::Args args);
-  // Sends a message by name to a TStruct, ending in OnError.
-  static rt::Value Send(const rt::Value& oStruct, std::string_view cMessage, rt::Args args = {});
 };
 
 }  // namespace svc

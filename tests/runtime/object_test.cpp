@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "runtime/error.h"
 #include "runtime/object.h"
 
@@ -42,15 +44,6 @@ const ClassInfo& TLabelPoint::ClassDef() {
 RT_CLASS_REGISTER(TPoint);
 RT_CLASS_REGISTER(TLabelPoint);
 
-class ErrorBlockGuard {
- public:
-  explicit ErrorBlockGuard(Value block) : old_(ERRORBLOCK(block)) {}
-  ~ErrorBlockGuard() { ERRORBLOCK(old_); }
-
- private:
-  Value old_;
-};
-
 TEST(Objects, AreSharedByReference) {
   auto p = std::make_shared<TPoint>();
   Value a = p;
@@ -77,7 +70,7 @@ TEST(Objects, SendByNameFindsMethodsAndInheritedData) {
 
 TEST(Objects, UnknownMessageRaisesMessageNotFound) {
   ErrorPtr seen;
-  ErrorBlockGuard guard(Value::Block([&](Args a) {
+  ErrorBlockScope guard(Value::Block([&](Args a) {
     seen = a[0].As<Error>();
     return Value("substitute");
   }));
@@ -91,6 +84,47 @@ TEST(Objects, UnknownMessageRaisesMessageNotFound) {
   SendV(o, "_nColumn", 1);
   EXPECT_EQ(seen->genCode, EG_NOVARMETHOD);
   EXPECT_EQ(seen->operation, "nColumn");
+}
+
+// A record whose fields are known only at run time, reached through the
+// class's handler for unknown messages.
+class TRecord : public Object {
+ public:
+  RT_CLASS_DECL()
+  std::map<std::string, Value> fields;
+};
+
+const ClassInfo& TRecord::ClassDef() {
+  static const ClassInfo info("TRecord", &Object::ClassDef(), FactoryOf<TRecord>(), [](ClassInfo& c) {
+    ClassBuilder<TRecord>(c).OnError([](TRecord& r, std::string_view message, Args a) -> Value {
+      if (message.starts_with("_")) return r.fields[std::string(message.substr(1))] = a.empty() ? Value() : a[0];
+      auto it = r.fields.find(std::string(message));
+      return it == r.fields.end() ? Value("unknown") : it->second;
+    });
+  });
+  return info;
+}
+
+TEST(Objects, UnknownMessagesGoToTheClassHandler) {
+  Value r = std::make_shared<TRecord>();
+  SendV(r, "_Wort", "Haus");
+  EXPECT_EQ(Send(r, "Wort").AsString(), "Haus");
+  EXPECT_EQ(Send(r, "Fremd").AsString(), "unknown");
+}
+
+TEST(Objects, CloneCopiesDataMembersAlongTheParentChain) {
+  auto p = std::make_shared<TLabelPoint>();
+  p->nRow = 4;
+  p->cName = "Baum";
+  p->lShown = true;
+  ObjectPtr copy = ObjectClone(p);
+  auto c = std::dynamic_pointer_cast<TLabelPoint>(copy);
+  ASSERT_TRUE(c);
+  EXPECT_NE(c, p);
+  EXPECT_EQ(c->nRow, 4);
+  EXPECT_EQ(c->cName, "Baum");
+  EXPECT_TRUE(c->lShown);
+  EXPECT_EQ(ObjectClone(nullptr), nullptr);
 }
 
 TEST(Objects, ClassesInUseListsDescribedClasses) {

@@ -23,12 +23,15 @@ class PaintedChild : public Painted {
 
 const rt::ClassInfo& Painted::ClassDef() {
   static const rt::ClassInfo info("TPAINTED", &rt::Object::ClassDef(), rt::FactoryOf<Painted>(), [](rt::ClassInfo& c) {
-    rt::ClassBuilder<Painted>(c).Method("Refresh", [](Painted& p, rt::Args a) {
-      ++p.refreshes;
-      p.lastArgCount = a.size();
-      p.lastFirstArg = a.empty() ? rt::Value() : a[0];
-      return rt::Value(p.refreshes);
-    });
+    rt::ClassBuilder<Painted>(c)
+        .Data("refreshes", &Painted::refreshes)
+        .Data("lastFirstArg", &Painted::lastFirstArg)
+        .Method("Refresh", [](Painted& p, rt::Args a) {
+          ++p.refreshes;
+          p.lastArgCount = a.size();
+          p.lastFirstArg = a.empty() ? rt::Value() : a[0];
+          return rt::Value(p.refreshes);
+        });
   });
   return info;
 }
@@ -62,6 +65,21 @@ TEST(Compat, AsendReachesEveryObject) {
   EXPECT_EQ(a->refreshes, 1);
   EXPECT_EQ(b->refreshes, 1);
   EXPECT_EQ(b->lastFirstArg, rt::Value("x"));
+}
+
+TEST(Compat, OcloneCopiesTheDataShallowly) {
+  auto p = std::make_shared<PaintedChild>();
+  p->refreshes = 7;
+  p->lastFirstArg = rt::Value::Array({"shared"});
+  rt::Value copy = svc::OCLONE(p);
+  auto c = copy.As<PaintedChild>();
+  ASSERT_TRUE(c);
+  EXPECT_NE(c, p);
+  EXPECT_EQ(c->refreshes, 7);
+  EXPECT_EQ(c->lastFirstArg, p->lastFirstArg);  // the same array, not a copy
+  c->refreshes = 1;
+  EXPECT_EQ(p->refreshes, 7);
+  EXPECT_TRUE(svc::OCLONE(rt::Value("no object")).IsNil());
 }
 
 TEST(Compat, ChildLevel) {

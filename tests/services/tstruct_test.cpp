@@ -72,17 +72,17 @@ TEST(TStructTest, MembersByNameAndMessageNotFound) {
   s->AddMember("nSize", 12).AddMember("cTip", 8, 4);
   Value o(s);
   Value v = 88;
-  EXPECT_EQ(TStruct::Send(o, "_NSIZE", rt::Args(&v, 1)), Value(88));
-  EXPECT_EQ(TStruct::Send(o, "nSize"), Value(88));
-  EXPECT_EQ(TStruct::Send(o, "SizeOf"), Value(8));
+  EXPECT_EQ(rt::Send(o, "_NSIZE", rt::Args(&v, 1)), Value(88));
+  EXPECT_EQ(rt::Send(o, "nSize"), Value(88));
+  EXPECT_EQ(rt::Send(o, "SizeOf"), Value(8));
 
   std::vector<rt::ErrorPtr> seen;
   Value old = rt::ERRORBLOCK(Value::Block([&](rt::Args a) {
     seen.push_back(a[0].As<rt::Error>());
     return Value("substitute");
   }));
-  EXPECT_EQ(TStruct::Send(o, "nMissing"), Value("substitute"));
-  EXPECT_EQ(TStruct::Send(o, "_nMissing", rt::Args(&v, 1)), Value("substitute"));
+  EXPECT_EQ(rt::Send(o, "nMissing"), Value("substitute"));
+  EXPECT_EQ(rt::Send(o, "_nMissing", rt::Args(&v, 1)), Value("substitute"));
   rt::ERRORBLOCK(old);
   ASSERT_EQ(seen.size(), 2u);
   for (const auto& e : seen) {
