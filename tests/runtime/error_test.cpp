@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "runtime/callstack.h"
 #include "runtime/error.h"
 #include "runtime/memvar.h"
+#include "tests/runtime/scratch_dir.h"
 
 namespace rt {
 namespace {
-
-class ErrorBlockGuard {
- public:
-  explicit ErrorBlockGuard(Value block) : old_(ERRORBLOCK(block)) {}
-  ~ErrorBlockGuard() { ERRORBLOCK(old_); }
-
- private:
-  Value old_;
-};
 
 // A reader that retries until its source is fixed, or takes the default.
 Value ReadWithRecovery(int* attempts, bool failUntilFixed) {
@@ -33,7 +30,7 @@ Value ReadWithRecovery(int* attempts, bool failUntilFixed) {
 TEST(Errors, BlockChoosesDefaultOrRetry) {
   int tries = 0;
   {
-    ErrorBlockGuard guard(Value::Block([](Args a) {
+    ErrorBlockScope guard(Value::Block([](Args a) {
       EXPECT_EQ(a[0].As<Error>()->osCode, 32);
       EXPECT_EQ(a[0].As<Error>()->description, "Open error");
       return Value(false);
@@ -43,14 +40,14 @@ TEST(Errors, BlockChoosesDefaultOrRetry) {
   }
   tries = 0;
   {
-    ErrorBlockGuard guard(Value::Block([](Args) { return Value(true); }));
+    ErrorBlockScope guard(Value::Block([](Args) { return Value(true); }));
     EXPECT_EQ(ReadWithRecovery(&tries, true).AsString(), "data");
     EXPECT_EQ(tries, 3);
   }
 }
 
 TEST(Errors, BreakInTheBlockRecoversInTheSequence) {
-  ErrorBlockGuard guard(Value::Block([](Args a) -> Value { BREAK(a[0]); }));
+  ErrorBlockScope guard(Value::Block([](Args a) -> Value { BREAK(a[0]); }));
   Value recovered;
   Sequence([] { Value::Array({1}).At(5); }, [&](const Value& v) { recovered = v; });
   ASSERT_TRUE(recovered.IsObject());
@@ -71,15 +68,22 @@ TEST(ErrorsDeathTest, BlockThatQuitsEndsTheProcessWithCodeOne) {
       ::testing::ExitedWithCode(1), "");
 }
 
+// The unrecoverable error writes "error.log" into the current folder, so the
+// dying child works in a scratch folder, where the parent then reads the log.
 TEST(ErrorsDeathTest, AnswerTheErrorDoesNotAllowIsUnrecoverable) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
+  test::ScratchDir scratch;
   EXPECT_EXIT(
       {
+        std::filesystem::current_path(scratch.Dir());
         ERRORBLOCK(Value::Block([](Args) { return Value(true); }));  // retry, but retry is not allowed
         auto e = MakeError(EG_WRITE, 1011, "DBFNTX", "DBAPPEND");
         RaiseError(e);
       },
       ::testing::ExitedWithCode(1), "");
+  std::ifstream log(scratch.Dir() / "error.log", std::ios::binary);
+  const std::string text(std::istreambuf_iterator<char>(log), {});
+  EXPECT_EQ(text.rfind("Unrecoverable error: Error recovery failure", 0), 0u) << text;
 }
 
 int InnerLine = 0;
@@ -125,7 +129,7 @@ TEST(Memvars, PrivateIsReleasedOnReturnAndHidesThePublic) {
   EXPECT_EQ(MEMVARGET("NPUBLIC").AsNumber(), 2);
 
   ErrorPtr seen;
-  ErrorBlockGuard guard(Value::Block([&](Args a) {
+  ErrorBlockScope guard(Value::Block([&](Args a) {
     seen = a[0].As<Error>();
     return Value(0);
   }));

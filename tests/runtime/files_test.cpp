@@ -8,27 +8,21 @@
 #include "runtime/env.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
+#include "tests/runtime/scratch_dir.h"
 
 namespace rt {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A scratch directory below the current one, named with "\" as the
-// programs name their files.
 class FilesTest : public testing::Test {
  protected:
-  void SetUp() override {
-    fs::remove_all(kDir);
-    fs::create_directory(kDir);
-  }
-  void TearDown() override { fs::remove_all(kDir); }
-  static std::string In(const std::string& name) { return std::string(kDir) + "\\" + name; }
-  static std::string Bytes(const std::string& name) {
-    std::ifstream in(fs::path(kDir) / name, std::ios::binary);
+  std::string In(const std::string& name) const { return scratch_.In(name); }
+  std::string Bytes(const std::string& name) const {
+    std::ifstream in(scratch_.Dir() / name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
-  static constexpr const char* kDir = "files_test_scratch";
+  test::ScratchDir scratch_;
 };
 
 TEST_F(FilesTest, CreateWriteReadSeek) {
@@ -85,7 +79,7 @@ TEST_F(FilesTest, ShareModes) {
 
 TEST_F(FilesTest, FileFindsNamesWithWildcardsAndWithoutCase) {
   FCLOSE(FCREATE(In("Dravonel.sem")));
-  fs::create_directory(fs::path(kDir) / "sub.dir");
+  fs::create_directory(scratch_.Dir() / "sub.dir");
   EXPECT_TRUE(FileExists(In("DRAVONEL.SEM")));
   EXPECT_TRUE(FileExists(In("*.sem")));
   EXPECT_TRUE(FileExists(In("drav?nel.*")));
@@ -148,7 +142,7 @@ TEST_F(FilesTest, DirectoryListsMatchingEntries) {
   ASSERT_TRUE(MEMOWRIT(In("one.ntx"), "12345", false));
   ASSERT_TRUE(MEMOWRIT(In("two.NTX"), "", false));
   ASSERT_TRUE(MEMOWRIT(In("three.dbf"), "abc", false));
-  fs::create_directory(fs::path(kDir) / "sub");
+  fs::create_directory(scratch_.Dir() / "sub");
   Value list = DIRECTORY(In("*.ntx"));
   ASSERT_EQ(list.Len(), 2u);
   std::map<std::string, Value> byName;

@@ -72,14 +72,6 @@ Value TransChr(Args a) {
   return Value(s);
 }
 
-class ErrorBlockGuard {
- public:
-  explicit ErrorBlockGuard(Value block) : scope_(block) {}
-
- private:
-  ErrorBlockScope scope_;
-};
-
 // Records every error and answers with a fixed substitute.
 struct ErrorLog {
   std::vector<ErrorPtr> errors;
@@ -283,7 +275,7 @@ TEST_F(MacroTest, TypeReportsWithoutRunningProgramFunctions) {
 TEST_F(MacroTest, DivisionByZeroGoesThroughTheErrorBlock) {
   ErrorLog log;
   log.answer = Value(0);
-  ErrorBlockGuard guard(log.Block());
+  ErrorBlockScope guard(log.Block());
   EXPECT_EQ(MacroEval("10 / 0").AsNumber(), 0);
   ASSERT_EQ(log.errors.size(), 1u);
   EXPECT_EQ(log.errors[0]->genCode, EG_ZERODIV);
@@ -304,7 +296,7 @@ class MacroErrors : public MacroTest, public testing::WithParamInterface<BadText
 TEST_P(MacroErrors, RaiseAClearErrorAndGiveTheSubstitute) {
   ErrorLog log;
   log.answer = Value("substitute");
-  ErrorBlockGuard guard(log.Block());
+  ErrorBlockScope guard(log.Block());
   EXPECT_EQ(MacroEval(GetParam().text), Value("substitute")) << GetParam().text;
   ASSERT_FALSE(log.errors.empty()) << GetParam().text;
   EXPECT_EQ(log.errors.front()->genCode, GetParam().genCode) << GetParam().text;
@@ -325,7 +317,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MacroTest, SyntaxErrorSaysWhatAndWhere) {
   ErrorLog log;
-  ErrorBlockGuard guard(log.Block());
+  ErrorBlockScope guard(log.Block());
   EXPECT_TRUE(MacroCompile("upper(DEUTSCH))").IsNil());
   ASSERT_EQ(log.errors.size(), 1u);
   const ErrorPtr& e = log.errors[0];
@@ -336,7 +328,7 @@ TEST_F(MacroTest, SyntaxErrorSaysWhatAndWhere) {
 
 TEST_F(MacroTest, RunawayNestingAndRecursionEndInErrors) {
   ErrorLog log;
-  ErrorBlockGuard guard(log.Block());
+  ErrorBlockScope guard(log.Block());
   std::string deep = std::string(5000, '(') + "1" + std::string(5000, ')');
   EXPECT_TRUE(MacroEval(deep).IsNil());
   std::string longSum = "1";

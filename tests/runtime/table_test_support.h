@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,17 +12,13 @@
 #include "runtime/table_fns.h"
 #include "runtime/text_case.h"
 #include "runtime/value.h"
+#include "tests/runtime/scratch_dir.h"
 
 namespace rt::test {
 
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           (std::string("vdtab_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
     oldBlock_ = ERRORBLOCK(Value::Block([this](Args a) {
       errors.push_back(a[0].As<Error>());
       return Value(false);
@@ -36,11 +31,9 @@ class TableTest : public ::testing::Test {
     ERRORBLOCK(oldBlock_);
     Sets().deleted = false;
     Sets().softseek = false;
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
   }
 
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) const { return (scratch_.Dir() / name).string(); }
   int LastGenCode() const { return errors.empty() ? 0 : errors.back()->genCode; }
 
   // A word table: DEUTSCH C50, FREMD C50, SPRACHE C2, STATUS N1, with rows.
@@ -87,7 +80,7 @@ class TableTest : public ::testing::Test {
   std::vector<ErrorPtr> errors;
 
  private:
-  std::filesystem::path dir_;
+  ScratchDir scratch_;
   Value oldBlock_;
 };
 
