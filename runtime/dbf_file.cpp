@@ -114,14 +114,14 @@ void DbfFile::Create(const std::string& path, std::vector<DbfField>& fields, boo
   }
   h[hdrLen - 1] = kHeaderEnd;
   h[hdrLen] = kEofMark;
-  OsFile f;
-  if (int rc = f.Create(path, OsShare::Exclusive); rc != OS_OK) ThrowFault(EG_CREATE, path, {}, rc);
+  TableFile f;
+  if (int rc = f.Create(path); rc != 0) ThrowFault(EG_CREATE, path, {}, rc);
   if (!f.WriteAt(0, h.data(), h.size())) ThrowFault(EG_WRITE, path);
 }
 
-void DbfFile::Open(const std::string& path, OsShare share, bool readOnly) {
+void DbfFile::Open(const std::string& path, TableShare share, bool readOnly) {
   Close();
-  if (int rc = file_.Open(path, share, readOnly); rc != OS_OK) ThrowFault(EG_OPEN, path, {}, rc);
+  if (int rc = file_.Open(path, share, readOnly); rc != 0) ThrowFault(EG_OPEN, path, {}, rc);
   path_ = path;
   share_ = share;
   readOnly_ = readOnly;

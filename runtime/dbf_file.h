@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/os_file.h"
+#include "runtime/table_file.h"
 
 namespace rt {
 
@@ -37,7 +37,7 @@ class DbfFile {
 
   // Raises EG_OPEN with the system's code, or EG_CORRUPTION for a file that
   // is not a table this driver can read.
-  void Open(const std::string& path, OsShare share, bool readOnly);
+  void Open(const std::string& path, TableShare share, bool readOnly);
   void Close();
   bool IsOpen() const noexcept { return file_.IsOpen(); }
 
@@ -48,7 +48,7 @@ class DbfFile {
   std::uint16_t HeaderLength() const noexcept { return hdrLen_; }
   bool HasMemoFields() const noexcept;
   bool ReadOnly() const noexcept { return readOnly_; }
-  bool Shared() const noexcept { return share_ == OsShare::Shared; }
+  bool Shared() const noexcept { return share_ == TableShare::Shared; }
 
   // Records that exist on disk: the header's count, but never more than the
   // file holds.
@@ -63,16 +63,16 @@ class DbfFile {
   // Drops every record (ZAP).
   void Zap();
   void Flush();
-  OsFile& File() noexcept { return file_; }
+  TableFile& File() noexcept { return file_; }
 
  private:
   void Parse();
   void WriteCountAndDate();
   void ClearWindow() noexcept { windowCount_ = 0; }
 
-  OsFile file_;
+  TableFile file_;
   std::string path_;
-  OsShare share_ = OsShare::Exclusive;
+  TableShare share_ = TableShare::Exclusive;
   bool readOnly_ = false;
   bool changed_ = false;
   std::uint8_t version_ = 3;

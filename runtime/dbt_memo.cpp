@@ -22,14 +22,14 @@ std::vector<char> HeaderBlock(std::uint32_t nextFree) {
 }  // namespace
 
 void DbtMemo::Create(const std::string& path) {
-  OsFile f;
-  if (int rc = f.Create(path, OsShare::Exclusive); rc != OS_OK) ThrowFault(EG_CREATE, path, {}, rc);
+  TableFile f;
+  if (int rc = f.Create(path); rc != 0) ThrowFault(EG_CREATE, path, {}, rc);
   std::vector<char> h = HeaderBlock(1);
   if (!f.WriteAt(0, h.data(), h.size())) ThrowFault(EG_WRITE, path);
 }
 
-void DbtMemo::Open(const std::string& path, OsShare share, bool readOnly) {
-  if (int rc = file_.Open(path, share, readOnly); rc != OS_OK) ThrowFault(EG_OPEN, path, {}, rc);
+void DbtMemo::Open(const std::string& path, TableShare share, bool readOnly) {
+  if (int rc = file_.Open(path, share, readOnly); rc != 0) ThrowFault(EG_OPEN, path, {}, rc);
   path_ = path;
   if (file_.Size() < 4) {
     file_.Close();

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/os_file.h"
+#include "runtime/table_file.h"
 
 namespace rt {
 
@@ -14,7 +14,7 @@ class DbtMemo {
   static constexpr std::uint32_t kBlockSize = 512;
 
   static void Create(const std::string& path);
-  void Open(const std::string& path, OsShare share, bool readOnly);
+  void Open(const std::string& path, TableShare share, bool readOnly);
   void Close() { file_.Close(); }
   bool IsOpen() const noexcept { return file_.IsOpen(); }
   const std::string& Path() const noexcept { return path_; }
@@ -32,7 +32,7 @@ class DbtMemo {
   std::uint32_t NextFree();
   void SetNextFree(std::uint32_t block);
 
-  OsFile file_;
+  TableFile file_;
   std::string path_;
 };
 

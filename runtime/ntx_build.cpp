@@ -19,7 +19,7 @@ namespace {
 class Packer {
  public:
   Packer(std::uint32_t keySize, std::uint32_t maxItems, const std::vector<char>& keys,
-         const std::vector<NtxKeyEntry>& sorted, OsFile& out, const std::string& path)
+         const std::vector<NtxKeyEntry>& sorted, TableFile& out, const std::string& path)
       : keySize_(keySize), maxItems_(maxItems), keys_(keys), sorted_(sorted), out_(out), path_(path) {}
 
   // Capacity of a full subtree of height h: (m + 1)^h - 1, saturated.
@@ -112,7 +112,7 @@ class Packer {
   std::uint32_t maxItems_;
   const std::vector<char>& keys_;
   const std::vector<NtxKeyEntry>& sorted_;
-  OsFile& out_;
+  TableFile& out_;
   const std::string& path_;
   std::vector<unsigned char> buf_;
   std::uint64_t base_ = kNtxPageSize;  // file offset of buf_[0]; page 0 is the header
@@ -127,8 +127,8 @@ void NtxOrder::Write(const std::string& path, const std::string& keyText, std::u
   if (keySize == 0 || keySize > kMaxKeySize) ThrowFault(EG_DATAWIDTH, path, "Indexschlüssel zu lang");
   if (keyText.size() > kMaxKeyText) ThrowFault(EG_ARG, path, "Indexausdruck zu lang");
   std::uint32_t maxItems = MaxItemsFor(keySize);
-  OsFile f;
-  if (int rc = f.Create(path, OsShare::Exclusive); rc != OS_OK) ThrowFault(EG_CREATE, path, {}, rc);
+  TableFile f;
+  if (int rc = f.Create(path); rc != 0) ThrowFault(EG_CREATE, path, {}, rc);
   std::uint32_t root = Packer(keySize, maxItems, keys, sorted, f, path).Build();
   // The header goes last: an interrupted build leaves a file without a
   // signature, which opens as damaged instead of as a half index.

@@ -28,9 +28,9 @@ std::string BaseName(const std::string& path) {
 
 void NtxOrder::Corrupt() const { ThrowFault(EG_CORRUPTION, path_); }
 
-void NtxOrder::Open(const std::string& path, OsShare share, bool readOnly) {
+void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
   Close();
-  if (int rc = file_.Open(path, share, readOnly); rc != OS_OK) ThrowFault(EG_OPEN, path, {}, rc);
+  if (int rc = file_.Open(path, share, readOnly); rc != 0) ThrowFault(EG_OPEN, path, {}, rc);
   path_ = path;
   name_ = BaseName(path);
   readOnly_ = readOnly;

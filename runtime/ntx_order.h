@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "runtime/ntx_page.h"
-#include "runtime/os_file.h"
+#include "runtime/table_file.h"
 #include "runtime/value.h"
 
 namespace rt {
@@ -35,7 +35,7 @@ class NtxOrder {
                     const std::vector<NtxKeyEntry>& sorted);
 
   // Raises EG_OPEN or EG_CORRUPTION faults.
-  void Open(const std::string& path, OsShare share, bool readOnly);
+  void Open(const std::string& path, TableShare share, bool readOnly);
   void Close();
 
   const std::string& Path() const noexcept { return path_; }
@@ -102,7 +102,7 @@ class NtxOrder {
   std::uint32_t VerifyPage(std::uint32_t page, int depth, int& leafDepth, std::string& lastKey,
                            std::uint32_t& lastRec, bool& first, std::uint64_t& slots, std::uint32_t& pages);
 
-  OsFile file_;
+  TableFile file_;
   std::string path_;
   std::string name_;
   std::string keyText_;

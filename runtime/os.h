@@ -1,15 +1,20 @@
 #pragma once
 // The runtime's one door to the operating system: files with share modes,
-// directory listings, the current directory and drive, the clock and the
-// environment. os_win32.cpp and os_posix.cpp implement it; nothing else in
-// the runtime calls the platform.
+// positional access and byte-range locks, directory listings, the current
+// directory and drive, the clock and the environment. os_win32.cpp and
+// os_posix.cpp implement it; nothing else in the runtime calls the platform.
 //
 // Error results are Windows system error codes on both platforms (0 success,
 // 2 file not found, 3 path not found, 4 too many open files, 5 access
-// denied, 6 invalid handle, 32 sharing violation, 80 file exists), since
-// FERROR() and the error objects' osCode report them. The POSIX side also
-// takes "\" as a path separator and, like Windows, finds names without
-// regard to case.
+// denied, 6 invalid handle, 32 sharing violation, 33 lock violation, 80 file
+// exists), since FERROR() and the error objects' osCode report them. The
+// POSIX side also takes "\" as a path separator and, like Windows, finds
+// names without regard to case.
+//
+// POSIX has no share modes, so an open takes an advisory whole-file lock
+// (flock): exclusive when the share mode denies anything, shared otherwise.
+// flock locks belong to the open file, so a second open in the same process
+// fails with 32 just as another program's open would on Windows.
 
 #include <cstddef>
 #include <cstdint>
@@ -47,8 +52,25 @@ int Write(Handle h, const void* buffer, std::size_t n, std::size_t* written);
 // origin 0 from the start, 1 from the current position, 2 from the end.
 int Seek(Handle h, std::int64_t offset, int origin, std::int64_t* position);
 int Close(Handle h);
+
+// Positional access for the table drivers; the handle's file position is
+// neither used nor kept. A read stops short only at the end of the file.
+int ReadAt(Handle h, std::uint64_t offset, void* buffer, std::size_t n, std::size_t* got);
+int WriteAt(Handle h, std::uint64_t offset, const void* buffer, std::size_t n);
+int FileSize(Handle h, std::uint64_t* size);
+int Truncate(Handle h, std::uint64_t size);
+int Flush(Handle h);  // to the disk, not only to the system's cache
+// Byte-range locks for record locking: 33 while another handle, of this
+// process or another, holds any byte of the range.
+int Lock(Handle h, std::uint64_t offset, std::uint64_t len);
+int Unlock(Handle h, std::uint64_t offset, std::uint64_t len);
+
 int Erase(std::string_view path);
+// Fails when the target exists, leaving it as it was.
 int Rename(std::string_view from, std::string_view to);
+// Moves a file over an existing one in one step, so that a reader sees the
+// old file or the new one, never none.
+int Replace(std::string_view from, std::string_view to);
 
 struct DirEntry {
   std::string name;

@@ -1,8 +1,5 @@
 // The OS layer on POSIX systems, for the native build of the runtime and
-// its tests. Share modes become advisory whole-file locks (flock), which give
-// the same answers as Windows share modes between handles of this process
-// and between processes: a handle that denies sharing takes an exclusive
-// lock, any other handle a shared one.
+// its tests.
 #include "runtime/os.h"
 
 #include <dirent.h>
@@ -14,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -116,6 +114,18 @@ bool LockForShare(int fd, int share) {
   return ::flock(fd, (denies ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0;
 }
 
+// A byte-range lock of the open file itself (not of the process), so that
+// two handles of one process exclude each other as on Windows.
+int SetRangeLock(Handle h, short type, std::uint64_t offset, std::uint64_t len) {
+  struct flock fl{};
+  fl.l_type = type;
+  fl.l_whence = SEEK_SET;
+  fl.l_start = static_cast<off_t>(offset);
+  fl.l_len = static_cast<off_t>(len);
+  if (::fcntl(static_cast<int>(h), F_OFD_SETLK, &fl) == 0) return 0;
+  return errno == EAGAIN || errno == EACCES ? 33 : MapErrno(errno, {});
+}
+
 }  // namespace
 
 LocalTime Now() {
@@ -205,6 +215,56 @@ int Seek(Handle h, std::int64_t offset, int origin, std::int64_t* position) {
 
 int Close(Handle h) { return ::close(static_cast<int>(h)) == 0 ? 0 : MapErrno(errno, {}); }
 
+int ReadAt(Handle h, std::uint64_t offset, void* buffer, std::size_t n, std::size_t* got) {
+  *got = 0;
+  auto* b = static_cast<char*>(buffer);
+  while (*got < n) {
+    ssize_t r = ::pread(static_cast<int>(h), b + *got, n - *got, static_cast<off_t>(offset + *got));
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return MapErrno(errno, {});
+    }
+    if (r == 0) break;
+    *got += static_cast<std::size_t>(r);
+  }
+  return 0;
+}
+
+int WriteAt(Handle h, std::uint64_t offset, const void* buffer, std::size_t n) {
+  const auto* b = static_cast<const char*>(buffer);
+  std::size_t done = 0;
+  while (done < n) {
+    ssize_t r = ::pwrite(static_cast<int>(h), b + done, n - done, static_cast<off_t>(offset + done));
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return MapErrno(errno, {});
+    }
+    if (r == 0) return 112;  // the disk is full
+    done += static_cast<std::size_t>(r);
+  }
+  return 0;
+}
+
+int FileSize(Handle h, std::uint64_t* size) {
+  struct stat st;
+  if (::fstat(static_cast<int>(h), &st) != 0) {
+    *size = 0;
+    return MapErrno(errno, {});
+  }
+  *size = static_cast<std::uint64_t>(st.st_size);
+  return 0;
+}
+
+int Truncate(Handle h, std::uint64_t size) {
+  return ::ftruncate(static_cast<int>(h), static_cast<off_t>(size)) == 0 ? 0 : MapErrno(errno, {});
+}
+
+int Flush(Handle h) { return ::fsync(static_cast<int>(h)) == 0 ? 0 : MapErrno(errno, {}); }
+
+int Lock(Handle h, std::uint64_t offset, std::uint64_t len) { return SetRangeLock(h, F_WRLCK, offset, len); }
+
+int Unlock(Handle h, std::uint64_t offset, std::uint64_t len) { return SetRangeLock(h, F_UNLCK, offset, len); }
+
 int Erase(std::string_view path) {
   const std::string p = Resolve(path);
   struct stat st;
@@ -218,6 +278,12 @@ int Rename(std::string_view from, std::string_view to) {
   if (!Exists(src)) return MapErrno(ENOENT, src);
   if (Exists(dst)) return 183;  // already exists: Windows does not replace
   return ::rename(src.c_str(), dst.c_str()) == 0 ? 0 : MapErrno(errno, dst);
+}
+
+int Replace(std::string_view from, std::string_view to) {
+  const std::string src = Resolve(from);
+  const std::string dst = Resolve(to);
+  return std::rename(src.c_str(), dst.c_str()) == 0 ? 0 : MapErrno(errno, dst);
 }
 
 int ListDir(std::string_view dir, std::vector<DirEntry>* out) {

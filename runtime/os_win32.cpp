@@ -30,6 +30,13 @@ DWORD ShareFlags(int share) {
   }
 }
 
+OVERLAPPED At(std::uint64_t offset) {
+  OVERLAPPED ov{};
+  ov.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFu);
+  ov.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  return ov;
+}
+
 LocalTime FromSystemTime(const SYSTEMTIME& st) {
   return LocalTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
 }
@@ -105,10 +112,79 @@ int Seek(Handle h, std::int64_t offset, int origin, std::int64_t* position) {
 
 int Close(Handle h) { return CloseHandle(AsHandle(h)) ? 0 : LastError(); }
 
+int ReadAt(Handle h, std::uint64_t offset, void* buffer, std::size_t n, std::size_t* got) {
+  *got = 0;
+  auto* b = static_cast<char*>(buffer);
+  while (*got < n) {
+    OVERLAPPED ov = At(offset + *got);
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n - *got, 1u << 30));
+    DWORD r = 0;
+    if (!ReadFile(AsHandle(h), b + *got, chunk, &r, &ov)) {
+      DWORD e = GetLastError();
+      return e == ERROR_HANDLE_EOF ? 0 : static_cast<int>(e);
+    }
+    if (r == 0) break;
+    *got += r;
+  }
+  return 0;
+}
+
+int WriteAt(Handle h, std::uint64_t offset, const void* buffer, std::size_t n) {
+  const auto* b = static_cast<const char*>(buffer);
+  std::size_t done = 0;
+  while (done < n) {
+    OVERLAPPED ov = At(offset + done);
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n - done, 1u << 30));
+    DWORD w = 0;
+    if (!WriteFile(AsHandle(h), b + done, chunk, &w, &ov)) return LastError();
+    if (w == 0) return 112;
+    done += w;
+  }
+  return 0;
+}
+
+int FileSize(Handle h, std::uint64_t* size) {
+  LARGE_INTEGER s{};
+  if (!GetFileSizeEx(AsHandle(h), &s)) {
+    *size = 0;
+    return LastError();
+  }
+  *size = static_cast<std::uint64_t>(s.QuadPart);
+  return 0;
+}
+
+int Truncate(Handle h, std::uint64_t size) {
+  LARGE_INTEGER pos{};
+  pos.QuadPart = static_cast<LONGLONG>(size);
+  return SetFilePointerEx(AsHandle(h), pos, nullptr, FILE_BEGIN) && SetEndOfFile(AsHandle(h)) ? 0 : LastError();
+}
+
+int Flush(Handle h) { return FlushFileBuffers(AsHandle(h)) ? 0 : LastError(); }
+
+int Lock(Handle h, std::uint64_t offset, std::uint64_t len) {
+  OVERLAPPED ov = At(offset);
+  return LockFileEx(AsHandle(h), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
+                    static_cast<DWORD>(len & 0xFFFFFFFFu), static_cast<DWORD>(len >> 32), &ov)
+             ? 0
+             : LastError();
+}
+
+int Unlock(Handle h, std::uint64_t offset, std::uint64_t len) {
+  OVERLAPPED ov = At(offset);
+  return UnlockFileEx(AsHandle(h), 0, static_cast<DWORD>(len & 0xFFFFFFFFu), static_cast<DWORD>(len >> 32), &ov)
+             ? 0
+             : LastError();
+}
+
 int Erase(std::string_view path) { return DeleteFileA(Z(path).c_str()) ? 0 : LastError(); }
 
 int Rename(std::string_view from, std::string_view to) {
   return MoveFileA(Z(from).c_str(), Z(to).c_str()) ? 0 : LastError();
+}
+
+int Replace(std::string_view from, std::string_view to) {
+  return MoveFileExA(Z(from).c_str(), Z(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0
+                                                                                                          : LastError();
 }
 
 int ListDir(std::string_view dir, std::vector<DirEntry>* out) {

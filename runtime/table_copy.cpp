@@ -41,9 +41,9 @@ bool DbCopy(std::string_view file, const Value& fields, const Value& forCond) {
     DbfFile::Create(path, defs, memo);
     if (memo) DbtMemo::Create(MemoPathOf(path));
     DbfFile out;
-    out.Open(path, OsShare::Exclusive, false);
+    out.Open(path, TableShare::Exclusive, false);
     DbtMemo outMemo;
-    if (memo) outMemo.Open(MemoPathOf(path), OsShare::Exclusive, false);
+    if (memo) outMemo.Open(MemoPathOf(path), TableShare::Exclusive, false);
     std::vector<char> rec(out.RecordLength(), ' ');
     a->GoTop();
     while (!a->Eof()) {

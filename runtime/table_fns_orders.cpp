@@ -32,7 +32,7 @@ bool ORDLISTADD(std::string_view file) {
     if (!a) ThrowFault(EG_NOTABLE, std::string(file));
     std::string path = ResolvePath(file, ".NTX");
     NtxOrder probe;
-    probe.Open(path, OsShare::Shared, true);
+    probe.Open(path, TableShare::Shared, true);
     std::string keyText = probe.KeyText();
     probe.Close();
     Value block = MacroCompile(keyText);

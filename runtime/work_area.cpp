@@ -28,7 +28,7 @@ WorkArea::~WorkArea() {
 }
 
 void WorkArea::Open(const std::string& path, bool shared, bool readOnly) {
-  OsShare share = shared ? OsShare::Shared : OsShare::Exclusive;
+  TableShare share = shared ? TableShare::Shared : TableShare::Exclusive;
   dbf_.Open(path, share, readOnly);
   if (dbf_.HasMemoFields()) {
     try {
@@ -393,8 +393,8 @@ void WorkArea::Pack() {
   const std::string path = dbf_.Path();
   const std::string temp = path + "$";
   {
-    OsFile out;
-    if (int rc = out.Create(temp, OsShare::Exclusive); rc != OS_OK) ThrowFault(EG_CREATE, temp, {}, rc);
+    TableFile out;
+    if (int rc = out.Create(temp); rc != 0) ThrowFault(EG_CREATE, temp, {}, rc);
     std::vector<char> header(dbf_.HeaderLength());
     if (dbf_.File().ReadAt(0, header.data(), header.size()) != header.size()) ThrowFault(EG_READ, path);
     std::uint64_t pos = header.size();
@@ -421,10 +421,10 @@ void WorkArea::Pack() {
   }
   bool readOnly = dbf_.ReadOnly();
   dbf_.Close();
-  bool replaced = OsReplaceFile(temp, path);
-  dbf_.Open(path, OsShare::Exclusive, readOnly);
+  bool replaced = ReplaceTableFile(temp, path);
+  dbf_.Open(path, TableShare::Exclusive, readOnly);
   if (!replaced) {
-    OsRemoveFile(temp);
+    RemoveTableFile(temp);
     ThrowFault(EG_WRITE, path);
   }
   Position(0);
@@ -444,7 +444,7 @@ void WorkArea::Zap() {
 }
 
 void WorkArea::RebuildOrders() {
-  OsShare share = dbf_.Shared() ? OsShare::Shared : OsShare::Exclusive;
+  TableShare share = dbf_.Shared() ? TableShare::Shared : TableShare::Exclusive;
   for (auto& o : orders_) {
     // The open file must be let go of before it is written anew.
     std::string path = o->Path();
@@ -484,7 +484,7 @@ void WorkArea::SetFocus(int order) {
 void WorkArea::AddOrder(const std::string& path, Value keyBlock) {
   Flush();
   auto o = std::make_unique<NtxOrder>();
-  o->Open(path, dbf_.Shared() ? OsShare::Shared : OsShare::Exclusive, dbf_.ReadOnly());
+  o->Open(path, dbf_.Shared() ? TableShare::Shared : TableShare::Exclusive, dbf_.ReadOnly());
   o->keyBlock = std::move(keyBlock);
   Value probe;
   {
@@ -515,7 +515,7 @@ void WorkArea::CreateOrder(const std::string& path, const std::string& keyText, 
   }
   BuildOrder(path, keyText, keyBlock, unique, cond);
   auto o = std::make_unique<NtxOrder>();
-  o->Open(path, dbf_.Shared() ? OsShare::Shared : OsShare::Exclusive, dbf_.ReadOnly());
+  o->Open(path, dbf_.Shared() ? TableShare::Shared : TableShare::Exclusive, dbf_.ReadOnly());
   o->keyBlock = std::move(keyBlock);
   Position(0);
   Value probe;

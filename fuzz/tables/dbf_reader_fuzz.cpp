@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string path = FuzzFile("F.DBF", data, size);
   try {
     rt::DbfFile table;
-    table.Open(path, rt::OsShare::Exclusive, true);
+    table.Open(path, rt::TableShare::Exclusive, true);
     std::vector<char> rec(table.RecordLength());
     for (std::uint32_t r = 1; r <= table.RecCount() && r <= 1000; ++r) {
       table.ReadRecord(r, rec.data());

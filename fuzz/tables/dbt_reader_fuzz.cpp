@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string path = FuzzFile("F.DBT", data, size);
   rt::DbtMemo memo;
   try {
-    memo.Open(path, rt::OsShare::Exclusive, false);
+    memo.Open(path, rt::TableShare::Exclusive, false);
   } catch (const rt::TableFault&) {
     return 0;
   }

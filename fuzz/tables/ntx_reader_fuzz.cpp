@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string path = FuzzFile("F.NTX", data, size);
   rt::NtxOrder order;
   try {
-    order.Open(path, rt::OsShare::Exclusive, false);
+    order.Open(path, rt::TableShare::Exclusive, false);
   } catch (const rt::TableFault&) {
     return 0;
   }

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "runtime/os_file.h"
+#include "runtime/table_file.h"
 #include "tests/runtime/table_test_support.h"
 
 namespace rt::test {
@@ -37,11 +37,11 @@ class CrashTest : public TableTest {
       SCOPED_TRACE(n);
       Fresh();
       int committed = 0;
-      OsCrashAfterChanges(n);
+      TableCrashAfterChanges(n);
       op(committed);
-      bool crashed = OsCrashHappened();
+      bool crashed = TableCrashHappened();
       DBCLOSEALL();  // still "dead": whatever closing writes is dropped too
-      OsCrashAfterChanges(-1);
+      TableCrashAfterChanges(-1);
       errors.clear();
       ASSERT_TRUE(DBUSEAREA(true, "", Path("K"), "K", false, true));
       check(committed);
@@ -65,7 +65,7 @@ TEST_F(CrashTest, AppendKeepsEveryCommittedRow) {
           DBAPPEND();
           FIELDPUT("DEUTSCH", "neu" + std::to_string(i));
           DBCOMMIT();
-          if (!OsCrashHappened()) committed = i;
+          if (!TableCrashHappened()) committed = i;
         }
       },
       [](int committed) {
@@ -89,7 +89,7 @@ TEST_F(CrashTest, ReplaceKeepsEveryCommittedValueAndNoTornRecord) {
           DBGOTO(i);
           FIELDPUT("DEUTSCH", "anders" + std::to_string(i));
           DBCOMMIT();
-          if (!OsCrashHappened()) committed = i;
+          if (!TableCrashHappened()) committed = i;
         }
       },
       [](int committed) {

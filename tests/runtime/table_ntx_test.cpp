@@ -69,7 +69,7 @@ TEST_F(NtxTest, PackedBuildKeepsEveryKeyAtOneLeafDepthAndFillsThePages) {
       }
       WriteFile(Path("B.NTX"), keySize, model);
       NtxOrder o;
-      o.Open(Path("B.NTX"), OsShare::Exclusive, false);
+      o.Open(Path("B.NTX"), TableShare::Exclusive, false);
       ExpectSame(o, model);
       if (n == 1000 || n == 20000) {
         EXPECT_GE(o.PageFill(), 0.95);
@@ -104,7 +104,7 @@ TEST_F(NtxTest, ThousandsOfRandomInsertsAndDeletesMatchTheModel) {
     Model model;
     WriteFile(Path("R.NTX"), keySize, model);
     NtxOrder o;
-    o.Open(Path("R.NTX"), OsShare::Exclusive, false);
+    o.Open(Path("R.NTX"), TableShare::Exclusive, false);
     std::mt19937 rng(keySize);
     std::uint32_t nextRec = 1;
     for (int step = 1; step <= 6000; ++step) {
@@ -133,7 +133,7 @@ TEST_F(NtxTest, ThousandsOfRandomInsertsAndDeletesMatchTheModel) {
       }
     }
     o.Close();
-    o.Open(Path("R.NTX"), OsShare::Exclusive, false);
+    o.Open(Path("R.NTX"), TableShare::Exclusive, false);
     ExpectSame(o, model);
     for (auto it = model.begin(); it != model.end();) {
       ASSERT_TRUE(o.Remove(it->first.data(), it->second));
@@ -197,7 +197,7 @@ TEST_F(NtxTest, DamagedIndexFilesGiveCorruptionFaultsNeverACrash) {
     NtxOrder o;
     bool opened = false;
     attempt([&] {
-      o.Open(Path("BAD.NTX"), OsShare::Exclusive, false);
+      o.Open(Path("BAD.NTX"), TableShare::Exclusive, false);
       opened = true;
     });
     if (opened) {
