@@ -1,4 +1,5 @@
 #include "services/calldll.h"
+#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -102,9 +103,9 @@ TEST_F(CallDllTest, ByReferenceNumberBeyondPositionFifteen) {
 
 TEST_F(CallDllTest, PlatformStringBufferFilledByReference) {
   // The section-name reader fills a caller's buffer; it keeps its length.
-  char path[MAX_PATH];
-  GetFullPathNameA("calldll_sections.ini", MAX_PATH, path, nullptr);
-  DeleteFileA(path);
+  ScratchDir dir;
+  const std::string file = dir / "calldll_sections.ini";
+  const char* path = file.c_str();
   WritePrivateProfileStringA("Alpha", "k", "1", path);
   WritePrivateProfileStringA("Beta", "k", "2", path);
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, path);
@@ -114,7 +115,6 @@ TEST_F(CallDllTest, PlatformStringBufferFilledByReference) {
   Value buffer = std::string(64, ' ');
   Value n = CALLDLL(d, {Ref(buffer), 63, std::string(path)});
   svc::FREELIBRARY(kernel);
-  DeleteFileA(path);
 
   EXPECT_EQ(n, Value(11));
   ASSERT_EQ(buffer.Len(), 64u);

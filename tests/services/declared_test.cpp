@@ -5,6 +5,7 @@
 
 #include "box_driver.h"
 #include "services/int32.h"
+#include "scratch_dir.h"
 
 namespace {
 
@@ -41,17 +42,14 @@ TEST(DeclaredTest, LibraryGivenAsHandleStaysLoaded) {
 }
 
 TEST(DeclaredTest, FileFunctionsThroughKernel32) {
-  HANDLE f = CreateFileA("declared_a.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  CloseHandle(f);
-  DeleteFileA("declared_b.txt");
-  DeleteFileA("declared_c.txt");
-  EXPECT_EQ(svc::COPYFILE("declared_a.txt", "declared_b.txt", 1), Value(true));
-  EXPECT_EQ(svc::COPYFILE("declared_a.txt", "declared_b.txt", 1), Value(false));  // exists
-  EXPECT_EQ(svc::MOVEFILE("declared_b.txt", "declared_c.txt"), Value(1));
-  EXPECT_EQ(GetFileAttributesA("declared_b.txt"), INVALID_FILE_ATTRIBUTES);
-  EXPECT_NE(GetFileAttributesA("declared_c.txt"), INVALID_FILE_ATTRIBUTES);
-  DeleteFileA("declared_a.txt");
-  DeleteFileA("declared_c.txt");
+  ScratchDir dir;
+  const std::string a = dir / "declared_a.txt", b = dir / "declared_b.txt", c = dir / "declared_c.txt";
+  dir.Write("declared_a.txt", "");
+  EXPECT_EQ(svc::COPYFILE(a, b, 1), Value(true));
+  EXPECT_EQ(svc::COPYFILE(a, b, 1), Value(false));  // exists
+  EXPECT_EQ(svc::MOVEFILE(b, c), Value(1));
+  EXPECT_EQ(GetFileAttributesA(b.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA(c.c_str()), INVALID_FILE_ATTRIBUTES);
 
   Value free = 0, total = 0, totalFree = 0;
   EXPECT_EQ(svc::GETDISKFREESPACEEX("C:\\", free, total, totalFree), Value(true));

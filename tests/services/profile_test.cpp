@@ -1,4 +1,5 @@
 #include "services/profile.h"
+#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,20 +10,13 @@ namespace {
 
 using rt::Value;
 
-// A settings file in the test's directory, removed before and after.
+// A settings file in a scratch folder; the system's cache of it is flushed
+// before the folder goes.
 class ProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char full[MAX_PATH];
-    GetFullPathNameA("profile_test.ini", MAX_PATH, full, nullptr);
-    file = full;
-    DeleteFileA(full);
-  }
-  void TearDown() override {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
-    DeleteFileA(file.c_str());
-  }
-  std::string file;
+  void TearDown() override { WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str()); }
+  ScratchDir dir;
+  std::string file = dir / "profile_test.ini";
 };
 
 TEST_F(ProfileTest, ReadsWritesAndDefaults) {

@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "services/int32.h"
+#include "scratch_dir.h"
 
 namespace {
 
 // Writes the bytes to a scratch file and reads it back line by line.
 std::vector<std::string> ReadLines(const std::string& bytes, int maxLen) {
-  const char* path = "text_line.txt";
+  ScratchDir dir;
+  const std::string file = dir / "text_line.txt";
+  const char* path = file.c_str();
   HANDLE w = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written;
   WriteFile(w, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -23,7 +26,6 @@ std::vector<std::string> ReadLines(const std::string& bytes, int maxLen) {
   while (svc::LGETTEXTLINE(svc::HandleNumber(r), line, maxLen)) lines.push_back(line);
   EXPECT_EQ(line, "");
   CloseHandle(r);
-  DeleteFileA(path);
   return lines;
 }
 

@@ -9,6 +9,7 @@
 #include "runtime/dates.h"
 #include "runtime/settings.h"
 #include "services/profile.h"
+#include "scratch_dir.h"
 
 namespace {
 
@@ -17,21 +18,15 @@ using rt::Value;
 class TIniTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char full[MAX_PATH];
-    GetFullPathNameA("tini_test.cfg", MAX_PATH, full, nullptr);
-    file = full;
-    DeleteFileA(full);
     ini = std::make_shared<svc::TIni>();
     ini->New(file);
   }
-  void TearDown() override {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
-    DeleteFileA(file.c_str());
-  }
+  void TearDown() override { WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str()); }
   std::string Stored(const char* section, const char* entry) {
     return svc::GETPVPROFSTRING(section, entry, "<missing>", file);
   }
-  std::string file;
+  ScratchDir dir;
+  std::string file = dir / "tini_test.cfg";
   std::shared_ptr<svc::TIni> ini;
 };
 
