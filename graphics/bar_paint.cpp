@@ -1,19 +1,13 @@
 #include "graphics/bar_paint.h"
 
-#include "graphics/borrowed_dc.h"
 #include "graphics/frames.h"
 #include "graphics/gdi_scope.h"
+#include "graphics/rect.h"
 #include "graphics/theme.h"
 
 namespace gfx {
 
 namespace {
-
-RECT ClientOf(HWND hWnd) {
-  RECT rc{};
-  GetClientRect(hWnd, &rc);
-  return rc;
-}
 
 // Inverts a frame of the given thickness inside the rectangle.
 void InvertFrame(HDC dc, const RECT& r, int thickness) {
@@ -32,8 +26,8 @@ bool IsMaximisedChild(HWND hWnd) {
 }
 
 void BARADJUST(HWND hWnd, int nMode, bool lMsgBar, int nMsgBarHeight) {
-  const RECT parent = ClientOf(GetParent(hWnd));
-  const RECT bar = ClientOf(hWnd);
+  const RECT parent = ClientRectOf(GetParent(hWnd));
+  const RECT bar = ClientRectOf(hWnd);
   const int W = parent.right, H = parent.bottom;
   const int w = bar.right, h = bar.bottom;
   const int m = lMsgBar ? nMsgBarHeight - 1 : 0;
@@ -64,7 +58,7 @@ void BARINVERT(HWND hWnd) {
 void BARPAINT(HWND hWnd, HDC hDC) {
   BorrowedDc borrowed(hWnd, hDC);
   HDC dc = borrowed.get();
-  RECT rc = ClientOf(hWnd);
+  RECT rc = ClientRectOf(hWnd);
   if (!IsMaximisedChild(GetParent(hWnd))) {
     HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
     {

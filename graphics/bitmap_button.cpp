@@ -1,7 +1,6 @@
 #include "graphics/bitmap_button.h"
 
 #include "graphics/bitmap.h"
-#include "graphics/borrowed_dc.h"
 #include "graphics/frames.h"
 #include "graphics/gdi_scope.h"
 #include "graphics/palette_bitmap.h"

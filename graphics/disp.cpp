@@ -1,16 +1,11 @@
 #include "graphics/disp.h"
 
+#include "graphics/rect.h"
 #include "services/int32.h"
 
 namespace gfx {
 
 namespace {
-
-RECT ClientRect(HWND hWnd) {
-  RECT rc{};
-  GetClientRect(hWnd, &rc);
-  return rc;
-}
 
 template <class H>
 H Element(const rt::Value& a, std::size_t i) {
@@ -20,7 +15,7 @@ H Element(const rt::Value& a, std::size_t i) {
 }  // namespace
 
 rt::Value VDDISPBEGIN(HWND hWnd, HDC hDC) {
-  const RECT rc = ClientRect(hWnd);
+  const RECT rc = ClientRectOf(hWnd);
   const int width = rc.right - rc.left;
   const int height = rc.bottom - rc.top;
   HDC memDC = CreateCompatibleDC(hDC);
@@ -39,7 +34,7 @@ HDC VDDISPEND(const rt::Value& aDisp) {
   const auto memDC = Element<HDC>(aDisp, 3);
   const auto bitmap = Element<HBITMAP>(aDisp, 4);
   const auto old = Element<HGDIOBJ>(aDisp, 5);
-  const RECT rc = ClientRect(hWnd);
+  const RECT rc = ClientRectOf(hWnd);
   BitBlt(hDC, 0, 0, rc.right - rc.left, rc.bottom - rc.top, memDC, 0, 0, SRCCOPY);
   if (memDC && old) SelectObject(memDC, old);
   if (bitmap) DeleteObject(bitmap);

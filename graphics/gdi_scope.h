@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace gfx {
 
 // A DC of a window (the screen for 0), released at the end of the scope.
@@ -19,6 +21,20 @@ class WindowDc {
 
  private:
   HWND hWnd_;
+  HDC dc_;
+};
+
+// The DC a painter draws into: the caller's, or, when the caller gave none,
+// one of the window, released at the end of the scope.
+class BorrowedDc {
+ public:
+  BorrowedDc(HWND hWnd, HDC hDC) : dc_(hDC) {
+    if (!dc_) dc_ = own_.emplace(hWnd).get();
+  }
+  HDC get() const { return dc_; }
+
+ private:
+  std::optional<WindowDc> own_;
   HDC dc_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "graphics/borrowed_dc.h"
 #include "graphics/frames.h"
 #include "graphics/gdi_scope.h"
 

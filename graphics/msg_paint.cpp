@@ -1,6 +1,5 @@
 #include "graphics/msg_paint.h"
 
-#include "graphics/borrowed_dc.h"
 #include "graphics/frames.h"
 #include "graphics/gdi_scope.h"
 #include "graphics/rect.h"

@@ -20,11 +20,13 @@ rt::Value RectToArray(const RECT& rect) {
   return rt::Value::Array({rect.top, rect.left, rect.bottom, rect.right});
 }
 
-rt::Value GETCLIENTRECT(HWND hWnd) {
+RECT ClientRectOf(HWND hWnd) {
   RECT rect{};
   if (hWnd) GetClientRect(hWnd, &rect);
-  return RectToArray(rect);
+  return rect;
 }
+
+rt::Value GETCLIENTRECT(HWND hWnd) { return RectToArray(ClientRectOf(hWnd)); }
 
 rt::Value GETWNDRECT(HWND hWnd) {
   RECT rect{};

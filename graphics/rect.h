@@ -11,6 +11,8 @@ namespace gfx {
 RECT RectFromArray(const rt::Value& rect);
 rt::Value RectToArray(const RECT& rect);
 
+// The client area; all four 0 when hWnd is 0.
+RECT ClientRectOf(HWND hWnd);
 // All four 0 when hWnd is 0.
 rt::Value GETCLIENTRECT(HWND hWnd);
 rt::Value GETWNDRECT(HWND hWnd);
