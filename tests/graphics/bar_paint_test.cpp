@@ -8,19 +8,13 @@
 namespace {
 
 using gfxtest::Canvas;
+using gfxtest::InParent;
 using gfxtest::TestWindow;
 
 HWND Bar(HWND parent, int x, int y, int w, int h) {
   HWND bar = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_BORDER, x, y, w, h, parent, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
   return bar;
-}
-
-RECT InParent(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
 }
 
 TEST(BarAdjust, DocksAtEachSideKeepingTheClientSize) {

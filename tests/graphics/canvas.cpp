@@ -64,4 +64,11 @@ void ShowWindowWithoutActivating(HWND hwnd) {
 
 TestWindow::~TestWindow() { DestroyWindow(hwnd_); }
 
+RECT InParent(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 }  // namespace gfxtest

@@ -36,6 +36,9 @@ class Canvas {
 
 void ShowWindowWithoutActivating(HWND hwnd);
 
+// A window's rectangle in its parent's client coordinates.
+RECT InParent(HWND hwnd);
+
 class TestWindow {
  public:
   TestWindow(int x, int y, int width, int height, HWND parent = nullptr);

@@ -8,14 +8,8 @@
 
 namespace {
 
+using gfxtest::InParent;
 using gfxtest::TestWindow;
-
-RECT InParent(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 TEST(CtrlDrawFocus, OutlineMovedOrSizedAndRemovedByTheSecondCall) {
   TestWindow parent(0, 0, 200, 150);
