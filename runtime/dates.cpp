@@ -68,8 +68,12 @@ Date DATE() {
 
 std::string TIME() {
   os::LocalTime t = os::Now();
+  return TimeText(t.hour, t.minute, t.second);
+}
+
+std::string TimeText(int hour, int minute, int second) {
   char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.hour % 100, t.minute % 100, t.second % 100);
+  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", hour % 100, minute % 100, second % 100);
   return buf;
 }
 

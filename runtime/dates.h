@@ -20,6 +20,7 @@ void SplitDate(Date d, int* year, int* month, int* day);
 
 Date DATE();            // today
 std::string TIME();     // "hh:mm:ss"
+std::string TimeText(int hour, int minute, int second);  // "hh:mm:ss", as TIME() shows the time
 double SECONDS();       // seconds since midnight, with hundredths
 
 int DAY(Date d);

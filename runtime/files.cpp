@@ -1,7 +1,6 @@
 #include "runtime/files.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "runtime/dates.h"
@@ -47,12 +46,6 @@ bool Matches(std::string_view mask, std::string_view name) {
   }
   while (m < mask.size() && mask[m] == '*') ++m;
   return m == mask.size();
-}
-
-std::string TimeText(const os::LocalTime& t) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.hour % 100, t.minute % 100, t.second % 100);
-  return buf;
 }
 
 std::string AttributeText(int a) {
@@ -225,7 +218,8 @@ Value DIRECTORY(std::string_view mask, std::string_view attributes) {
     if ((e.attributes & os::kAttrSystem) && !system) continue;
     result.Items().push_back(Value::Array({Value(e.name), Value::Num(static_cast<double>(e.size), 0, 0),
                                            Value(MakeDate(e.modified.year, e.modified.month, e.modified.day)),
-                                           Value(TimeText(e.modified)), Value(AttributeText(e.attributes))}));
+                                           Value(TimeText(e.modified.hour, e.modified.minute, e.modified.second)),
+                                           Value(AttributeText(e.attributes))}));
   }
   return result;
 }

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "runtime/dates.h"
 #include "services/message_pump.h"
 
@@ -70,9 +68,7 @@ rt::Value FDATE(std::string_view cFile) {
 std::string FTIME(std::string_view cFile) {
   SYSTEMTIME st;
   if (!LocalWriteTime(cFile, &st)) return {};
-  char text[16];
-  std::snprintf(text, sizeof text, "%02u:%02u:%02u", st.wHour % 100u, st.wMinute % 100u, st.wSecond % 100u);
-  return text;
+  return rt::TimeText(st.wHour, st.wMinute, st.wSecond);
 }
 
 bool LISDIR(std::string_view cPath) {

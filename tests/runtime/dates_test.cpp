@@ -143,5 +143,11 @@ TEST(Dates, ClockReadings) {
   EXPECT_GT(DATE().julian, MakeDate(2020, 1, 1).julian);
 }
 
+TEST(Dates, TimeTextPadsEachPartToTwoDigits) {
+  EXPECT_EQ(TimeText(9, 5, 7), "09:05:07");
+  EXPECT_EQ(TimeText(23, 59, 59), "23:59:59");
+  EXPECT_EQ(TimeText(0, 0, 0), "00:00:00");
+}
+
 }  // namespace
 }  // namespace rt
