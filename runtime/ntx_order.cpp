@@ -199,6 +199,18 @@ int NtxOrder::Compare(const char* a, std::uint32_t ra, const char* b, std::uint3
   return ra < rb ? -1 : (ra > rb ? 1 : 0);
 }
 
+std::uint32_t NtxOrder::LowerBound(const NtxPageView& v, const char* key, std::uint32_t rec) const {
+  std::uint32_t lo = 0, hi = v.Count();
+  while (lo < hi) {
+    std::uint32_t mid = (lo + hi) / 2;
+    if (Compare(v.Key(mid), v.Rec(mid), key, rec) >= 0)
+      hi = mid;
+    else
+      lo = mid + 1;
+  }
+  return lo;
+}
+
 std::uint32_t NtxOrder::Current() {
   const Step& s = cursor_.back();
   cursorRec_ = Page(s.page).Rec(s.idx);
@@ -361,14 +373,7 @@ bool NtxOrder::Locate(const char* key, std::uint32_t rec) {
   for (;;) {
     if (cursor_.size() > kMaxDepth) Corrupt();
     NtxPageView v = Page(page);
-    std::uint32_t lo = 0, hi = v.Count();
-    while (lo < hi) {
-      std::uint32_t mid = (lo + hi) / 2;
-      if (Compare(v.Key(mid), v.Rec(mid), key, rec) >= 0)
-        hi = mid;
-      else
-        lo = mid + 1;
-    }
+    const std::uint32_t lo = LowerBound(v, key, rec);
     cursor_.push_back({page, lo});
     if (lo < v.Count()) {
       best = cursor_.size();
@@ -403,16 +408,8 @@ void NtxOrder::Insert(const char* key, std::uint32_t rec) {
   for (;;) {
     if (path.size() > kMaxDepth) Corrupt();
     NtxPageView v = Page(page);
-    std::uint32_t lo = 0, hi = v.Count();
-    while (lo < hi) {
-      std::uint32_t mid = (lo + hi) / 2;
-      int c = Compare(v.Key(mid), v.Rec(mid), key, rec);
-      if (c == 0) return;  // already there
-      if (c > 0)
-        hi = mid;
-      else
-        lo = mid + 1;
-    }
+    const std::uint32_t lo = LowerBound(v, key, rec);
+    if (lo < v.Count() && Compare(v.Key(lo), v.Rec(lo), key, rec) == 0) return;  // already there
     path.push_back({page, lo});
     if (v.IsLeaf()) break;
     page = v.Child(lo);
@@ -461,14 +458,7 @@ bool NtxOrder::Remove(const char* key, std::uint32_t rec) {
   for (;;) {
     if (path.size() > kMaxDepth) Corrupt();
     NtxPageView v = Page(page);
-    std::uint32_t lo = 0, hi = v.Count();
-    while (lo < hi) {
-      std::uint32_t mid = (lo + hi) / 2;
-      if (Compare(v.Key(mid), v.Rec(mid), key, rec) >= 0)
-        hi = mid;
-      else
-        lo = mid + 1;
-    }
+    const std::uint32_t lo = LowerBound(v, key, rec);
     path.push_back({page, lo});
     if (lo < v.Count() && Compare(v.Key(lo), v.Rec(lo), key, rec) == 0) {
       found = true;

@@ -91,6 +91,8 @@ class NtxOrder {
   std::uint32_t AllocPage();
   void FreePage(std::uint32_t offset);
   int Compare(const char* a, std::uint32_t ra, const char* b, std::uint32_t rb) const;
+  // The first entry of the page at or after (key, rec); Count() when none is.
+  std::uint32_t LowerBound(const NtxPageView& v, const char* key, std::uint32_t rec) const;
   std::uint32_t DescendLeft(std::uint32_t page);
   std::uint32_t DescendRight(std::uint32_t page);
   std::uint32_t AscendNext();
