@@ -21,20 +21,6 @@ BYTE Flag(const rt::Value& logFont, std::size_t oneBased) {
   return v.IsLogical() ? v.AsLogical() : v.AsInt() != 0;
 }
 
-// The DC a measurement runs in: the caller's, or one of the active window
-// (the screen when none is active) borrowed for the call.
-class MeasureDc {
- public:
-  MeasureDc(HWND hWnd, HDC given) : dc_(given) {
-    if (!given) dc_ = own_.emplace(hWnd).get();
-  }
-  HDC get() const { return dc_; }
-
- private:
-  std::optional<WindowDc> own_;
-  HDC dc_;
-};
-
 }  // namespace
 
 LOGFONTA LogFontFromArray(const rt::Value& logFont) {
@@ -105,7 +91,7 @@ HFONT CREATEFONT(const rt::Value& logFont) {
 }
 
 rt::Value GETFONTINFO(HFONT font) {
-  MeasureDc dc(GetActiveWindow(), nullptr);
+  BorrowedDc dc(GetActiveWindow(), nullptr);
   Selection selected(dc.get(), font);
   TEXTMETRICA tm{};
   GetTextMetricsA(dc.get(), &tm);
@@ -115,7 +101,7 @@ rt::Value GETFONTINFO(HFONT font) {
 }
 
 unsigned GETTEXTWIDTH(HDC hDC, const std::string& text, HFONT font) {
-  MeasureDc dc(GetActiveWindow(), hDC);
+  BorrowedDc dc(GetActiveWindow(), hDC);
   Selection selected(dc.get(), font);
   SIZE extent{};
   GetTextExtentPoint32A(dc.get(), text.data(), static_cast<int>(text.size()), &extent);
@@ -123,7 +109,7 @@ unsigned GETTEXTWIDTH(HDC hDC, const std::string& text, HFONT font) {
 }
 
 int GETTEXTHEIGHT(HWND hWnd, HDC hDC) {
-  MeasureDc dc(hWnd ? hWnd : GetActiveWindow(), hDC);
+  BorrowedDc dc(hWnd ? hWnd : GetActiveWindow(), hDC);
   TEXTMETRICA tm{};
   GetTextMetricsA(dc.get(), &tm);
   return tm.tmHeight;
