@@ -150,6 +150,11 @@ std::string ALLTRIM(std::string_view s) {
   return RTRIM(s.substr(i));
 }
 
+std::string TrimBlanks(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  return first == std::string_view::npos ? std::string() : RTRIM(s.substr(first));
+}
+
 std::string SPACE(long n) {
   if (StringTooLong(Clamp(n), "SPACE")) return {};
   return std::string(Clamp(n), ' ');

@@ -49,6 +49,8 @@ std::string RTRIM(std::string_view s);
 std::string TRIM(std::string_view s);
 std::string LTRIM(std::string_view s);
 std::string ALLTRIM(std::string_view s);
+// Blanks only, off both ends (ALLTRIM also takes tabs and line ends).
+std::string TrimBlanks(std::string_view s);
 
 std::string SPACE(long n);
 std::string REPLICATE(std::string_view s, long n);

@@ -4,16 +4,11 @@
 
 #include <cstdio>
 
+#include "runtime/strings.h"
 #include "runtime/text_case.h"
 
 namespace svc {
 namespace {
-
-std::string Trimmed(std::string_view s) {
-  std::size_t b = s.find_first_not_of(' ');
-  if (b == std::string_view::npos) return {};
-  return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
-}
 
 // The name part without the upper-casing of CFILENOPATH.
 std::string_view NamePart(std::string_view cPath) {
@@ -50,14 +45,14 @@ std::string CFILEMASK(std::string_view cPath) {
 
 std::string CFILENOEXT(std::string_view cPath) {
   std::string_view name = NamePart(cPath);
-  return Trimmed(name.substr(0, name.find('.')));
+  return rt::TrimBlanks(name.substr(0, name.find('.')));
 }
 
 std::string CFILEEXT(std::string_view cPath) {
   std::string_view name = NamePart(cPath);
   std::size_t dot = name.rfind('.');
   if (dot == std::string_view::npos) return {};
-  return Trimmed(name.substr(dot + 1));
+  return rt::TrimBlanks(name.substr(dot + 1));
 }
 
 std::string CFILESUBDIR(std::string_view cPath) {

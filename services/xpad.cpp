@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "runtime/strings.h"
+
 namespace svc {
 
 namespace {
@@ -23,12 +25,6 @@ std::string Pad(const rt::Value& cText, int nPixels, const rt::Value& cChar, con
     current = grown;
   }
   return text;
-}
-
-std::string Trimmed(const std::string& s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 // Centres the text in n characters, cutting it to n when it is longer.
@@ -64,7 +60,7 @@ std::string XPADC(const rt::Value& cText, int nPixels, const rt::Value& cChar, c
   const std::string pad = PadChar(cChar);
   const int padWidth = width(pad);
   const long extra = padWidth > 0 ? (nPixels - width(text)) / padWidth : 0;
-  return CentreIn(Trimmed(text), static_cast<long>(text.size()) + extra, pad[0]);
+  return CentreIn(rt::TrimBlanks(text), static_cast<long>(text.size()) + extra, pad[0]);
 }
 
 }  // namespace svc

@@ -57,6 +57,8 @@ TEST(Strings, PaddingAndTrimming) {
   EXPECT_EQ(RTRIM(" x\t "), " x\t");
   EXPECT_EQ(TRIM("x  "), "x");
   EXPECT_EQ(ALLTRIM("   "), "");
+  EXPECT_EQ(TrimBlanks("\t a b \r\n  "), "\t a b \r\n");
+  EXPECT_EQ(TrimBlanks("   "), "");
   EXPECT_EQ(SPACE(3), "   ");
   EXPECT_EQ(SPACE(-1), "");
   EXPECT_EQ(REPLICATE("ab", 3), "ababab");
