@@ -6,10 +6,17 @@
 #include "core/handle_event.h"
 #include "core/message_loop.h"
 #include "core/modeless.h"
+#include "core/send_soft.h"
 #include "core/startup.h"
+#include "core/window_defaults.h"
 #include "core/window_list.h"
 
 namespace core {
+
+HWND ParentHandle(const rt::Value& oWnd) {
+  if (const auto parent = oWnd.As<TWindow>()) return parent->hWnd;
+  return nullptr;
+}
 
 void TWindow::Link(bool lSubclass) {
   if (!hWnd) return;
@@ -39,65 +46,56 @@ rt::Value TWindow::HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
   return WNDHANDLEEVENT(*this, nMsg, nWParam, nLParam);
 }
 
+bool TWindow::lValid() { return bValid.IsBlock() ? bValid.Eval(Self()).AsLogical() : true; }
+
+bool TWindow::lWhen() { return bWhen.IsBlock() ? bWhen.Eval(Self()).AsLogical() : true; }
+
+bool TWindow::End() {
+  const bool valid = lValid();
+  if (valid) PostMsg(WM_CLOSE);
+  return valid;
+}
+
+void TWindow::AEvalWhen() {
+  if (!aControls.IsArray()) return;
+  // A copy: a block may add or remove controls.
+  const std::vector<rt::Value> controls = aControls.Items();
+  for (const rt::Value& control : controls) {
+    const rt::Value when = Ask(control, "bWhen");
+    if (!when.IsBlock()) continue;
+    Ask(control, when.Eval(control).AsLogical() ? "Enable" : "Disable");
+  }
+}
+
 rt::Value TWindow::Destroy() {
   if (!hWnd) return {};
   const std::shared_ptr<Object> keep = weak_from_this().lock();
   const HWND destroyed = hWnd;
+  DestroyToolTip();
+  if (oBrush) std::exchange(oBrush, nullptr)->End();
+  if (oCursor) std::exchange(oCursor, nullptr)->End();
+  Ask(std::exchange(oDragCursor, rt::Value()), "End");
+  if (oIcon.IsObject()) Ask(oIcon, "End");
+  oIcon = rt::Value();
+  if (oFont) std::exchange(oFont, nullptr)->End();
+  Ask(oMenu, "Destroy");
+  Ask(oSysMenu, "End");
+  Ask(oVScroll, "Destroy");
+  Ask(oHScroll, "Destroy");
   UnLink();
   if (destroyed == GETWNDAPP()) POSTQUITMESSAGE(0);
   DEREGDIALOG(destroyed);
+  if (GETWNDDEFAULT().AsObject().get() == this) SETWNDDEFAULT(rt::Value());
+  // The controls die with the window; dropping them here breaks the cycle of
+  // a control that holds its parent.
+  aControls = rt::Value::Array();
   hWnd = nullptr;
   return {};
 }
 
-rt::Value TWindow::AsyncSelect(long, long) { return {}; }
-rt::Value TWindow::BeginPaint() { return {}; }
 rt::Value TWindow::Close(long) { return {}; }
-rt::Value TWindow::Command(long, long) { return {}; }
-rt::Value TWindow::CommNotify(long, long) { return {}; }
-rt::Value TWindow::CtlColor(long, long) { return {}; }
-rt::Value TWindow::DdeAck(long, long) { return {}; }
-rt::Value TWindow::DdeExecute(long, long) { return {}; }
-rt::Value TWindow::DdeInitiate(long, long, long) { return {}; }
-rt::Value TWindow::DdeTerminate(long) { return {}; }
-rt::Value TWindow::DrawItem(long, long) { return {}; }
-rt::Value TWindow::DropFiles(long) { return {}; }
-rt::Value TWindow::DropOver(long, long, long) { return {}; }
-rt::Value TWindow::EndPaint() { return {}; }
-rt::Value TWindow::EraseBkGnd(long) { return {}; }
 rt::Value TWindow::GetDlgCode(long) { return {}; }
-rt::Value TWindow::GetMinMaxInfo(long) { return {}; }
-rt::Value TWindow::GotFocus(long) { return {}; }
-rt::Value TWindow::HelpF1() { return {}; }
-rt::Value TWindow::HScroll(long, long) { return {}; }
-rt::Value TWindow::InitMenuPopup(long, long, bool) { return {}; }
-rt::Value TWindow::KeyChar(long, long) { return {}; }
-rt::Value TWindow::KeyDown(long, long) { return {}; }
-rt::Value TWindow::LButtonDown(long, long, long) { return {}; }
-rt::Value TWindow::LButtonUp(long, long, long) { return {}; }
-rt::Value TWindow::LDblClick(long, long, long) { return {}; }
-rt::Value TWindow::LostFocus(long) { return {}; }
-rt::Value TWindow::MButtonDown(long, long, long) { return {}; }
-rt::Value TWindow::MButtonUp(long, long, long) { return {}; }
-rt::Value TWindow::MeasureItem(long, long) { return {}; }
-rt::Value TWindow::MenuChar(long, long, long) { return {}; }
-rt::Value TWindow::MenuSelect(long, long, long) { return {}; }
-rt::Value TWindow::MouseMove(long, long, long) { return {}; }
 rt::Value TWindow::MouseWheel(long, long, long, long) { return {}; }
-rt::Value TWindow::Moved(long, long, long) { return {}; }
-rt::Value TWindow::NcActivate(bool) { return {}; }
-rt::Value TWindow::NcMouseMove(long, long, long) { return {}; }
-rt::Value TWindow::Notify(long, long) { return {}; }
-rt::Value TWindow::Paint() { return {}; }
-rt::Value TWindow::PaletteChanged(long) { return {}; }
-rt::Value TWindow::QueryDragIcon() { return {}; }
-rt::Value TWindow::QueryEndSession() { return {}; }
-rt::Value TWindow::QueryNewPalette() { return {}; }
-rt::Value TWindow::RButtonDown(long, long, long) { return {}; }
-rt::Value TWindow::RButtonUp(long, long, long) { return {}; }
-rt::Value TWindow::ReSize(long, long, long) { return {}; }
-rt::Value TWindow::SysCommand(long, long) { return {}; }
-rt::Value TWindow::TaskBar(long, long) { return {}; }
-rt::Value TWindow::Timer(long, long) { return {}; }
-rt::Value TWindow::VScroll(long, long) { return {}; }
+rt::Value TWindow::EraseBkGnd(long) { return rt::Value(1); }
+
 }  // namespace core

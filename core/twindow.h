@@ -1,18 +1,34 @@
 #pragma once
-// The base class of every window of the library, as far as the event road
-// needs it: the window handle, the replaced window procedure, linking into
-// the window list, the dispatcher and the event methods it calls.
+// The base class of every window of the library. It owns the window handle,
+// the window's place, colours, brush, font, cursor, icon, menu, scroll bars,
+// bars and child controls, and the user's event hooks (code blocks).
 //
 // Every event method answers NIL for "not handled": the message then goes on
 // to the window's previous procedure. Any other answer ends the message and
-// becomes its result.
+// becomes its result. An event method evaluates its hook only when one is
+// set; mouse methods take (row, column, key flags).
+//
+// Menus, bars, scroll bars and controls are held as plain objects and
+// reached by name (send_soft.h), so any class that answers the names works.
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+
+#include "graphics/tbrush.h"
+#include "graphics/tcursor.h"
+#include "graphics/tfont.h"
 #include "runtime/object.h"
 #include "runtime/value.h"
 
 namespace core {
+
+// The arguments of New, in order; what is left out takes its default.
+struct WindowArgs {
+  rt::Value nTop, nLeft, nBottom, nRight, cTitle, nStyle, oMenu, oBrush, oIcon, oWnd, lVScroll, lHScroll,
+      nClrFore, nClrBack, oCursor, cBorder, lSysMenu, lCaption, lMin, lMax, lPixel;
+};
 
 class TWindow : public rt::Object {
  public:
@@ -23,16 +39,126 @@ class TWindow : public rt::Object {
   // while the window is not subclassed.
   WNDPROC nOldProc = nullptr;
 
-  // Takes the window into the window list and, when lSubclass holds, puts
-  // its slot's entry point in place as its window procedure. A window
-  // without a handle is not linked; linking again keeps slot and procedure.
+  rt::Value bInit, bMoved, bLClicked, bLButtonUp, bKeyDown, bPainted, bMButtonDown, bMButtonUp, bRClicked,
+      bRButtonUp, bResized, bLDblClick, bWhen, bValid, bKeyChar, bMMoved, bGotFocus, bLostFocus, bDropFiles,
+      bDdeInit, bDdeExecute, bCommNotify, bMenuSelect, bZip, bUnZip, bDropOver, bCopy, bCut, bFind, bPaste,
+      bPrint, bUnDo, bReDo, bDelete, bSelectAll, bFindNext, bReplace, bProperties;
+
+  std::string cCaption;
+  rt::Value cPS;  // the paint record of the paint under way, as text
+  rt::Value cVarName;
+  int nPaintCount = 0;  // depth of device-context use
+  rt::Value cMsg, cToolTip, Cargo;
+  HDC hDC = nullptr;
+  long nId = 0;
+
+  bool lActive = true;
+  bool lCancel = false, lFocused = false, lVisible = false, lDesign = false, lVbx = false, lValidating = false;
+
+  // Pixels in the parent's client coordinates; bottom and right inclusive.
+  int nTop = 0, nLeft = 0, nBottom = 0, nRight = 0;
+
+  long nStyle = 0, nChrHeight = 0, nChrWidth = 0, nLastKey = 0, nClrPane = 0, nClrText = 0;
+  rt::Value nResult, nHelpId;
+  HWND hCtlFocus = nullptr;
+
+  rt::Value aControls, aMinMaxInfo;
+
+  rt::Value oBar;
+  std::shared_ptr<gfx::TBrush> oBrush;
+  std::shared_ptr<gfx::TCursor> oCursor;
+  std::shared_ptr<gfx::TFont> oFont;
+  // An icon object (its hIcon is drawn), or an icon handle as a number.
+  rt::Value oIcon;
+  rt::Value oMenu, oSysMenu, oPopup, oMsgBar, oWnd, oVScroll, oHScroll, oDragCursor, oCtlFocus;
+  rt::Value oTop, oLeft, oBottom, oRight, oClient;
+  rt::Value bSocket, bTaskBar, bEraseBkGnd;
+  rt::Value OnClick, OnMouseMove, OnKeyDown, OnMove, OnPaint, OnResize;
+
+  // Class data: the menu item under selection, for F1 help in a menu.
+  inline static rt::Value oMItemSelect;
+
+  // Construction, registration and creation.
+  TWindow& New(const WindowArgs& args = {});
+  void Register(UINT nClassStyle = CS_VREDRAW | CS_HREDRAW);
+  void Create(const std::string& cClassName = {});
+  // Arguments: show mode, then the blocks for left click, right click, move,
+  // resize, paint, key down, init, the four vertical scroll actions (line
+  // up, line down, page up, page down), the four horizontal ones, valid,
+  // dropped files and left button up.
+  rt::Value Activate(rt::Args args = {});
+  // Posts WM_CLOSE when lValid() holds; its answer.
+  bool End();
+  bool lValid();
+  bool lWhen();
+  void AEvalWhen();
+
+  // Link into the window list and, when lSubclass holds, put the slot's entry
+  // point in place as the window procedure. A window without a handle is not
+  // linked; linking again keeps slot and procedure.
   void Link(bool lSubclass = true);
   // Puts the previous window procedure back and frees the slot.
   void UnLink();
 
+  // Colours, brush, font, cursor, icon and menu.
+  void SetColor(const rt::Value& nClrFore, const rt::Value& nClrBack = {},
+                const std::shared_ptr<gfx::TBrush>& brush = nullptr);
+  void SetBrush(const std::shared_ptr<gfx::TBrush>& brush);
+  void GetFont();
+  void SetFont(const std::shared_ptr<gfx::TFont>& font);
+  void SetIcon(const rt::Value& icon);
+  void SetMenu(const rt::Value& menu);
+  void SetMsg(const rt::Value& cText = {});
+  // The handle of oIcon, or the system's application icon.
+  HICON IconHandle() const;
+
+  // Device contexts and double-buffered painting.
+  HDC GetDC();
+  void ReleaseDC();
+  void DispBegin();
+  void DispEnd();
+
+  // Place, size and state.
+  void CoorsUpdate();
+  std::string cTitle() const;
+  void _cTitle(const std::string& text);
+  long nWidth() const;
+  long nHeight() const;
+  void _nWidth(long n);
+  void _nHeight(long n);
+  void Move(int top, int left, int width = 0, int height = 0, bool repaint = false);
+  void Center(const rt::Value& over = {});
+  void Show();
+  void Hide();
+  void Enable();
+  void Disable();
+  void SetFocus();
+  void Refresh(bool lErase = true);
+  long SendMsg(UINT nMsg, WPARAM nWParam = 0, LPARAM nLParam = 0);
+  bool PostMsg(UINT nMsg, WPARAM nWParam = 0, LPARAM nLParam = 0);
+
+  // Child controls and the Tab order.
+  void AddControl(const rt::Value& oCtrl);
+  void GoNextCtrl(HWND hCtrl);
+  void GoPrevCtrl(HWND hCtrl);
+  rt::Value HelpTopic();
+
+  // Tooltips.
+  void CheckToolTip();
+  void ShowToolTip();
+  void DestroyToolTip();
+
+  // Persistence and the designer.
+  std::string Save() const;
+  void Load(const std::string& cData);
+  bool SaveFile(const std::string& cFile) const;
+  bool LoadFile(const std::string& cFile);
+  std::string SaveToText(int nIndent = 0) const;
+  std::string cGenPrg(const std::string& cFile = {}) const;
+  bool GenDbf(const std::string& cFile = {}) const;
+
   virtual rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
-  // Mouse methods take (row, column, key flags).
   virtual rt::Value AsyncSelect(long nWParam, long nLParam);
   virtual rt::Value BeginPaint();
   virtual rt::Value Close(long nWParam);
@@ -84,6 +210,15 @@ class TWindow : public rt::Object {
   virtual rt::Value TaskBar(long nWParam, long nLParam);
   virtual rt::Value Timer(long nWParam, long nLParam);
   virtual rt::Value VScroll(long nWParam, long nLParam);
+
+ private:
+  rt::Value disp_;  // the off-screen buffer of the paint under way
 };
+
+using TWindowPtr = std::shared_ptr<TWindow>;
+
+// The parent window handle of a window object held as a value; null when
+// there is none.
+HWND ParentHandle(const rt::Value& oWnd);
 
 }  // namespace core

@@ -1,8 +1,11 @@
+// TWindow by name: its data members and methods as the class layer sends
+// them at run time (send by name, persistence, the designer).
 #include <cstdint>
 #include <utility>
 
 #include "core/long_value.h"
 #include "core/twindow.h"
+#include "core/twindow_design.h"
 
 namespace core {
 
@@ -17,6 +20,9 @@ P ArgAs(rt::Args a, std::size_t i) {
   }
 }
 
+rt::Value Arg(rt::Args a, std::size_t i) { return i < a.size() ? a[i] : rt::Value(); }
+std::string TextArg(rt::Args a, std::size_t i) { return Arg(a, i).IsString() ? Arg(a, i).AsString() : std::string(); }
+
 template <class... P, std::size_t... I>
 rt::Value Invoke(TWindow& w, rt::Value (TWindow::*m)(P...), [[maybe_unused]] rt::Args a,
                  std::index_sequence<I...>) {
@@ -30,94 +36,224 @@ auto Adapt(rt::Value (TWindow::*m)(P...)) {
   return [m](TWindow& w, rt::Args a) { return Invoke(w, m, a, std::index_sequence_for<P...>()); };
 }
 
-rt::Value Handle(HWND h) { return rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(h))); }
+// A method without a result of its own answers NIL.
+template <class F>
+auto Nil(F f) {
+  return [f](TWindow& w, rt::Args a) {
+    f(w, a);
+    return rt::Value();
+  };
+}
+
+template <class H>
+rt::Value HandleOf(H h) {
+  return rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(h)));
+}
+
+template <class H>
+H ToHandle(const rt::Value& v) {
+  return reinterpret_cast<H>(static_cast<std::intptr_t>(LongOf(v)));
+}
+
+template <class H>
+void HandleData(rt::ClassInfo& c, const char* name, H TWindow::*member) {
+  c.AddData(
+      name, [member](const rt::Object& o) { return HandleOf(static_cast<const TWindow&>(o).*member); },
+      [member](rt::Object& o, const rt::Value& v) { static_cast<TWindow&>(o).*member = ToHandle<H>(v); });
+}
+
+WindowArgs NewArgs(rt::Args a) {
+  WindowArgs w;
+  rt::Value* fields[] = {&w.nTop,     &w.nLeft,    &w.nBottom, &w.nRight,   &w.cTitle,  &w.nStyle,  &w.oMenu,
+                         &w.oBrush,   &w.oIcon,    &w.oWnd,    &w.lVScroll, &w.lHScroll, &w.nClrFore, &w.nClrBack,
+                         &w.oCursor,  &w.cBorder,  &w.lSysMenu, &w.lCaption, &w.lMin,     &w.lMax,     &w.lPixel};
+  for (std::size_t i = 0; i < std::size(fields) && i < a.size(); ++i) *fields[i] = a[i];
+  return w;
+}
 
 }  // namespace
 
 const rt::ClassInfo& TWindow::ClassDef() {
   static const rt::ClassInfo info("TWINDOW", &Object::ClassDef(), rt::FactoryOf<TWindow>(), [](rt::ClassInfo& c) {
-    c.AddData(
-        "hWnd", [](const Object& o) { return Handle(static_cast<const TWindow&>(o).hWnd); },
-        [](Object& o, const rt::Value& v) {
-          static_cast<TWindow&>(o).hWnd = reinterpret_cast<HWND>(static_cast<std::intptr_t>(LongOf(v)));
-        });
+    HandleData(c, "hWnd", &TWindow::hWnd);
+    HandleData(c, "hDC", &TWindow::hDC);
+    HandleData(c, "hCtlFocus", &TWindow::hCtlFocus);
     c.AddData(
         "nOldProc",
         [](const Object& o) {
           WNDPROC p = static_cast<const TWindow&>(o).nOldProc;
-          return p ? rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(p))) : rt::Value();
+          return p ? HandleOf(p) : rt::Value();
         },
         [](Object& o, const rt::Value& v) {
-          static_cast<TWindow&>(o).nOldProc =
-              v.IsNil() ? nullptr : reinterpret_cast<WNDPROC>(static_cast<std::intptr_t>(LongOf(v)));
+          static_cast<TWindow&>(o).nOldProc = v.IsNil() ? nullptr : ToHandle<WNDPROC>(v);
         });
-    rt::ClassBuilder<TWindow>(c)
-      .Method("HandleEvent",
-              [](TWindow& w, rt::Args a) {
-                return w.HandleEvent(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
-                                     ArgAs<long>(a, 2));
-              })
-      .Method("Link",
-              [](TWindow& w, rt::Args a) {
-                w.Link(a.empty() || a[0].IsNil() || a[0].AsLogical());
-                return rt::Value();
-              })
-      .Method("UnLink",
-              [](TWindow& w, rt::Args) {
-                w.UnLink();
-                return rt::Value();
-              })
-      .Method("Destroy", Adapt(&TWindow::Destroy))
-      .Method("AsyncSelect", Adapt(&TWindow::AsyncSelect))
-      .Method("BeginPaint", Adapt(&TWindow::BeginPaint))
-      .Method("Close", Adapt(&TWindow::Close))
-      .Method("Command", Adapt(&TWindow::Command))
-      .Method("CommNotify", Adapt(&TWindow::CommNotify))
-      .Method("CtlColor", Adapt(&TWindow::CtlColor))
-      .Method("DdeAck", Adapt(&TWindow::DdeAck))
-      .Method("DdeExecute", Adapt(&TWindow::DdeExecute))
-      .Method("DdeInitiate", Adapt(&TWindow::DdeInitiate))
-      .Method("DdeTerminate", Adapt(&TWindow::DdeTerminate))
-      .Method("DrawItem", Adapt(&TWindow::DrawItem))
-      .Method("DropFiles", Adapt(&TWindow::DropFiles))
-      .Method("DropOver", Adapt(&TWindow::DropOver))
-      .Method("EndPaint", Adapt(&TWindow::EndPaint))
-      .Method("EraseBkGnd", Adapt(&TWindow::EraseBkGnd))
-      .Method("GetDlgCode", Adapt(&TWindow::GetDlgCode))
-      .Method("GetMinMaxInfo", Adapt(&TWindow::GetMinMaxInfo))
-      .Method("GotFocus", Adapt(&TWindow::GotFocus))
-      .Method("HelpF1", Adapt(&TWindow::HelpF1))
-      .Method("HScroll", Adapt(&TWindow::HScroll))
-      .Method("InitMenuPopup", Adapt(&TWindow::InitMenuPopup))
-      .Method("KeyChar", Adapt(&TWindow::KeyChar))
-      .Method("KeyDown", Adapt(&TWindow::KeyDown))
-      .Method("LButtonDown", Adapt(&TWindow::LButtonDown))
-      .Method("LButtonUp", Adapt(&TWindow::LButtonUp))
-      .Method("LDblClick", Adapt(&TWindow::LDblClick))
-      .Method("LostFocus", Adapt(&TWindow::LostFocus))
-      .Method("MButtonDown", Adapt(&TWindow::MButtonDown))
-      .Method("MButtonUp", Adapt(&TWindow::MButtonUp))
-      .Method("MeasureItem", Adapt(&TWindow::MeasureItem))
-      .Method("MenuChar", Adapt(&TWindow::MenuChar))
-      .Method("MenuSelect", Adapt(&TWindow::MenuSelect))
-      .Method("MouseMove", Adapt(&TWindow::MouseMove))
-      .Method("MouseWheel", Adapt(&TWindow::MouseWheel))
-      .Method("Moved", Adapt(&TWindow::Moved))
-      .Method("NcActivate", Adapt(&TWindow::NcActivate))
-      .Method("NcMouseMove", Adapt(&TWindow::NcMouseMove))
-      .Method("Notify", Adapt(&TWindow::Notify))
-      .Method("Paint", Adapt(&TWindow::Paint))
-      .Method("PaletteChanged", Adapt(&TWindow::PaletteChanged))
-      .Method("QueryDragIcon", Adapt(&TWindow::QueryDragIcon))
-      .Method("QueryEndSession", Adapt(&TWindow::QueryEndSession))
-      .Method("QueryNewPalette", Adapt(&TWindow::QueryNewPalette))
-      .Method("RButtonDown", Adapt(&TWindow::RButtonDown))
-      .Method("RButtonUp", Adapt(&TWindow::RButtonUp))
-      .Method("ReSize", Adapt(&TWindow::ReSize))
-      .Method("SysCommand", Adapt(&TWindow::SysCommand))
-      .Method("TaskBar", Adapt(&TWindow::TaskBar))
-      .Method("Timer", Adapt(&TWindow::Timer))
-      .Method("VScroll", Adapt(&TWindow::VScroll));
+    c.AddData(
+        "cTitle", [](const Object& o) { return rt::Value(static_cast<const TWindow&>(o).cTitle()); },
+        [](Object& o, const rt::Value& v) { static_cast<TWindow&>(o)._cTitle(v.AsString()); });
+    c.AddData(
+        "nWidth", [](const Object& o) { return rt::Value(static_cast<const TWindow&>(o).nWidth()); },
+        [](Object& o, const rt::Value& v) { static_cast<TWindow&>(o)._nWidth(v.AsInt()); });
+    c.AddData(
+        "nHeight", [](const Object& o) { return rt::Value(static_cast<const TWindow&>(o).nHeight()); },
+        [](Object& o, const rt::Value& v) { static_cast<TWindow&>(o)._nHeight(v.AsInt()); });
+    c.AddData(
+        "aProperties", [](const Object&) { return PropertiesArray(); }, [](Object&, const rt::Value&) {});
+    c.AddData(
+        "aEvents", [](const Object&) { return EventsArray(); }, [](Object&, const rt::Value&) {});
+    c.AddData(
+        "nToolTip", [](const Object&) { return rt::Value(900); }, [](Object&, const rt::Value&) {});
+    c.AddData(
+        "oMItemSelect", [](const Object&) { return TWindow::oMItemSelect; },
+        [](Object&, const rt::Value& v) { TWindow::oMItemSelect = v; });
+
+    rt::ClassBuilder<TWindow> b(c);
+#define VD_DATA(name) b.Data(#name, &TWindow::name);
+    VD_DATA(bInit) VD_DATA(bMoved) VD_DATA(bLClicked) VD_DATA(bLButtonUp) VD_DATA(bKeyDown) VD_DATA(bPainted)
+    VD_DATA(bMButtonDown) VD_DATA(bMButtonUp) VD_DATA(bRClicked) VD_DATA(bRButtonUp) VD_DATA(bResized)
+    VD_DATA(bLDblClick) VD_DATA(bWhen) VD_DATA(bValid) VD_DATA(bKeyChar) VD_DATA(bMMoved) VD_DATA(bGotFocus)
+    VD_DATA(bLostFocus) VD_DATA(bDropFiles) VD_DATA(bDdeInit) VD_DATA(bDdeExecute) VD_DATA(bCommNotify)
+    VD_DATA(bMenuSelect) VD_DATA(bZip) VD_DATA(bUnZip) VD_DATA(bDropOver) VD_DATA(bCopy) VD_DATA(bCut)
+    VD_DATA(bFind) VD_DATA(bPaste) VD_DATA(bPrint) VD_DATA(bUnDo) VD_DATA(bReDo) VD_DATA(bDelete)
+    VD_DATA(bSelectAll) VD_DATA(bFindNext) VD_DATA(bReplace) VD_DATA(bProperties)
+    VD_DATA(cCaption) VD_DATA(cPS) VD_DATA(cVarName) VD_DATA(nPaintCount) VD_DATA(cMsg) VD_DATA(cToolTip)
+    VD_DATA(Cargo) VD_DATA(nId) VD_DATA(lActive) VD_DATA(lCancel) VD_DATA(lFocused) VD_DATA(lVisible)
+    VD_DATA(lDesign) VD_DATA(lVbx) VD_DATA(lValidating) VD_DATA(nTop) VD_DATA(nLeft) VD_DATA(nBottom)
+    VD_DATA(nRight) VD_DATA(nStyle) VD_DATA(nChrHeight) VD_DATA(nChrWidth) VD_DATA(nLastKey) VD_DATA(nClrPane)
+    VD_DATA(nClrText) VD_DATA(nResult) VD_DATA(nHelpId) VD_DATA(aControls) VD_DATA(aMinMaxInfo) VD_DATA(oBar)
+    VD_DATA(oBrush) VD_DATA(oCursor) VD_DATA(oFont) VD_DATA(oIcon) VD_DATA(oMenu) VD_DATA(oSysMenu)
+    VD_DATA(oPopup) VD_DATA(oMsgBar) VD_DATA(oWnd) VD_DATA(oVScroll) VD_DATA(oHScroll) VD_DATA(oDragCursor)
+    VD_DATA(oCtlFocus) VD_DATA(oTop) VD_DATA(oLeft) VD_DATA(oBottom) VD_DATA(oRight) VD_DATA(oClient)
+    VD_DATA(bSocket) VD_DATA(bTaskBar) VD_DATA(bEraseBkGnd) VD_DATA(OnClick) VD_DATA(OnMouseMove)
+    VD_DATA(OnKeyDown) VD_DATA(OnMove) VD_DATA(OnPaint) VD_DATA(OnResize)
+#undef VD_DATA
+
+    b.Method("New", [](TWindow& w, rt::Args a) { return w.New(NewArgs(a)).Self(); })
+        .Method("Activate", [](TWindow& w, rt::Args a) { return w.Activate(a); })
+        .Method("End", [](TWindow& w, rt::Args) { return rt::Value(w.End()); })
+        .Method("lValid", [](TWindow& w, rt::Args) { return rt::Value(w.lValid()); })
+        .Method("lWhen", [](TWindow& w, rt::Args) { return rt::Value(w.lWhen()); })
+        .Method("AEvalWhen", Nil([](TWindow& w, rt::Args) { w.AEvalWhen(); }))
+        .Method("Register", Nil([](TWindow& w, rt::Args a) {
+                  w.Register(Arg(a, 0).IsNumber() ? static_cast<UINT>(LongOf(a[0])) : CS_VREDRAW | CS_HREDRAW);
+                }))
+        .Method("Create", Nil([](TWindow& w, rt::Args a) { w.Create(TextArg(a, 0)); }))
+        .Method("Link", Nil([](TWindow& w, rt::Args a) { w.Link(Arg(a, 0).IsNil() || a[0].AsLogical()); }))
+        .Method("UnLink", Nil([](TWindow& w, rt::Args) { w.UnLink(); }))
+        .Method("SetColor", Nil([](TWindow& w, rt::Args a) {
+                  w.SetColor(Arg(a, 0), Arg(a, 1), Arg(a, 2).As<gfx::TBrush>());
+                }))
+        .Method("SetBrush", Nil([](TWindow& w, rt::Args a) { w.SetBrush(Arg(a, 0).As<gfx::TBrush>()); }))
+        .Method("GetFont", Nil([](TWindow& w, rt::Args) { w.GetFont(); }))
+        .Method("SetFont", Nil([](TWindow& w, rt::Args a) { w.SetFont(Arg(a, 0).As<gfx::TFont>()); }))
+        .Method("SetIcon", Nil([](TWindow& w, rt::Args a) { w.SetIcon(Arg(a, 0)); }))
+        .Method("SetMenu", Nil([](TWindow& w, rt::Args a) { w.SetMenu(Arg(a, 0)); }))
+        .Method("SetMsg", Nil([](TWindow& w, rt::Args a) { w.SetMsg(Arg(a, 0)); }))
+        .Method("GetDC", [](TWindow& w, rt::Args) { return HandleOf(w.GetDC()); })
+        .Method("ReleaseDC", Nil([](TWindow& w, rt::Args) { w.ReleaseDC(); }))
+        .Method("DispBegin", Nil([](TWindow& w, rt::Args) { w.DispBegin(); }))
+        .Method("DispEnd", Nil([](TWindow& w, rt::Args) { w.DispEnd(); }))
+        .Method("CoorsUpdate", Nil([](TWindow& w, rt::Args) { w.CoorsUpdate(); }))
+        .Method("Move", Nil([](TWindow& w, rt::Args a) {
+                  w.Move(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2), ArgAs<long>(a, 3), ArgAs<bool>(a, 4));
+                }))
+        .Method("Center", Nil([](TWindow& w, rt::Args a) { w.Center(Arg(a, 0)); }))
+        .Method("Show", Nil([](TWindow& w, rt::Args) { w.Show(); }))
+        .Method("Hide", Nil([](TWindow& w, rt::Args) { w.Hide(); }))
+        .Method("Enable", Nil([](TWindow& w, rt::Args) { w.Enable(); }))
+        .Method("Disable", Nil([](TWindow& w, rt::Args) { w.Disable(); }))
+        .Method("SetFocus", Nil([](TWindow& w, rt::Args) { w.SetFocus(); }))
+        .Method("Refresh", Nil([](TWindow& w, rt::Args a) { w.Refresh(Arg(a, 0).IsNil() || a[0].AsLogical()); }))
+        .Method("SendMsg",
+                [](TWindow& w, rt::Args a) {
+                  return rt::Value(w.SendMsg(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
+                                             ArgAs<long>(a, 2)));
+                })
+        .Method("PostMsg",
+                [](TWindow& w, rt::Args a) {
+                  return rt::Value(w.PostMsg(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
+                                             ArgAs<long>(a, 2)));
+                })
+        .Method("AddControl", Nil([](TWindow& w, rt::Args a) { w.AddControl(Arg(a, 0)); }))
+        .Method("GoNextCtrl", Nil([](TWindow& w, rt::Args a) { w.GoNextCtrl(ToHandle<HWND>(Arg(a, 0))); }))
+        .Method("GoPrevCtrl", Nil([](TWindow& w, rt::Args a) { w.GoPrevCtrl(ToHandle<HWND>(Arg(a, 0))); }))
+        .Method("HelpTopic", [](TWindow& w, rt::Args) { return w.HelpTopic(); })
+        .Method("CheckToolTip", Nil([](TWindow& w, rt::Args) { w.CheckToolTip(); }))
+        .Method("ShowToolTip", Nil([](TWindow& w, rt::Args) { w.ShowToolTip(); }))
+        .Method("DestroyToolTip", Nil([](TWindow& w, rt::Args) { w.DestroyToolTip(); }))
+        .Method("Save", [](TWindow& w, rt::Args) { return rt::Value(w.Save()); })
+        .Method("Load", Nil([](TWindow& w, rt::Args a) { w.Load(TextArg(a, 0)); }))
+        .Method("SaveFile", [](TWindow& w, rt::Args a) { return rt::Value(w.SaveFile(TextArg(a, 0))); })
+        .Method("LoadFile", [](TWindow& w, rt::Args a) { return rt::Value(w.LoadFile(TextArg(a, 0))); })
+        .Method("SaveToText", [](TWindow& w, rt::Args a) { return rt::Value(w.SaveToText(ArgAs<long>(a, 0))); })
+        .Method("cGenPrg", [](TWindow& w, rt::Args a) { return rt::Value(w.cGenPrg(TextArg(a, 0))); })
+        .Method("GenDbf", [](TWindow& w, rt::Args a) { return rt::Value(w.GenDbf(TextArg(a, 0))); })
+        .Method("Property", [](TWindow&, rt::Args a) {
+          const long n = ArgAs<long>(a, 0);
+          return n >= 1 && n <= static_cast<long>(WindowProperties().size()) ? rt::Value(WindowProperties()[n - 1])
+                                                                              : rt::Value();
+        })
+        .Method("PropCount", [](TWindow&, rt::Args) { return rt::Value(WindowProperties().size()); })
+        .Method("Event", [](TWindow&, rt::Args a) {
+          const long n = ArgAs<long>(a, 0);
+          return n >= 1 && n <= static_cast<long>(WindowEvents().size()) ? EventsArray().At(n) : rt::Value();
+        })
+        .Method("EveCount", [](TWindow&, rt::Args) { return rt::Value(WindowEvents().size()); })
+        .Method("HandleEvent",
+                [](TWindow& w, rt::Args a) {
+                  return w.HandleEvent(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
+                                       ArgAs<long>(a, 2));
+                })
+        .Method("Destroy", Adapt(&TWindow::Destroy))
+        .Method("AsyncSelect", Adapt(&TWindow::AsyncSelect))
+        .Method("BeginPaint", Adapt(&TWindow::BeginPaint))
+        .Method("Close", Adapt(&TWindow::Close))
+        .Method("Command", Adapt(&TWindow::Command))
+        .Method("CommNotify", Adapt(&TWindow::CommNotify))
+        .Method("CtlColor", Adapt(&TWindow::CtlColor))
+        .Method("DdeAck", Adapt(&TWindow::DdeAck))
+        .Method("DdeExecute", Adapt(&TWindow::DdeExecute))
+        .Method("DdeInitiate", Adapt(&TWindow::DdeInitiate))
+        .Method("DdeTerminate", Adapt(&TWindow::DdeTerminate))
+        .Method("DrawItem", Adapt(&TWindow::DrawItem))
+        .Method("DropFiles", Adapt(&TWindow::DropFiles))
+        .Method("DropOver", Adapt(&TWindow::DropOver))
+        .Method("EndPaint", Adapt(&TWindow::EndPaint))
+        .Method("EraseBkGnd", Adapt(&TWindow::EraseBkGnd))
+        .Method("GetDlgCode", Adapt(&TWindow::GetDlgCode))
+        .Method("GetMinMaxInfo", Adapt(&TWindow::GetMinMaxInfo))
+        .Method("GotFocus", Adapt(&TWindow::GotFocus))
+        .Method("HelpF1", Adapt(&TWindow::HelpF1))
+        .Method("HScroll", Adapt(&TWindow::HScroll))
+        .Method("InitMenuPopup", Adapt(&TWindow::InitMenuPopup))
+        .Method("KeyChar", Adapt(&TWindow::KeyChar))
+        .Method("KeyDown", Adapt(&TWindow::KeyDown))
+        .Method("LButtonDown", Adapt(&TWindow::LButtonDown))
+        .Method("LButtonUp", Adapt(&TWindow::LButtonUp))
+        .Method("LDblClick", Adapt(&TWindow::LDblClick))
+        .Method("LostFocus", Adapt(&TWindow::LostFocus))
+        .Method("MButtonDown", Adapt(&TWindow::MButtonDown))
+        .Method("MButtonUp", Adapt(&TWindow::MButtonUp))
+        .Method("MeasureItem", Adapt(&TWindow::MeasureItem))
+        .Method("MenuChar", Adapt(&TWindow::MenuChar))
+        .Method("MenuSelect", Adapt(&TWindow::MenuSelect))
+        .Method("MouseMove", Adapt(&TWindow::MouseMove))
+        .Method("MouseWheel", Adapt(&TWindow::MouseWheel))
+        .Method("Moved", Adapt(&TWindow::Moved))
+        .Method("NcActivate", Adapt(&TWindow::NcActivate))
+        .Method("NcMouseMove", Adapt(&TWindow::NcMouseMove))
+        .Method("Notify", Adapt(&TWindow::Notify))
+        .Method("Paint", Adapt(&TWindow::Paint))
+        .Method("PaletteChanged", Adapt(&TWindow::PaletteChanged))
+        .Method("QueryDragIcon", Adapt(&TWindow::QueryDragIcon))
+        .Method("QueryEndSession", Adapt(&TWindow::QueryEndSession))
+        .Method("QueryNewPalette", Adapt(&TWindow::QueryNewPalette))
+        .Method("RButtonDown", Adapt(&TWindow::RButtonDown))
+        .Method("RButtonUp", Adapt(&TWindow::RButtonUp))
+        .Method("ReSize", Adapt(&TWindow::ReSize))
+        .Method("SysCommand", Adapt(&TWindow::SysCommand))
+        .Method("TaskBar", Adapt(&TWindow::TaskBar))
+        .Method("Timer", Adapt(&TWindow::Timer))
+        .Method("VScroll", Adapt(&TWindow::VScroll));
   });
   return info;
 }

@@ -1,0 +1,232 @@
+// Construction, class registration, creation and activation of a window.
+#include <set>
+#include <string>
+
+#include "core/library_error.h"
+#include "core/long_value.h"
+#include "core/message_loop.h"
+#include "core/send_soft.h"
+#include "core/startup.h"
+#include "core/system_wrappers.h"
+#include "core/twindow.h"
+#include "core/window_class.h"
+#include "core/window_defaults.h"
+#include "core/window_state.h"
+#include "graphics/colour.h"
+#include "graphics/dc.h"
+#include "runtime/object.h"
+#include "runtime/value_text.h"
+#include "services/dropped_files.h"
+
+namespace core {
+
+namespace {
+
+constexpr long kClipChildren = 0x02000000;
+constexpr long kPopup = static_cast<long>(0x80000000);
+constexpr long kSizingFrame = 0x00040000;
+constexpr long kCaption = 0x00C00000;
+constexpr long kSysMenu = 0x00080000;
+constexpr long kMinimizeBox = 0x00020000;
+constexpr long kMaximizeBox = 0x00010000;
+constexpr long kVScroll = 0x00200000;
+constexpr long kHScroll = 0x00100000;
+constexpr long kOverlappedWindow = 0x00CF0000;
+constexpr long kChild = 0x40000000;
+// A bottom of this value asks the system for its default place and size.
+constexpr int kSystemDefault = 32768;
+
+int NumOr(const rt::Value& v, int fallback) { return v.IsNumber() ? static_cast<int>(v.AsInt()) : fallback; }
+bool FlagOr(const rt::Value& v, bool fallback) { return v.IsLogical() ? v.AsLogical() : fallback; }
+
+// The library error "Cannot create window or control" for the window that
+// failed, with the system's reason.
+void WNDCREATEERROR(const std::string& cClassName, const rt::Value& cCaption) {
+  const std::string text = "\r\nClass: " + cClassName + "\r\n" + "Caption: " + rt::CVALTOCHAR(cCaption) +
+                           "\r\nSystem Error: " + GETERRMSG();
+  rt::RaiseError(VDGENERROR(6, text));
+}
+
+// The class brush: one handle per registered class that lives as long as the
+// class, so that it never depends on a window's own brush being alive.
+HBRUSH ClassBrush(long rgb) { return gfx::CREATESOLIDBRUSH(rgb); }
+
+std::set<std::string>& RegisteredClasses() {
+  static std::set<std::string> classes;
+  return classes;
+}
+
+// A window's own scroll bar, as an object of the scroll-bar class when the
+// program has one.
+rt::Value WindowScrollBar(TWindow& w, bool lVertical) {
+  if (!rt::FindClass("TSCROLLBAR")) return {};
+  rt::Value bar = rt::CreateObject("TSCROLLBAR");
+  Ask(bar, "WinNew", rt::Value(), rt::Value(), rt::Value(), lVertical, w.Self());
+  return bar;
+}
+
+}  // namespace
+
+TWindow& TWindow::New(const WindowArgs& a) {
+  int top = NumOr(a.nTop, 2), left = NumOr(a.nLeft, 2), bottom = NumOr(a.nBottom, 20), right = NumOr(a.nRight, 70);
+  const std::string border = a.cBorder.IsString() ? a.cBorder.AsString() : "SINGLE";
+  const bool sysMenu = FlagOr(a.lSysMenu, true), caption = FlagOr(a.lCaption, true);
+  const bool minBox = FlagOr(a.lMin, true), maxBox = FlagOr(a.lMax, true);
+  long style = a.nStyle.IsNumber() ? static_cast<long>(a.nStyle.AsNumber()) : 0;
+  if (style == 0) {
+    style = kClipChildren;
+    if (border == "NONE") style |= kPopup;
+    if (border == "SINGLE") style |= kSizingFrame;
+    if (caption) style |= kCaption;
+    if (sysMenu && caption) style |= kSysMenu;
+    if (minBox && caption) style |= kMinimizeBox;
+    if (maxBox && caption) style |= kMaximizeBox;
+    if (a.lVScroll.AsLogical()) style |= kVScroll;
+    if (a.lHScroll.AsLogical()) style |= kHScroll;
+  }
+  if (!a.lPixel.AsLogical()) {
+    top *= 16;
+    bottom *= 16;
+    left *= 8;
+    right *= 8;
+  }
+  nTop = top;
+  nLeft = left;
+  nBottom = bottom;
+  nRight = right;
+  nStyle = style;
+  cCaption = a.cTitle.IsString() ? a.cTitle.AsString() : std::string();
+  oCursor = a.oCursor.As<gfx::TCursor>();
+  oWnd = a.oWnd;
+  SetIcon(a.oIcon);
+  lVisible = true;
+  aControls = rt::Value::Array();
+  nLastKey = 0;
+  lValidating = false;
+
+  Register();
+  Create();
+  const rt::Value fore = a.nClrFore.IsNil() ? rt::Value(16777215) : a.nClrFore;
+  const rt::Value back = a.nClrBack.IsNil() ? rt::Value(gfx::GETSYSCOLOR(COLOR_WINDOW)) : a.nClrBack;
+  SetColor(fore, back, a.oBrush.As<gfx::TBrush>());
+  if (a.oMenu.IsObject()) SetMenu(a.oMenu);
+  if (a.lVScroll.AsLogical()) oVScroll = WindowScrollBar(*this, true);
+  if (a.lHScroll.AsLogical()) oHScroll = WindowScrollBar(*this, false);
+  GetFont();
+  SETWNDDEFAULT(Self());
+  return *this;
+}
+
+void TWindow::Register(UINT nClassStyle) {
+  CoreStartup();
+  const std::string name = ClassName();
+  if (RegisteredClasses().contains(name)) return;
+  nClassStyle |= CS_GLOBALCLASS | CS_DBLCLKS;
+  if (nClrPane == 0) nClrPane = gfx::GETSYSCOLOR(COLOR_WINDOW);
+  if (!oBrush) oBrush = std::make_shared<gfx::TBrush>()->New({}, rt::Value(nClrPane));
+  if (GETCLASSINFO(GETINSTANCE(), name).IsNil()) {
+    REGISTERCLASS(name, nClassStyle, 0, 0, nullptr, nullptr, ClassBrush(nClrPane), std::nullopt, nullptr,
+                  IconHandle());
+  }
+  RegisteredClasses().insert(name);
+}
+
+void TWindow::Create(const std::string& cClassName) {
+  CoreStartup();
+  const std::string className = cClassName.empty() ? ClassName() : cClassName;
+  long style = nStyle ? nStyle : kOverlappedWindow;
+  const HWND parent = ParentHandle(oWnd);
+  if (parent) style |= kChild;
+  nStyle = style;
+  int width = nRight - nLeft + 1, height = nBottom - nTop + 1;
+  if (nBottom == kSystemDefault) {
+    width = nRight;
+    height = nBottom;
+  }
+  hWnd = CREATEWINDOW(className, cCaption, static_cast<DWORD>(style), nLeft, nTop, width, height, parent, nId);
+  if (!hWnd) {
+    WNDCREATEERROR(className, rt::Value(cCaption));
+    return;
+  }
+  Link();
+}
+
+rt::Value TWindow::Activate(rt::Args args) {
+  auto arg = [&](std::size_t i) { return i < args.size() ? args[i] : rt::Value(); };
+  auto keep = [&](rt::Value& hook, std::size_t i) {
+    if (!arg(i).IsNil()) hook = arg(i);
+  };
+  const std::string show = arg(0).IsString() ? arg(0).AsString() : "NORMAL";
+  nResult = rt::Value();
+  lValidating = false;
+  keep(bLClicked, 1);
+  keep(bRClicked, 2);
+  keep(bMoved, 3);
+  keep(bResized, 4);
+  keep(bPainted, 5);
+  keep(bKeyDown, 6);
+  keep(bInit, 7);
+  keep(bValid, 16);
+  keep(bDropFiles, 17);
+  keep(bLButtonUp, 18);
+  if (bDropFiles.IsBlock()) svc::DRAGACCEPTFILES(hWnd, true);
+  static constexpr const char* kScrollHooks[] = {"_bGoUp", "_bGoDown", "_bPageUp", "_bPageDown"};
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (!arg(8 + i).IsNil()) Ask(oVScroll, kScrollHooks[i], arg(8 + i));
+    if (!arg(12 + i).IsNil()) Ask(oHScroll, kScrollHooks[i], arg(12 + i));
+  }
+  AEvalWhen();
+  // The position in {"NORMAL", "ICONIZED", "MAXIMIZED"} is the show command.
+  const int cmd = show == "ICONIZED" ? SW_SHOWMINIMIZED : show == "MAXIMIZED" ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+  const auto self = shared_from_this();
+  SHOWWINDOW(hWnd, cmd);
+  UPDATEWINDOW(hWnd);
+  lVisible = true;
+  if (!LWRUNNING()) SETWNDAPP(hWnd);
+  if (bInit.IsBlock()) bInit.Eval(Self());
+  RECT rc{};
+  GetClientRect(hWnd, &rc);
+  ReSize(SIZE_RESTORED, rc.right, rc.bottom);
+  if (!oWnd.IsObject() && !LWRUNNING()) WINRUN(hWnd);
+  lVisible = false;
+  return {};
+}
+
+void TWindow::SetColor(const rt::Value& nClrFore, const rt::Value& nClrBack,
+                       const std::shared_ptr<gfx::TBrush>& brush) {
+  if (nClrFore.IsString()) {
+    nClrText = gfx::NGETFORERGB(nClrFore);
+    nClrPane = gfx::NGETBACKRGB(nClrFore);
+  } else {
+    nClrText = LongOf(nClrFore);
+    if (!nClrBack.IsNil()) nClrPane = LongOf(nClrBack);
+  }
+  const auto old = std::exchange(oBrush, nullptr);
+  if (old) old->End();
+  oBrush = brush ? brush : std::make_shared<gfx::TBrush>()->New({}, rt::Value(nClrPane));
+}
+
+void TWindow::SetBrush(const std::shared_ptr<gfx::TBrush>& brush) {
+  if (!brush) return;
+  const auto old = std::exchange(oBrush, brush);
+  if (old && old != brush) old->End();
+  Refresh();
+}
+
+void TWindow::SetMenu(const rt::Value& menu) {
+  oMenu = menu;
+  if (!menu.IsObject()) return;
+  ::SetMenu(hWnd, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(LongOf(Ask(menu, "hMenu")))));
+  Ask(menu, "_oWnd", Self());
+  Ask(Ask(menu, "oAccTable"), "Activate");
+}
+
+void TWindow::SetMsg(const rt::Value& cText) {
+  if (oMsgBar.IsObject()) {
+    Ask(oMsgBar, "SetMsg", cText);
+  } else if (const auto parent = oWnd.As<TWindow>()) {
+    parent->SetMsg(cText);
+  }
+}
+
+}  // namespace core

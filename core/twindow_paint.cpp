@@ -1,0 +1,155 @@
+// Fonts, icons, device contexts and painting of a window.
+#include <cstdint>
+#include <cstdlib>
+
+#include "core/long_value.h"
+#include "core/send_soft.h"
+#include "core/twindow.h"
+#include "core/window_state.h"
+#include "graphics/dc.h"
+#include "graphics/disp.h"
+#include "graphics/fonts.h"
+#include "graphics/icons.h"
+#include "graphics/rect.h"
+#include "runtime/files.h"
+#include "services/resources.h"
+#include "services/win_version.h"
+
+namespace core {
+
+namespace {
+
+// The first icon of "user.exe", or the system's application icon where that
+// file gives none (Wine has no such icon): an iconic window always shows one.
+HICON DefaultIcon() {
+  static const HICON icon = [] {
+    const HICON user = gfx::EXTRACTICON("user.exe", 0);
+    const bool extracted = reinterpret_cast<std::uintptr_t>(user) > 1;
+    return extracted ? user : LoadIconA(nullptr, IDI_APPLICATION);
+  }();
+  return icon;
+}
+
+HFONT FontHandle(const std::shared_ptr<gfx::TFont>& font) { return font ? font->hFont : nullptr; }
+
+}  // namespace
+
+void TWindow::GetFont() {
+  const auto parent = oWnd.As<TWindow>();
+  if (parent && parent->oFont) {
+    oFont = parent->oFont;
+    ++oFont->nCount;
+    SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);
+  } else if (!oFont) {
+    const auto asked = reinterpret_cast<HFONT>(SendMessageA(hWnd, WM_GETFONT, 0, 0));
+    if (asked) {
+      // The system's font for the window: wrapped, never deleted with it.
+      auto font = std::make_shared<gfx::TFont>();
+      const rt::Value info = gfx::GETFONTINFO(asked);
+      font->hFont = asked;
+      font->lDestroy = false;
+      font->nCount = 1;
+      font->nInpHeight = info.At(1).AsNumber();
+      font->lBold = info.At(3).AsLogical();
+      font->nWeight = font->lBold ? FW_BOLD : FW_NORMAL;
+      font->cFaceName = info.At(4).AsString();
+      oFont = font;
+    } else {
+      oFont = std::make_shared<gfx::TFont>()->New(svc::GETSYSFONT(), 0, -12);
+    }
+  }
+  nChrHeight = std::abs(static_cast<long>(oFont->nInpHeight));
+  nChrWidth = static_cast<long>(gfx::GETTEXTWIDTH(nullptr, "B", oFont->hFont));
+}
+
+void TWindow::SetFont(const std::shared_ptr<gfx::TFont>& font) {
+  if (!font) return;
+  ++font->nCount;
+  const auto old = std::exchange(oFont, font);
+  if (old) old->End();
+  SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(oFont)), 0);
+}
+
+void TWindow::SetIcon(const rt::Value& icon) {
+  if (icon.IsString()) {
+    // From the file of that name when it exists, else the resource.
+    const std::string& name = icon.AsString();
+    HICON h = rt::FileExists(name)
+                  ? static_cast<HICON>(LoadImageA(nullptr, name.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE))
+                  : gfx::LOADICON(reinterpret_cast<HINSTANCE>(static_cast<std::intptr_t>(svc::GETRESOURCES())),
+                                  icon);
+    oIcon = h ? rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(h))) : rt::Value();
+  } else {
+    oIcon = icon;
+  }
+  if (hWnd && !oIcon.IsNil()) SendMessageA(hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(IconHandle()));
+}
+
+HICON TWindow::IconHandle() const {
+  const long h = oIcon.IsObject() ? LongOf(Ask(oIcon, "hIcon")) : LongOf(oIcon);
+  return reinterpret_cast<HICON>(static_cast<std::intptr_t>(h));
+}
+
+HDC TWindow::GetDC() {
+  if (nPaintCount++ == 0) hDC = gfx::GETDC(hWnd);
+  return hDC;
+}
+
+void TWindow::ReleaseDC() {
+  if (nPaintCount == 0) return;
+  if (--nPaintCount == 0) {
+    gfx::RELEASEDC(hWnd, hDC);
+    hDC = nullptr;
+  }
+}
+
+void TWindow::DispBegin() {
+  disp_ = gfx::VDDISPBEGIN(hWnd, hDC);
+  hDC = reinterpret_cast<HDC>(static_cast<std::intptr_t>(LongOf(disp_.At(3))));
+}
+
+void TWindow::DispEnd() {
+  if (!disp_.IsArray()) return;
+  hDC = gfx::VDDISPEND(std::exchange(disp_, rt::Value()));
+}
+
+rt::Value TWindow::BeginPaint() {
+  ++nPaintCount;
+  hDC = gfx::BEGINPAINT(hWnd, cPS);
+  return {};
+}
+
+rt::Value TWindow::EndPaint() {
+  if (nPaintCount > 0) --nPaintCount;
+  gfx::ENDPAINT(hWnd, cPS);
+  cPS = rt::Value();
+  hDC = nullptr;
+  return rt::Value(0);
+}
+
+rt::Value TWindow::Paint() {
+  if (ISICONIC(hWnd)) {
+    const bool mdiChild = IsKindOf("TMDICHILD");
+    SendMessageA(hWnd, mdiChild ? WM_ERASEBKGND : WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
+    const HICON icon = IconHandle();
+    gfx::DRAWICON(hDC, 0, 0, icon ? icon : DefaultIcon());
+    return {};
+  }
+  DispBegin();
+  if (bEraseBkGnd.IsBlock()) {
+    bEraseBkGnd.Eval(static_cast<long>(reinterpret_cast<std::intptr_t>(hDC)));
+  } else if (oBrush) {
+    gfx::FILLRECT(hDC, gfx::GETCLIENTRECT(hWnd), oBrush->hBrush);
+  }
+  rt::Value result;
+  if (bPainted.IsBlock()) result = bPainted.Eval(static_cast<long>(reinterpret_cast<std::intptr_t>(hDC)), cPS, Self());
+  DispEnd();
+  return result;
+}
+
+rt::Value TWindow::QueryDragIcon() {
+  const HICON icon = IconHandle();
+  return rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(icon ? icon : DefaultIcon())));
+}
+
+}  // namespace core

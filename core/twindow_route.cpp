@@ -1,0 +1,252 @@
+// Messages that a window passes on: commands, notifications and scrolling to
+// its menus and controls, owner-drawn items, menus, dropped files, DDE,
+// timers and the system commands.
+#include <dde.h>
+
+#include <array>
+#include <cctype>
+#include <cstdint>
+#include <string>
+
+#include "core/send_soft.h"
+#include "core/twindow.h"
+#include "core/window_defaults.h"
+#include "core/window_geometry.h"
+#include "core/window_list.h"
+#include "core/window_messages.h"
+#include "core/window_state.h"
+#include "core/window_text.h"
+#include "runtime/setkey.h"
+#include "runtime/callstack.h"
+#include "services/bits.h"
+#include "services/dropped_files.h"
+#include "services/timer.h"
+
+namespace core {
+
+namespace {
+
+// The library's private messages to its own controls.
+constexpr UINT kClick = 0x800;
+constexpr UINT kChange = 0x805;
+constexpr UINT kColors = 0x806;
+constexpr UINT kDrawItem = 0x808;
+constexpr UINT kCommand8 = 0x812;
+constexpr std::array<UINT, 6> kScrollMessages{0x801, 0x802, 0x803, 0x804, 0x80A, 0x80E};
+constexpr std::array<const char*, 6> kScrollMethods{"GoUp", "GoDown", "PageUp", "PageDown", "ThumbPos", "ThumbTrack"};
+
+constexpr long kKeyMenu = 61696;
+constexpr long kFirstSystemCommand = 61440;
+constexpr long kClose = 61536;
+constexpr long kCloseAlt = 61539;
+constexpr long kF10 = 121;
+
+HWND AsHandle(long n) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(n)); }
+long Low(long n) { return static_cast<long>(static_cast<std::uint32_t>(n) & 0xFFFF); }
+long High(long n) { return static_cast<long>(static_cast<std::uint32_t>(n) >> 16); }
+
+std::string AtomName(long atom) {
+  char name[256] = {};
+  if (atom) GlobalGetAtomNameA(static_cast<ATOM>(atom), name, sizeof name);
+  return name;
+}
+
+// The control in aControls whose id is nId.
+rt::Value ControlWithId(const rt::Value& controls, long id) {
+  if (!controls.IsArray()) return {};
+  for (const rt::Value& control : controls.Items()) {
+    if (Ask(control, "nId").AsInt() == id) return control;
+  }
+  return {};
+}
+
+rt::Value Scroll(const rt::Value& bar, long nWParam, long nLParam) {
+  const long code = Low(nWParam), pos = High(nWParam);
+  if (code < 0 || code >= static_cast<long>(kScrollMessages.size())) return rt::Value(0);
+  if (nLParam == 0) {
+    if (code >= 4) {
+      Ask(bar, kScrollMethods[code], pos);
+    } else {
+      Ask(bar, kScrollMethods[code]);
+    }
+  } else {
+    SendMessageA(AsHandle(nLParam), kScrollMessages[code], code >= 4 ? pos : 0, 0);
+  }
+  return rt::Value(0);
+}
+
+}  // namespace
+
+rt::Value TWindow::Command(long nWParam, long nLParam) {
+  const long code = High(nWParam), id = Low(nWParam);
+  if (oPopup.IsObject()) return Ask(oPopup, "Command", id);
+  if (nLParam == 0) return oMenu.IsObject() ? Ask(oMenu, "Command", id) : rt::Value();
+  const HWND sender = AsHandle(nLParam);
+  if (GETCLASSNAME(sender) == "ToolbarWindow32") {
+    if (const auto toolbar = OWNDFROMHWND(sender)) return toolbar->Command(nWParam, nLParam);
+    return {};
+  }
+  switch (code) {
+    case 0:
+      SendMessageA(sender, kClick, 0, 0);
+      break;
+    case 8:
+      SendMessageA(sender, kCommand8, 0, 0);
+      break;
+    case 1:
+      SendMessageA(sender, kChange, 0, 0);
+      break;
+    default:
+      break;
+  }
+  return {};
+}
+
+rt::Value TWindow::Notify(long nIdCtrl, long pNMHDR) {
+  const long code = GETNMHDRCODE(pNMHDR);
+  const auto sender = OWNDFROMHWND(GETNMHDRHWNDFROM(pNMHDR));
+  if (!sender) return {};
+  const rt::Value senderValue(sender);
+  if (code == 103 || code == -402) Ask(senderValue, "SELCHANGED");
+  if (code == -759) Ask(senderValue, "Changed");
+  return sender->Notify(nIdCtrl, pNMHDR);
+}
+
+rt::Value TWindow::VScroll(long nWParam, long nLParam) { return Scroll(oVScroll, nWParam, nLParam); }
+rt::Value TWindow::HScroll(long nWParam, long nLParam) { return Scroll(oHScroll, nWParam, nLParam); }
+
+rt::Value TWindow::CtlColor(long hWndChild, long hDCChild) {
+  const HWND child = AsHandle(hWndChild);
+  if (GetDlgCtrlID(child) == 65535 || GETPARENT(child) != hWnd) return {};
+  return rt::Value(static_cast<long>(SendMessageA(child, kColors, static_cast<WPARAM>(hDCChild), 0)));
+}
+
+rt::Value TWindow::SysCommand(long nWParam, long nLParam) {
+  if (nWParam == kKeyMenu) {
+    if (const rt::Value handler = rt::SETKEY(kF10); handler.IsBlock()) {
+      handler.Eval(rt::PROCNAME(0), rt::PROCLINE(0), Self());
+      return rt::Value(0);
+    }
+  }
+  if (nWParam < kFirstSystemCommand && oSysMenu.IsObject()) return Ask(oSysMenu, "Command", nWParam, nLParam);
+  if (nWParam == kClose || nWParam == kCloseAlt) return rt::Value(End());
+  return {};
+}
+
+rt::Value TWindow::DrawItem(long nWParam, long nLParam) {
+  // Menu items (id 0) are drawn by the menu that shows them.
+  if (nWParam == 0) return Ask(oPopup.IsObject() ? oPopup : oMenu, "DrawItem", nLParam);
+  const HWND child = GetDlgItem(hWnd, static_cast<int>(nWParam));
+  if (!child) return {};
+  return rt::Value(static_cast<long>(SendMessageA(child, kDrawItem, static_cast<WPARAM>(nWParam), nLParam)));
+}
+
+rt::Value TWindow::MeasureItem(long nWParam, long nLParam) {
+  if (nWParam == 0) return Ask(oPopup.IsObject() ? oPopup : oMenu, "MeasureItem", nLParam);
+  return Ask(ControlWithId(aControls, nWParam), "FillMeasure", nLParam);
+}
+
+rt::Value TWindow::MenuSelect(long nItem, long nFlags, long hMenu) {
+  DestroyToolTip();
+  oMItemSelect = Ask(oPopup.IsObject() ? oPopup : oMenu, "GetMenuItem", nItem);
+  return bMenuSelect.IsBlock() ? bMenuSelect.Eval(oMItemSelect, nFlags, hMenu) : rt::Value();
+}
+
+rt::Value TWindow::MenuChar(long nKey, long, long hMenu) {
+  // The item whose "&" letter is the typed key is executed.
+  const auto menu = reinterpret_cast<HMENU>(static_cast<std::intptr_t>(hMenu));
+  const int count = GetMenuItemCount(menu);
+  const int key = std::toupper(static_cast<unsigned char>(nKey));
+  for (int pos = 0; pos < count; ++pos) {
+    char prompt[256] = {};
+    GetMenuStringA(menu, static_cast<UINT>(pos), prompt, sizeof prompt, MF_BYPOSITION);
+    const std::string text = prompt;
+    const auto amp = text.find('&');
+    if (amp != std::string::npos && amp + 1 < text.size() &&
+        std::toupper(static_cast<unsigned char>(text[amp + 1])) == key) {
+      return rt::Value(static_cast<long>(svc::NMAKELONG(pos, MNC_EXECUTE)));
+    }
+  }
+  return rt::Value(0);
+}
+
+rt::Value TWindow::InitMenuPopup(long hMenu, long nPos, bool lSysMenu) {
+  oPopup = lSysMenu ? oSysMenu : Ask(oMenu, "GetPopup", nPos);
+  return Ask(oPopup, "Initiate", hMenu);
+}
+
+rt::Value TWindow::DropFiles(long hDrop) {
+  const auto drop = reinterpret_cast<HDROP>(static_cast<std::intptr_t>(hDrop));
+  rt::Value result;
+  if (bDropFiles.IsBlock()) {
+    const rt::Value point = svc::DRAGQUERYPOINT(drop);
+    result = bDropFiles.Eval(point.At(1), point.At(2), svc::DRAGQUERYFILES(drop));
+  }
+  svc::DRAGFINISH(drop);
+  return result;
+}
+
+rt::Value TWindow::DropOver(long nRow, long nCol, long nKeyFlags) {
+  return bDropOver.IsBlock() ? bDropOver.Eval(GETDROPINFO(), nRow, nCol, nKeyFlags) : rt::Value();
+}
+
+rt::Value TWindow::AsyncSelect(long nWParam, long nLParam) {
+  return bSocket.IsBlock() ? bSocket.Eval(nWParam, nLParam) : rt::Value();
+}
+
+rt::Value TWindow::TaskBar(long nWParam, long nLParam) {
+  return bTaskBar.IsBlock() ? bTaskBar.Eval(nWParam, nLParam) : rt::Value();
+}
+
+rt::Value TWindow::CommNotify(long nWParam, long nLParam) {
+  return bCommNotify.IsBlock() ? bCommNotify.Eval(nWParam, nLParam) : rt::Value();
+}
+
+rt::Value TWindow::DdeInitiate(long hWndClient, long nApp, long nTopic) {
+  if (!bDdeInit.IsBlock()) return {};
+  if (!bDdeInit.Eval(AtomName(nApp), AtomName(nTopic)).AsLogical()) return {};
+  SendMessageA(AsHandle(hWndClient), WM_DDE_ACK, reinterpret_cast<WPARAM>(hWnd), svc::NMAKELONG(nApp, nTopic));
+  return rt::Value(0);
+}
+
+rt::Value TWindow::DdeExecute(long hWndClient, long nLParam) {
+  UINT_PTR unused = 0, commands = 0;
+  UnpackDDElParam(WM_DDE_EXECUTE, static_cast<LPARAM>(nLParam), &unused, &commands);
+  const auto memory = reinterpret_cast<HGLOBAL>(commands);
+  std::string command;
+  if (const auto* text = static_cast<const char*>(GlobalLock(memory))) {
+    command = text;
+    GlobalUnlock(memory);
+  }
+  if (bDdeExecute.IsBlock()) bDdeExecute.Eval(command);
+  // A positive acknowledgement, handing the command memory back.
+  DDEACK ack{};
+  ack.fAck = 1;
+  const WORD status = *reinterpret_cast<const WORD*>(&ack);
+  PostMessageA(AsHandle(hWndClient), WM_DDE_ACK, reinterpret_cast<WPARAM>(hWnd),
+               ReuseDDElParam(static_cast<LPARAM>(nLParam), WM_DDE_EXECUTE, WM_DDE_ACK, status, commands));
+  return rt::Value(0);
+}
+
+rt::Value TWindow::DdeAck(long, long) { return {}; }
+
+rt::Value TWindow::DdeTerminate(long hWndClient) {
+  PostMessageA(AsHandle(hWndClient), WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(hWnd), 0);
+  return rt::Value(0);
+}
+
+rt::Value TWindow::Timer(long nWParam, long) { return rt::Value(svc::TIMEREVENT(nWParam)); }
+
+rt::Value TWindow::PaletteChanged(long) { return {}; }
+
+rt::Value TWindow::QueryNewPalette() { return ISICONIC(hWnd) ? rt::Value(0) : rt::Value(); }
+
+rt::Value TWindow::QueryEndSession() { return rt::Value(End() ? 1 : 0); }
+
+rt::Value TWindow::GetMinMaxInfo(long pMinMaxInfo) {
+  if (!aMinMaxInfo.IsArray()) return {};
+  SETMINMAX(pMinMaxInfo, aMinMaxInfo);
+  return rt::Value(0);
+}
+
+}  // namespace core

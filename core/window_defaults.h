@@ -1,0 +1,16 @@
+#pragma once
+// Module state shared by the windows: the default window (the last one
+// constructed) and what is being dropped over a window.
+
+#include "runtime/value.h"
+
+namespace core {
+
+void SETWNDDEFAULT(const rt::Value& oWnd);
+rt::Value GETWNDDEFAULT();
+
+void SETDROPINFO(const rt::Value& uInfo);
+// The stored value, once: the store is empty afterwards.
+rt::Value GETDROPINFO();
+
+}  // namespace core
