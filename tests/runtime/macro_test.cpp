@@ -16,6 +16,7 @@
 #include "runtime/memvar.h"
 #include "runtime/settings.h"
 #include "runtime/text_case.h"
+#include "tests/runtime/error_log.h"
 
 namespace rt {
 namespace {
@@ -72,17 +73,7 @@ Value TransChr(Args a) {
   return Value(s);
 }
 
-// Records every error and answers with a fixed substitute.
-struct ErrorLog {
-  std::vector<ErrorPtr> errors;
-  Value answer;
-  Value Block() {
-    return Value::Block([this](Args a) {
-      errors.push_back(a[0].As<Error>());
-      return answer;
-    });
-  }
-};
+using test::ErrorLog;
 
 class MacroTest : public testing::Test {
  protected:

@@ -12,6 +12,7 @@
 #include "runtime/table_fns.h"
 #include "runtime/text_case.h"
 #include "runtime/value.h"
+#include "tests/runtime/error_log.h"
 #include "tests/runtime/scratch_dir.h"
 
 namespace rt::test {
@@ -19,16 +20,11 @@ namespace rt::test {
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    oldBlock_ = ERRORBLOCK(Value::Block([this](Args a) {
-      errors.push_back(a[0].As<Error>());
-      return Value(false);
-    }));
     Sets().deleted = false;
     Sets().softseek = false;
   }
   void TearDown() override {
     DBCLOSEALL();
-    ERRORBLOCK(oldBlock_);
     Sets().deleted = false;
     Sets().softseek = false;
   }
@@ -77,11 +73,13 @@ class TableTest : public ::testing::Test {
     return out;
   }
 
-  std::vector<ErrorPtr> errors;
+  // Every error is recorded and defaulted, through the closing in TearDown too.
+  ErrorLog errorLog_{{}, Value(false)};
+  std::vector<ErrorPtr>& errors = errorLog_.errors;
 
  private:
+  ErrorBlockScope block_{errorLog_.Block()};
   ScratchDir scratch_;
-  Value oldBlock_;
 };
 
 }  // namespace rt::test
