@@ -60,6 +60,12 @@ HBITMAP MakeBitmap(int width, int height, const std::vector<COLORREF>& pixels) {
   return bitmap;
 }
 
+HBITMAP KeyedPicture(int width, int height, COLORREF fill) {
+  std::vector<COLORREF> pixels(static_cast<std::size_t>(width * height), fill);
+  pixels[0] = RGB(255, 0, 255);
+  return MakeBitmap(width, height, pixels);
+}
+
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);

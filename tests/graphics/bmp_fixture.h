@@ -30,6 +30,9 @@ class ScratchFile {
 // A bitmap for the screen, each pixel given as a colour number, rows top
 // first.
 HBITMAP MakeBitmap(int width, int height, const std::vector<COLORREF>& pixels);
+// A screen bitmap of one colour with a magenta top-left pixel, the colour
+// that picture drawing treats as transparent.
+HBITMAP KeyedPicture(int width, int height, COLORREF fill);
 COLORREF BitmapPixel(HBITMAP bitmap, int x, int y);
 
 }  // namespace gfxtest

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "bmp_fixture.h"
 #include "canvas.h"
 #include "graphics/bitmap_button.h"
 #include "graphics/btn_disable.h"
@@ -7,27 +8,10 @@
 namespace {
 
 using gfxtest::Canvas;
+using gfxtest::KeyedPicture;
 using gfxtest::TestWindow;
 
 constexpr COLORREF kPane = RGB(0, 128, 128);
-
-// A screen bitmap of one colour with a magenta top-left pixel, the colour
-// that picture drawing treats as transparent.
-HBITMAP Picture(int w, int h, COLORREF fill) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  ReleaseDC(nullptr, screen);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  HBRUSH brush = CreateSolidBrush(fill);
-  RECT all{0, 0, w, h};
-  FillRect(dc, &all, brush);
-  DeleteObject(brush);
-  SetPixel(dc, 0, 0, RGB(255, 0, 255));
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bitmap;
-}
 
 struct Button {
   Button() : window(0, 0, 60, 40), canvas(60, 40, RGB(1, 2, 3)) {}
@@ -37,7 +21,7 @@ struct Button {
   }
   TestWindow window;
   Canvas canvas;
-  gfx::ButtonPicture normal{Picture(10, 10, RGB(255, 0, 0)), nullptr};
+  gfx::ButtonPicture normal{KeyedPicture(10, 10, RGB(255, 0, 0)), nullptr};
   gfx::ButtonPicture pressedPicture{};
   gfx::ButtonPicture disabled{};
 };
@@ -63,8 +47,8 @@ TEST(BitmapButton, NormalAndPressedWithoutAPressedPicture) {
 
 TEST(BitmapButton, PressedAndDisabledPicturesAndDarkFrames) {
   Button b;
-  b.pressedPicture = {Picture(10, 10, RGB(0, 0, 255)), nullptr};
-  b.disabled = {Picture(10, 10, RGB(0, 255, 0)), nullptr};
+  b.pressedPicture = {KeyedPicture(10, 10, RGB(0, 0, 255)), nullptr};
+  b.disabled = {KeyedPicture(10, 10, RGB(0, 255, 0)), nullptr};
   b.Paint(true, true);
   EXPECT_EQ(b.canvas.Pixel(31, 21), RGB(0, 0, 255));
   b.Paint(false, true, GetSysColor(COLOR_BTNSHADOW));

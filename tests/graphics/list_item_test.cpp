@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "bmp_fixture.h"
 #include "canvas.h"
 #include "services/int32.h"
 
@@ -62,18 +63,7 @@ TEST(ListItem, MissingEntriesDrawAsEmptyTextAndNoBitmap) {
 
 TEST(ListItem, BitmapChosenByTheBlockWithItsCornerColourTransparent) {
   // An 8 x 8 red picture whose magenta corner pixel is the transparent colour.
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
-  ReleaseDC(nullptr, screen);
-  HDC paint = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(paint, bitmap);
-  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-  RECT all{0, 0, 8, 8};
-  FillRect(paint, &all, red);
-  DeleteObject(red);
-  SetPixel(paint, 0, 0, RGB(255, 0, 255));
-  SelectObject(paint, old);
-  DeleteDC(paint);
+  HBITMAP bitmap = gfxtest::KeyedPicture(8, 8, RGB(255, 0, 0));
   Canvas canvas(100, 16, kGround);
   SetBkColor(canvas.dc(), kGround);
   Item item(canvas, 1, ODA_DRAWENTIRE, 0);
