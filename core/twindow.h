@@ -127,6 +127,8 @@ class TWindow : public rt::Object {
   void _nWidth(long n);
   void _nHeight(long n);
   void Move(int top, int left, int width = 0, int height = 0, bool repaint = false);
+  // Moves the top-left corner, keeping the size.
+  void SetCoors(int top, int left);
   void Center(const rt::Value& over = {});
   void Show();
   void Hide();
@@ -137,11 +139,65 @@ class TWindow : public rt::Object {
   long SendMsg(UINT nMsg, WPARAM nWParam = 0, LPARAM nLParam = 0);
   bool PostMsg(UINT nMsg, WPARAM nWParam = 0, LPARAM nLParam = 0);
 
+  void Maximize();
+  void Minimize();
+  void Normal();
+  void Restore();
+  void Iconize();
+  void GoTop();
+  void Capture();
+  std::string GetText() const;
+  void SetText(const std::string& text);
+  // Rectangle objects of the client area and of the window in its parent.
+  rt::Value GetCliRect() const;
+  rt::Value GetRect() const;
+  long GetWidth(const std::string& text, const std::shared_ptr<gfx::TFont>& font = nullptr) const;
+  long nVertRes() const;
+  long nHorzRes() const;
+  void ToolWindow();
+  void ClientEdge();
+  // Depth of the nearest parent of that class, 0 when there is none.
+  int ChildLevel(const std::string& className) const;
+
+  // Drawing outside a paint: each takes a device context of its own.
+  // Colours left out are the window's; a colour string gives both.
+  void Say(int nRow, int nCol, const rt::Value& cText, const rt::Value& nClrFore = {}, const rt::Value& nClrBack = {},
+           const std::shared_ptr<gfx::TFont>& font = nullptr, bool lPixel = false, bool lTransparent = false,
+           const rt::Value& nAlign = {});
+  void SayRect(int nRow, int nCol, const rt::Value& cText, int nBottom, int nRight, const rt::Value& nClrFore = {},
+               const rt::Value& nClrBack = {});
+  void Line(int nTop, int nLeft, int nBottom, int nRight);
+  void Box(int nTop, int nLeft, int nBottom, int nRight);
+  void Circle(int nRow, int nCol, int nWidth);
+  void SetPixel(int nRow, int nCol, long nColor);
+  void FloodFill(int nRow, int nCol, long nBorder, const rt::Value& nFill = {});
+
+  // Editing requests, each answered by the hook of its name with the window.
+  virtual rt::Value Copy();
+  virtual rt::Value Cut();
+  virtual rt::Value Delete();
+  virtual rt::Value Find();
+  virtual rt::Value FindNext();
+  virtual rt::Value Paste();
+  virtual rt::Value ReDo();
+  virtual rt::Value Replace();
+  virtual rt::Value SelectAll();
+  virtual rt::Value UnDo();
+  virtual rt::Value Properties();
+  virtual rt::Value Zip(const rt::Value& uArg);
+  virtual rt::Value UnZip(const rt::Value& uArg);
+
   // Child controls and the Tab order.
   void AddControl(const rt::Value& oCtrl);
   void GoNextCtrl(HWND hCtrl);
   void GoPrevCtrl(HWND hCtrl);
   rt::Value HelpTopic();
+  // The first and last controls that are visible, enabled and tab stops;
+  // else the first control (NIL without controls).
+  rt::Value FirstActiveCtrl() const;
+  rt::Value LastActiveCtrl() const;
+  // Refreshes every control that asks for it.
+  void Update();
 
   // Tooltips.
   void CheckToolTip();

@@ -96,6 +96,20 @@ const rt::ClassInfo& TWindow::ClassDef() {
     c.AddData(
         "nHeight", [](const Object& o) { return rt::Value(static_cast<const TWindow&>(o).nHeight()); },
         [](Object& o, const rt::Value& v) { static_cast<TWindow&>(o)._nHeight(v.AsInt()); });
+    // Assigned by name (as a loaded design is), the place moves a living
+    // window with it.
+    c.AddData(
+        "nTop", [](const Object& o) { return rt::Value(static_cast<const TWindow&>(o).nTop); },
+        [](Object& o, const rt::Value& v) {
+          auto& w = static_cast<TWindow&>(o);
+          w.SetCoors(static_cast<int>(v.AsInt()), w.nLeft);
+        });
+    c.AddData(
+        "nLeft", [](const Object& o) { return rt::Value(static_cast<const TWindow&>(o).nLeft); },
+        [](Object& o, const rt::Value& v) {
+          auto& w = static_cast<TWindow&>(o);
+          w.SetCoors(w.nTop, static_cast<int>(v.AsInt()));
+        });
     c.AddData(
         "aProperties", [](const Object&) { return PropertiesArray(); }, [](Object&, const rt::Value&) {});
     c.AddData(
@@ -117,7 +131,7 @@ const rt::ClassInfo& TWindow::ClassDef() {
     VD_DATA(bSelectAll) VD_DATA(bFindNext) VD_DATA(bReplace) VD_DATA(bProperties)
     VD_DATA(cCaption) VD_DATA(cPS) VD_DATA(cVarName) VD_DATA(nPaintCount) VD_DATA(cMsg) VD_DATA(cToolTip)
     VD_DATA(Cargo) VD_DATA(nId) VD_DATA(lActive) VD_DATA(lCancel) VD_DATA(lFocused) VD_DATA(lVisible)
-    VD_DATA(lDesign) VD_DATA(lVbx) VD_DATA(lValidating) VD_DATA(nTop) VD_DATA(nLeft) VD_DATA(nBottom)
+    VD_DATA(lDesign) VD_DATA(lVbx) VD_DATA(lValidating) VD_DATA(nBottom)
     VD_DATA(nRight) VD_DATA(nStyle) VD_DATA(nChrHeight) VD_DATA(nChrWidth) VD_DATA(nLastKey) VD_DATA(nClrPane)
     VD_DATA(nClrText) VD_DATA(nResult) VD_DATA(nHelpId) VD_DATA(aControls) VD_DATA(aMinMaxInfo) VD_DATA(oBar)
     VD_DATA(oBrush) VD_DATA(oCursor) VD_DATA(oFont) VD_DATA(oIcon) VD_DATA(oMenu) VD_DATA(oSysMenu)
@@ -173,6 +187,66 @@ const rt::ClassInfo& TWindow::ClassDef() {
                   return rt::Value(w.PostMsg(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
                                              ArgAs<long>(a, 2)));
                 })
+        .Method("Maximize", Nil([](TWindow& w, rt::Args) { w.Maximize(); }))
+        .Method("Minimize", Nil([](TWindow& w, rt::Args) { w.Minimize(); }))
+        .Method("Normal", Nil([](TWindow& w, rt::Args) { w.Normal(); }))
+        .Method("Restore", Nil([](TWindow& w, rt::Args) { w.Restore(); }))
+        .Method("Iconize", Nil([](TWindow& w, rt::Args) { w.Iconize(); }))
+        .Method("GoTop", Nil([](TWindow& w, rt::Args) { w.GoTop(); }))
+        .Method("Capture", Nil([](TWindow& w, rt::Args) { w.Capture(); }))
+        .Method("GetText", [](TWindow& w, rt::Args) { return rt::Value(w.GetText()); })
+        .Method("SetText", Nil([](TWindow& w, rt::Args a) { w.SetText(TextArg(a, 0)); }))
+        .Method("GetCliRect", [](TWindow& w, rt::Args) { return w.GetCliRect(); })
+        .Method("GetRect", [](TWindow& w, rt::Args) { return w.GetRect(); })
+        .Method("GetWidth",
+                [](TWindow& w, rt::Args a) { return rt::Value(w.GetWidth(TextArg(a, 0), Arg(a, 1).As<gfx::TFont>())); })
+        .Method("nVertRes", [](TWindow& w, rt::Args) { return rt::Value(w.nVertRes()); })
+        .Method("nHorzRes", [](TWindow& w, rt::Args) { return rt::Value(w.nHorzRes()); })
+        .Method("ToolWindow", Nil([](TWindow& w, rt::Args) { w.ToolWindow(); }))
+        .Method("ClientEdge", Nil([](TWindow& w, rt::Args) { w.ClientEdge(); }))
+        .Method("ChildLevel",
+                [](TWindow& w, rt::Args a) {
+                  const rt::Value c = Arg(a, 0);
+                  return rt::Value(w.ChildLevel(c.IsObject() ? c.AsObject()->ClassName() : c.AsString()));
+                })
+        .Method("Say", Nil([](TWindow& w, rt::Args a) {
+                  w.Say(ArgAs<long>(a, 0), ArgAs<long>(a, 1), Arg(a, 2), Arg(a, 3), Arg(a, 4),
+                        Arg(a, 5).As<gfx::TFont>(), ArgAs<bool>(a, 6), ArgAs<bool>(a, 7), Arg(a, 8));
+                }))
+        .Method("SayRect", Nil([](TWindow& w, rt::Args a) {
+                  w.SayRect(ArgAs<long>(a, 0), ArgAs<long>(a, 1), Arg(a, 2), ArgAs<long>(a, 3), ArgAs<long>(a, 4),
+                            Arg(a, 5), Arg(a, 6));
+                }))
+        .Method("Line", Nil([](TWindow& w, rt::Args a) {
+                  w.Line(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2), ArgAs<long>(a, 3));
+                }))
+        .Method("Box", Nil([](TWindow& w, rt::Args a) {
+                  w.Box(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2), ArgAs<long>(a, 3));
+                }))
+        .Method("Circle",
+                Nil([](TWindow& w, rt::Args a) { w.Circle(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2)); }))
+        .Method("SetPixel",
+                Nil([](TWindow& w, rt::Args a) { w.SetPixel(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2)); }))
+        .Method("FloodFill", Nil([](TWindow& w, rt::Args a) {
+                  w.FloodFill(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2), Arg(a, 3));
+                }))
+        .Method("Copy", [](TWindow& w, rt::Args) { return w.Copy(); })
+        .Method("Cut", [](TWindow& w, rt::Args) { return w.Cut(); })
+        .Method("Delete", [](TWindow& w, rt::Args) { return w.Delete(); })
+        .Method("Find", [](TWindow& w, rt::Args) { return w.Find(); })
+        .Method("FindNext", [](TWindow& w, rt::Args) { return w.FindNext(); })
+        .Method("Paste", [](TWindow& w, rt::Args) { return w.Paste(); })
+        .Method("ReDo", [](TWindow& w, rt::Args) { return w.ReDo(); })
+        .Method("Replace", [](TWindow& w, rt::Args) { return w.Replace(); })
+        .Method("SelectAll", [](TWindow& w, rt::Args) { return w.SelectAll(); })
+        .Method("UnDo", [](TWindow& w, rt::Args) { return w.UnDo(); })
+        .Method("Properties", [](TWindow& w, rt::Args) { return w.Properties(); })
+        .Method("Zip", [](TWindow& w, rt::Args a) { return w.Zip(Arg(a, 0)); })
+        .Method("UnZip", [](TWindow& w, rt::Args a) { return w.UnZip(Arg(a, 0)); })
+        .Method("FirstActiveCtrl", [](TWindow& w, rt::Args) { return w.FirstActiveCtrl(); })
+        .Method("LastActiveCtrl", [](TWindow& w, rt::Args) { return w.LastActiveCtrl(); })
+        .Method("Update", Nil([](TWindow& w, rt::Args) { w.Update(); }))
+        .Method("SetCoors", Nil([](TWindow& w, rt::Args a) { w.SetCoors(ArgAs<long>(a, 0), ArgAs<long>(a, 1)); }))
         .Method("AddControl", Nil([](TWindow& w, rt::Args a) { w.AddControl(Arg(a, 0)); }))
         .Method("GoNextCtrl", Nil([](TWindow& w, rt::Args a) { w.GoNextCtrl(ToHandle<HWND>(Arg(a, 0))); }))
         .Method("GoPrevCtrl", Nil([](TWindow& w, rt::Args a) { w.GoPrevCtrl(ToHandle<HWND>(Arg(a, 0))); }))

@@ -182,12 +182,15 @@ rt::Value TWindow::Activate(rt::Args args) {
   SHOWWINDOW(hWnd, cmd);
   UPDATEWINDOW(hWnd);
   lVisible = true;
-  if (!LWRUNNING()) SETWNDAPP(hWnd);
+  // Only a top-level window can be the application's main window: ending a
+  // child must not end the program.
+  const bool topLevel = !oWnd.IsObject();
+  if (topLevel && !LWRUNNING()) SETWNDAPP(hWnd);
   if (bInit.IsBlock()) bInit.Eval(Self());
   RECT rc{};
   GetClientRect(hWnd, &rc);
   ReSize(SIZE_RESTORED, rc.right, rc.bottom);
-  if (!oWnd.IsObject() && !LWRUNNING()) WINRUN(hWnd);
+  if (topLevel && !LWRUNNING()) WINRUN(hWnd);
   lVisible = false;
   return {};
 }

@@ -159,7 +159,8 @@ std::string TWindow::Save() const {
   try {
     for (const std::string& name : WindowProperties()) {
       const rt::Value value = rt::Send(self, name);
-      if (value.IsBlock()) continue;
+      // Blocks have no text, and an object is saved only by its own Save.
+      if (value.IsBlock() || (value.IsObject() && !value.As<TWindow>() && !Understands(value, "Save"))) continue;
       if (fresh && SameValue(value, rt::Send(rt::Value(fresh), name))) continue;
       items += Len2(name.size(), name) + name + ValueRecord(value, name);
       ++count;

@@ -1,10 +1,14 @@
 // Place, size, visibility, focus, messages and child controls of a window.
+#include "core/send_soft.h"
 #include "core/twindow.h"
 #include "core/window_geometry.h"
 #include "core/window_messages.h"
 #include "core/window_state.h"
 #include "core/window_text.h"
+#include "graphics/dc.h"
+#include "graphics/fonts.h"
 #include "graphics/rect.h"
+#include "graphics/trect.h"
 
 namespace core {
 
@@ -18,27 +22,28 @@ void TWindow::_cTitle(const std::string& text) {
 long TWindow::nWidth() const { return hWnd ? WNDWIDTH(hWnd) : nRight - nLeft + 1; }
 long TWindow::nHeight() const { return hWnd ? WNDHEIGHT(hWnd) : nBottom - nTop + 1; }
 
+// The size changes from the window's top-left corner as the object knows it.
 void TWindow::_nWidth(long n) {
-  if (hWnd) {
-    WNDWIDTH(hWnd, static_cast<int>(n));
-    CoorsUpdate();
-  } else {
-    nRight = nLeft + static_cast<int>(n) - 1;
-  }
+  if (hWnd) WNDWIDTH(hWnd, static_cast<int>(n));
+  nRight = nLeft + static_cast<int>(n) - 1;
 }
 
 void TWindow::_nHeight(long n) {
-  if (hWnd) {
-    WNDHEIGHT(hWnd, static_cast<int>(n));
-    CoorsUpdate();
-  } else {
-    nBottom = nTop + static_cast<int>(n) - 1;
-  }
+  if (hWnd) WNDHEIGHT(hWnd, static_cast<int>(n));
+  nBottom = nTop + static_cast<int>(n) - 1;
 }
 
 void TWindow::Move(int top, int left, int width, int height, bool repaint) {
   MOVEWINDOW(hWnd, top, left, width, height, repaint);
   CoorsUpdate();
+}
+
+void TWindow::SetCoors(int top, int left) {
+  nBottom += top - nTop;
+  nRight += left - nLeft;
+  nTop = top;
+  nLeft = left;
+  if (hWnd) SETWINDOWPOS(hWnd, nullptr, top, left, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWindow::Center(const rt::Value& over) { WNDCENTER(hWnd, ParentHandle(over)); }
@@ -66,6 +71,99 @@ long TWindow::SendMsg(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
 
 bool TWindow::PostMsg(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
   return POSTMESSAGE(hWnd, nMsg, nWParam, rt::Value(static_cast<long>(nLParam)));
+}
+
+void TWindow::Maximize() { SHOWWINDOW(hWnd, SW_MAXIMIZE); }
+void TWindow::Minimize() { SHOWWINDOW(hWnd, SW_MINIMIZE); }
+void TWindow::Normal() { SHOWWINDOW(hWnd, SW_SHOWNORMAL); }
+void TWindow::Restore() { SHOWWINDOW(hWnd, SW_RESTORE); }
+void TWindow::Iconize() { CLOSEWINDOW(hWnd); }
+void TWindow::GoTop() { BRINGWINDOWTOTOP(hWnd); }
+void TWindow::Capture() { SETCAPTURE(hWnd); }
+
+std::string TWindow::GetText() const { return GETWINDOWTEXT(hWnd); }
+void TWindow::SetText(const std::string& text) { SETWINDOWTEXT(hWnd, rt::Value(text)); }
+
+namespace {
+
+rt::Value RectObject(const rt::Value& rect) {
+  auto r = std::make_shared<gfx::TRect>();
+  r->New(static_cast<int>(rect.At(1).AsInt()), static_cast<int>(rect.At(2).AsInt()),
+         static_cast<int>(rect.At(3).AsInt()), static_cast<int>(rect.At(4).AsInt()));
+  return rt::Value(r);
+}
+
+// Visible, enabled and a tab stop.
+bool IsActiveControl(const rt::Value& control) {
+  const auto w = control.As<TWindow>();
+  const HWND h = w ? w->hWnd : nullptr;
+  return h && ISWINDOWVISIBLE(h) && ISWINDOWENABLED(h) && (GETWINDOWLONG(h, GWL_STYLE) & WS_TABSTOP);
+}
+
+long DeviceCaps(HWND hWnd, int index) {
+  const HDC dc = gfx::GETDC(hWnd);
+  const long value = gfx::GETDEVICECAPS(dc, index);
+  gfx::RELEASEDC(hWnd, dc);
+  return value;
+}
+
+void AddExStyle(HWND hWnd, long style) {
+  SETWINDOWLONG(hWnd, GWL_EXSTYLE, GETWINDOWLONG(hWnd, GWL_EXSTYLE) | style);
+  SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+}  // namespace
+
+rt::Value TWindow::GetCliRect() const { return RectObject(gfx::GETCLIENTRECT(hWnd)); }
+rt::Value TWindow::GetRect() const { return RectObject(gfx::GETCOORS(hWnd)); }
+
+long TWindow::GetWidth(const std::string& text, const std::shared_ptr<gfx::TFont>& font) const {
+  const auto& use = font ? font : oFont;
+  return static_cast<long>(gfx::GETTEXTWIDTH(nullptr, text, use ? use->hFont : nullptr));
+}
+
+long TWindow::nVertRes() const { return DeviceCaps(hWnd, VERTRES); }
+long TWindow::nHorzRes() const { return DeviceCaps(hWnd, HORZRES); }
+
+void TWindow::ToolWindow() { AddExStyle(hWnd, WS_EX_TOOLWINDOW); }
+void TWindow::ClientEdge() { AddExStyle(hWnd, WS_EX_CLIENTEDGE); }
+
+int TWindow::ChildLevel(const std::string& className) const {
+  int level = 0;
+  for (auto parent = oWnd.As<TWindow>(); parent; parent = parent->oWnd.As<TWindow>()) {
+    ++level;
+    if (parent->IsKindOf(className)) return level;
+  }
+  return 0;
+}
+
+rt::Value TWindow::FirstActiveCtrl() const {
+  if (!aControls.IsArray() || aControls.Len() == 0) return {};
+  for (const rt::Value& control : aControls.Items()) {
+    if (IsActiveControl(control)) return control;
+  }
+  return aControls.At(1);
+}
+
+rt::Value TWindow::LastActiveCtrl() const {
+  if (!aControls.IsArray() || aControls.Len() == 0) return {};
+  const auto& items = aControls.Items();
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    if (IsActiveControl(*it)) return *it;
+  }
+  return aControls.At(1);
+}
+
+void TWindow::Update() {
+  if (!aControls.IsArray()) return;
+  const std::vector<rt::Value> controls = aControls.Items();
+  for (const rt::Value& control : controls) {
+    if (control.IsObject() && control.AsObject()->IsKindOf("TFOLDER")) {
+      Ask(control, "Update");
+    } else if (Ask(control, "lUpdate").AsLogical()) {
+      Ask(control, "Refresh");
+    }
+  }
 }
 
 void TWindow::AddControl(const rt::Value& oCtrl) {

@@ -125,3 +125,28 @@ TEST(TWindowCreate, FailureRaisesTheLibraryErrorWithClassCaptionAndReason) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TWindowDestroy, EndsItsDrawingObjectsAndLeavesTheListAndTheDefault) {
+  OwnedWindow parent;
+  OwnedWindow child(coretest::PixelArgs(5, 5, 24, 54, WS_CHILD, parent.value()));
+  parent->AddControl(child.value());
+  const int fontUses = parent->oFont->nCount;
+  const HWND h = parent->hWnd;
+  ASSERT_EQ(core::GETWNDDEFAULT(), child.value());
+  DestroyWindow(child->hWnd);
+  EXPECT_TRUE(core::GETWNDDEFAULT().IsNil());
+  // The child gave up its share of the parent's font.
+  EXPECT_EQ(parent->oFont->nCount, fontUses - 1);
+  DestroyWindow(h);
+  EXPECT_EQ(parent->hWnd, nullptr);
+  EXPECT_EQ(parent->oBrush, nullptr);
+  EXPECT_EQ(parent->oFont, nullptr);
+  EXPECT_EQ(core::OWNDFROMHWND(h), nullptr);
+  // The controls are let go with the window, so a child holding its parent
+  // keeps nothing alive.
+  EXPECT_EQ(parent->aControls.Len(), 0u);
+}
+
+}  // namespace
