@@ -3,10 +3,13 @@
 
 #include "core/send_soft.h"
 #include "core/twindow.h"
+#include "core/window_list.h"
 #include "core/window_state.h"
+#include "core/window_text.h"
 #include "graphics/rect.h"
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
+#include "runtime/strings.h"
 #include "services/help.h"
 
 namespace core {
@@ -23,6 +26,21 @@ long HandleNumber(HWND h) { return static_cast<long>(reinterpret_cast<std::intpt
 // window.
 rt::Value RunKeyHandler(const rt::Value& handler, TWindow& w) {
   return handler.Eval(rt::PROCNAME(0), rt::PROCLINE(0), w.Self());
+}
+
+// The window that takes the focus back for hCtl: inside a folder (a tab
+// control or its page), the control that had it on the current page.
+HWND FocusTarget(HWND hCtl) {
+  const std::string cls = rt::UPPER(GETCLASSNAME(hCtl));
+  if (cls != "SYSTABCONTROL32" && cls != "TPAGES") return hCtl;
+  const auto folder = OWNDFROMHWND(hCtl);
+  if (!folder) return hCtl;
+  const rt::Value self(folder);
+  const rt::Value pages = Ask(self, "aDialogs");
+  const long option = Ask(self, "nOption").AsInt();
+  if (!pages.IsArray() || option < 1 || option > static_cast<long>(pages.Len())) return hCtl;
+  const auto page = pages.At(static_cast<std::size_t>(option)).As<TWindow>();
+  return page && page->hCtlFocus && IsWindow(page->hCtlFocus) ? page->hCtlFocus : hCtl;
 }
 
 }  // namespace
@@ -140,7 +158,7 @@ rt::Value TWindow::GotFocus(long hWndLosing) {
   lFocused = true;
   if (bGotFocus.IsBlock()) bGotFocus.Eval(hWndLosing);
   if (hCtlFocus && IsWindow(hCtlFocus)) {
-    SETFOCUS(hCtlFocus);
+    SETFOCUS(FocusTarget(hCtlFocus));
   } else if (aControls.Len() > 0) {
     if (const HWND first = GetNextDlgTabItem(hWnd, nullptr, FALSE)) SETFOCUS(first);
   }

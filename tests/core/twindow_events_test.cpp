@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/twindow.h"
+#include "core/window_class.h"
 #include "core/window_defaults.h"
 #include "runtime/object.h"
 #include "runtime/setkey.h"
@@ -16,6 +17,26 @@ namespace {
 
 using coretest::CallLog;
 using coretest::OwnedWindow;
+
+// A tab control with the pages and current tab of a folder.
+class FolderProbe : public core::TWindow {
+ public:
+  RT_CLASS_DECL()
+  rt::Value aDialogs;
+  long nOption = 0;
+};
+
+const rt::ClassInfo& FolderProbe::ClassDef() {
+  static const rt::ClassInfo info("TFOLDERPROBE", &TWindow::ClassDef(), rt::FactoryOf<FolderProbe>(),
+                                  [](rt::ClassInfo& c) {
+                                    rt::ClassBuilder<FolderProbe>(c)
+                                        .Data("aDialogs", &FolderProbe::aDialogs)
+                                        .Data("nOption", &FolderProbe::nOption);
+                                  });
+  return info;
+}
+
+RT_CLASS_REGISTER(FolderProbe);
 
 struct HookRow {
   UINT msg;
@@ -148,6 +169,27 @@ TEST(TWindowKeys, TabMovesTheFocusAndEscapeGoesToTheParent) {
   EXPECT_EQ(GetFocus(), second->hWnd);
   SendMessageA(second->hWnd, WM_CHAR, VK_ESCAPE, 1);
   EXPECT_EQ(log.Joined(), "parent(27,1)");
+}
+
+TEST(TWindowKeys, FocusComingBackToAFolderGoesToItsCurrentPagesControl) {
+  OwnedWindow parent(coretest::PixelArgs(10, 10, 209, 309));
+  ShowWindow(parent->hWnd, SW_SHOW);
+  const long style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+  OwnedWindow page(coretest::PixelArgs(30, 5, 149, 254, WS_CHILD | WS_VISIBLE, parent.value()));
+  OwnedWindow control(coretest::PixelArgs(5, 5, 24, 54, style, page.value()));
+  page->hCtlFocus = control->hWnd;
+  auto folder = std::make_shared<FolderProbe>();
+  folder->hWnd = core::CREATEWINDOW("SysTabControl32", "", style, 5, 5, 250, 20, parent->hWnd, 0);
+  ASSERT_NE(folder->hWnd, nullptr);
+  folder->Link();
+  OwnedWindow holdFolder(folder);
+  folder->aDialogs = rt::Value::Array({page.value()});
+  folder->nOption = 1;
+  parent->hCtlFocus = folder->hWnd;
+  // The focus leaves the window and comes back to it.
+  SetFocus(folder->hWnd);
+  SetFocus(parent->hWnd);
+  EXPECT_EQ(GetFocus(), control->hWnd);
 }
 
 }  // namespace
