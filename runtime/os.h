@@ -53,8 +53,9 @@ int Write(Handle h, const void* buffer, std::size_t n, std::size_t* written);
 int Seek(Handle h, std::int64_t offset, int origin, std::int64_t* position);
 int Close(Handle h);
 
-// Positional access for the table drivers; the handle's file position is
-// neither used nor kept. A read stops short only at the end of the file.
+// Positional access for the table drivers: each call names its offset,
+// whatever the handle's file position (which may move). A read stops short
+// only at the end of the file.
 int ReadAt(Handle h, std::uint64_t offset, void* buffer, std::size_t n, std::size_t* got);
 int WriteAt(Handle h, std::uint64_t offset, const void* buffer, std::size_t n);
 int FileSize(Handle h, std::uint64_t* size);

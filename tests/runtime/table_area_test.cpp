@@ -335,6 +335,25 @@ TEST_F(WorkAreaTest, SharedAreasSeeEachOthersCommittedRowsAndKeys) {
   EXPECT_TRUE(errors.empty());
 }
 
+// Record locks are byte-range locks of each area's own handle, so two shared
+// areas of one program keep each other out of a record as two programs would.
+TEST_F(WorkAreaTest, RecordLocksOfSharedAreasExcludeEachOther) {
+  MakeWordTable("K.DBF", {{"a", "b"}, {"c", "d"}});
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("K"), "ONE", true, false));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("K"), "TWO", true, false));
+  DBSELECTAREA("ONE");
+  EXPECT_TRUE(DBRLOCK(1));
+  DBSELECTAREA("TWO");
+  EXPECT_FALSE(DBRLOCK(1));
+  EXPECT_TRUE(DBRLOCK(2));  // the neighbouring record is free
+  DBSELECTAREA("ONE");
+  EXPECT_FALSE(DBRLOCK(2));
+  DBUNLOCK();
+  DBSELECTAREA("TWO");
+  EXPECT_TRUE(DBRLOCK(1));
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(WorkAreaTest, ReadOnlyAndSharedAreasGuardTheirRecords) {
   MakeWordTable("G.DBF", {{"a", "b"}});
   ASSERT_TRUE(DBUSEAREA(true, "", Path("G"), "RO", true, true));
