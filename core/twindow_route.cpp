@@ -105,7 +105,8 @@ rt::Value TWindow::Command(long nWParam, long nLParam) {
 rt::Value TWindow::Notify(long nIdCtrl, long pNMHDR) {
   const long code = GETNMHDRCODE(pNMHDR);
   const auto sender = OWNDFROMHWND(GETNMHDRHWNDFROM(pNMHDR));
-  if (!sender) return {};
+  // A window told of itself has no one to pass it to.
+  if (!sender || sender.get() == this) return {};
   const rt::Value senderValue(sender);
   if (code == 103 || code == -402) Ask(senderValue, "SELCHANGED");
   if (code == -759) Ask(senderValue, "Changed");

@@ -2,6 +2,7 @@
 // outside a paint and the active controls of a window.
 #include <windows.h>
 
+#include <dde.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "graphics/colour.h"
 #include "runtime/object.h"
 #include "services/timer.h"
+#include "test_support.h"
 #include "twindow_support.h"
 
 namespace {
@@ -160,6 +162,45 @@ TEST(TWindowControls, FirstAndLastActiveAndTheParentLevel) {
   OwnedWindow inner(coretest::PixelArgs(2, 2, 11, 11, WS_CHILD | WS_VISIBLE, a.value()));
   EXPECT_EQ(inner->ChildLevel("TWINDOW"), 1);
   EXPECT_EQ(inner->ChildLevel("TDIALOG"), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TWindowDde, InitiateIsAcknowledgedAndExecuteRunsTheCommand) {
+  OwnedWindow w;
+  const auto client = coretest::LinkedProbe();
+  coretest::ScopedWindow holdClient(client->hWnd);
+  CallLog log;
+  w->bDdeInit = log.Block("bDdeInit", rt::Value(true));
+  w->bDdeExecute = log.Block("bDdeExecute");
+  const ATOM app = GlobalAddAtomA("VDAPP"), topic = GlobalAddAtomA("VDTOPIC");
+  SendMessageA(w->hWnd, WM_DDE_INITIATE, reinterpret_cast<WPARAM>(client->hWnd), MAKELPARAM(app, topic));
+  const std::string server = std::to_string(reinterpret_cast<INT_PTR>(w->hWnd));
+  ASSERT_EQ(client->Joined(), "DdeAck(" + server + "," + std::to_string(MAKELONG(app, topic)) + ")");
+
+  const char command[] = "[open(\"liste.dbf\")]";
+  const HGLOBAL commands = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, sizeof command);
+  std::memcpy(GlobalLock(commands), command, sizeof command);
+  GlobalUnlock(commands);
+  // Posted, as the protocol has it.
+  PostMessageA(w->hWnd, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(client->hWnd), reinterpret_cast<LPARAM>(commands));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, w->hWnd, WM_DDE_EXECUTE, WM_DDE_EXECUTE, PM_REMOVE));
+  DispatchMessageA(&msg);
+  EXPECT_EQ(log.Joined(), "bDdeInit(VDAPP,VDTOPIC) bDdeExecute([open(\"liste.dbf\")])");
+  // The positive acknowledgement hands the commands back.
+  ASSERT_TRUE(PeekMessageA(&msg, client->hWnd, WM_DDE_ACK, WM_DDE_ACK, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, reinterpret_cast<WPARAM>(w->hWnd));
+  UINT_PTR status = 0, returned = 0;
+  UnpackDDElParam(WM_DDE_ACK, msg.lParam, &status, &returned);
+  FreeDDElParam(WM_DDE_ACK, msg.lParam);
+  EXPECT_EQ(status & 0x8000, 0x8000u);
+  EXPECT_EQ(returned, reinterpret_cast<UINT_PTR>(commands));
+  GlobalFree(commands);
+  GlobalDeleteAtom(app);
+  GlobalDeleteAtom(topic);
 }
 
 }  // namespace
