@@ -24,8 +24,7 @@ rt::Value Arg(rt::Args a, std::size_t i) { return i < a.size() ? a[i] : rt::Valu
 std::string TextArg(rt::Args a, std::size_t i) { return Arg(a, i).IsString() ? Arg(a, i).AsString() : std::string(); }
 
 template <class... P, std::size_t... I>
-rt::Value Invoke(TWindow& w, rt::Value (TWindow::*m)(P...), [[maybe_unused]] rt::Args a,
-                 std::index_sequence<I...>) {
+rt::Value Invoke(TWindow& w, rt::Value (TWindow::*m)(P...), [[maybe_unused]] rt::Args a, std::index_sequence<I...>) {
   return (w.*m)(ArgAs<P>(a, I)...);
 }
 
@@ -64,9 +63,9 @@ void HandleData(rt::ClassInfo& c, const char* name, H TWindow::*member) {
 
 WindowArgs NewArgs(rt::Args a) {
   WindowArgs w;
-  rt::Value* fields[] = {&w.nTop,     &w.nLeft,    &w.nBottom, &w.nRight,   &w.cTitle,  &w.nStyle,  &w.oMenu,
-                         &w.oBrush,   &w.oIcon,    &w.oWnd,    &w.lVScroll, &w.lHScroll, &w.nClrFore, &w.nClrBack,
-                         &w.oCursor,  &w.cBorder,  &w.lSysMenu, &w.lCaption, &w.lMin,     &w.lMax,     &w.lPixel};
+  rt::Value* fields[] = {&w.nTop,    &w.nLeft,   &w.nBottom,  &w.nRight,   &w.cTitle,   &w.nStyle,   &w.oMenu,
+                         &w.oBrush,  &w.oIcon,   &w.oWnd,     &w.lVScroll, &w.lHScroll, &w.nClrFore, &w.nClrBack,
+                         &w.oCursor, &w.cBorder, &w.lSysMenu, &w.lCaption, &w.lMin,     &w.lMax,     &w.lPixel};
   for (std::size_t i = 0; i < std::size(fields) && i < a.size(); ++i) *fields[i] = a[i];
   return w;
 }
@@ -121,25 +120,44 @@ const rt::ClassInfo& TWindow::ClassDef() {
         [](Object&, const rt::Value& v) { TWindow::oMItemSelect = v; });
 
     rt::ClassBuilder<TWindow> b(c);
-#define VD_DATA(name) b.Data(#name, &TWindow::name);
-    VD_DATA(bInit) VD_DATA(bMoved) VD_DATA(bLClicked) VD_DATA(bLButtonUp) VD_DATA(bKeyDown) VD_DATA(bPainted)
-    VD_DATA(bMButtonDown) VD_DATA(bMButtonUp) VD_DATA(bRClicked) VD_DATA(bRButtonUp) VD_DATA(bResized)
-    VD_DATA(bLDblClick) VD_DATA(bWhen) VD_DATA(bValid) VD_DATA(bKeyChar) VD_DATA(bMMoved) VD_DATA(bGotFocus)
-    VD_DATA(bLostFocus) VD_DATA(bDropFiles) VD_DATA(bDdeInit) VD_DATA(bDdeExecute) VD_DATA(bCommNotify)
-    VD_DATA(bMenuSelect) VD_DATA(bZip) VD_DATA(bUnZip) VD_DATA(bDropOver) VD_DATA(bCopy) VD_DATA(bCut)
-    VD_DATA(bFind) VD_DATA(bPaste) VD_DATA(bPrint) VD_DATA(bUnDo) VD_DATA(bReDo) VD_DATA(bDelete)
-    VD_DATA(bSelectAll) VD_DATA(bFindNext) VD_DATA(bReplace) VD_DATA(bProperties)
-    VD_DATA(cCaption) VD_DATA(cPS) VD_DATA(cVarName) VD_DATA(nPaintCount) VD_DATA(cMsg) VD_DATA(cToolTip)
-    VD_DATA(Cargo) VD_DATA(nId) VD_DATA(lActive) VD_DATA(lCancel) VD_DATA(lFocused) VD_DATA(lVisible)
-    VD_DATA(lDesign) VD_DATA(lVbx) VD_DATA(lValidating) VD_DATA(nBottom)
-    VD_DATA(nRight) VD_DATA(nStyle) VD_DATA(nChrHeight) VD_DATA(nChrWidth) VD_DATA(nLastKey) VD_DATA(nClrPane)
-    VD_DATA(nClrText) VD_DATA(nResult) VD_DATA(nHelpId) VD_DATA(aControls) VD_DATA(aMinMaxInfo) VD_DATA(oBar)
-    VD_DATA(oBrush) VD_DATA(oCursor) VD_DATA(oFont) VD_DATA(oIcon) VD_DATA(oMenu) VD_DATA(oSysMenu)
-    VD_DATA(oPopup) VD_DATA(oMsgBar) VD_DATA(oWnd) VD_DATA(oVScroll) VD_DATA(oHScroll) VD_DATA(oDragCursor)
-    VD_DATA(oCtlFocus) VD_DATA(oTop) VD_DATA(oLeft) VD_DATA(oBottom) VD_DATA(oRight) VD_DATA(oClient)
-    VD_DATA(bSocket) VD_DATA(bTaskBar) VD_DATA(bEraseBkGnd) VD_DATA(OnClick) VD_DATA(OnMouseMove)
-    VD_DATA(OnKeyDown) VD_DATA(OnMove) VD_DATA(OnPaint) VD_DATA(OnResize)
-#undef VD_DATA
+    // Members whose names are their own, by type.
+#define VD_MEMBER(m) {#m, &TWindow::m}
+    const std::pair<const char*, rt::Value TWindow::*> values[] = {
+        VD_MEMBER(bInit),       VD_MEMBER(bMoved),      VD_MEMBER(bLClicked),    VD_MEMBER(bLButtonUp),
+        VD_MEMBER(bKeyDown),    VD_MEMBER(bPainted),    VD_MEMBER(bMButtonDown), VD_MEMBER(bMButtonUp),
+        VD_MEMBER(bRClicked),   VD_MEMBER(bRButtonUp),  VD_MEMBER(bResized),     VD_MEMBER(bLDblClick),
+        VD_MEMBER(bWhen),       VD_MEMBER(bValid),      VD_MEMBER(bKeyChar),     VD_MEMBER(bMMoved),
+        VD_MEMBER(bGotFocus),   VD_MEMBER(bLostFocus),  VD_MEMBER(bDropFiles),   VD_MEMBER(bDdeInit),
+        VD_MEMBER(bDdeExecute), VD_MEMBER(bCommNotify), VD_MEMBER(bMenuSelect),  VD_MEMBER(bZip),
+        VD_MEMBER(bUnZip),      VD_MEMBER(bDropOver),   VD_MEMBER(bCopy),        VD_MEMBER(bCut),
+        VD_MEMBER(bFind),       VD_MEMBER(bPaste),      VD_MEMBER(bPrint),       VD_MEMBER(bUnDo),
+        VD_MEMBER(bReDo),       VD_MEMBER(bDelete),     VD_MEMBER(bSelectAll),   VD_MEMBER(bFindNext),
+        VD_MEMBER(bReplace),    VD_MEMBER(bProperties), VD_MEMBER(cPS),          VD_MEMBER(cVarName),
+        VD_MEMBER(cMsg),        VD_MEMBER(cToolTip),    VD_MEMBER(Cargo),        VD_MEMBER(nResult),
+        VD_MEMBER(nHelpId),     VD_MEMBER(aControls),   VD_MEMBER(aMinMaxInfo),  VD_MEMBER(oBar),
+        VD_MEMBER(oIcon),       VD_MEMBER(oMenu),       VD_MEMBER(oSysMenu),     VD_MEMBER(oPopup),
+        VD_MEMBER(oMsgBar),     VD_MEMBER(oWnd),        VD_MEMBER(oVScroll),     VD_MEMBER(oHScroll),
+        VD_MEMBER(oDragCursor), VD_MEMBER(oCtlFocus),   VD_MEMBER(oTop),         VD_MEMBER(oLeft),
+        VD_MEMBER(oBottom),     VD_MEMBER(oRight),      VD_MEMBER(oClient),      VD_MEMBER(bSocket),
+        VD_MEMBER(bTaskBar),    VD_MEMBER(bEraseBkGnd), VD_MEMBER(OnClick),      VD_MEMBER(OnMouseMove),
+        VD_MEMBER(OnKeyDown),   VD_MEMBER(OnMove),      VD_MEMBER(OnPaint),      VD_MEMBER(OnResize)};
+    const std::pair<const char*, bool TWindow::*> flags[] = {
+        VD_MEMBER(lActive),  VD_MEMBER(lCancel), VD_MEMBER(lFocused),   VD_MEMBER(lVisible),
+        VD_MEMBER(lDesign),  VD_MEMBER(lVbx),    VD_MEMBER(lValidating)};
+    const std::pair<const char*, long TWindow::*> numbers[] = {
+        VD_MEMBER(nId),       VD_MEMBER(nStyle),   VD_MEMBER(nChrHeight), VD_MEMBER(nChrWidth),
+        VD_MEMBER(nLastKey),  VD_MEMBER(nClrPane), VD_MEMBER(nClrText)};
+#undef VD_MEMBER
+    for (const auto& [name, member] : values) b.Data(name, member);
+    for (const auto& [name, member] : flags) b.Data(name, member);
+    for (const auto& [name, member] : numbers) b.Data(name, member);
+    b.Data("nPaintCount", &TWindow::nPaintCount)
+        .Data("nBottom", &TWindow::nBottom)
+        .Data("nRight", &TWindow::nRight)
+        .Data("cCaption", &TWindow::cCaption)
+        .Data("oBrush", &TWindow::oBrush)
+        .Data("oCursor", &TWindow::oCursor)
+        .Data("oFont", &TWindow::oFont);
 
     b.Method("New", [](TWindow& w, rt::Args a) { return w.New(NewArgs(a)).Self(); })
         .Method("Activate", [](TWindow& w, rt::Args a) { return w.Activate(a); })
@@ -153,9 +171,8 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("Create", Nil([](TWindow& w, rt::Args a) { w.Create(TextArg(a, 0)); }))
         .Method("Link", Nil([](TWindow& w, rt::Args a) { w.Link(Arg(a, 0).IsNil() || a[0].AsLogical()); }))
         .Method("UnLink", Nil([](TWindow& w, rt::Args) { w.UnLink(); }))
-        .Method("SetColor", Nil([](TWindow& w, rt::Args a) {
-                  w.SetColor(Arg(a, 0), Arg(a, 1), Arg(a, 2).As<gfx::TBrush>());
-                }))
+        .Method("SetColor",
+                Nil([](TWindow& w, rt::Args a) { w.SetColor(Arg(a, 0), Arg(a, 1), Arg(a, 2).As<gfx::TBrush>()); }))
         .Method("SetBrush", Nil([](TWindow& w, rt::Args a) { w.SetBrush(Arg(a, 0).As<gfx::TBrush>()); }))
         .Method("GetFont", Nil([](TWindow& w, rt::Args) { w.GetFont(); }))
         .Method("SetFont", Nil([](TWindow& w, rt::Args a) { w.SetFont(Arg(a, 0).As<gfx::TFont>()); }))
@@ -179,13 +196,13 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("Refresh", Nil([](TWindow& w, rt::Args a) { w.Refresh(Arg(a, 0).IsNil() || a[0].AsLogical()); }))
         .Method("SendMsg",
                 [](TWindow& w, rt::Args a) {
-                  return rt::Value(w.SendMsg(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
-                                             ArgAs<long>(a, 2)));
+                  return rt::Value(w.SendMsg(static_cast<UINT>(ArgAs<long>(a, 0)),
+                                             static_cast<WPARAM>(ArgAs<long>(a, 1)), ArgAs<long>(a, 2)));
                 })
         .Method("PostMsg",
                 [](TWindow& w, rt::Args a) {
-                  return rt::Value(w.PostMsg(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
-                                             ArgAs<long>(a, 2)));
+                  return rt::Value(w.PostMsg(static_cast<UINT>(ArgAs<long>(a, 0)),
+                                             static_cast<WPARAM>(ArgAs<long>(a, 1)), ArgAs<long>(a, 2)));
                 })
         .Method("Maximize", Nil([](TWindow& w, rt::Args) { w.Maximize(); }))
         .Method("Minimize", Nil([](TWindow& w, rt::Args) { w.Minimize(); }))
@@ -225,8 +242,9 @@ const rt::ClassInfo& TWindow::ClassDef() {
                 }))
         .Method("Circle",
                 Nil([](TWindow& w, rt::Args a) { w.Circle(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2)); }))
-        .Method("SetPixel",
-                Nil([](TWindow& w, rt::Args a) { w.SetPixel(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2)); }))
+        .Method("SetPixel", Nil([](TWindow& w, rt::Args a) {
+                  w.SetPixel(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2));
+                }))
         .Method("FloodFill", Nil([](TWindow& w, rt::Args a) {
                   w.FloodFill(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2), Arg(a, 3));
                 }))
@@ -261,16 +279,19 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("SaveToText", [](TWindow& w, rt::Args a) { return rt::Value(w.SaveToText(ArgAs<long>(a, 0))); })
         .Method("cGenPrg", [](TWindow& w, rt::Args a) { return rt::Value(w.cGenPrg(TextArg(a, 0))); })
         .Method("GenDbf", [](TWindow& w, rt::Args a) { return rt::Value(w.GenDbf(TextArg(a, 0))); })
-        .Method("Property", [](TWindow&, rt::Args a) {
-          const long n = ArgAs<long>(a, 0);
-          return n >= 1 && n <= static_cast<long>(WindowProperties().size()) ? rt::Value(WindowProperties()[n - 1])
-                                                                              : rt::Value();
-        })
+        .Method("Property",
+                [](TWindow&, rt::Args a) {
+                  const long n = ArgAs<long>(a, 0);
+                  return n >= 1 && n <= static_cast<long>(WindowProperties().size())
+                             ? rt::Value(WindowProperties()[n - 1])
+                             : rt::Value();
+                })
         .Method("PropCount", [](TWindow&, rt::Args) { return rt::Value(WindowProperties().size()); })
-        .Method("Event", [](TWindow&, rt::Args a) {
-          const long n = ArgAs<long>(a, 0);
-          return n >= 1 && n <= static_cast<long>(WindowEvents().size()) ? EventsArray().At(n) : rt::Value();
-        })
+        .Method("Event",
+                [](TWindow&, rt::Args a) {
+                  const long n = ArgAs<long>(a, 0);
+                  return n >= 1 && n <= static_cast<long>(WindowEvents().size()) ? EventsArray().At(n) : rt::Value();
+                })
         .Method("EveCount", [](TWindow&, rt::Args) { return rt::Value(WindowEvents().size()); })
         .Method("HandleEvent",
                 [](TWindow& w, rt::Args a) {

@@ -86,7 +86,8 @@ std::string ArrayText(const std::string& name, const rt::Value& array, int inden
   for (std::size_t i = 1; i <= array.Len(); ++i) {
     const std::string item = name + "[" + std::to_string(i) + "]";
     const rt::Value& v = array.At(i);
-    text += v.IsArray() ? ArrayText(item, v, indent + 3) : Indent(indent + 3) + "::" + item + " = " + SourceValue(v) + "\r\n";
+    text += v.IsArray() ? ArrayText(item, v, indent + 3)
+                        : Indent(indent + 3) + "::" + item + " = " + SourceValue(v) + "\r\n";
   }
   return text;
 }
@@ -170,7 +171,7 @@ bool TWindow::GenDbf(const std::string& cFile) const {
     if (!control.IsObject()) continue;
     rt::DBAPPEND();
     rt::FIELDPUT("CONTROL", rt::Value(control.AsObject()->ClassName()));
-    rt::FIELDPUT("CAPTION", rt::Value(Understands(control, "cTitle") ? Ask(control, "cTitle") : Ask(control, "cCaption")));
+    rt::FIELDPUT("CAPTION", Understands(control, "cTitle") ? Ask(control, "cTitle") : Ask(control, "cCaption"));
     rt::FIELDPUT("ID", Ask(control, "nId"));
     rt::FIELDPUT("TOP", Ask(control, "nTop"));
     rt::FIELDPUT("LEFT", Ask(control, "nLeft"));
