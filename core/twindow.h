@@ -19,6 +19,7 @@
 #include "graphics/tbrush.h"
 #include "graphics/tcursor.h"
 #include "graphics/tfont.h"
+#include "graphics/trect.h"
 #include "runtime/object.h"
 #include "runtime/value.h"
 
@@ -128,7 +129,11 @@ class TWindow : public rt::Object {
   void _nHeight(long n);
   void Move(int top, int left, int width = 0, int height = 0, bool repaint = false);
   // Moves the top-left corner, keeping the size.
-  void SetCoors(int top, int left);
+  void MoveCorner(int top, int left);
+  // Place and size from a rectangle object (bottom and right inclusive).
+  void SetCoors(const gfx::TRect& rect);
+  void SetBounds(int top, int left, int width, int height);
+  void SetSize(int width, int height, bool repaint = false);
   void Center(const rt::Value& over = {});
   void Show();
   void Hide();

@@ -101,13 +101,13 @@ const rt::ClassInfo& TWindow::ClassDef() {
         "nTop", [](const Object& o) { return rt::Value(static_cast<const TWindow&>(o).nTop); },
         [](Object& o, const rt::Value& v) {
           auto& w = static_cast<TWindow&>(o);
-          w.SetCoors(static_cast<int>(v.AsInt()), w.nLeft);
+          w.MoveCorner(static_cast<int>(v.AsInt()), w.nLeft);
         });
     c.AddData(
         "nLeft", [](const Object& o) { return rt::Value(static_cast<const TWindow&>(o).nLeft); },
         [](Object& o, const rt::Value& v) {
           auto& w = static_cast<TWindow&>(o);
-          w.SetCoors(w.nTop, static_cast<int>(v.AsInt()));
+          w.MoveCorner(w.nTop, static_cast<int>(v.AsInt()));
         });
     c.AddData(
         "aProperties", [](const Object&) { return PropertiesArray(); }, [](Object&, const rt::Value&) {});
@@ -264,7 +264,14 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("FirstActiveCtrl", [](TWindow& w, rt::Args) { return w.FirstActiveCtrl(); })
         .Method("LastActiveCtrl", [](TWindow& w, rt::Args) { return w.LastActiveCtrl(); })
         .Method("Update", Nil([](TWindow& w, rt::Args) { w.Update(); }))
-        .Method("SetCoors", Nil([](TWindow& w, rt::Args a) { w.SetCoors(ArgAs<long>(a, 0), ArgAs<long>(a, 1)); }))
+        .Method("SetCoors", Nil([](TWindow& w, rt::Args a) {
+                  if (const auto rect = Arg(a, 0).As<gfx::TRect>()) w.SetCoors(*rect);
+                }))
+        .Method("SetBounds", Nil([](TWindow& w, rt::Args a) {
+                  w.SetBounds(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2), ArgAs<long>(a, 3));
+                }))
+        .Method("SetSize",
+                Nil([](TWindow& w, rt::Args a) { w.SetSize(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<bool>(a, 2)); }))
         .Method("AddControl", Nil([](TWindow& w, rt::Args a) { w.AddControl(Arg(a, 0)); }))
         .Method("GoNextCtrl", Nil([](TWindow& w, rt::Args a) { w.GoNextCtrl(ToHandle<HWND>(Arg(a, 0))); }))
         .Method("GoPrevCtrl", Nil([](TWindow& w, rt::Args a) { w.GoPrevCtrl(ToHandle<HWND>(Arg(a, 0))); }))

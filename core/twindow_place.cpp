@@ -38,12 +38,30 @@ void TWindow::Move(int top, int left, int width, int height, bool repaint) {
   CoorsUpdate();
 }
 
-void TWindow::SetCoors(int top, int left) {
+void TWindow::MoveCorner(int top, int left) {
   nBottom += top - nTop;
   nRight += left - nLeft;
   nTop = top;
   nLeft = left;
   if (hWnd) SETWINDOWPOS(hWnd, nullptr, top, left, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWindow::SetCoors(const gfx::TRect& rect) {
+  SetBounds(rect.nTop, rect.nLeft, rect.nRight - rect.nLeft + 1, rect.nBottom - rect.nTop + 1);
+}
+
+void TWindow::SetBounds(int top, int left, int width, int height) {
+  nTop = top;
+  nLeft = left;
+  nBottom = top + height - 1;
+  nRight = left + width - 1;
+  if (hWnd) SETWINDOWPOS(hWnd, nullptr, top, left, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWindow::SetSize(int width, int height, bool repaint) {
+  if (hWnd) WNDSETSIZE(hWnd, width, height, repaint);
+  nBottom = nTop + height - 1;
+  nRight = nLeft + width - 1;
 }
 
 void TWindow::Center(const rt::Value& over) { WNDCENTER(hWnd, ParentHandle(over)); }

@@ -150,3 +150,33 @@ TEST(TWindowDestroy, EndsItsDrawingObjectsAndLeavesTheListAndTheDefault) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TWindowPlace, BoundsSizeAndRectangleMoveTheWindowAndItsCoordinates) {
+  OwnedWindow w(coretest::PixelArgs(10, 10, 109, 209));
+  auto check = [&](int top, int left, int width, int height) {
+    RECT rc{};
+    GetWindowRect(w->hWnd, &rc);
+    EXPECT_EQ(rc.top, top);
+    EXPECT_EQ(rc.left, left);
+    EXPECT_EQ(rc.right - rc.left, width);
+    EXPECT_EQ(rc.bottom - rc.top, height);
+    EXPECT_EQ(w->nTop, top);
+    EXPECT_EQ(w->nLeft, left);
+    EXPECT_EQ(w->nBottom, top + height - 1);
+    EXPECT_EQ(w->nRight, left + width - 1);
+  };
+  w->SetBounds(40, 30, 250, 120);
+  check(40, 30, 250, 120);
+  w->SetSize(180, 90);
+  check(40, 30, 180, 90);
+  auto rect = std::make_shared<gfx::TRect>();
+  rect->New(60, 70, 159, 369);
+  rt::SendV(w.value(), "SetCoors", rt::Value(rect));
+  check(60, 70, 300, 100);
+  rt::SendV(w.value(), "_nTop", 15);
+  check(15, 70, 300, 100);
+}
+
+}  // namespace
