@@ -15,13 +15,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# MinGW's 32-bit (DWARF) exception unwinding does not survive the cold halves
-# that GCC splits functions into at -O2: a BREAK out of an error block ended
-# in std::terminate there. BREAK crosses every layer, so every function of the
-# build stays whole.
-set(CMAKE_C_FLAGS_INIT "-fno-reorder-blocks-and-partition")
-set(CMAKE_CXX_FLAGS_INIT "-fno-reorder-blocks-and-partition")
-
 # Every executable and DLL carries its own C, C++ and pthread runtime, so
 # nothing beyond the system DLLs has to be shipped or found at run time.
 set(VD_STATIC_RUNTIME "-static -static-libgcc -static-libstdc++")

@@ -4,6 +4,7 @@
 #include <dde.h>
 
 #include <array>
+#include <bit>
 #include <cctype>
 #include <cstdint>
 #include <string>
@@ -223,7 +224,8 @@ rt::Value TWindow::DdeExecute(long hWndClient, long nLParam) {
   // A positive acknowledgement, handing the command memory back.
   DDEACK ack{};
   ack.fAck = 1;
-  const WORD status = *reinterpret_cast<const WORD*>(&ack);
+  static_assert(sizeof(DDEACK) == sizeof(WORD));
+  const WORD status = std::bit_cast<WORD>(ack);
   PostMessageA(AsHandle(hWndClient), WM_DDE_ACK, reinterpret_cast<WPARAM>(hWnd),
                ReuseDDElParam(static_cast<LPARAM>(nLParam), WM_DDE_EXECUTE, WM_DDE_ACK, status, commands));
   return rt::Value(0);
