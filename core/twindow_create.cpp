@@ -72,7 +72,7 @@ TWindow& TWindow::New(const WindowArgs& a) {
   const std::string border = a.cBorder.IsString() ? a.cBorder.AsString() : "SINGLE";
   const bool sysMenu = FlagOr(a.lSysMenu, true), caption = FlagOr(a.lCaption, true);
   const bool minBox = FlagOr(a.lMin, true), maxBox = FlagOr(a.lMax, true);
-  long style = a.nStyle.IsNumber() ? static_cast<long>(a.nStyle.AsNumber()) : 0;
+  long style = a.nStyle.IsNumber() ? LongOf(a.nStyle) : 0;
   if (style == 0) {
     style = kClipChildren;
     if (border == "NONE") style |= kPopup;

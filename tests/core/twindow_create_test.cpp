@@ -90,6 +90,12 @@ TEST(TWindowNew, StyleFromTheBorderAndTheFlags) {
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(w->hWnd, GWL_STYLE)) & ~(WS_CLIPSIBLINGS | WS_VISIBLE), c.style)
         << c.what;
   }
+  // A style given whole, its pop-up bit read as an unsigned number.
+  core::WindowArgs given;
+  given.nStyle = static_cast<double>(0x80CF0000u);
+  OwnedWindow w(given);
+  EXPECT_EQ(static_cast<DWORD>(w->nStyle), 0x80CF0000u);
+  EXPECT_TRUE(GetWindowLongA(w->hWnd, GWL_STYLE) & WS_POPUP);
 }
 
 TEST(TWindowNew, PixelCoordinatesAndAChildOfAParent) {
