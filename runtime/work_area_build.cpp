@@ -2,6 +2,7 @@
 // sort all keys at once and pack the pages full.
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "runtime/dbf_field_codec.h"
@@ -29,14 +30,18 @@ std::uint64_t PrefixOf(const char* key, std::uint32_t keySize) {
 
 // Sorts by key bytes, then record number: a stable radix sort on the first
 // eight bytes (the items arrive in record order), then a comparison sort of
-// each run that shares them.
+// each run that shares them. The counts of all eight bytes are taken in one
+// pass, since the order of the items does not change them.
 void SortKeys(std::vector<SortItem>& items, const char* keys, std::uint32_t keySize) {
+  std::vector<std::array<std::size_t, 257>> counts(8);
+  for (const SortItem& it : items)
+    for (int d = 0; d < 8; ++d) ++counts[static_cast<std::size_t>(d)][((it.prefix >> (8 * d)) & 0xFF) + 1];
   std::vector<SortItem> tmp(items.size());
-  for (int shift = 0; shift < 64; shift += 8) {
-    std::size_t count[257] = {};
-    for (const SortItem& it : items) ++count[((it.prefix >> shift) & 0xFF) + 1];
+  for (int d = 0; d < 8; ++d) {
+    std::size_t* count = counts[static_cast<std::size_t>(d)].data();
     if (std::find(count + 1, count + 257, items.size()) != count + 257) continue;  // one bucket: nothing moves
     for (int b = 0; b < 256; ++b) count[b + 1] += count[b];
+    const int shift = 8 * d;
     for (const SortItem& it : items) tmp[count[(it.prefix >> shift) & 0xFF]++] = it;
     items.swap(tmp);
   }
