@@ -74,9 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)ready;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-  std::string error;
+  rt::macro::SyntaxDetail error;
   const bool compiled = rt::macro::Parse(text, &error) != nullptr;
-  if (!compiled && error.empty()) __builtin_trap();  // a failed compile must say why
+  // a failed compile must say why
+  if (!compiled && rt::macro::DescribeSyntax(error, rt::CurrentLang()).empty()) __builtin_trap();
 
   Tables().Reset();
   const std::size_t mark = rt::PrivateMark();

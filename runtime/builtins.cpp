@@ -14,6 +14,7 @@
 #include "runtime/memolines.h"
 #include "runtime/numbers.h"
 #include "runtime/strings.h"
+#include "runtime/text_case.h"
 #include "runtime/transform.h"
 #include "runtime/value_fns.h"
 #include "runtime/value_text.h"
@@ -60,6 +61,19 @@ void Text1(const char* name, int subCode, F f) {
     if (!Str(a, 0)) return ArgError(subCode, name, a);
     return Value(f(S(a, 0)));
   });
+}
+
+// A function of one text argument that the macro evaluator may also apply
+// to its argument in place.
+template <class F>
+void Text1InPlace(const char* name, int subCode, F f, TextInPlaceFn inPlace) {
+  RegisterBuiltinFunction(
+      name,
+      [=](Args a) -> Value {
+        if (!Str(a, 0)) return ArgError(subCode, name, a);
+        return Value(f(S(a, 0)));
+      },
+      inPlace);
 }
 
 // A function of one date argument.
@@ -116,8 +130,8 @@ void Texts() {
   Text1("LTRIM", 1101, [](const std::string& s) { return LTRIM(s); });
   Text1("RTRIM", 1100, [](const std::string& s) { return RTRIM(s); });
   Text1("TRIM", 1100, [](const std::string& s) { return TRIM(s); });
-  Text1("UPPER", 1102, [](const std::string& s) { return UPPER(s); });
-  Text1("LOWER", 1103, [](const std::string& s) { return LOWER(s); });
+  Text1InPlace("UPPER", 1102, [](const std::string& s) { return UPPER(s); }, AsciiUpperInPlace);
+  Text1InPlace("LOWER", 1103, [](const std::string& s) { return LOWER(s); }, AsciiLowerInPlace);
   Text1("ISALPHA", 1106, [](const std::string& s) { return ISALPHA(s); });
   Text1("ISDIGIT", 1106, [](const std::string& s) { return ISDIGIT(s); });
   Text1("ISUPPER", 1106, [](const std::string& s) { return ISUPPER(s); });

@@ -10,23 +10,19 @@ namespace rt {
 
 namespace {
 
-struct Entry {
-  PublicFn fn;
-  bool builtin = false;
-};
+using Entry = FunctionEntry;
 
-// Entries are never removed, so a pointer to an entry's function stays
-// valid: compiled expressions keep the one they found.
 std::unordered_map<std::string, std::unique_ptr<Entry>>& Table() {
   static std::unordered_map<std::string, std::unique_ptr<Entry>> table;
   return table;
 }
 
-void Put(std::string_view name, PublicFn fn, bool builtin) {
+void Put(std::string_view name, PublicFn fn, bool builtin, TextInPlaceFn inPlace) {
   auto& slot = Table()[AsciiUpper(name)];
   if (!slot) slot = std::make_unique<Entry>();
   slot->fn = std::move(fn);
   slot->builtin = builtin;
+  slot->inPlace = inPlace;
 }
 
 void EnsureRuntimeFunctions() {
@@ -46,15 +42,19 @@ const Entry* Find(std::string_view name) {
 
 void RegisterFunction(std::string_view name, PublicFn fn) {
   EnsureRuntimeFunctions();
-  Put(name, std::move(fn), false);
+  Put(name, std::move(fn), false, nullptr);
 }
 
-void RegisterBuiltinFunction(std::string_view name, PublicFn fn) { Put(name, std::move(fn), true); }
+void RegisterBuiltinFunction(std::string_view name, PublicFn fn, TextInPlaceFn inPlace) {
+  Put(name, std::move(fn), true, inPlace);
+}
 
 const PublicFn* FindFunction(std::string_view name) {
   const Entry* e = Find(name);
   return e ? &e->fn : nullptr;
 }
+
+const FunctionEntry* FindFunctionEntry(std::string_view name) { return Find(name); }
 
 bool IsBuiltinFunction(std::string_view name) {
   const Entry* e = Find(name);

@@ -4,14 +4,30 @@
 // entered on first use and marked as built in, which TYPE() needs: an
 // expression calling a program's function gives "UI" without being run.
 
+#include <string>
 #include <string_view>
 
 #include "runtime/macro.h"
 
 namespace rt {
 
-void RegisterBuiltinFunction(std::string_view name, PublicFn fn);
+// A function of one text that can also change its argument in place. The
+// macro evaluator owns the values it passes, so for a text argument it calls
+// `inPlace` and saves a string per call (key expressions run once for every
+// record of a table). A program's own function of the same name replaces
+// both.
+using TextInPlaceFn = void (*)(std::string&);
+struct FunctionEntry {
+  PublicFn fn;
+  bool builtin = false;
+  TextInPlaceFn inPlace = nullptr;
+};
+
+void RegisterBuiltinFunction(std::string_view name, PublicFn fn, TextInPlaceFn inPlace = nullptr);
 bool IsBuiltinFunction(std::string_view name);
+// Entries are never removed, so the pointer stays valid: compiled
+// expressions keep the one they found. Null when the name is unknown.
+const FunctionEntry* FindFunctionEntry(std::string_view name);
 
 // Enters the runtime's functions; builtins.cpp defines it.
 void RegisterRuntimeFunctions();

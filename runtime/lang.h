@@ -3,9 +3,37 @@
 // The programs start with "EN" and select "DE" in their main function.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace rt {
+
+// The details of a macro syntax error, as indexes into LangTable::syntax.
+enum class SyntaxText : std::uint8_t {
+  AtPosition,          // %1 the detail, %2 the 1-based position
+  Empty,
+  Unexpected,          // %1 a token or character
+  UnexpectedByte,      // %1 two hexadecimal digits
+  UnexpectedName,      // %1 the name
+  Expected,            // %1 the token wanted, %2 the one found
+  NestedTooDeeply,
+  TooComplex,
+  CannotAssign,
+  IifArguments,        // %1 the function name
+  ParameterTwice,      // %1 the parameter name
+  TooManyParameters,
+  HexWithoutDigits,
+  DateDigits,
+  InvalidDate,
+  NameAfterNumber,
+  UnterminatedDate,
+  UnterminatedString,
+  Count
+};
+
+// Tokens a syntax error names in words rather than by their characters, as
+// indexes into LangTable::tokenWords.
+enum class TokenWord : std::uint8_t { EndOfText, Number, String, Date, Name, MacroVariable, Token, Count };
 
 struct LangTable {
   std::string_view id;
@@ -17,8 +45,12 @@ struct LangTable {
   // the runtime's German table always did); callers that show a text in a
   // window convert it with Cp850To1252.
   int codePage = 1252;
+  std::array<std::string_view, static_cast<std::size_t>(SyntaxText::Count)> syntax;
+  std::array<std::string_view, static_cast<std::size_t>(TokenWord::Count)> tokenWords;
 
   std::string_view ErrorText(int genCode) const;
+  std::string_view Syntax(SyntaxText t) const { return syntax[static_cast<std::size_t>(t)]; }
+  std::string_view Word(TokenWord w) const { return tokenWords[static_cast<std::size_t>(w)]; }
 };
 
 const LangTable& CurrentLang();

@@ -23,7 +23,15 @@ const LangTable& LangGerman() {
        "Datentypfehler", "Datenbreitenfehler", "Arbeitsbereich nicht belegt",
        "Arbeitsbereich nicht indiziert", "Exklusiver Zugriff erforderlich", "Sperre erforderlich",
        "Schreiben nicht erlaubt", "Sperre beim Anh\x84" "ngen fehlgeschlagen", "Sperre fehlgeschlagen"},
-      850};
+      850,
+      {"%1 an Position %2", "leerer Ausdruck", "unerwartet: %1", "unerwartetes Byte 0x%1",
+       "unerwarteter Name %1", "%1 erwartet, %2 gefunden", "Ausdruck zu tief verschachtelt",
+       "Ausdruck zu komplex", "diesem Ausdruck kann nichts zugewiesen werden",
+       "%1() braucht zwei oder drei Argumente", "Parameter %1 doppelt benannt", "zu viele Blockparameter",
+       "Hexadezimalzahl ohne Ziffern", "Datumsliteral braucht acht Ziffern (0dJJJJMMTT)",
+       "ung\x81" "ltiges Datumsliteral", "Name direkt nach einer Zahl", "Datumsliteral ohne Ende",
+       "Zeichenkette ohne Ende"},
+      {"Textende", "Zahl", "Zeichenkette", "Datum", "Name", "Makrovariable", "Symbol"}};
   return table;
 }
 

@@ -16,7 +16,15 @@ const LangTable& LangEnglish() {
        "Write error", "Print error", "", "", "", "", "Operation not supported", "Limit exceeded",
        "Corruption detected", "Data type error", "Data width error", "Workarea not in use",
        "Workarea not indexed", "Exclusive required", "Lock required", "Write not allowed",
-       "Append lock failed", "Lock Failure"}};
+       "Append lock failed", "Lock Failure"},
+      1252,
+      {"%1 at position %2", "empty expression", "unexpected %1", "unexpected byte 0x%1", "unexpected name %1",
+       "expected %1, found %2", "expression nested too deeply", "expression too complex",
+       "cannot assign to this expression", "%1() needs two or three arguments", "parameter %1 named twice",
+       "too many block parameters", "hexadecimal number without digits",
+       "date literal needs eight digits (0dYYYYMMDD)", "invalid date literal", "name directly after a number",
+       "unterminated date literal", "unterminated string"},
+      {"end of text", "number", "string", "date", "name", "macro variable", "token"}};
   return table;
 }
 

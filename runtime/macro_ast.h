@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/functions.h"
+#include "runtime/lang.h"
 #include "runtime/macro.h"
 #include "runtime/value.h"
 
@@ -31,10 +33,23 @@ struct Token {
   Value value;            // number or date literal
 };
 
+// Why a text does not compile. It is kept apart from its wording, so that
+// a text compiled once tells its error in the language selected when the
+// error is raised. `text` (a name, a character) fills %1 when given, else
+// the name of token `found`; %2 is the name of `found` after an `expected`.
+struct SyntaxDetail {
+  SyntaxText what = SyntaxText::Empty;
+  std::size_t pos = 0;  // 0-based offset in the text
+  std::string text;
+  Tok expected = Tok::End;
+  Tok found = Tok::End;
+};
+std::string DescribeSyntax(const SyntaxDetail& d, const LangTable& lang);
+
 // Splits a macro text into tokens. A text it cannot read gives false with
 // `error` telling what and where.
-bool Tokenize(std::string_view text, std::vector<Token>* out, std::string* error);
-std::string_view TokenName(Tok t);
+bool Tokenize(std::string_view text, std::vector<Token>* out, SyntaxDetail* error);
+std::string TokenName(Tok t, const LangTable& lang);
 
 enum class Op : std::uint8_t {
   Literal,      // value
@@ -71,7 +86,7 @@ struct Node {
   std::vector<std::unique_ptr<Node>> kids;
   std::shared_ptr<const BlockCode> block;
   // The function a Call resolves to, found on the first evaluation.
-  mutable const PublicFn* fn = nullptr;
+  mutable const FunctionEntry* fn = nullptr;
 };
 
 struct BlockCode {
@@ -82,6 +97,6 @@ struct BlockCode {
 // Parses a whole macro text into an expression tree; null with `error` set
 // when the text is no valid expression or nests deeper than kMaxDepth.
 inline constexpr int kMaxDepth = 200;
-std::unique_ptr<Node> Parse(std::string_view text, std::string* error);
+std::unique_ptr<Node> Parse(std::string_view text, SyntaxDetail* error);
 
 }  // namespace rt::macro

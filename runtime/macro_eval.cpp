@@ -1,12 +1,15 @@
 // The macro evaluator: walks a compiled expression tree. Compiled texts are
 // cached by their text; evaluating one allocates nothing of its own (call
 // arguments live on the C++ stack), only the values it produces.
+#include <memory>
+#include <new>
 #include <unordered_map>
 
 #include "runtime/arith.h"
 #include "runtime/compare.h"
 #include "runtime/error.h"
 #include "runtime/functions.h"
+#include "runtime/lang.h"
 #include "runtime/macro_ast.h"
 #include "runtime/memvar.h"
 #include "runtime/object.h"
@@ -38,19 +41,32 @@ int& CallDepth() {
 }
 
 // Slots for call arguments: on the stack for the usual few, on the heap
-// beyond that.
+// beyond that. Only the n slots in use are constructed, since a key
+// expression makes calls for every record of a table.
 constexpr std::size_t kInlineArgs = 8;
 class ArgSlots {
  public:
   explicit ArgSlots(std::size_t n) : n_(n) {
-    if (n > kInlineArgs) heap_.resize(n);
+    if (n > kInlineArgs) {
+      heap_.resize(n);
+      data_ = heap_.data();
+    } else {
+      data_ = std::launder(reinterpret_cast<Value*>(inline_));
+      std::uninitialized_value_construct_n(data_, n);
+    }
   }
-  Value* data() { return n_ > kInlineArgs ? heap_.data() : inline_; }
-  Args args() { return Args(data(), n_); }
+  ~ArgSlots() {
+    if (n_ <= kInlineArgs) std::destroy_n(data_, n_);
+  }
+  ArgSlots(const ArgSlots&) = delete;
+  ArgSlots& operator=(const ArgSlots&) = delete;
+  Value* data() { return data_; }
+  Args args() { return Args(data_, n_); }
 
  private:
   std::size_t n_;
-  Value inline_[kInlineArgs];
+  Value* data_;
+  alignas(Value) unsigned char inline_[kInlineArgs * sizeof(Value)];
   std::vector<Value> heap_;
 };
 
@@ -75,7 +91,7 @@ std::string Shorten(std::string_view text) {
 
 struct Compiled {
   std::unique_ptr<Node> root;  // null when the text did not compile
-  std::string error;
+  SyntaxDetail error;
 };
 
 struct CacheEntry {
@@ -107,9 +123,11 @@ CacheEntry& Lookup(std::string_view text) {
   return cache.emplace(std::string(text), CacheEntry{std::move(c), Value()}).first->second;
 }
 
-Value SyntaxError(std::string_view text, const std::string& detail) {
+// The detail is worded when raised, in the language then selected, since
+// the compiled text outlives a change of language.
+Value SyntaxError(std::string_view text, const SyntaxDetail& detail) {
   auto e = MakeError(EG_SYNTAX, 1449, "BASE", "&");
-  e->description += ": " + detail + " in \"" + Shorten(text) + "\"";
+  e->description += ": " + DescribeSyntax(detail, CurrentLang()) + " in \"" + Shorten(text) + "\"";
   e->args = Value::Array({Value(std::string(text))});
   e->canSubstitute = true;
   return RaiseError(e).value;
@@ -257,16 +275,22 @@ Value Logical(const Value& v, int subCode, const char* op) {
 }
 
 Value CallFunction(const Node& n, const Frame* f) {
-  const PublicFn* fn = n.fn;
+  const FunctionEntry* fn = n.fn;
   if (!fn) {
-    fn = FindFunction(n.name);
+    fn = FindFunctionEntry(n.name);
     if (!fn) return Raise(EG_NOFUNC, 1001, n.name, {});
     n.fn = fn;
   }
   ArgSlots slots(n.kids.size());
   Value* a = slots.data();
   for (std::size_t i = 0; i < n.kids.size(); ++i) a[i] = Eval(*n.kids[i], f);
-  return (*fn)(slots.args());
+  if (fn->inPlace && n.kids.size() == 1) {
+    if (std::string* s = a[0].MutableString()) {
+      fn->inPlace(*s);
+      return std::move(a[0]);
+    }
+  }
+  return fn->fn(slots.args());
 }
 
 // A code block made by a block literal: its code and copies of the

@@ -47,17 +47,15 @@ bool EndsOperand(Tok t) {
   }
 }
 
-std::string Where(std::size_t pos) { return " at position " + std::to_string(pos + 1); }
-
 }  // namespace
 
-std::string_view TokenName(Tok t) {
+std::string TokenName(Tok t, const LangTable& lang) {
   switch (t) {
-    case Tok::End: return "end of text";
-    case Tok::Number: return "number";
-    case Tok::String: return "string";
-    case Tok::Date: return "date";
-    case Tok::Ident: return "name";
+    case Tok::End: return std::string(lang.Word(TokenWord::EndOfText));
+    case Tok::Number: return std::string(lang.Word(TokenWord::Number));
+    case Tok::String: return std::string(lang.Word(TokenWord::String));
+    case Tok::Date: return std::string(lang.Word(TokenWord::Date));
+    case Tok::Ident: return std::string(lang.Word(TokenWord::Name));
     case Tok::True: return ".T.";
     case Tok::False: return ".F.";
     case Tok::LParen: return "'('";
@@ -76,7 +74,7 @@ std::string_view TokenName(Tok t) {
     case Tok::DivAssign: return "'/='";
     case Tok::Alias: return "'->'";
     case Tok::Amp: return "'&'";
-    case Tok::MacroVar: return "macro variable";
+    case Tok::MacroVar: return std::string(lang.Word(TokenWord::MacroVariable));
     case Tok::Plus: return "'+'";
     case Tok::Minus: return "'-'";
     case Tok::Star: return "'*'";
@@ -97,14 +95,14 @@ std::string_view TokenName(Tok t) {
     case Tok::Inc: return "'++'";
     case Tok::Dec: return "'--'";
   }
-  return "token";
+  return std::string(lang.Word(TokenWord::Token));
 }
 
-bool Tokenize(std::string_view s, std::vector<Token>* out, std::string* error) {
+bool Tokenize(std::string_view s, std::vector<Token>* out, SyntaxDetail* error) {
   out->clear();
   std::size_t i = 0;
-  auto fail = [&](const std::string& what, std::size_t pos) {
-    *error = what + Where(pos);
+  auto fail = [&](SyntaxText what, std::size_t pos, std::string text = {}) {
+    *error = SyntaxDetail{what, pos, std::move(text), Tok::End, Tok::End};
     return false;
   };
   auto push = [&](Tok kind, std::size_t pos, std::size_t len) {
@@ -136,17 +134,17 @@ bool Tokenize(std::string_view s, std::vector<Token>* out, std::string* error) {
           v = v * 16 + (IsDigit(h) ? h - '0' : (AsciiUpperChar(h) - 'A' + 10));
           ++j;
         }
-        if (j == i + 2) return fail("hexadecimal number without digits", start);
+        if (j == i + 2) return fail(SyntaxText::HexWithoutDigits, start);
         t.kind = Tok::Number;
         t.value = Value::Num(v, 0, 0);
         i = j;
       } else if (c == '0' && (n1 == 'd' || n1 == 'D')) {
         std::size_t j = i + 2;
         while (j < s.size() && IsDigit(s[j])) ++j;
-        if (j - (i + 2) != 8) return fail("date literal needs eight digits (0dYYYYMMDD)", start);
+        if (j - (i + 2) != 8) return fail(SyntaxText::DateDigits, start);
         std::string_view digits = s.substr(i + 2, 8);
         Date d = STOD(digits);
-        if (d.julian == 0 && digits != "00000000") return fail("invalid date literal", start);
+        if (d.julian == 0 && digits != "00000000") return fail(SyntaxText::InvalidDate, start);
         t.kind = Tok::Date;
         t.value = Value(d);
         i = j;
@@ -169,7 +167,7 @@ bool Tokenize(std::string_view s, std::vector<Token>* out, std::string* error) {
         dec = std::min(dec, 99);
         t.value = point && dec > 0 ? Value::Num(v, std::max(intDigits, 1) + 1 + dec, dec) : Value::Num(v, 0, 0);
         i = j;
-        if (i < s.size() && IsIdentStart(s[i])) return fail("name directly after a number", i);
+        if (i < s.size() && IsIdentStart(s[i])) return fail(SyntaxText::NameAfterNumber, i);
       }
       out->push_back(std::move(t));
       continue;
@@ -182,13 +180,13 @@ bool Tokenize(std::string_view s, std::vector<Token>* out, std::string* error) {
       if (j == i + 1 && (c == 'd' || c == 'D') && j < s.size() && (s[j] == '"' || s[j] == '\'')) {
         const char q = s[j];
         std::size_t e = s.find(q, j + 1);
-        if (e == std::string_view::npos) return fail("unterminated date literal", start);
+        if (e == std::string_view::npos) return fail(SyntaxText::UnterminatedDate, start);
         std::string_view body = s.substr(j + 1, e - j - 1);
         std::string digits;
         for (char ch : body)
           if (IsDigit(ch)) digits += ch;
         Date d = digits.size() == 8 ? STOD(digits) : Date{};
-        if (d.julian == 0) return fail("invalid date literal", start);
+        if (d.julian == 0) return fail(SyntaxText::InvalidDate, start);
         Token t;
         t.kind = Tok::Date;
         t.pos = start;
@@ -210,7 +208,7 @@ bool Tokenize(std::string_view s, std::vector<Token>* out, std::string* error) {
     if (c == '"' || c == '\'' || (c == '[' && !EndsOperand(prev))) {
       const char close = c == '[' ? ']' : c;
       std::size_t e = s.find(close, i + 1);
-      if (e == std::string_view::npos) return fail("unterminated string", start);
+      if (e == std::string_view::npos) return fail(SyntaxText::UnterminatedString, start);
       Token t;
       t.kind = Tok::String;
       t.pos = start;
@@ -227,7 +225,7 @@ bool Tokenize(std::string_view s, std::vector<Token>* out, std::string* error) {
         push(tok, start, len + 1);
         continue;
       }
-      return fail("unexpected '.'", start);
+      return fail(SyntaxText::Unexpected, start, "'.'");
     }
 
     if (c == '&') {
@@ -292,12 +290,13 @@ bool Tokenize(std::string_view s, std::vector<Token>* out, std::string* error) {
       default: break;
     }
     const auto byte = static_cast<unsigned char>(c);
-    char shown[16];
-    if (byte >= 0x20 && byte < 0x7F)
+    char shown[8];
+    if (byte >= 0x20 && byte < 0x7F) {
       std::snprintf(shown, sizeof shown, "'%c'", c);
-    else
-      std::snprintf(shown, sizeof shown, "byte 0x%02X", byte);
-    return fail(std::string("unexpected ") + shown, start);
+      return fail(SyntaxText::Unexpected, start, shown);
+    }
+    std::snprintf(shown, sizeof shown, "%02X", byte);
+    return fail(SyntaxText::UnexpectedByte, start, shown);
   }
   Token end;
   end.kind = Tok::End;

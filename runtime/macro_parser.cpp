@@ -13,7 +13,7 @@ namespace {
 using NodePtr = std::unique_ptr<Node>;
 
 struct ParseError {
-  std::string what;
+  SyntaxDetail detail;
 };
 
 // Expression nesting (parentheses, calls, blocks, unary chains) the parser
@@ -35,7 +35,7 @@ class Parser {
   class Nest {
    public:
     explicit Nest(Parser& p) : p_(p) {
-      if (++p_.nesting_ > kMaxNesting) p_.Fail("expression nested too deeply", p_.Peek().pos);
+      if (++p_.nesting_ > kMaxNesting) p_.Fail(SyntaxText::NestedTooDeeply, p_.Peek().pos);
     }
     ~Nest() { --p_.nesting_; }
 
@@ -54,19 +54,18 @@ class Parser {
     Next();
     return true;
   }
-  [[noreturn]] void Fail(const std::string& what, std::size_t pos) {
-    throw ParseError{what + " at position " + std::to_string(pos + 1)};
+  [[noreturn]] void Fail(SyntaxText what, std::size_t pos, std::string text = {}) {
+    throw ParseError{SyntaxDetail{what, pos, std::move(text), Tok::End, Tok::End}};
   }
   [[noreturn]] void Unexpected() {
     const Token& tok = Peek();
-    std::string shown(TokenName(tok.kind));
-    if (tok.kind == Tok::Ident) shown = "name " + tok.text;
-    Fail("unexpected " + shown, tok.pos);
+    if (tok.kind == Tok::Ident) Fail(SyntaxText::UnexpectedName, tok.pos, tok.text);
+    throw ParseError{SyntaxDetail{SyntaxText::Unexpected, tok.pos, {}, Tok::End, tok.kind}};
   }
   void Expect(Tok k) {
     if (!Accept(k)) {
       const Token& tok = Peek();
-      Fail(std::string("expected ") + std::string(TokenName(k)) + ", found " + std::string(TokenName(tok.kind)), tok.pos);
+      throw ParseError{SyntaxDetail{SyntaxText::Expected, tok.pos, {}, k, tok.kind}};
     }
   }
 
@@ -75,7 +74,7 @@ class Parser {
     n->op = op;
     int h = 0;
     for (const NodePtr& k : kids) h = std::max<int>(h, k->height);
-    if (h + 1 > kMaxDepth) Fail("expression too complex", Peek().pos);
+    if (h + 1 > kMaxDepth) Fail(SyntaxText::TooComplex, Peek().pos);
     n->height = static_cast<std::uint16_t>(h + 1);
     n->kids = std::move(kids);
     return n;
@@ -106,7 +105,7 @@ class Parser {
     }
   }
   void RequireLValue(const Node& n, std::size_t pos) {
-    if (!IsLValue(n)) Fail("cannot assign to this expression", pos);
+    if (!IsLValue(n)) Fail(SyntaxText::CannotAssign, pos);
   }
 
   // expr {, expr} up to (not including) `close`; one expression stands for itself.
@@ -390,7 +389,7 @@ class Parser {
     std::vector<NodePtr> args;
     Arguments(&args);
     if (name == "IIF" || name == "IF") {
-      if (args.size() < 2 || args.size() > 3) Fail(name + "() needs two or three arguments", pos);
+      if (args.size() < 2 || args.size() > 3) Fail(SyntaxText::IifArguments, pos, name);
       if (args.size() == 2) args.push_back(Literal(Value()));
       return Make(Op::Iif, std::move(args));
     }
@@ -408,13 +407,13 @@ class Parser {
         if (Peek().kind != Tok::Ident) Unexpected();
         const Token& p = Next();
         if (std::find(params.begin(), params.end(), p.text) != params.end())
-          Fail("parameter " + p.text + " named twice", p.pos);
+          Fail(SyntaxText::ParameterTwice, p.pos, p.text);
         params.push_back(p.text);
         if (Accept(Tok::Pipe)) break;
         Expect(Tok::Comma);
       }
     }
-    if (params.size() > 255) Fail("too many block parameters", Peek().pos);
+    if (params.size() > 255) Fail(SyntaxText::TooManyParameters, Peek().pos);
     scopes_.push_back(params);
     auto code = std::make_shared<BlockCode>();
     code->params = params.size();
@@ -426,7 +425,7 @@ class Parser {
     Expect(Tok::RBrace);
     int h = 0;
     for (const NodePtr& k : code->body) h = std::max<int>(h, k->height);
-    if (h + 1 > kMaxDepth) Fail("expression too complex", Peek().pos);
+    if (h + 1 > kMaxDepth) Fail(SyntaxText::TooComplex, Peek().pos);
     NodePtr n = Make(Op::Block);
     n->height = static_cast<std::uint16_t>(h + 1);
     n->block = std::move(code);
@@ -441,18 +440,18 @@ class Parser {
 
 }  // namespace
 
-std::unique_ptr<Node> Parse(std::string_view text, std::string* error) {
+std::unique_ptr<Node> Parse(std::string_view text, SyntaxDetail* error) {
   std::vector<Token> tokens;
   if (!Tokenize(text, &tokens, error)) return nullptr;
   if (tokens.size() == 1) {
-    *error = "empty expression";
+    *error = SyntaxDetail{SyntaxText::Empty, 0, {}, Tok::End, Tok::End};
     return nullptr;
   }
   try {
     Parser parser(tokens);
     return parser.Whole();
-  } catch (const ParseError& e) {
-    *error = e.what;
+  } catch (ParseError& e) {
+    *error = std::move(e.detail);
     return nullptr;
   }
 }

@@ -10,15 +10,23 @@ namespace rt {
 inline char AsciiUpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 inline char AsciiLowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+inline void AsciiUpperInPlace(std::string& s) {
+  for (char& c : s) c = AsciiUpperChar(c);
+}
+
+inline void AsciiLowerInPlace(std::string& s) {
+  for (char& c : s) c = AsciiLowerChar(c);
+}
+
 inline std::string AsciiUpper(std::string_view s) {
   std::string r(s);
-  for (char& c : r) c = AsciiUpperChar(c);
+  AsciiUpperInPlace(r);
   return r;
 }
 
 inline std::string AsciiLower(std::string_view s) {
   std::string r(s);
-  for (char& c : r) c = AsciiLowerChar(c);
+  AsciiLowerInPlace(r);
   return r;
 }
 

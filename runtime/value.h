@@ -89,6 +89,8 @@ class Value {
   double AsNumber() const noexcept;
   long AsInt() const noexcept;  // truncated toward zero, saturated
   const std::string& AsString() const noexcept;
+  // The text itself, for changing it in place; null for other types.
+  std::string* MutableString() noexcept { return std::get_if<std::string>(&v_); }
   std::int32_t AsJulian() const noexcept;
   const Number& AsNumberInfo() const noexcept;
   const ArrayPtr& AsArrayPtr() const noexcept;

@@ -10,8 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "runtime/codepage.h"
 #include "runtime/dates.h"
 #include "runtime/error.h"
+#include "runtime/functions.h"
+#include "runtime/lang.h"
 #include "runtime/macro.h"
 #include "runtime/memvar.h"
 #include "runtime/settings.h"
@@ -182,6 +185,24 @@ TEST_F(MacroTest, IndexKeyWithAProgramFunctionAndAFieldProvider) {
   EXPECT_EQ(plain.Eval().AsString(), "HAUS      ");
 }
 
+// UPPER and LOWER change the evaluator's own copy of their argument, never
+// the variable, field or parameter it came from; a program's function of
+// the same name still wins, also in a text compiled before.
+TEST_F(MacroTest, CaseFunctionsLeaveTheirSourcesAlone) {
+  PRIVATE("cWord", "Haus");
+  EXPECT_EQ(MacroEval("Upper(cWord) + Lower(cWord) + cWord").AsString(), "HAUShausHaus");
+  EXPECT_EQ(MEMVARGET("cWord").AsString(), "Haus");
+  EXPECT_EQ(MacroEval("upper(DEUTSCH) + DEUTSCH").AsString(), "HAUS      Haus      ");
+  EXPECT_EQ(tables.areas[1].values[0].AsString(), "Haus      ");
+  EXPECT_EQ(MacroCompile("{|c| Upper(c) + c}").Eval("ab").AsString(), "ABab");
+
+  const PublicFn builtin = *FindFunction("LOWER");
+  RegisterFunction("Lower", [](Args a) { return Value("own " + a[0].AsString()); });
+  EXPECT_EQ(MacroEval("Upper(cWord) + Lower(cWord) + cWord").AsString(), "HAUSown HausHaus");
+  RegisterBuiltinFunction("LOWER", builtin, AsciiLowerInPlace);
+  EXPECT_EQ(MacroEval("Lower(cWord)").AsString(), "haus");
+}
+
 TEST_F(MacroTest, AssignmentsReachFieldsVariablesAndElements) {
   MacroEval("FREMD := 'house'");
   EXPECT_EQ(tables.areas[1].values[1].AsString(), "house");
@@ -315,6 +336,29 @@ TEST_F(MacroTest, SyntaxErrorSaysWhatAndWhere) {
   EXPECT_EQ(e->genCode, EG_SYNTAX);
   EXPECT_EQ(e->subCode, 1449);
   EXPECT_EQ(e->description, "Syntax error: unexpected ')' at position 15 in \"upper(DEUTSCH))\"");
+}
+
+// A text compiled once words its error in the language selected when the
+// error is raised; the German details keep the table's code page 850.
+TEST_F(MacroTest, SyntaxErrorDetailsFollowTheLanguageTable) {
+  ErrorLog log;
+  ErrorBlockScope guard(log.Block());
+  HB_LANGSELECT("DE");
+  for (const char* text : {"upper(DEUTSCH))", "{|a b| a}", "0d20241399", "", "{|a, a| a}", "1 \x01"})
+    EXPECT_TRUE(MacroCompile(text).IsNil()) << text;
+  HB_LANGSELECT("EN");
+  EXPECT_TRUE(MacroCompile("{|a b| a}").IsNil());
+  ASSERT_EQ(log.errors.size(), 7u);
+  EXPECT_EQ(log.errors[0]->description, "Syntaxfehler: unerwartet: ')' an Position 15 in \"upper(DEUTSCH))\"");
+  EXPECT_EQ(log.errors[1]->description, "Syntaxfehler: ',' erwartet, Name gefunden an Position 5 in \"{|a b| a}\"");
+  EXPECT_EQ(log.errors[2]->description,
+            "Syntaxfehler: ung\x81" "ltiges Datumsliteral an Position 1 in \"0d20241399\"");
+  EXPECT_EQ(Cp850To1252(log.errors[2]->description),
+            "Syntaxfehler: ung\xFC" "ltiges Datumsliteral an Position 1 in \"0d20241399\"");
+  EXPECT_EQ(log.errors[3]->description, "Syntaxfehler: leerer Ausdruck in \"\"");
+  EXPECT_EQ(log.errors[4]->description, "Syntaxfehler: Parameter A doppelt benannt an Position 6 in \"{|a, a| a}\"");
+  EXPECT_EQ(log.errors[5]->description, "Syntaxfehler: unerwartetes Byte 0x01 an Position 3 in \"1 \x01\"");
+  EXPECT_EQ(log.errors[6]->description, "Syntax error: expected ',', found name at position 5 in \"{|a b| a}\"");
 }
 
 TEST_F(MacroTest, RunawayNestingAndRecursionEndInErrors) {
