@@ -67,6 +67,15 @@ Value Plus(const Value& a, const Value& b) {
   return OperandError(1081, "+", a, b);
 }
 
+Value Plus(Value&& a, const Value& b) {
+  std::string* x = a.MutableString();
+  if (!x || !b.IsString()) return Plus(static_cast<const Value&>(a), b);
+  const std::string& y = b.AsString();
+  if (StringTooLong(x->size() + y.size(), "+")) return Value(std::string());
+  x->append(y);
+  return std::move(a);
+}
+
 Value Minus(const Value& a, const Value& b) {
   if (a.IsNumber() && b.IsNumber()) return Value::Num(a.AsNumber() - b.AsNumber(), 0, AddDecimals(a, b));
   if (a.IsString() && b.IsString()) {

@@ -20,6 +20,8 @@
 namespace rt {
 
 Value Plus(const Value& a, const Value& b);
+// The same, appending to a text the caller hands over instead of copying it.
+Value Plus(Value&& a, const Value& b);
 Value Minus(const Value& a, const Value& b);
 Value Mult(const Value& a, const Value& b);
 Value Divide(const Value& a, const Value& b);

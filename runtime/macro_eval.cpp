@@ -399,6 +399,10 @@ Value Eval(const Node& n, const Frame* f) {
       Value a = Logical(Eval(*n.kids[0], f), 1077, ".NOT.");
       return a.IsLogical() ? Value(!a.AsLogical()) : a;
     }
+    case Op::Plus: {
+      Value a = Eval(*n.kids[0], f);
+      return Plus(std::move(a), Eval(*n.kids[1], f));
+    }
     case Op::Neg: return Negate(Eval(*n.kids[0], f));
     case Op::Pos: {
       Value a = Eval(*n.kids[0], f);
