@@ -107,6 +107,12 @@ class TWindow : public rt::Object {
   void SetBrush(const std::shared_ptr<gfx::TBrush>& brush);
   void GetFont();
   void SetFont(const std::shared_ptr<gfx::TFont>& font);
+  // The colour dialog for the text colour (lFore) or the pane colour; the
+  // colour chosen, or the old one when cancelled.
+  long SelColor(bool lFore = true);
+  // The font dialog, with the text colour among its effects; the window's
+  // font afterwards.
+  std::shared_ptr<gfx::TFont> SelFont();
   void SetIcon(const rt::Value& icon);
   void SetMenu(const rt::Value& menu);
   void SetMsg(const rt::Value& cText = {});
@@ -273,6 +279,9 @@ class TWindow : public rt::Object {
   virtual rt::Value VScroll(long nWParam, long nLParam);
 
  private:
+  // nChrHeight and nChrWidth from oFont.
+  void MeasureFont();
+
   rt::Value disp_;  // the off-screen buffer of the paint under way
 };
 

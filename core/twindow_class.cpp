@@ -327,6 +327,9 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("HelpF1", Adapt(&TWindow::HelpF1))
         .Method("HScroll", Adapt(&TWindow::HScroll))
         .Method("InitMenuPopup", Adapt(&TWindow::InitMenuPopup))
+        .Method("SelColor",
+                [](TWindow& w, rt::Args a) { return rt::Value(w.SelColor(Arg(a, 0).IsNil() || a[0].AsLogical())); })
+        .Method("SelFont", [](TWindow& w, rt::Args) { return rt::Value(w.SelFont()); })
         .Method("KeyChar", Adapt(&TWindow::KeyChar))
         .Method("KeyDown", Adapt(&TWindow::KeyDown))
         .Method("LButtonDown", Adapt(&TWindow::LButtonDown))

@@ -58,6 +58,10 @@ void TWindow::GetFont() {
       oFont = std::make_shared<gfx::TFont>()->New(svc::GETSYSFONT(), 0, -12);
     }
   }
+  MeasureFont();
+}
+
+void TWindow::MeasureFont() {
   nChrHeight = std::abs(static_cast<long>(oFont->nInpHeight));
   nChrWidth = static_cast<long>(gfx::GETTEXTWIDTH(nullptr, "B", oFont->hFont));
 }
