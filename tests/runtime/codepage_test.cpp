@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string_view>
 
 #include "runtime/codepage.h"
 #include "runtime/error.h"
@@ -89,6 +90,16 @@ TEST_F(LangTest, BothTablesNameEveryErrorTheOtherNames) {
     EXPECT_EQ(en.errors[i].empty(), de.errors[i].empty()) << "error " << i;
   for (const auto& m : de.months) EXPECT_FALSE(m.empty());
   for (const auto& d : de.days) EXPECT_FALSE(d.empty());
+  // Syntax error details fill the same blanks in both languages.
+  for (std::size_t i = 0; i < en.syntax.size(); ++i) {
+    EXPECT_FALSE(en.syntax[i].empty()) << "syntax " << i;
+    EXPECT_FALSE(de.syntax[i].empty()) << "syntax " << i;
+    for (std::string_view blank : {"%1", "%2"})
+      EXPECT_EQ(en.syntax[i].find(blank) == std::string_view::npos, de.syntax[i].find(blank) == std::string_view::npos)
+          << "syntax " << i << " " << blank;
+  }
+  for (std::size_t i = 0; i < en.tokenWords.size(); ++i)
+    EXPECT_TRUE(!en.tokenWords[i].empty() && !de.tokenWords[i].empty()) << "token word " << i;
 }
 
 }  // namespace
