@@ -97,5 +97,8 @@ rt::Value TWindow::Close(long) { return {}; }
 rt::Value TWindow::GetDlgCode(long) { return {}; }
 rt::Value TWindow::MouseWheel(long, long, long, long) { return {}; }
 rt::Value TWindow::EraseBkGnd(long) { return rt::Value(1); }
+rt::Value TWindow::NcPaint(long) { return {}; }
+rt::Value TWindow::Inspect(const std::string&) { return {}; }
+rt::Value TWindow::VbxFireEvent(long) { return {}; }
 
 }  // namespace core

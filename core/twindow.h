@@ -82,6 +82,11 @@ class TWindow : public rt::Object {
   // Construction, registration and creation.
   TWindow& New(const WindowArgs& args = {});
   void Register(UINT nClassStyle = CS_VREDRAW | CS_HREDRAW);
+  // Class data: whether Register has made the window class of this
+  // object's class. Clearing it makes the next Register look at the system's
+  // classes again.
+  bool lRegistered() const;
+  void _lRegistered(bool registered);
   void Create(const std::string& cClassName = {});
   // Arguments: show mode, then the blocks for left click, right click, move,
   // resize, paint, key down, init, the four vertical scroll actions (line
@@ -223,6 +228,12 @@ class TWindow : public rt::Object {
   std::string SaveToText(int nIndent = 0) const;
   std::string cGenPrg(const std::string& cFile = {}) const;
   bool GenDbf(const std::string& cFile = {}) const;
+  // An object stored in a file by an outside designer: none is supported,
+  // so NIL.
+  rt::Value ReadFile(const std::string& cFile);
+  // The design-time editor of a data member, for classes that offer one;
+  // the base window offers none (NIL).
+  virtual rt::Value Inspect(const std::string& cDataName);
 
   virtual rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
@@ -261,6 +272,8 @@ class TWindow : public rt::Object {
   virtual rt::Value MenuSelect(long nItem, long nFlags, long hMenu);
   virtual rt::Value MouseMove(long nRow, long nCol, long nFlags);
   virtual rt::Value MouseWheel(long nKeys, long nDelta, long nX, long nY);
+  // For classes that draw their own frame; NIL leaves it to the system.
+  virtual rt::Value NcPaint(long hRgn);
   virtual rt::Value Moved(long nWParam, long nX, long nY);
   virtual rt::Value NcActivate(bool lActive);
   virtual rt::Value NcMouseMove(long nHitTest, long nRow, long nCol);
@@ -277,6 +290,9 @@ class TWindow : public rt::Object {
   virtual rt::Value TaskBar(long nWParam, long nLParam);
   virtual rt::Value Timer(long nWParam, long nLParam);
   virtual rt::Value VScroll(long nWParam, long nLParam);
+  // An event of a VBX control. VBX controls are not supported, so a window
+  // never hosts one and the event is not handled (NIL).
+  virtual rt::Value VbxFireEvent(long pEventInfo);
 
  private:
   // nChrHeight and nChrWidth from oFont.

@@ -158,6 +158,9 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Data("oBrush", &TWindow::oBrush)
         .Data("oCursor", &TWindow::oCursor)
         .Data("oFont", &TWindow::oFont);
+    c.AddData(
+        "lRegistered", [](const rt::Object& o) { return rt::Value(static_cast<const TWindow&>(o).lRegistered()); },
+        [](rt::Object& o, const rt::Value& v) { static_cast<TWindow&>(o)._lRegistered(v.AsLogical()); });
 
     b.Method("New", [](TWindow& w, rt::Args a) { return w.New(NewArgs(a)).Self(); })
         .Method("Activate", [](TWindow& w, rt::Args a) { return w.Activate(a); })
@@ -329,6 +332,10 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("InitMenuPopup", Adapt(&TWindow::InitMenuPopup))
         .Method("SelColor",
                 [](TWindow& w, rt::Args a) { return rt::Value(w.SelColor(Arg(a, 0).IsNil() || a[0].AsLogical())); })
+        .Method("ReadFile", [](TWindow& w, rt::Args a) { return w.ReadFile(TextArg(a, 0)); })
+        .Method("Inspect", [](TWindow& w, rt::Args a) { return w.Inspect(TextArg(a, 0)); })
+        .Method("NcPaint", Adapt(&TWindow::NcPaint))
+        .Method("VbxFireEvent", Adapt(&TWindow::VbxFireEvent))
         .Method("SelFont", [](TWindow& w, rt::Args) { return rt::Value(w.SelFont()); })
         .Method("KeyChar", Adapt(&TWindow::KeyChar))
         .Method("KeyDown", Adapt(&TWindow::KeyDown))

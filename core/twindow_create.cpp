@@ -131,6 +131,16 @@ void TWindow::Register(UINT nClassStyle) {
   RegisteredClasses().insert(name);
 }
 
+bool TWindow::lRegistered() const { return RegisteredClasses().contains(ClassName()); }
+
+void TWindow::_lRegistered(bool registered) {
+  if (registered) {
+    RegisteredClasses().insert(ClassName());
+  } else {
+    RegisteredClasses().erase(ClassName());
+  }
+}
+
 void TWindow::Create(const std::string& cClassName) {
   CoreStartup();
   const std::string className = cClassName.empty() ? ClassName() : cClassName;

@@ -21,6 +21,7 @@
 #include "runtime/object.h"
 #include "runtime/value_fns.h"
 #include "runtime/value_text.h"
+#include "services/compat.h"
 #include "services/msgbox.h"
 
 namespace core {
@@ -218,6 +219,11 @@ bool TWindow::LoadFile(const std::string& cFile) {
   const std::size_t header = 1 + 2 + 2 + static_cast<std::size_t>(*nameLen);
   Load(data.substr(header));
   return true;
+}
+
+rt::Value TWindow::ReadFile(const std::string& cFile) {
+  rt::Value name(cFile);
+  return svc::ULOADOBJECT(rt::Args(&name, 1));
 }
 
 }  // namespace core

@@ -1,0 +1,35 @@
+#include "core/window_parents.h"
+
+#include <cstdint>
+
+#include "core/long_value.h"
+#include "core/twindow.h"
+
+namespace core {
+
+namespace {
+
+HWND WindowOf(const rt::Value& o) {
+  if (const auto w = o.As<TWindow>()) return w->hWnd;
+  if (!o.IsNumber()) return nullptr;
+  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(LongOf(o)));
+}
+
+}  // namespace
+
+rt::Value SCANPARENTS(const rt::Value& o) {
+  rt::Value chain = rt::Value::Array({});
+  for (HWND h = WindowOf(o); h && IsWindow(h); h = GetParent(h)) {
+    chain.Items().push_back(rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(h))));
+    if (!(GetWindowLongA(h, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return chain;
+}
+
+bool WNDPARENTS(const rt::Value& o1, const rt::Value& o2) {
+  const rt::Value a = SCANPARENTS(o1);
+  const rt::Value b = SCANPARENTS(o2);
+  return a.Len() > 0 && b.Len() > 0 && LongOf(a.At(a.Len())) == LongOf(b.At(b.Len()));
+}
+
+}  // namespace core
