@@ -188,6 +188,14 @@ class TWindow : public rt::Object {
   void SetPixel(int nRow, int nCol, long nColor);
   void FloodFill(int nRow, int nCol, long nBorder, const rt::Value& nFill = {});
 
+  // Prints the window's image at (nRow, nCol) of a page, nScale times its
+  // size (0: its size on paper), on the printer object oTarget (by name:
+  // hDC, StartPage, EndPage) or else on the default printer. bPrint, when
+  // set, prints instead and its answer is returned; else .T. when printed.
+  rt::Value Print(const rt::Value& oTarget = {}, int nRow = 0, int nCol = 0, int nScale = 0);
+  // The window's image on the default printer.
+  rt::Value HardCopy(int nScale = 0);
+
   // Editing requests, each answered by the hook of its name with the window.
   virtual rt::Value Copy();
   virtual rt::Value Cut();

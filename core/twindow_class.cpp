@@ -332,6 +332,11 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("InitMenuPopup", Adapt(&TWindow::InitMenuPopup))
         .Method("SelColor",
                 [](TWindow& w, rt::Args a) { return rt::Value(w.SelColor(Arg(a, 0).IsNil() || a[0].AsLogical())); })
+        .Method("Print",
+                [](TWindow& w, rt::Args a) {
+                  return w.Print(Arg(a, 0), ArgAs<int>(a, 1), ArgAs<int>(a, 2), ArgAs<int>(a, 3));
+                })
+        .Method("HardCopy", [](TWindow& w, rt::Args a) { return w.HardCopy(ArgAs<int>(a, 0)); })
         .Method("ReadFile", [](TWindow& w, rt::Args a) { return w.ReadFile(TextArg(a, 0)); })
         .Method("Inspect", [](TWindow& w, rt::Args a) { return w.Inspect(TextArg(a, 0)); })
         .Method("NcPaint", Adapt(&TWindow::NcPaint))
