@@ -1,15 +1,13 @@
 // Mouse, keyboard, focus and size events of a window, with their hooks.
 #include <cstdint>
 
+#include "core/folder_page.h"
 #include "core/send_soft.h"
 #include "core/twindow.h"
-#include "core/window_list.h"
 #include "core/window_state.h"
-#include "core/window_text.h"
 #include "graphics/rect.h"
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
-#include "runtime/strings.h"
 #include "services/help.h"
 
 namespace core {
@@ -31,15 +29,8 @@ rt::Value RunKeyHandler(const rt::Value& handler, TWindow& w) {
 // The window that takes the focus back for hCtl: inside a folder (a tab
 // control or its page), the control that had it on the current page.
 HWND FocusTarget(HWND hCtl) {
-  const std::string cls = rt::UPPER(GETCLASSNAME(hCtl));
-  if (cls != "SYSTABCONTROL32" && cls != "TPAGES") return hCtl;
-  const auto folder = OWNDFROMHWND(hCtl);
-  if (!folder) return hCtl;
-  const rt::Value self(folder);
-  const rt::Value pages = Ask(self, "aDialogs");
-  const long option = Ask(self, "nOption").AsInt();
-  if (!pages.IsArray() || option < 1 || option > static_cast<long>(pages.Len())) return hCtl;
-  const auto page = pages.At(static_cast<std::size_t>(option)).As<TWindow>();
+  if (!IsFolderWindow(hCtl)) return hCtl;
+  const auto page = CurrentPage(hCtl);
   return page && page->hCtlFocus && IsWindow(page->hCtlFocus) ? page->hCtlFocus : hCtl;
 }
 
@@ -182,20 +173,6 @@ rt::Value TWindow::NcActivate(bool lActiveNow) {
 rt::Value TWindow::NcMouseMove(long, long, long) {
   DestroyToolTip();
   return {};
-}
-
-void TWindow::GoNextCtrl(HWND hCtrl) {
-  if (const HWND next = GetNextDlgTabItem(hWnd, hCtrl, FALSE)) {
-    hCtlFocus = next;
-    SETFOCUS(next);
-  }
-}
-
-void TWindow::GoPrevCtrl(HWND hCtrl) {
-  if (const HWND previous = GetNextDlgTabItem(hWnd, hCtrl, TRUE)) {
-    hCtlFocus = previous;
-    SETFOCUS(previous);
-  }
 }
 
 rt::Value TWindow::HelpTopic() {

@@ -111,11 +111,26 @@ rt::Value RectObject(const rt::Value& rect) {
   return rt::Value(r);
 }
 
-// Visible, enabled and a tab stop.
+// The current item of the radio menu that the control belongs to; NIL for
+// a control of no radio menu or a menu without a current item.
+rt::Value CurrentRadio(const rt::Value& control) {
+  const rt::Value menu = Ask(control, "oRadMenu");
+  if (!menu.IsObject()) return {};
+  const rt::Value items = Ask(menu, "aItems");
+  const long option = Ask(menu, "nOption").AsInt();
+  if (!items.IsArray() || option < 1 || option > static_cast<long>(items.Len())) return {};
+  return items.At(static_cast<std::size_t>(option));
+}
+
+// Visible, enabled and a tab stop. A radio menu counts by its current item:
+// that button alone stands for the group, wherever the group's tab stop
+// sits, so the focus lands on the checked button.
 bool IsActiveControl(const rt::Value& control) {
   const auto w = control.As<TWindow>();
   const HWND h = w ? w->hWnd : nullptr;
-  return h && ISWINDOWVISIBLE(h) && ISWINDOWENABLED(h) && (GETWINDOWLONG(h, GWL_STYLE) & WS_TABSTOP);
+  if (!h || !ISWINDOWVISIBLE(h) || !ISWINDOWENABLED(h)) return false;
+  if (const rt::Value current = CurrentRadio(control); !current.IsNil()) return current == control;
+  return (GETWINDOWLONG(h, GWL_STYLE) & WS_TABSTOP) != 0;
 }
 
 long DeviceCaps(HWND hWnd, int index) {

@@ -16,27 +16,8 @@
 namespace {
 
 using coretest::CallLog;
+using coretest::FolderProbe;
 using coretest::OwnedWindow;
-
-// A tab control with the pages and current tab of a folder.
-class FolderProbe : public core::TWindow {
- public:
-  RT_CLASS_DECL()
-  rt::Value aDialogs;
-  long nOption = 0;
-};
-
-const rt::ClassInfo& FolderProbe::ClassDef() {
-  static const rt::ClassInfo info("TFOLDERPROBE", &TWindow::ClassDef(), rt::FactoryOf<FolderProbe>(),
-                                  [](rt::ClassInfo& c) {
-                                    rt::ClassBuilder<FolderProbe>(c)
-                                        .Data("aDialogs", &FolderProbe::aDialogs)
-                                        .Data("nOption", &FolderProbe::nOption);
-                                  });
-  return info;
-}
-
-RT_CLASS_REGISTER(FolderProbe);
 
 struct HookRow {
   UINT msg;

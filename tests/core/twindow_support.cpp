@@ -31,6 +31,18 @@ RT_CLASS_REGISTER(TRecorder);
 
 }  // namespace
 
+const rt::ClassInfo& FolderProbe::ClassDef() {
+  static const rt::ClassInfo info("TFOLDERPROBE", &TWindow::ClassDef(), rt::FactoryOf<FolderProbe>(),
+                                  [](rt::ClassInfo& c) {
+                                    rt::ClassBuilder<FolderProbe>(c)
+                                        .Data("aDialogs", &FolderProbe::aDialogs)
+                                        .Data("nOption", &FolderProbe::nOption);
+                                  });
+  return info;
+}
+
+RT_CLASS_REGISTER(FolderProbe);
+
 OwnedWindow::OwnedWindow(const core::WindowArgs& args) : w_(std::make_shared<core::TWindow>()) { w_->New(args); }
 
 OwnedWindow::~OwnedWindow() {

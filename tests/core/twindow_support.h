@@ -32,6 +32,15 @@ class OwnedWindow {
   std::shared_ptr<core::TWindow> w_;
 };
 
+// A tab control with the pages and current tab of a folder (by name:
+// aDialogs, nOption), as the folder classes of a later layer have them.
+class FolderProbe : public core::TWindow {
+ public:
+  RT_CLASS_DECL()
+  rt::Value aDialogs;
+  long nOption = 0;
+};
+
 // Pixel arguments for New: top, left, bottom, right, then the style.
 core::WindowArgs PixelArgs(int top, int left, int bottom, int right, long style = 0,
                            const rt::Value& parent = {});
