@@ -17,6 +17,7 @@
 #include "core/window_messages.h"
 #include "core/window_state.h"
 #include "core/window_text.h"
+#include "graphics/palette_bitmap.h"
 #include "runtime/setkey.h"
 #include "runtime/callstack.h"
 #include "services/bits.h"
@@ -240,9 +241,17 @@ rt::Value TWindow::DdeTerminate(long hWndClient) {
 
 rt::Value TWindow::Timer(long nWParam, long) { return rt::Value(svc::TIMEREVENT(nWParam)); }
 
-rt::Value TWindow::PaletteChanged(long) { return {}; }
+// The bitmap layer keeps the palettes of the program's pictures: it
+// realises the foreground one and repaints the windows of the others.
+rt::Value TWindow::PaletteChanged(long hWndChanging) {
+  gfx::PALCHGEVENT(AsHandle(hWndChanging));
+  return {};
+}
 
-rt::Value TWindow::QueryNewPalette() { return ISICONIC(hWnd) ? rt::Value(0) : rt::Value(); }
+rt::Value TWindow::QueryNewPalette() {
+  if (ISICONIC(hWnd)) return rt::Value(0);
+  return rt::Value(gfx::QRYNEWPALEVENT(hWnd));
+}
 
 rt::Value TWindow::QueryEndSession() { return rt::Value(End() ? 1 : 0); }
 
