@@ -170,20 +170,31 @@ rt::Value TWindow::Activate(rt::Args args) {
   nResult = rt::Value();
   lValidating = false;
   keep(bLClicked, 1);
-  keep(bRClicked, 2);
   keep(bMoved, 3);
   keep(bResized, 4);
-  keep(bPainted, 5);
   keep(bKeyDown, 6);
   keep(bInit, 7);
   keep(bValid, 16);
   keep(bDropFiles, 17);
   keep(bLButtonUp, 18);
   if (bDropFiles.IsBlock()) svc::DRAGACCEPTFILES(hWnd, true);
+  // The client window of an MDI frame covers the frame's client area, so
+  // that is where painting, right clicks and scrolling happen.
+  const rt::Value client = IsKindOf("TMDIFRAME") ? Ask(Self(), "oWndClient") : rt::Value();
+  rt::Value vScroll = oVScroll, hScroll = oHScroll;
+  if (client.IsObject()) {
+    if (!arg(2).IsNil()) Ask(client, "_bRClicked", arg(2));
+    if (!arg(5).IsNil()) Ask(client, "_bPainted", arg(5));
+    vScroll = Ask(client, "oVScroll");
+    hScroll = Ask(client, "oHScroll");
+  } else {
+    keep(bRClicked, 2);
+    keep(bPainted, 5);
+  }
   static constexpr const char* kScrollHooks[] = {"_bGoUp", "_bGoDown", "_bPageUp", "_bPageDown"};
   for (std::size_t i = 0; i < 4; ++i) {
-    if (!arg(8 + i).IsNil()) Ask(oVScroll, kScrollHooks[i], arg(8 + i));
-    if (!arg(12 + i).IsNil()) Ask(oHScroll, kScrollHooks[i], arg(12 + i));
+    if (!arg(8 + i).IsNil()) Ask(vScroll, kScrollHooks[i], arg(8 + i));
+    if (!arg(12 + i).IsNil()) Ask(hScroll, kScrollHooks[i], arg(12 + i));
   }
   AEvalWhen();
   // The position in {"NORMAL", "ICONIZED", "MAXIMIZED"} is the show command.
