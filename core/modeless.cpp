@@ -48,6 +48,10 @@ bool DEREGDIALOG(HWND hDlg) {
     r.slots[i] = nullptr;
     if (r.lastActive == hDlg) r.lastActive = nullptr;
     if (i == r.highWater) {
+      // The mark comes down to the highest slot still in use, or to 0 when
+      // none is: an emptied registry is the same whatever the order of
+      // removal.
+      r.highWater = 0;
       for (int lower = i - 1; lower >= 0; --lower) {
         if (r.slots[lower]) {
           r.highWater = lower;

@@ -293,8 +293,11 @@ LRESULT CALLBACK CreateParamProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 TEST(Creation, CreationParameterOnlyWhenGiven) {
-  ASSERT_TRUE(core::REGISTERCLASS("VDCOREPARAM", 0, 0, 0, nullptr, nullptr, nullptr, std::nullopt, CreateParamProc,
-                                  nullptr));
+  // The class lives for the process; the test may run more than once.
+  static const bool registered = core::REGISTERCLASS("VDCOREPARAM", 0, 0, 0, nullptr, nullptr, nullptr, std::nullopt,
+                                                     CreateParamProc, nullptr);
+  ASSERT_TRUE(registered);
+  CreateParams().clear();
   HWND nine = core::CREATEWINDOW("VDCOREPARAM", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, 0);
   HWND ten = core::CREATEWINDOW("VDCOREPARAM", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, 0, "cargo");
   EXPECT_EQ(CreateParams(), (std::vector<std::string>{"<none>", "cargo"}));
@@ -305,7 +308,10 @@ TEST(Creation, CreationParameterOnlyWhenGiven) {
 TEST(Creation, FailureGivesNullAndASystemText) {
   EXPECT_EQ(core::CREATEWINDOW("VDCORE-NO-SUCH-CLASS", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, 0), nullptr);
   EXPECT_FALSE(core::GETERRMSG().empty());
-  EXPECT_FALSE(core::REGISTERCLASS("VDCOREPARAM", 0, 0, 0, nullptr, nullptr, nullptr, std::nullopt, nullptr,
+  static const bool first = core::REGISTERCLASS("VDCORETWICE", 0, 0, 0, nullptr, nullptr, nullptr, std::nullopt,
+                                                nullptr, nullptr);
+  ASSERT_TRUE(first);
+  EXPECT_FALSE(core::REGISTERCLASS("VDCORETWICE", 0, 0, 0, nullptr, nullptr, nullptr, std::nullopt, nullptr,
                                    nullptr))
       << "a class registered twice";
 }

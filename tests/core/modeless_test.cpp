@@ -48,6 +48,7 @@ TEST(Modeless, MessageTakenByTheDialogIsNotDispatchedAgain) {
                                               PlainDialogProc, 0);
   ASSERT_NE(dlg, nullptr);
   const HWND edit = GetDlgItem(dlg, 100);
+  g_keyDowns = 0;
   g_editProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingEditProc)));
   coretest::DrainQueue();
@@ -95,8 +96,10 @@ TEST(Modeless, FullRegistryRefusesAndDeadHandlesArePassedOver) {
   EXPECT_TRUE(core::SYSREFRESH());
   EXPECT_EQ(probe->Joined(), "Command(7,0)");
 
+  // Removed from the bottom up, the top slot goes last.
   for (int i = 0; i < core::kModelessSlots; ++i) EXPECT_TRUE(core::DEREGDIALOG(Fake(10 + i)));
   EXPECT_TRUE(core::CANREGDIALOG());
+  EXPECT_EQ(core::ModelessHighWater(), 0);
   DestroyWindow(probe->hWnd);
 }
 
