@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "graphics/gdi_scope.h"
+
 namespace core {
 namespace {
 
@@ -10,23 +12,17 @@ namespace {
 // are put back.
 class DrawingDc {
  public:
-  DrawingDc(HWND hWnd, HDC hDC, HFONT hFont) : hWnd_(hWnd), own_(!hDC), dc_(hDC ? hDC : GetDC(hWnd)) {
-    saved_ = SaveDC(dc_);
-    if (hFont) SelectObject(dc_, hFont);
+  DrawingDc(HWND hWnd, HDC hDC, HFONT hFont) : dc_(hWnd, hDC), saved_(SaveDC(dc_.get())) {
+    if (hFont) SelectObject(dc_.get(), hFont);
   }
-  ~DrawingDc() {
-    RestoreDC(dc_, saved_);
-    if (own_) ReleaseDC(hWnd_, dc_);
-  }
+  ~DrawingDc() { RestoreDC(dc_.get(), saved_); }
   DrawingDc(const DrawingDc&) = delete;
   DrawingDc& operator=(const DrawingDc&) = delete;
-  HDC get() const { return dc_; }
+  HDC get() const { return dc_.get(); }
 
  private:
-  HWND hWnd_;
-  bool own_;
-  HDC dc_;
-  int saved_ = 0;
+  gfx::BorrowedDc dc_;
+  int saved_;
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/twindow.h"
+#include "tests/graphics/canvas.h"
 #include "runtime/object.h"
 #include "services/comdlg_entry.h"
 #include "test_support.h"
@@ -52,33 +53,6 @@ RT_CLASS_REGISTER(TPageProbe);
 constexpr COLORREF kPane = RGB(200, 0, 0);
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 
-class Page {
- public:
-  Page() {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, 300, 200);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(dc_, bitmap_);
-    RECT all{0, 0, 300, 200};
-    FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  }
-  ~Page() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Page(const Page&) = delete;
-  Page& operator=(const Page&) = delete;
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
-
 // A borderless 40 x 30 window of one colour, painted on the screen.
 core::WindowArgs PaneWindow() {
   core::WindowArgs args = coretest::PixelArgs(20, 20, 49, 59, WS_POPUP | WS_VISIBLE);
@@ -97,7 +71,7 @@ TEST(TWindowPrint, TheImageLandsAtTheGivenPlaceAndScaleOfThePage) {
     SCOPED_TRACE(c.scale);
     OwnedWindow w(PaneWindow());
     UpdateWindow(w->hWnd);
-    Page page;
+    gfxtest::Canvas page(300, 200);
     CallLog log;
     auto printer = std::make_shared<TPageProbe>();
     printer->log = &log;
@@ -105,18 +79,18 @@ TEST(TWindowPrint, TheImageLandsAtTheGivenPlaceAndScaleOfThePage) {
     EXPECT_EQ(rt::SendV(w.value(), "Print", rt::Value(printer), c.row, c.col, c.scale), rt::Value(true));
     EXPECT_EQ(log.Joined(), "StartPage() EndPage()");
     const int bottom = c.row + 30 * c.printedScale - 1, right = c.col + 40 * c.printedScale - 1;
-    EXPECT_EQ(page.At(c.col, c.row), kPane);
-    EXPECT_EQ(page.At(right, bottom), kPane);
-    EXPECT_EQ(page.At(right + 1, bottom), kPaper);
-    EXPECT_EQ(page.At(right, bottom + 1), kPaper);
-    EXPECT_EQ(page.At(c.col, c.row - 1), kPaper);
-    EXPECT_EQ(page.At(c.col - 1, c.row), kPaper);
+    EXPECT_EQ(page.Pixel(c.col, c.row), kPane);
+    EXPECT_EQ(page.Pixel(right, bottom), kPane);
+    EXPECT_EQ(page.Pixel(right + 1, bottom), kPaper);
+    EXPECT_EQ(page.Pixel(right, bottom + 1), kPaper);
+    EXPECT_EQ(page.Pixel(c.col, c.row - 1), kPaper);
+    EXPECT_EQ(page.Pixel(c.col - 1, c.row), kPaper);
   }
 }
 
 TEST(TWindowPrint, ThePrintHookPrintsInstead) {
   OwnedWindow w(PaneWindow());
-  Page page;
+  gfxtest::Canvas page(300, 200);
   CallLog log(w.value());
   auto printer = std::make_shared<TPageProbe>();
   printer->log = &log;
@@ -125,7 +99,7 @@ TEST(TWindowPrint, ThePrintHookPrintsInstead) {
   EXPECT_EQ(w->Print(rt::Value(printer), 0, 0, 1), rt::Value("gedruckt"));
   EXPECT_EQ(w->HardCopy(), rt::Value("gedruckt"));
   EXPECT_EQ(log.Joined(), "bPrint(Self) bPrint(Self)");
-  EXPECT_EQ(page.At(0, 0), kPaper);
+  EXPECT_EQ(page.Pixel(0, 0), kPaper);
 }
 
 TEST(TWindowPrint, APrinterWithoutDeviceContextPrintsNothing) {
