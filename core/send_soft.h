@@ -18,8 +18,8 @@ bool Understands(const rt::Value& object, std::string_view message);
 // Send when understood; NIL otherwise.
 template <class... A>
 rt::Value Ask(const rt::Value& object, std::string_view message, A&&... a) {
-  if (!Understands(object, message)) return {};
-  return rt::SendV(object, message, std::forward<A>(a)...);
+  rt::Value slots[] = {rt::Value(), rt::Value(std::forward<A>(a))...};
+  return rt::TrySend(object, message, rt::Args(slots + 1, sizeof...(A))).value_or(rt::Value());
 }
 
 }  // namespace core

@@ -93,24 +93,28 @@ Value MessageNotFound(const Value& object, std::string_view message, bool assign
 
 }  // namespace
 
-Value Send(const Value& object, std::string_view message, Args args) {
-  ObjectPtr o = object.AsObject();  // keeps the object alive while it runs
-  if (!o) return MessageNotFound(object, message, false);
+std::optional<Value> TrySend(const Value& object, std::string_view message, Args args) {
+  const ObjectPtr o = object.AsObject();  // keeps the object alive while it runs
+  if (!o) return std::nullopt;
   const ClassInfo& cls = o->GetClass();
-  const bool assignment = !message.empty() && message.front() == '_';
-  if (assignment) {
+  if (!message.empty() && message.front() == '_') {
     const DataMember* d = cls.FindData(message.substr(1));
-    if (d && d->set) {
-      Value v = args.empty() ? Value() : args[0];
-      d->set(*o, v);
-      return v;
-    }
-  } else {
-    if (const MethodFn* m = cls.FindMethod(message)) return (*m)(*o, args);
-    if (const DataMember* d = cls.FindData(message)) return d->get(*o);
+    if (!d || !d->set) return std::nullopt;
+    Value v = args.empty() ? Value() : args[0];
+    d->set(*o, v);
+    return v;
   }
-  if (const ErrorHandlerFn* handler = cls.FindErrorHandler()) return (*handler)(*o, message, args);
-  return MessageNotFound(object, message, assignment);
+  if (const MethodFn* m = cls.FindMethod(message)) return (*m)(*o, args);
+  if (const DataMember* d = cls.FindData(message)) return d->get(*o);
+  return std::nullopt;
+}
+
+Value Send(const Value& object, std::string_view message, Args args) {
+  if (std::optional<Value> answer = TrySend(object, message, args)) return std::move(*answer);
+  const ObjectPtr o = object.AsObject();
+  if (!o) return MessageNotFound(object, message, false);
+  if (const ErrorHandlerFn* handler = o->GetClass().FindErrorHandler()) return (*handler)(*o, message, args);
+  return MessageNotFound(object, message, !message.empty() && message.front() == '_');
 }
 
 ObjectPtr ObjectClone(const ObjectPtr& object) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -141,6 +142,10 @@ ClassInfo::Factory FactoryOf() {
 // it has one; otherwise it raises "message not found", and the error block's
 // substitute becomes the result.
 Value Send(const Value& object, std::string_view message, Args args = {});
+// Sends the message only when the object's class has a method or data member
+// of that name ("_name": an assignable member); nothing otherwise, with no
+// error raised and no error handler asked.
+std::optional<Value> TrySend(const Value& object, std::string_view message, Args args = {});
 template <class... A>
 Value SendV(const Value& object, std::string_view message, A&&... a) {
   Value slots[] = {Value(), Value(std::forward<A>(a))...};
