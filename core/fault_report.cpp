@@ -11,8 +11,6 @@ namespace core {
 
 namespace {
 
-static_assert(sizeof(void*) == 4, "the exception registration record is the 32-bit one");
-
 constexpr char kTitle[] = "Vindral for Harbour GPF occurred";
 
 bool IsProcessorFault(DWORD code) {
@@ -40,6 +38,7 @@ bool IsProcessorFault(DWORD code) {
   }
 }
 
+#if defined(__i386__)
 // Called by the system's exception dispatcher while it searches for a
 // handler; unwinding passes are not ours.
 EXCEPTION_DISPOSITION __cdecl FrameHandler(EXCEPTION_RECORD* record, void*, CONTEXT*, void*) {
@@ -49,6 +48,25 @@ EXCEPTION_DISPOSITION __cdecl FrameHandler(EXCEPTION_RECORD* record, void*, CONT
   }
   return ExceptionContinueSearch;
 }
+#else
+// x86_64 has no chain of registration records on the stack: its handlers are
+// found through tables. One vectored handler, installed with the first
+// frame, sees every fault first and reports those raised while the thread
+// is inside at least one frame.
+thread_local int t_frameDepth = 0;
+
+LONG WINAPI VectoredHandler(EXCEPTION_POINTERS* info) {
+  if (t_frameDepth > 0 && IsProcessorFault(info->ExceptionRecord->ExceptionCode)) {
+    ReportFaultAndEnd(info->ExceptionRecord->ExceptionCode);
+  }
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+void InstallVectoredHandlerOnce() {
+  static const bool installed = AddVectoredExceptionHandler(1, VectoredHandler) != nullptr;
+  (void)installed;
+}
+#endif
 
 }  // namespace
 
@@ -92,11 +110,20 @@ LONG WINAPI FaultFilter(EXCEPTION_POINTERS* info) {
   ReportFaultAndEnd(info->ExceptionRecord->ExceptionCode);
 }
 
+#if defined(__i386__)
 FaultFrame::FaultFrame() noexcept : handler_(reinterpret_cast<void*>(&FrameHandler)) {
   asm volatile("movl %%fs:0, %0" : "=r"(next_));
   asm volatile("movl %0, %%fs:0" : : "r"(this) : "memory");
 }
 
 FaultFrame::~FaultFrame() { asm volatile("movl %0, %%fs:0" : : "r"(next_) : "memory"); }
+#else
+FaultFrame::FaultFrame() noexcept {
+  InstallVectoredHandlerOnce();
+  ++t_frameDepth;
+}
+
+FaultFrame::~FaultFrame() { --t_frameDepth; }
+#endif
 
 }  // namespace core

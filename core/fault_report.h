@@ -29,8 +29,10 @@ std::size_t FormatFaultReport(std::span<char> out) noexcept;
 // The process-wide unhandled-exception filter.
 LONG WINAPI FaultFilter(EXCEPTION_POINTERS* info);
 
-// While alive, links a handler for processor faults into the calling
-// thread's chain of exception handlers. Lives on the stack only.
+// While alive, reports a processor fault raised on the calling thread. On
+// i686 it links a handler into the thread's chain of exception registration
+// records; on x86_64 it marks the thread for a vectored handler. Lives on the
+// stack only.
 class FaultFrame {
  public:
   FaultFrame() noexcept;
@@ -38,10 +40,12 @@ class FaultFrame {
   FaultFrame(const FaultFrame&) = delete;
   FaultFrame& operator=(const FaultFrame&) = delete;
 
+#if defined(__i386__)
  private:
   // Laid out as the system's exception registration record.
   void* next_;
   void* handler_;
+#endif
 };
 
 }  // namespace core

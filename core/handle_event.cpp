@@ -9,9 +9,11 @@ namespace core {
 
 namespace {
 
-// Parameters as the event methods take them: full 32-bit values, unsigned
+// Parameters as the event methods take them: full values (pointer sized, as
+// wParam and lParam are: a pointer or handle must not be cut), unsigned
 // 16-bit halves, or signed 16-bit halves where the value can be negative.
-long Full(std::uint32_t v) { return static_cast<long>(v); }
+LPARAM Full(WPARAM v) { return static_cast<LPARAM>(v); }
+LPARAM Full(LPARAM v) { return v; }
 long Low(std::uint32_t v) { return static_cast<long>(v & 0xFFFF); }
 long High(std::uint32_t v) { return static_cast<long>(v >> 16); }
 long SignedLow(std::uint32_t v) { return static_cast<std::int16_t>(v & 0xFFFF); }
@@ -26,109 +28,109 @@ rt::Value WNDHANDLEEVENT(TWindow& self, UINT nMsg, WPARAM nWParam, LPARAM nLPara
     case WM_DESTROY:
       return self.Destroy();
     case WM_MOVE:
-      return self.Moved(Full(w), Low(l), High(l));
+      return self.Moved(Full(nWParam), Low(l), High(l));
     case WM_SIZE:
-      return self.ReSize(Full(w), Low(l), High(l));
+      return self.ReSize(Full(nWParam), Low(l), High(l));
     case WM_SETFOCUS:
-      return self.GotFocus(Full(w));
+      return self.GotFocus(Full(nWParam));
     case WM_KILLFOCUS:
-      return self.LostFocus(Full(w));
+      return self.LostFocus(Full(nWParam));
     case WM_PAINT:
       self.BeginPaint();
       self.Paint();
       return self.EndPaint();
     case WM_CLOSE:
-      return self.Close(Full(w));
+      return self.Close(Full(nWParam));
     case WM_QUERYENDSESSION:
       return self.QueryEndSession();
     case WM_ERASEBKGND:
-      return self.EraseBkGnd(Full(w));
+      return self.EraseBkGnd(Full(nWParam));
     case WM_GETMINMAXINFO:
-      return self.GetMinMaxInfo(Full(l));
+      return self.GetMinMaxInfo(Full(nLParam));
     case WM_DRAWITEM:
     case WM_VD_DRAWITEM:
-      return self.DrawItem(Full(w), Full(l));
+      return self.DrawItem(Full(nWParam), Full(nLParam));
     case WM_MEASUREITEM:
-      return self.MeasureItem(Full(w), Full(l));
+      return self.MeasureItem(Full(nWParam), Full(nLParam));
     case WM_QUERYDRAGICON:
       return self.QueryDragIcon();
     case WM_COMMNOTIFY:
-      return self.CommNotify(Full(w), Full(l));
+      return self.CommNotify(Full(nWParam), Full(nLParam));
     case WM_NOTIFY:
-      return self.Notify(Full(w), Full(l));
+      return self.Notify(Full(nWParam), Full(nLParam));
     case WM_NCACTIVATE:
       return self.NcActivate(w != 0);
     case WM_GETDLGCODE:
-      return self.GetDlgCode(Full(w));
+      return self.GetDlgCode(Full(nWParam));
     case WM_NCMOUSEMOVE:
-      return self.NcMouseMove(Full(w), High(l), Low(l));
+      return self.NcMouseMove(Full(nWParam), High(l), Low(l));
     case WM_KEYDOWN:
-      return self.KeyDown(Full(w), Full(l));
+      return self.KeyDown(Full(nWParam), Full(nLParam));
     case WM_CHAR:
-      return self.KeyChar(Full(w), Full(l));
+      return self.KeyChar(Full(nWParam), Full(nLParam));
     case WM_COMMAND:
-      return self.Command(Full(w), Full(l));
+      return self.Command(Full(nWParam), Full(nLParam));
     case WM_SYSCOMMAND:
-      return self.SysCommand(Full(w), Full(l));
+      return self.SysCommand(Full(nWParam), Full(nLParam));
     case WM_TIMER:
-      return self.Timer(Full(w), Full(l));
+      return self.Timer(Full(nWParam), Full(nLParam));
     case WM_HSCROLL:
-      return self.HScroll(Full(w), Full(l));
+      return self.HScroll(Full(nWParam), Full(nLParam));
     case WM_VSCROLL:
-      return self.VScroll(Full(w), Full(l));
+      return self.VScroll(Full(nWParam), Full(nLParam));
     case WM_INITMENUPOPUP:
-      return self.InitMenuPopup(Full(w), Low(l), High(l) != 0);
+      return self.InitMenuPopup(Full(nWParam), Low(l), High(l) != 0);
     // The menu flags travel in the high word of wParam.
     case WM_MENUSELECT:
-      return self.MenuSelect(Low(w), High(w), Full(l));
+      return self.MenuSelect(Low(w), High(w), Full(nLParam));
     case WM_MENUCHAR:
-      return self.MenuChar(Low(w), High(w), Full(l));
+      return self.MenuChar(Low(w), High(w), Full(nLParam));
     // The control's handle is all of lParam: a cut handle would never
     // compare equal to the control's own.
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
-      return self.CtlColor(Full(l), Full(w));
+      return self.CtlColor(Full(nLParam), Full(nWParam));
     case WM_MOUSEMOVE:
-      return self.MouseMove(High(l), Low(l), Full(w));
+      return self.MouseMove(High(l), Low(l), Full(nWParam));
     case WM_LBUTTONDOWN:
-      return self.LButtonDown(High(l), Low(l), Full(w));
+      return self.LButtonDown(High(l), Low(l), Full(nWParam));
     case WM_LBUTTONUP:
-      return self.LButtonUp(High(l), Low(l), Full(w));
+      return self.LButtonUp(High(l), Low(l), Full(nWParam));
     case WM_LBUTTONDBLCLK:
-      return self.LDblClick(High(l), Low(l), Full(w));
+      return self.LDblClick(High(l), Low(l), Full(nWParam));
     case WM_RBUTTONDOWN:
-      return self.RButtonDown(High(l), Low(l), Full(w));
+      return self.RButtonDown(High(l), Low(l), Full(nWParam));
     case WM_RBUTTONUP:
-      return self.RButtonUp(High(l), Low(l), Full(w));
+      return self.RButtonUp(High(l), Low(l), Full(nWParam));
     case WM_MBUTTONDOWN:
-      return self.MButtonDown(High(l), Low(l), Full(w));
+      return self.MButtonDown(High(l), Low(l), Full(nWParam));
     case WM_MBUTTONUP:
-      return self.MButtonUp(High(l), Low(l), Full(w));
+      return self.MButtonUp(High(l), Low(l), Full(nWParam));
     case WM_MOUSEWHEEL:
       return self.MouseWheel(Low(w), SignedHigh(w), SignedLow(l), SignedHigh(l));
     case WM_DROPFILES:
-      return self.DropFiles(Full(w));
+      return self.DropFiles(Full(nWParam));
     case WM_QUERYNEWPALETTE:
       return self.QueryNewPalette();
     case WM_PALETTECHANGED:
-      return self.PaletteChanged(Full(w));
+      return self.PaletteChanged(Full(nWParam));
     case WM_DDE_INITIATE:
-      return self.DdeInitiate(Full(w), Low(l), High(l));
+      return self.DdeInitiate(Full(nWParam), Low(l), High(l));
     case WM_DDE_TERMINATE:
-      return self.DdeTerminate(Full(w));
+      return self.DdeTerminate(Full(nWParam));
     case WM_DDE_ACK:
-      return self.DdeAck(Full(w), Full(l));
+      return self.DdeAck(Full(nWParam), Full(nLParam));
     case WM_DDE_EXECUTE:
-      return self.DdeExecute(Full(w), Full(l));
+      return self.DdeExecute(Full(nWParam), Full(nLParam));
     case WM_VD_HELPF1:
       return self.HelpF1();
     case WM_VD_DROPOVER:
-      return self.DropOver(Low(l), High(l), Full(l));
+      return self.DropOver(Low(l), High(l), Full(nLParam));
     case WM_VD_ASYNCSELECT:
-      return self.AsyncSelect(Full(w), Full(l));
+      return self.AsyncSelect(Full(nWParam), Full(nLParam));
     case WM_VD_TASKBAR:
-      return self.TaskBar(Full(w), Full(l));
+      return self.TaskBar(Full(nWParam), Full(nLParam));
     default:
       return rt::Value();
   }

@@ -3,7 +3,14 @@
 #include <cmath>
 #include <cstdint>
 
+#include "services/int32.h"
+
 namespace core {
+
+LPARAM ParamOf(const rt::Value& v) noexcept {
+  if (v.type() != rt::Type::Number) return LongOf(v);
+  return svc::ToHandle(v);
+}
 
 long LongOf(const rt::Value& v) noexcept {
   switch (v.type()) {

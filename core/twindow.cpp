@@ -93,12 +93,12 @@ rt::Value TWindow::Destroy() {
   return {};
 }
 
-rt::Value TWindow::Close(long) { return {}; }
-rt::Value TWindow::GetDlgCode(long) { return {}; }
+rt::Value TWindow::Close(LPARAM) { return {}; }
+rt::Value TWindow::GetDlgCode(LPARAM) { return {}; }
 rt::Value TWindow::MouseWheel(long, long, long, long) { return {}; }
-rt::Value TWindow::EraseBkGnd(long) { return rt::Value(1); }
-rt::Value TWindow::NcPaint(long) { return {}; }
+rt::Value TWindow::EraseBkGnd(LPARAM) { return rt::Value(1); }
+rt::Value TWindow::NcPaint(LPARAM) { return {}; }
 rt::Value TWindow::Inspect(const std::string&) { return {}; }
-rt::Value TWindow::VbxFireEvent(long) { return {}; }
+rt::Value TWindow::VbxFireEvent(LPARAM) { return {}; }
 
 }  // namespace core

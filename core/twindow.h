@@ -245,62 +245,62 @@ class TWindow : public rt::Object {
 
   virtual rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
-  virtual rt::Value AsyncSelect(long nWParam, long nLParam);
+  virtual rt::Value AsyncSelect(LPARAM nWParam, LPARAM nLParam);
   virtual rt::Value BeginPaint();
-  virtual rt::Value Close(long nWParam);
-  virtual rt::Value Command(long nWParam, long nLParam);
-  virtual rt::Value CommNotify(long nWParam, long nLParam);
-  virtual rt::Value CtlColor(long hWndChild, long hDCChild);
-  virtual rt::Value DdeAck(long nWParam, long nLParam);
-  virtual rt::Value DdeExecute(long nWParam, long nLParam);
-  virtual rt::Value DdeInitiate(long nWParam, long nLow, long nHigh);
-  virtual rt::Value DdeTerminate(long nWParam);
+  virtual rt::Value Close(LPARAM nWParam);
+  virtual rt::Value Command(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value CommNotify(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value CtlColor(LPARAM hWndChild, LPARAM hDCChild);
+  virtual rt::Value DdeAck(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value DdeExecute(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value DdeInitiate(LPARAM nWParam, long nLow, long nHigh);
+  virtual rt::Value DdeTerminate(LPARAM nWParam);
   virtual rt::Value Destroy();
-  virtual rt::Value DrawItem(long nWParam, long nLParam);
-  virtual rt::Value DropFiles(long hDrop);
-  virtual rt::Value DropOver(long nLow, long nHigh, long nLParam);
+  virtual rt::Value DrawItem(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value DropFiles(LPARAM hDrop);
+  virtual rt::Value DropOver(long nLow, long nHigh, LPARAM nLParam);
   virtual rt::Value EndPaint();
-  virtual rt::Value EraseBkGnd(long hDC);
-  virtual rt::Value GetDlgCode(long nWParam);
-  virtual rt::Value GetMinMaxInfo(long pMinMaxInfo);
-  virtual rt::Value GotFocus(long hWndLosing);
+  virtual rt::Value EraseBkGnd(LPARAM hDC);
+  virtual rt::Value GetDlgCode(LPARAM nWParam);
+  virtual rt::Value GetMinMaxInfo(LPARAM pMinMaxInfo);
+  virtual rt::Value GotFocus(LPARAM hWndLosing);
   virtual rt::Value HelpF1();
-  virtual rt::Value HScroll(long nWParam, long nLParam);
-  virtual rt::Value InitMenuPopup(long hMenu, long nPos, bool lSysMenu);
+  virtual rt::Value HScroll(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value InitMenuPopup(LPARAM hMenu, long nPos, bool lSysMenu);
   virtual rt::Value KeyChar(long nKey, long nFlags);
   virtual rt::Value KeyDown(long nKey, long nFlags);
   virtual rt::Value LButtonDown(long nRow, long nCol, long nFlags);
   virtual rt::Value LButtonUp(long nRow, long nCol, long nFlags);
   virtual rt::Value LDblClick(long nRow, long nCol, long nFlags);
-  virtual rt::Value LostFocus(long hWndGetting);
+  virtual rt::Value LostFocus(LPARAM hWndGetting);
   virtual rt::Value MButtonDown(long nRow, long nCol, long nFlags);
   virtual rt::Value MButtonUp(long nRow, long nCol, long nFlags);
-  virtual rt::Value MeasureItem(long nWParam, long nLParam);
-  virtual rt::Value MenuChar(long nKey, long nFlags, long hMenu);
-  virtual rt::Value MenuSelect(long nItem, long nFlags, long hMenu);
+  virtual rt::Value MeasureItem(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value MenuChar(long nKey, long nFlags, LPARAM hMenu);
+  virtual rt::Value MenuSelect(long nItem, long nFlags, LPARAM hMenu);
   virtual rt::Value MouseMove(long nRow, long nCol, long nFlags);
   virtual rt::Value MouseWheel(long nKeys, long nDelta, long nX, long nY);
   // For classes that draw their own frame; NIL leaves it to the system.
-  virtual rt::Value NcPaint(long hRgn);
-  virtual rt::Value Moved(long nWParam, long nX, long nY);
+  virtual rt::Value NcPaint(LPARAM hRgn);
+  virtual rt::Value Moved(LPARAM nWParam, long nX, long nY);
   virtual rt::Value NcActivate(bool lActive);
   virtual rt::Value NcMouseMove(long nHitTest, long nRow, long nCol);
-  virtual rt::Value Notify(long nIdCtrl, long pNMHDR);
+  virtual rt::Value Notify(LPARAM nIdCtrl, LPARAM pNMHDR);
   virtual rt::Value Paint();
-  virtual rt::Value PaletteChanged(long hWndChanging);
+  virtual rt::Value PaletteChanged(LPARAM hWndChanging);
   virtual rt::Value QueryDragIcon();
   virtual rt::Value QueryEndSession();
   virtual rt::Value QueryNewPalette();
   virtual rt::Value RButtonDown(long nRow, long nCol, long nFlags);
   virtual rt::Value RButtonUp(long nRow, long nCol, long nFlags);
   virtual rt::Value ReSize(long nSizeType, long nWidth, long nHeight);
-  virtual rt::Value SysCommand(long nWParam, long nLParam);
-  virtual rt::Value TaskBar(long nWParam, long nLParam);
-  virtual rt::Value Timer(long nWParam, long nLParam);
-  virtual rt::Value VScroll(long nWParam, long nLParam);
+  virtual rt::Value SysCommand(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value TaskBar(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value Timer(LPARAM nWParam, LPARAM nLParam);
+  virtual rt::Value VScroll(LPARAM nWParam, LPARAM nLParam);
   // An event of a VBX control. VBX controls are not supported, so a window
   // never hosts one and the event is not handled (NIL).
-  virtual rt::Value VbxFireEvent(long pEventInfo);
+  virtual rt::Value VbxFireEvent(LPARAM pEventInfo);
 
  private:
   // nChrHeight and nChrWidth from oFont.

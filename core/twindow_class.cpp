@@ -6,6 +6,7 @@
 #include "core/long_value.h"
 #include "core/twindow.h"
 #include "core/twindow_design.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -46,12 +47,12 @@ auto Nil(F f) {
 
 template <class H>
 rt::Value HandleOf(H h) {
-  return rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(h)));
+  return rt::Value(reinterpret_cast<std::intptr_t>(h));
 }
 
 template <class H>
 H ToHandle(const rt::Value& v) {
-  return reinterpret_cast<H>(static_cast<std::intptr_t>(LongOf(v)));
+  return reinterpret_cast<H>(ParamOf(v));
 }
 
 template <class H>

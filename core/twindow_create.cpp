@@ -240,7 +240,7 @@ void TWindow::SetBrush(const std::shared_ptr<gfx::TBrush>& brush) {
 void TWindow::SetMenu(const rt::Value& menu) {
   oMenu = menu;
   if (!menu.IsObject()) return;
-  ::SetMenu(hWnd, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(LongOf(Ask(menu, "hMenu")))));
+  ::SetMenu(hWnd, reinterpret_cast<HMENU>(ParamOf(Ask(menu, "hMenu"))));
   Ask(menu, "_oWnd", Self());
   Ask(Ask(menu, "oAccTable"), "Activate");
 }

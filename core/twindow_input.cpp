@@ -9,6 +9,7 @@
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
 #include "services/help.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -18,7 +19,6 @@ constexpr long kExtendedKey = 16777216;
 
 bool KeyIsDown(int vkey) { return (GetKeyState(vkey) & 0x8000) != 0; }
 
-long HandleNumber(HWND h) { return static_cast<long>(reinterpret_cast<std::intptr_t>(h)); }
 
 // A key handler runs with the calling procedure's name and line and the
 // window.
@@ -77,7 +77,7 @@ rt::Value TWindow::MouseMove(long nRow, long nCol, long nFlags) {
   return bMMoved.IsBlock() ? bMMoved.Eval(nRow, nCol, nFlags) : rt::Value(0);
 }
 
-rt::Value TWindow::Moved(long, long nX, long nY) {
+rt::Value TWindow::Moved(LPARAM, long nX, long nY) {
   return bMoved.IsBlock() ? bMoved.Eval(nY, nX) : rt::Value();
 }
 
@@ -145,7 +145,7 @@ rt::Value TWindow::KeyChar(long nKey, long nFlags) {
   return {};
 }
 
-rt::Value TWindow::GotFocus(long hWndLosing) {
+rt::Value TWindow::GotFocus(LPARAM hWndLosing) {
   lFocused = true;
   if (bGotFocus.IsBlock()) bGotFocus.Eval(hWndLosing);
   if (hCtlFocus && IsWindow(hCtlFocus)) {
@@ -156,7 +156,7 @@ rt::Value TWindow::GotFocus(long hWndLosing) {
   return rt::Value(0);
 }
 
-rt::Value TWindow::LostFocus(long hWndGetting) {
+rt::Value TWindow::LostFocus(LPARAM hWndGetting) {
   lFocused = false;
   DestroyToolTip();
   return bLostFocus.IsBlock() ? bLostFocus.Eval(hWndGetting) : rt::Value();
@@ -165,7 +165,7 @@ rt::Value TWindow::LostFocus(long hWndGetting) {
 rt::Value TWindow::NcActivate(bool lActiveNow) {
   if (!lActiveNow && bLostFocus.IsBlock()) {
     const HWND focus = GETFOCUS();
-    if (focus != hWnd && !ISCHILD(hWnd, focus)) bLostFocus.Eval(HandleNumber(focus));
+    if (focus != hWnd && !ISCHILD(hWnd, focus)) bLostFocus.Eval(svc::HandleNumber(focus));
   }
   return {};
 }

@@ -14,6 +14,7 @@
 #include "runtime/files.h"
 #include "services/resources.h"
 #include "services/win_version.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -82,7 +83,7 @@ void TWindow::SetIcon(const rt::Value& icon) {
                   ? static_cast<HICON>(LoadImageA(nullptr, name.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE))
                   : gfx::LOADICON(reinterpret_cast<HINSTANCE>(static_cast<std::intptr_t>(svc::GETRESOURCES())),
                                   icon);
-    oIcon = h ? rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(h))) : rt::Value();
+    oIcon = h ? rt::Value(svc::HandleNumber(h)) : rt::Value();
   } else {
     oIcon = icon;
   }
@@ -90,7 +91,7 @@ void TWindow::SetIcon(const rt::Value& icon) {
 }
 
 HICON TWindow::IconHandle() const {
-  const long h = oIcon.IsObject() ? LongOf(Ask(oIcon, "hIcon")) : LongOf(oIcon);
+  const LPARAM h = ParamOf(oIcon.IsObject() ? Ask(oIcon, "hIcon") : oIcon);
   return reinterpret_cast<HICON>(static_cast<std::intptr_t>(h));
 }
 
@@ -109,7 +110,7 @@ void TWindow::ReleaseDC() {
 
 void TWindow::DispBegin() {
   disp_ = gfx::VDDISPBEGIN(hWnd, hDC);
-  hDC = reinterpret_cast<HDC>(static_cast<std::intptr_t>(LongOf(disp_.At(3))));
+  hDC = reinterpret_cast<HDC>(ParamOf(disp_.At(3)));
 }
 
 void TWindow::DispEnd() {
@@ -141,19 +142,19 @@ rt::Value TWindow::Paint() {
   }
   DispBegin();
   if (bEraseBkGnd.IsBlock()) {
-    bEraseBkGnd.Eval(static_cast<long>(reinterpret_cast<std::intptr_t>(hDC)));
+    bEraseBkGnd.Eval(svc::HandleNumber(hDC));
   } else if (oBrush) {
     gfx::FILLRECT(hDC, gfx::GETCLIENTRECT(hWnd), oBrush->hBrush);
   }
   rt::Value result;
-  if (bPainted.IsBlock()) result = bPainted.Eval(static_cast<long>(reinterpret_cast<std::intptr_t>(hDC)), cPS, Self());
+  if (bPainted.IsBlock()) result = bPainted.Eval(svc::HandleNumber(hDC), cPS, Self());
   DispEnd();
   return result;
 }
 
 rt::Value TWindow::QueryDragIcon() {
   const HICON icon = IconHandle();
-  return rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(icon ? icon : DefaultIcon())));
+  return rt::Value(svc::HandleNumber(icon ? icon : DefaultIcon()));
 }
 
 }  // namespace core

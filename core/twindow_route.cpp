@@ -79,7 +79,7 @@ rt::Value Scroll(const rt::Value& bar, long nWParam, long nLParam) {
 
 }  // namespace
 
-rt::Value TWindow::Command(long nWParam, long nLParam) {
+rt::Value TWindow::Command(LPARAM nWParam, LPARAM nLParam) {
   const long code = High(nWParam), id = Low(nWParam);
   if (oPopup.IsObject()) return Ask(oPopup, "Command", id);
   if (nLParam == 0) return oMenu.IsObject() ? Ask(oMenu, "Command", id) : rt::Value();
@@ -104,7 +104,7 @@ rt::Value TWindow::Command(long nWParam, long nLParam) {
   return {};
 }
 
-rt::Value TWindow::Notify(long nIdCtrl, long pNMHDR) {
+rt::Value TWindow::Notify(LPARAM nIdCtrl, LPARAM pNMHDR) {
   const long code = GETNMHDRCODE(pNMHDR);
   const auto sender = OWNDFROMHWND(GETNMHDRHWNDFROM(pNMHDR));
   // A window told of itself has no one to pass it to.
@@ -115,16 +115,16 @@ rt::Value TWindow::Notify(long nIdCtrl, long pNMHDR) {
   return sender->Notify(nIdCtrl, pNMHDR);
 }
 
-rt::Value TWindow::VScroll(long nWParam, long nLParam) { return Scroll(oVScroll, nWParam, nLParam); }
-rt::Value TWindow::HScroll(long nWParam, long nLParam) { return Scroll(oHScroll, nWParam, nLParam); }
+rt::Value TWindow::VScroll(LPARAM nWParam, LPARAM nLParam) { return Scroll(oVScroll, nWParam, nLParam); }
+rt::Value TWindow::HScroll(LPARAM nWParam, LPARAM nLParam) { return Scroll(oHScroll, nWParam, nLParam); }
 
-rt::Value TWindow::CtlColor(long hWndChild, long hDCChild) {
+rt::Value TWindow::CtlColor(LPARAM hWndChild, LPARAM hDCChild) {
   const HWND child = AsHandle(hWndChild);
   if (GetDlgCtrlID(child) == 65535 || GETPARENT(child) != hWnd) return {};
   return rt::Value(static_cast<long>(SendMessageA(child, kColors, static_cast<WPARAM>(hDCChild), 0)));
 }
 
-rt::Value TWindow::SysCommand(long nWParam, long nLParam) {
+rt::Value TWindow::SysCommand(LPARAM nWParam, LPARAM nLParam) {
   if (nWParam == kKeyMenu) {
     if (const rt::Value handler = rt::SETKEY(kF10); handler.IsBlock()) {
       handler.Eval(rt::PROCNAME(0), rt::PROCLINE(0), Self());
@@ -136,7 +136,7 @@ rt::Value TWindow::SysCommand(long nWParam, long nLParam) {
   return {};
 }
 
-rt::Value TWindow::DrawItem(long nWParam, long nLParam) {
+rt::Value TWindow::DrawItem(LPARAM nWParam, LPARAM nLParam) {
   // Menu items (id 0) are drawn by the menu that shows them.
   if (nWParam == 0) return Ask(oPopup.IsObject() ? oPopup : oMenu, "DrawItem", nLParam);
   const HWND child = GetDlgItem(hWnd, static_cast<int>(nWParam));
@@ -144,18 +144,18 @@ rt::Value TWindow::DrawItem(long nWParam, long nLParam) {
   return rt::Value(static_cast<long>(SendMessageA(child, kDrawItem, static_cast<WPARAM>(nWParam), nLParam)));
 }
 
-rt::Value TWindow::MeasureItem(long nWParam, long nLParam) {
+rt::Value TWindow::MeasureItem(LPARAM nWParam, LPARAM nLParam) {
   if (nWParam == 0) return Ask(oPopup.IsObject() ? oPopup : oMenu, "MeasureItem", nLParam);
   return Ask(ControlWithId(aControls, nWParam), "FillMeasure", nLParam);
 }
 
-rt::Value TWindow::MenuSelect(long nItem, long nFlags, long hMenu) {
+rt::Value TWindow::MenuSelect(long nItem, long nFlags, LPARAM hMenu) {
   DestroyToolTip();
   oMItemSelect = Ask(oPopup.IsObject() ? oPopup : oMenu, "GetMenuItem", nItem);
   return bMenuSelect.IsBlock() ? bMenuSelect.Eval(oMItemSelect, nFlags, hMenu) : rt::Value();
 }
 
-rt::Value TWindow::MenuChar(long nKey, long, long hMenu) {
+rt::Value TWindow::MenuChar(long nKey, long, LPARAM hMenu) {
   // The item whose "&" letter is the typed key is executed.
   const auto menu = reinterpret_cast<HMENU>(static_cast<std::intptr_t>(hMenu));
   const int count = GetMenuItemCount(menu);
@@ -173,12 +173,12 @@ rt::Value TWindow::MenuChar(long nKey, long, long hMenu) {
   return rt::Value(0);
 }
 
-rt::Value TWindow::InitMenuPopup(long hMenu, long nPos, bool lSysMenu) {
+rt::Value TWindow::InitMenuPopup(LPARAM hMenu, long nPos, bool lSysMenu) {
   oPopup = lSysMenu ? oSysMenu : Ask(oMenu, "GetPopup", nPos);
   return Ask(oPopup, "Initiate", hMenu);
 }
 
-rt::Value TWindow::DropFiles(long hDrop) {
+rt::Value TWindow::DropFiles(LPARAM hDrop) {
   const auto drop = reinterpret_cast<HDROP>(static_cast<std::intptr_t>(hDrop));
   rt::Value result;
   if (bDropFiles.IsBlock()) {
@@ -189,30 +189,30 @@ rt::Value TWindow::DropFiles(long hDrop) {
   return result;
 }
 
-rt::Value TWindow::DropOver(long nRow, long nCol, long nKeyFlags) {
+rt::Value TWindow::DropOver(long nRow, long nCol, LPARAM nKeyFlags) {
   return bDropOver.IsBlock() ? bDropOver.Eval(GETDROPINFO(), nRow, nCol, nKeyFlags) : rt::Value();
 }
 
-rt::Value TWindow::AsyncSelect(long nWParam, long nLParam) {
+rt::Value TWindow::AsyncSelect(LPARAM nWParam, LPARAM nLParam) {
   return bSocket.IsBlock() ? bSocket.Eval(nWParam, nLParam) : rt::Value();
 }
 
-rt::Value TWindow::TaskBar(long nWParam, long nLParam) {
+rt::Value TWindow::TaskBar(LPARAM nWParam, LPARAM nLParam) {
   return bTaskBar.IsBlock() ? bTaskBar.Eval(nWParam, nLParam) : rt::Value();
 }
 
-rt::Value TWindow::CommNotify(long nWParam, long nLParam) {
+rt::Value TWindow::CommNotify(LPARAM nWParam, LPARAM nLParam) {
   return bCommNotify.IsBlock() ? bCommNotify.Eval(nWParam, nLParam) : rt::Value();
 }
 
-rt::Value TWindow::DdeInitiate(long hWndClient, long nApp, long nTopic) {
+rt::Value TWindow::DdeInitiate(LPARAM hWndClient, long nApp, long nTopic) {
   if (!bDdeInit.IsBlock()) return {};
   if (!bDdeInit.Eval(AtomName(nApp), AtomName(nTopic)).AsLogical()) return {};
   SendMessageA(AsHandle(hWndClient), WM_DDE_ACK, reinterpret_cast<WPARAM>(hWnd), svc::NMAKELONG(nApp, nTopic));
   return rt::Value(0);
 }
 
-rt::Value TWindow::DdeExecute(long hWndClient, long nLParam) {
+rt::Value TWindow::DdeExecute(LPARAM hWndClient, LPARAM nLParam) {
   UINT_PTR unused = 0, commands = 0;
   UnpackDDElParam(WM_DDE_EXECUTE, static_cast<LPARAM>(nLParam), &unused, &commands);
   const auto memory = reinterpret_cast<HGLOBAL>(commands);
@@ -232,18 +232,18 @@ rt::Value TWindow::DdeExecute(long hWndClient, long nLParam) {
   return rt::Value(0);
 }
 
-rt::Value TWindow::DdeAck(long, long) { return {}; }
+rt::Value TWindow::DdeAck(LPARAM, LPARAM) { return {}; }
 
-rt::Value TWindow::DdeTerminate(long hWndClient) {
+rt::Value TWindow::DdeTerminate(LPARAM hWndClient) {
   PostMessageA(AsHandle(hWndClient), WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(hWnd), 0);
   return rt::Value(0);
 }
 
-rt::Value TWindow::Timer(long nWParam, long) { return rt::Value(svc::TIMEREVENT(nWParam)); }
+rt::Value TWindow::Timer(LPARAM nWParam, LPARAM) { return rt::Value(svc::TIMEREVENT(nWParam)); }
 
 // The bitmap layer keeps the palettes of the program's pictures: it
 // realises the foreground one and repaints the windows of the others.
-rt::Value TWindow::PaletteChanged(long hWndChanging) {
+rt::Value TWindow::PaletteChanged(LPARAM hWndChanging) {
   gfx::PALCHGEVENT(AsHandle(hWndChanging));
   return {};
 }
@@ -255,7 +255,7 @@ rt::Value TWindow::QueryNewPalette() {
 
 rt::Value TWindow::QueryEndSession() { return rt::Value(End() ? 1 : 0); }
 
-rt::Value TWindow::GetMinMaxInfo(long pMinMaxInfo) {
+rt::Value TWindow::GetMinMaxInfo(LPARAM pMinMaxInfo) {
   if (!aMinMaxInfo.IsArray()) return {};
   SETMINMAX(pMinMaxInfo, aMinMaxInfo);
   return rt::Value(0);

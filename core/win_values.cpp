@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/long_value.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -19,6 +20,6 @@ POINT PointOf(const rt::Value& aPoint) {
   return pt;
 }
 
-long HandleValue(const void* handle) { return static_cast<long>(reinterpret_cast<std::intptr_t>(handle)); }
+std::intptr_t HandleValue(const void* handle) { return svc::HandleNumber(handle); }
 
 }  // namespace core

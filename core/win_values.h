@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "runtime/value.h"
 
 namespace core {
@@ -13,6 +15,6 @@ rt::Value PointValue(const POINT& pt);
 // Missing or non-numeric elements read as 0.
 POINT PointOf(const rt::Value& aPoint);
 // A handle as the number the class layer keeps it in.
-long HandleValue(const void* handle);
+std::intptr_t HandleValue(const void* handle);
 
 }  // namespace core

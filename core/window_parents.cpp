@@ -4,6 +4,7 @@
 
 #include "core/long_value.h"
 #include "core/twindow.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -12,7 +13,7 @@ namespace {
 HWND WindowOf(const rt::Value& o) {
   if (const auto w = o.As<TWindow>()) return w->hWnd;
   if (!o.IsNumber()) return nullptr;
-  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(LongOf(o)));
+  return reinterpret_cast<HWND>(ParamOf(o));
 }
 
 }  // namespace
@@ -20,7 +21,7 @@ HWND WindowOf(const rt::Value& o) {
 rt::Value SCANPARENTS(const rt::Value& o) {
   rt::Value chain = rt::Value::Array({});
   for (HWND h = WindowOf(o); h && IsWindow(h); h = GetParent(h)) {
-    chain.Items().push_back(rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(h))));
+    chain.Items().push_back(rt::Value(svc::HandleNumber(h)));
     if (!(GetWindowLongA(h, GWL_STYLE) & WS_CHILD)) break;
   }
   return chain;
@@ -29,7 +30,7 @@ rt::Value SCANPARENTS(const rt::Value& o) {
 bool WNDPARENTS(const rt::Value& o1, const rt::Value& o2) {
   const rt::Value a = SCANPARENTS(o1);
   const rt::Value b = SCANPARENTS(o2);
-  return a.Len() > 0 && b.Len() > 0 && LongOf(a.At(a.Len())) == LongOf(b.At(b.Len()));
+  return a.Len() > 0 && b.Len() > 0 && ParamOf(a.At(a.Len())) == ParamOf(b.At(b.Len()));
 }
 
 }  // namespace core

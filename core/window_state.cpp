@@ -44,8 +44,10 @@ HWND SETPARENT(HWND hWnd, HWND hWndNewParent) { return SetParent(hWnd, hWndNewPa
 
 HWND WINDOWFROMPOINT(long nCol, long nRow) { return WindowFromPoint(POINT{nCol, nRow}); }
 
-long GETWINDOWLONG(HWND hWnd, int nIndex) { return GetWindowLongA(hWnd, nIndex); }
+LONG_PTR GETWINDOWLONG(HWND hWnd, int nIndex) { return GetWindowLongPtrA(hWnd, nIndex); }
 
-long SETWINDOWLONG(HWND hWnd, int nIndex, long nValue) { return SetWindowLongA(hWnd, nIndex, nValue); }
+LONG_PTR SETWINDOWLONG(HWND hWnd, int nIndex, LONG_PTR nValue) {
+  return SetWindowLongPtrA(hWnd, nIndex, nValue);
+}
 
 }  // namespace core

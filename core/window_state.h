@@ -35,8 +35,8 @@ HWND GETPARENT(HWND hWnd);
 HWND SETPARENT(HWND hWnd, HWND hWndNewParent);
 // The window under the screen point; the column comes first.
 HWND WINDOWFROMPOINT(long nCol, long nRow);
-long GETWINDOWLONG(HWND hWnd, int nIndex);
+LONG_PTR GETWINDOWLONG(HWND hWnd, int nIndex);
 // The previous value.
-long SETWINDOWLONG(HWND hWnd, int nIndex, long nValue);
+LONG_PTR SETWINDOWLONG(HWND hWnd, int nIndex, LONG_PTR nValue);
 
 }  // namespace core

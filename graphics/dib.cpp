@@ -34,7 +34,7 @@ class LockedBlock {
 // A block of the class layer's global memory, so that GLOBALFREE releases
 // it and its registry knows it meanwhile.
 HGLOBAL BlockOf(Bytes bytes) {
-  const std::int32_t number = svc::GLOBALALLOC(GMEM_MOVEABLE, static_cast<std::uint32_t>(bytes.size()));
+  const std::intptr_t number = svc::GLOBALALLOC(GMEM_MOVEABLE, static_cast<std::uint32_t>(bytes.size()));
   if (!number) return nullptr;
   const auto block = reinterpret_cast<HGLOBAL>(static_cast<std::intptr_t>(number));
   LockedBlock locked(block);

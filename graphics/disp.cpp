@@ -9,7 +9,7 @@ namespace {
 
 template <class H>
 H Element(const rt::Value& a, std::size_t i) {
-  return a.IsArray() && a.Len() >= i ? svc::HandleOf<H>(svc::ToInt32(a.At(i))) : nullptr;
+  return a.IsArray() && a.Len() >= i ? svc::HandleOf<H>(svc::ToHandle(a.At(i))) : nullptr;
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ void DrawItem(const DRAWITEMSTRUCT& dis, const rt::Value& aBitmaps, const rt::Va
   const long bitmapPosition = bBitmap.IsBlock() ? bBitmap.Eval(position).AsInt() : position;
   const rt::Value bitmap = Entry(aBitmaps, bitmapPosition);
   if (bitmap.IsNumber() && bitmap.AsInt() != 0) {
-    DRAWMASKED(dc, svc::HandleOf<HBITMAP>(svc::ToInt32(bitmap)), rc.top, rc.left);
+    DRAWMASKED(dc, svc::HandleOf<HBITMAP>(svc::ToHandle(bitmap)), rc.top, rc.left);
   }
 
   if (selected) {

@@ -11,6 +11,7 @@
 #include "graphics/handle_track.h"
 #include "graphics/palette.h"
 #include "services/resources.h"
+#include "services/int32.h"
 
 namespace gfx {
 namespace {
@@ -45,8 +46,8 @@ std::optional<std::size_t> EntryOf(HBITMAP bitmap) {
 }
 
 rt::Value Pair(HBITMAP bitmap, HPALETTE palette) {
-  return rt::Value::Array({static_cast<long>(reinterpret_cast<std::intptr_t>(bitmap)),
-                           static_cast<long>(reinterpret_cast<std::intptr_t>(palette))});
+  return rt::Value::Array({svc::HandleNumber(bitmap),
+                           svc::HandleNumber(palette)});
 }
 
 // Bitmap and (for more than 16 colours) palette of a checked packed DIB. The

@@ -59,13 +59,13 @@ const rt::ClassInfo& TBrush::ClassDef() {
         "hBrush",
         [](const rt::Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TBrush&>(o).hBrush)); },
         [](rt::Object& o, const rt::Value& v) {
-          static_cast<TBrush&>(o).hBrush = svc::HandleOf<HBRUSH>(svc::ToInt32(v));
+          static_cast<TBrush&>(o).hBrush = svc::HandleOf<HBRUSH>(svc::ToHandle(v));
         });
     c.AddData(
         "hBitmap",
         [](const rt::Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TBrush&>(o).hBitmap)); },
         [](rt::Object& o, const rt::Value& v) {
-          static_cast<TBrush&>(o).hBitmap = svc::HandleOf<HBITMAP>(svc::ToInt32(v));
+          static_cast<TBrush&>(o).hBitmap = svc::HandleOf<HBITMAP>(svc::ToHandle(v));
         });
     rt::ClassBuilder<TBrush>(c)
         .Data("nCount", &TBrush::nCount)

@@ -49,7 +49,7 @@ const rt::ClassInfo& TCursor::ClassDef() {
         "hCursor",
         [](const rt::Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TCursor&>(o).hCursor)); },
         [](rt::Object& o, const rt::Value& v) {
-          static_cast<TCursor&>(o).hCursor = svc::HandleOf<HCURSOR>(svc::ToInt32(v));
+          static_cast<TCursor&>(o).hCursor = svc::HandleOf<HCURSOR>(svc::ToHandle(v));
         });
     rt::ClassBuilder<TCursor>(c)
         .Data("lPredef", &TCursor::lPredef)
@@ -94,10 +94,10 @@ TCursor& TCursor::NewBmp(const rt::Value& uBitmap, int hotRow, int hotCol, bool 
     bitmap = rt::Send(uBitmap, button ? "hBitmap1" : "hBitmap");
     palette = rt::Send(uBitmap, button ? "hPalette1" : "hPalette");
   }
-  const auto hBitmap = svc::HandleOf<HBITMAP>(svc::ToInt32(bitmap));
+  const auto hBitmap = svc::HandleOf<HBITMAP>(svc::ToHandle(bitmap));
   if (!hBitmap) return *this;
   End();
-  hCursor = CREATEBMPCURSOR(hBitmap, svc::HandleOf<HPALETTE>(svc::ToInt32(palette)), hotRow, hotCol, ranges, black,
+  hCursor = CREATEBMPCURSOR(hBitmap, svc::HandleOf<HPALETTE>(svc::ToHandle(palette)), hotRow, hotCol, ranges, black,
                             white, transparent, invert);
   lPredef = false;
   return *this;

@@ -87,7 +87,7 @@ const rt::ClassInfo& TFont::ClassDef() {
     c.AddData(
         "hFont", [](const rt::Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TFont&>(o).hFont)); },
         [](rt::Object& o, const rt::Value& v) {
-          static_cast<TFont&>(o).hFont = svc::HandleOf<HFONT>(svc::ToInt32(v));
+          static_cast<TFont&>(o).hFont = svc::HandleOf<HFONT>(svc::ToHandle(v));
         });
     rt::ClassBuilder<TFont>(c)
         .Data("cFaceName", &TFont::cFaceName)
@@ -121,12 +121,12 @@ const rt::ClassInfo& TFont::ClassDef() {
                 })
         .Method("Activate",
                 [](TFont& f, rt::Args a) {
-                  f.Activate(svc::HandleOf<HDC>(svc::ToInt32(Arg(a, 0))));
+                  f.Activate(svc::HandleOf<HDC>(svc::ToHandle(Arg(a, 0))));
                   return rt::Value();
                 })
         .Method("DeActivate",
                 [](TFont& f, rt::Args a) {
-                  f.DeActivate(svc::HandleOf<HDC>(svc::ToInt32(Arg(a, 0))));
+                  f.DeActivate(svc::HandleOf<HDC>(svc::ToHandle(Arg(a, 0))));
                   return rt::Value();
                 })
         .Method("nSize", [](TFont& f, rt::Args) { return rt::Value(f.nSize()); });

@@ -2,13 +2,14 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
 
 namespace gfx {
 
 namespace {
 // The tool record of the common controls before version 6: without the
 // trailing reserved pointer, so that every version accepts it.
-constexpr UINT kToolInfoSize = 44;
+constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
 constexpr LONG_PTR kDropShadow = 0x20000;
 constexpr LPARAM kMaxTipWidth = 120;
 }  // namespace

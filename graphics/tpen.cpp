@@ -13,7 +13,7 @@ const rt::ClassInfo& TPen::ClassDef() {
   static const rt::ClassInfo info("TPEN", &rt::Object::ClassDef(), rt::FactoryOf<TPen>(), [](rt::ClassInfo& c) {
     c.AddData(
         "hPen", [](const rt::Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TPen&>(o).hPen)); },
-        [](rt::Object& o, const rt::Value& v) { static_cast<TPen&>(o).hPen = svc::HandleOf<HPEN>(svc::ToInt32(v)); });
+        [](rt::Object& o, const rt::Value& v) { static_cast<TPen&>(o).hPen = svc::HandleOf<HPEN>(svc::ToHandle(v)); });
     rt::ClassBuilder<TPen>(c)
         .Data("nStyle", &TPen::nStyle)
         .Data("nWidth", &TPen::nWidth)

@@ -3,15 +3,18 @@
 // an entry point into a call descriptor, and calling through the descriptor
 // with arguments converted by their declared type codes.
 //
-// Call descriptor (7 + n bytes): entry address (32-bit little-endian, 0 when
-// not found), convention flag (1 = callee removes its arguments), return-type
-// code, argument count n, then one type code per argument.
+// Call descriptor (P + 3 + n bytes, P the size of a pointer: 7 + n in the
+// 32-bit programs): entry address (little-endian, 0 when not found),
+// convention flag (1 = callee removes its arguments; the x86_64 build has one
+// convention and ignores it), return-type code, argument count n, then one
+// type code per argument. The descriptor lives only in memory.
 //
 // Type codes, for arguments and for the result:
 //   0       nothing / NIL              5       logical as 32 bits
-//   1, 2    16-bit integer             7,10,12 32-bit handle, pointer, unsigned;
-//   3, 4, 6 32-bit integer                     by reference: address of a cell
-//   8, 9    string address                     written back after the call
+//   1, 2    16-bit integer             7,10,12 handle, pointer, unsigned
+//   3, 4, 6 32-bit integer                     (pointer sized); by reference:
+//   8, 9    string address                     address of a cell written
+//                                              back after the call
 //   11      64-bit double (result: address of a double)
 //   13+     nothing / NIL
 
@@ -58,13 +61,13 @@ inline DllArg Ref(rt::Value& variable) {
 }
 
 // The module handle as a number; 32 or less means failure.
-std::int32_t LOADLIBRARY(std::string_view name);
-std::int32_t FREELIBRARY(std::int32_t hDll);
-inline std::int32_t LOADLIB32(std::string_view name) { return LOADLIBRARY(name); }
-inline std::int32_t FREELIB32(std::int32_t hDll) { return FREELIBRARY(hDll); }
+std::intptr_t LOADLIBRARY(std::string_view name);
+std::int32_t FREELIBRARY(std::intptr_t hDll);
+inline std::intptr_t LOADLIB32(std::string_view name) { return LOADLIBRARY(name); }
+inline std::int32_t FREELIB32(std::intptr_t hDll) { return FREELIBRARY(hDll); }
 
 // cEntry is the entry point's name, or a number taken as its ordinal.
-std::string GETPROCADDRESS(std::int32_t hDll, const rt::Value& entry, bool calleePops, int returnType,
+std::string GETPROCADDRESS(std::intptr_t hDll, const rt::Value& entry, bool calleePops, int returnType,
                            std::initializer_list<int> argTypes = {});
 
 // Returns NIL without calling when the descriptor holds no entry address.

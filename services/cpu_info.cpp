@@ -12,10 +12,12 @@ namespace svc {
 
 namespace {
 
+#if defined(__i386__)
 constexpr std::uint32_t kIdFlag = 1u << 21;
 constexpr std::uint32_t kAlignmentCheckFlag = 1u << 18;
 
-// Whether the flag bit of the flags register can be toggled.
+// Whether the flag bit of the flags register can be toggled: how an i386
+// tells a 386 from a 486 and a 486 without CPUID from later processors.
 bool FlagToggles(std::uint32_t bit) {
   std::uint32_t before = 0;
   std::uint32_t after = 0;
@@ -35,6 +37,14 @@ bool FlagToggles(std::uint32_t bit) {
       : "cc");
   return ((before ^ after) & bit) != 0;
 }
+
+bool HasCpuid() { return FlagToggles(kIdFlag); }
+const char* PreCpuidName() { return FlagToggles(kAlignmentCheckFlag) ? "486" : "386"; }
+#else
+// Every x86_64 processor has CPUID.
+bool HasCpuid() { return true; }
+const char* PreCpuidName() { return ""; }
+#endif
 
 bool IsCeleronCache(const std::array<std::uint8_t, 16>& cache) {
   return std::any_of(cache.begin() + 1, cache.end(),
@@ -68,7 +78,7 @@ std::string CpuName(const CpuIdLeaves& l) {
 }
 
 std::string GETCPU() {
-  if (!FlagToggles(kIdFlag)) return FlagToggles(kAlignmentCheckFlag) ? "486" : "386";
+  if (!HasCpuid()) return PreCpuidName();
   CpuIdLeaves l;
   unsigned a = 0, b = 0, c = 0, d = 0;
   __cpuid(0, a, b, c, d);

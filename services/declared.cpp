@@ -24,7 +24,7 @@ std::string LibraryText(const rt::Value& library) {
 rt::Value CallDeclared(const rt::Value& library, std::string_view entry, bool calleePops, int resultType,
                        std::initializer_list<int> argTypes, std::initializer_list<DllArg> args) {
   const bool byName = library.IsString();
-  const std::int32_t h = byName ? LOADLIBRARY(library.AsString()) : ToInt32(library);
+  const std::intptr_t h = byName ? LOADLIBRARY(library.AsString()) : ToHandle(library);
   if (std::llabs(static_cast<long long>(h)) <= 32) {
     MSGALERT("Error code: " + std::to_string(h) + " loading " + LibraryText(library));
     return rt::Value();

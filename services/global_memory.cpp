@@ -19,27 +19,27 @@ SlotRegistry& Blocks() {
 
 }  // namespace
 
-std::int32_t GLOBALALLOC(unsigned flags, std::uint32_t bytes) {
+std::intptr_t GLOBALALLOC(unsigned flags, std::uint32_t bytes) {
   HGLOBAL h = GlobalAlloc(flags, bytes);
   if (h) {
     std::lock_guard lock(blocksLock);
-    Blocks().Add(static_cast<std::uint32_t>(HandleNumber(h)));
+    Blocks().Add(static_cast<std::uintptr_t>(HandleNumber(h)));
   }
   return HandleNumber(h);
 }
 
-bool GLOBALFREE(std::int32_t hMem) {
+bool GLOBALFREE(std::intptr_t hMem) {
   if (!hMem) return false;
   {
     std::lock_guard lock(blocksLock);
-    Blocks().Remove(static_cast<std::uint32_t>(hMem));
+    Blocks().Remove(static_cast<std::uintptr_t>(hMem));
   }
   return GlobalFree(HandleOf<HGLOBAL>(hMem)) == nullptr;
 }
 
-std::int32_t GLOBALLOCK(std::int32_t hMem) { return HandleNumber(GlobalLock(HandleOf<HGLOBAL>(hMem))); }
+std::intptr_t GLOBALLOCK(std::intptr_t hMem) { return HandleNumber(GlobalLock(HandleOf<HGLOBAL>(hMem))); }
 
-bool GLOBALUNLOCK(std::int32_t hMem) { return GlobalUnlock(HandleOf<HGLOBAL>(hMem)) != 0; }
+bool GLOBALUNLOCK(std::intptr_t hMem) { return GlobalUnlock(HandleOf<HGLOBAL>(hMem)) != 0; }
 
 double NEXTMEM() {
   MEMORYSTATUS status{};
@@ -48,11 +48,11 @@ double NEXTMEM() {
   return static_cast<double>(status.dwTotalPhys);
 }
 
-std::vector<std::int32_t> GlobalBlocksInUse() {
+std::vector<std::intptr_t> GlobalBlocksInUse() {
   std::lock_guard lock(blocksLock);
-  std::vector<std::int32_t> live;
-  for (std::uint32_t h : Blocks().Slots()) {
-    if (h) live.push_back(static_cast<std::int32_t>(h));
+  std::vector<std::intptr_t> live;
+  for (std::uintptr_t h : Blocks().Slots()) {
+    if (h) live.push_back(static_cast<std::intptr_t>(h));
   }
   return live;
 }

@@ -8,17 +8,17 @@
 namespace svc {
 
 // Handles and addresses are numbers, as the class layer keeps them.
-std::int32_t GLOBALALLOC(unsigned flags, std::uint32_t bytes);
+std::intptr_t GLOBALALLOC(unsigned flags, std::uint32_t bytes);
 // .T. on success; .F. for 0 without calling the platform.
-bool GLOBALFREE(std::int32_t hMem);
+bool GLOBALFREE(std::intptr_t hMem);
 // The block's address; 0 when it cannot be locked.
-std::int32_t GLOBALLOCK(std::int32_t hMem);
+std::intptr_t GLOBALLOCK(std::intptr_t hMem);
 // The platform's answer: .T. while the block is still locked.
-bool GLOBALUNLOCK(std::int32_t hMem);
+bool GLOBALUNLOCK(std::intptr_t hMem);
 // Total physical memory in bytes.
 double NEXTMEM();
 
 // The blocks allocated through GLOBALALLOC and not yet freed.
-std::vector<std::int32_t> GlobalBlocksInUse();
+std::vector<std::intptr_t> GlobalBlocksInUse();
 
 }  // namespace svc

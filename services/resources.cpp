@@ -22,7 +22,7 @@ LoadedLibraries& Loaded() {
 
 struct ResourceModule {
   bool set = false;
-  std::int32_t handle = 0;
+  std::intptr_t handle = 0;
 };
 
 ResourceModule& Current() {
@@ -30,12 +30,12 @@ ResourceModule& Current() {
   return current;
 }
 
-std::int32_t LoadShared(const std::string& name) {
+std::intptr_t LoadShared(const std::string& name) {
   auto& loaded = Loaded();
   ATOM atom = GlobalAddAtomA(name.c_str());
   if (std::size_t slot = loaded.atoms.Find(atom); atom && slot != SlotRegistry::npos) {
     GlobalDeleteAtom(atom);  // the reference just added
-    return static_cast<std::int32_t>(loaded.libraries.At(slot));
+    return static_cast<std::intptr_t>(loaded.libraries.At(slot));
   }
   HMODULE module = LoadLibraryA(name.c_str());
   if (!module) {
@@ -44,26 +44,26 @@ std::int32_t LoadShared(const std::string& name) {
     return 0;
   }
   const std::size_t slot = loaded.libraries.FreeSlot();
-  loaded.libraries.Set(slot, static_cast<std::uint32_t>(HandleNumber(module)));
+  loaded.libraries.Set(slot, static_cast<std::uintptr_t>(HandleNumber(module)));
   loaded.atoms.Set(slot, atom);
   return HandleNumber(module);
 }
 
 }  // namespace
 
-std::int32_t SETRESOURCES(const rt::Value& libraryOrHandle) {
+std::intptr_t SETRESOURCES(const rt::Value& libraryOrHandle) {
   auto& current = Current();
   if (libraryOrHandle.IsString()) {
     current.handle = LoadShared(libraryOrHandle.AsString());
     current.set = true;
   } else {
-    current.handle = ToInt32(libraryOrHandle);
+    current.handle = ToHandle(libraryOrHandle);
     current.set = current.handle != 0;
   }
   return current.handle;
 }
 
-std::int32_t GETRESOURCES() {
+std::intptr_t GETRESOURCES() {
   const auto& current = Current();
   return current.set ? current.handle : HandleNumber(GetModuleHandleA(nullptr));
 }
@@ -71,15 +71,15 @@ std::int32_t GETRESOURCES() {
 void FREERESOURCES() {
   auto& loaded = Loaded();
   for (std::size_t slot = 0; slot < loaded.libraries.Slots().size(); ++slot) {
-    if (std::uint32_t h = loaded.libraries.At(slot)) FreeLibrary(HandleOf<HMODULE>(static_cast<std::int32_t>(h)));
-    if (std::uint32_t atom = loaded.atoms.At(slot)) GlobalDeleteAtom(static_cast<ATOM>(atom));
+    if (std::uintptr_t h = loaded.libraries.At(slot)) FreeLibrary(HandleOf<HMODULE>(static_cast<std::intptr_t>(h)));
+    if (std::uintptr_t atom = loaded.atoms.At(slot)) GlobalDeleteAtom(static_cast<ATOM>(atom));
   }
   loaded.libraries.Clear();
   loaded.atoms.Clear();
   Current() = ResourceModule{};
 }
 
-std::int32_t FINDRESOURCE(std::int32_t hModule, const rt::Value& cName, int nType) {
+std::intptr_t FINDRESOURCE(std::intptr_t hModule, const rt::Value& cName, int nType) {
   LPCSTR name = cName.IsString() ? cName.AsString().c_str() : MAKEINTRESOURCEA(ToInt32(cName) & 0xFFFF);
   return HandleNumber(FindResourceA(HandleOf<HMODULE>(hModule), name, MAKEINTRESOURCEA(nType & 0xFFFF)));
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/text_case.h"
+#include "services/int32.h"
 
 namespace svc {
 namespace {
@@ -85,7 +86,7 @@ RT_CLASS_REGISTER(TFile);
 
 TFile::~TFile() { Close(); }
 
-long TFile::hFile() const { return Open() ? static_cast<long>(reinterpret_cast<std::uintptr_t>(handle_)) : 0; }
+std::intptr_t TFile::hFile() const { return Open() ? svc::HandleNumber(handle_) : 0; }
 
 bool TFile::OpenWith(int mode) {
   handle_ = CreateFileA(cName.c_str(), AccessOf(mode), ShareOf(mode), nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,

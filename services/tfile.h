@@ -40,7 +40,7 @@ class TFile : public rt::Object {
   void Close();
   void End() { Close(); }
   // The handle as a number; 0 while the file is closed.
-  long hFile() const;
+  std::intptr_t hFile() const;
 
   void Skip(long n) { pos_ += n; }
   void GoTo(long n) { pos_ = n; }

@@ -58,7 +58,7 @@ const rt::ClassInfo& TTimer::ClassDef() {
   static const rt::ClassInfo info("TTIMER", &rt::Object::ClassDef(), rt::FactoryOf<TTimer>(), [](rt::ClassInfo& c) {
     c.AddData(
         "hWndOwner", [](const Object& o) { return rt::Value(HandleNumber(static_cast<const TTimer&>(o).hWndOwner)); },
-        [](Object& o, const rt::Value& v) { static_cast<TTimer&>(o).hWndOwner = HandleOf<HWND>(ToInt32(v)); });
+        [](Object& o, const rt::Value& v) { static_cast<TTimer&>(o).hWndOwner = HandleOf<HWND>(ToHandle(v)); });
     rt::ClassBuilder<TTimer>(c)
         .Data("bAction", &TTimer::bAction)
         .Data("lActive", &TTimer::lActive)
@@ -84,7 +84,7 @@ TTimer& TTimer::New(long interval, rt::Value action, const rt::Value& oWnd) {
   nId = NextId();
   lActive = false;
   ownerGiven_ = oWnd.IsObject();
-  hWndOwner = ownerGiven_ ? HandleOf<HWND>(ToInt32(rt::Send(oWnd, "hWnd"))) : GetActiveWindow();
+  hWndOwner = ownerGiven_ ? HandleOf<HWND>(ToHandle(rt::Send(oWnd, "hWnd"))) : GetActiveWindow();
   auto self = std::static_pointer_cast<TTimer>(shared_from_this());
   if (std::find(Registry().begin(), Registry().end(), self) == Registry().end()) Registry().push_back(self);
   return *this;

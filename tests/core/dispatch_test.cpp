@@ -14,6 +14,7 @@
 #include "runtime/object.h"
 #include "runtime/value.h"
 #include "test_support.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -184,9 +185,9 @@ TEST(Dispatcher, EventMethodsAndDataAnswerByName) {
 
   probe->hWnd = coretest::NewTestWindow();
   probe->Link();
-  EXPECT_EQ(rt::SendV(self, "hWnd"), rt::Value(static_cast<long>(reinterpret_cast<INT_PTR>(probe->hWnd))));
+  EXPECT_EQ(rt::SendV(self, "hWnd"), rt::Value(svc::HandleNumber(probe->hWnd)));
   EXPECT_EQ(rt::SendV(self, "nOldProc"),
-            rt::Value(static_cast<long>(reinterpret_cast<INT_PTR>(probe->nOldProc))));
+            rt::Value(reinterpret_cast<std::intptr_t>(probe->nOldProc)));
   rt::SendV(self, "UnLink");
   EXPECT_EQ(core::SlotOf(probe.get()), 0);
   DestroyWindow(probe->hWnd);

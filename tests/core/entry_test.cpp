@@ -97,7 +97,9 @@ TEST(CoreProcedure, AnswerBecomesResultOrPassesOn) {
       {"false", rt::Value(false), 0, false},
       {"number", rt::Value(42), 42, false},
       {"negative", rt::Value(-5), -5, false},
-      {"above 2^31", rt::Value(4294967295.0), -1, false},
+      // The number's bits at the result's width: -1 in the 32-bit programs.
+      {"above 2^31", rt::Value(4294967295.0), static_cast<LRESULT>(static_cast<std::uintptr_t>(4294967295ull)),
+       false},
       {"date", rt::Value(rt::Date{2451545}), 2451545, false},
       {"text", rt::Value("abc"), 0, false},
       {"NIL", rt::Value(), 777, true},

@@ -82,7 +82,7 @@ class Faulty : public core::TWindow {
     Fault();
     return rt::Value();
   }
-  rt::Value Timer(long, long) override {
+  rt::Value Timer(LPARAM, LPARAM) override {
     RT_METHOD("TFAULTY", "TIMER");
     Fault();
     return rt::Value();
@@ -152,7 +152,7 @@ TEST(FaultReportDeathTest, FaultOutsideCallbacksReachesTheFilter) {
 
 class Breaking : public core::TWindow {
  public:
-  rt::Value Command(long, long) override {
+  rt::Value Command(LPARAM, LPARAM) override {
     RT_METHOD("TBREAKING", "COMMAND");
     rt::BREAK(rt::Value(1));
   }

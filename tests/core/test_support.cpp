@@ -45,12 +45,12 @@ std::string Probe::Joined() const {
   return all;
 }
 
-rt::Value Probe::Record(const std::string& name, std::initializer_list<long> args, bool withArgs) {
+rt::Value Probe::Record(const std::string& name, std::initializer_list<long long> args, bool withArgs) {
   std::string call = name;
   if (withArgs) {
     call += "(";
     bool first = true;
-    for (long a : args) {
+    for (long long a : args) {
       call += (first ? "" : ",") + std::to_string(a);
       first = false;
     }

@@ -41,27 +41,36 @@ class Probe : public core::TWindow {
   std::vector<std::string> calls;
   std::function<rt::Value(const std::string&)> answer;
 
+// Each event method records its name and arguments, with the base window's
+// parameter types, so that every one overrides.
 #define PROBE0(Name) \
   rt::Value Name() override { return Record(#Name, {}); }
-#define PROBE1(Name) \
-  rt::Value Name(long a) override { return Record(#Name, {a}); }
-#define PROBE2(Name) \
-  rt::Value Name(long a, long b) override { return Record(#Name, {a, b}); }
-#define PROBE3(Name) \
-  rt::Value Name(long a, long b, long c) override { return Record(#Name, {a, b, c}); }
-  PROBE2(AsyncSelect) PROBE0(BeginPaint) PROBE1(Close) PROBE2(Command) PROBE2(CommNotify) PROBE2(CtlColor)
-  PROBE2(DdeAck) PROBE2(DdeExecute) PROBE3(DdeInitiate) PROBE1(DdeTerminate) PROBE2(DrawItem) PROBE1(DropFiles)
-  PROBE3(DropOver) PROBE0(EndPaint) PROBE1(EraseBkGnd) PROBE1(GetDlgCode) PROBE1(GetMinMaxInfo) PROBE1(GotFocus)
-  PROBE0(HelpF1) PROBE2(HScroll) PROBE2(KeyChar) PROBE2(KeyDown) PROBE3(LButtonDown) PROBE3(LButtonUp)
-  PROBE3(LDblClick) PROBE1(LostFocus) PROBE3(MButtonDown) PROBE3(MButtonUp) PROBE2(MeasureItem) PROBE3(MenuChar)
-  PROBE3(MenuSelect) PROBE3(MouseMove) PROBE3(Moved) PROBE3(NcMouseMove) PROBE2(Notify) PROBE0(Paint)
-  PROBE1(PaletteChanged) PROBE0(QueryDragIcon) PROBE0(QueryEndSession) PROBE0(QueryNewPalette) PROBE3(RButtonDown)
-  PROBE3(RButtonUp) PROBE3(ReSize) PROBE2(SysCommand) PROBE2(TaskBar) PROBE2(Timer) PROBE2(VScroll)
+#define PROBE1(Name, A) \
+  rt::Value Name(A a) override { return Record(#Name, {a}); }
+#define PROBE2(Name, A, B) \
+  rt::Value Name(A a, B b) override { return Record(#Name, {a, b}); }
+#define PROBE3(Name, A, B, C) \
+  rt::Value Name(A a, B b, C c) override { return Record(#Name, {a, b, c}); }
+  PROBE2(AsyncSelect, LPARAM, LPARAM) PROBE0(BeginPaint) PROBE1(Close, LPARAM) PROBE2(Command, LPARAM, LPARAM)
+  PROBE2(CommNotify, LPARAM, LPARAM) PROBE2(CtlColor, LPARAM, LPARAM) PROBE2(DdeAck, LPARAM, LPARAM)
+  PROBE2(DdeExecute, LPARAM, LPARAM) PROBE3(DdeInitiate, LPARAM, long, long) PROBE1(DdeTerminate, LPARAM)
+  PROBE2(DrawItem, LPARAM, LPARAM) PROBE1(DropFiles, LPARAM) PROBE3(DropOver, long, long, LPARAM)
+  PROBE0(EndPaint) PROBE1(EraseBkGnd, LPARAM) PROBE1(GetDlgCode, LPARAM) PROBE1(GetMinMaxInfo, LPARAM)
+  PROBE1(GotFocus, LPARAM) PROBE0(HelpF1) PROBE2(HScroll, LPARAM, LPARAM) PROBE2(KeyChar, long, long)
+  PROBE2(KeyDown, long, long) PROBE3(LButtonDown, long, long, long) PROBE3(LButtonUp, long, long, long)
+  PROBE3(LDblClick, long, long, long) PROBE1(LostFocus, LPARAM) PROBE3(MButtonDown, long, long, long)
+  PROBE3(MButtonUp, long, long, long) PROBE2(MeasureItem, LPARAM, LPARAM) PROBE3(MenuChar, long, long, LPARAM)
+  PROBE3(MenuSelect, long, long, LPARAM) PROBE3(MouseMove, long, long, long) PROBE3(Moved, LPARAM, long, long)
+  PROBE3(NcMouseMove, long, long, long) PROBE2(Notify, LPARAM, LPARAM) PROBE0(Paint)
+  PROBE1(PaletteChanged, LPARAM) PROBE0(QueryDragIcon) PROBE0(QueryEndSession) PROBE0(QueryNewPalette)
+  PROBE3(RButtonDown, long, long, long) PROBE3(RButtonUp, long, long, long) PROBE3(ReSize, long, long, long)
+  PROBE2(SysCommand, LPARAM, LPARAM) PROBE2(TaskBar, LPARAM, LPARAM) PROBE2(Timer, LPARAM, LPARAM)
+  PROBE2(VScroll, LPARAM, LPARAM)
 #undef PROBE0
 #undef PROBE1
 #undef PROBE2
 #undef PROBE3
-  rt::Value InitMenuPopup(long a, long b, bool c) override { return Record("InitMenuPopup", {a, b, c ? 1 : 0}); }
+  rt::Value InitMenuPopup(LPARAM a, long b, bool c) override { return Record("InitMenuPopup", {a, b, c ? 1 : 0}); }
   rt::Value MouseWheel(long a, long b, long c, long d) override { return Record("MouseWheel", {a, b, c, d}); }
   rt::Value NcActivate(bool a) override { return Record(a ? "NcActivate(.T.)" : "NcActivate(.F.)", {}, false); }
   rt::Value Destroy() override {
@@ -73,7 +82,7 @@ class Probe : public core::TWindow {
   std::string Joined() const;
 
  private:
-  rt::Value Record(const std::string& name, std::initializer_list<long> args, bool withArgs = true);
+  rt::Value Record(const std::string& name, std::initializer_list<long long> args, bool withArgs = true);
 };
 
 // A probe with a fresh test window, linked into the window list.

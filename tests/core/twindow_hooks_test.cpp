@@ -58,9 +58,9 @@ TEST(TWindowRegistered, IsClassDataOfEachClass) {
 // Answers each hook with its name, as a class of a later layer does.
 class HookProbe : public core::TWindow {
  public:
-  rt::Value NcPaint(long) override { return rt::Value("NcPaint"); }
+  rt::Value NcPaint(LPARAM) override { return rt::Value("NcPaint"); }
   rt::Value Inspect(const std::string& name) override { return rt::Value("Inspect " + name); }
-  rt::Value VbxFireEvent(long) override { return rt::Value("VbxFireEvent"); }
+  rt::Value VbxFireEvent(LPARAM) override { return rt::Value("VbxFireEvent"); }
 };
 
 TEST(TWindowLaterLayerHooks, BaseAnswersNilAndByNameTheOverrideIsReached) {

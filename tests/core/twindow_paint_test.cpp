@@ -14,6 +14,7 @@
 #include "graphics/dc.h"
 #include "graphics/primitives.h"
 #include "twindow_support.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ TEST(TWindowPaint, AnIconicWindowAlwaysHasAnIcon) {
   DeleteObject(info.hbmColor);
   DeleteObject(info.hbmMask);
   const HICON own = LoadIconA(nullptr, IDI_QUESTION);
-  w->oIcon = static_cast<long>(reinterpret_cast<std::intptr_t>(own));
+  w->oIcon = svc::HandleNumber(own);
   EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(w->hWnd, WM_QUERYDRAGICON, 0, 0)), own);
   // Iconic, the window draws its icon in place of its painting.
   bool painted = false;

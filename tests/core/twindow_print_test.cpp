@@ -15,6 +15,7 @@
 #include "services/comdlg_entry.h"
 #include "test_support.h"
 #include "twindow_support.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ const rt::ClassInfo& TPageProbe::ClassDef() {
     c.AddData(
         "hDC",
         [](const rt::Object& o) {
-          return rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(static_cast<const TPageProbe&>(o).dc)));
+          return rt::Value(svc::HandleNumber(static_cast<const TPageProbe&>(o).dc));
         },
         [](rt::Object&, const rt::Value&) {});
     for (const char* name : {"StartPage", "EndPage"}) {

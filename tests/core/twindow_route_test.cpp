@@ -11,6 +11,7 @@
 #include "core/twindow.h"
 #include "runtime/object.h"
 #include "twindow_support.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ TEST(TWindowColours, OnlyOwnDialogControlsAnswerTheColourRequest) {
   const HDC dc = GetDC(w->hWnd);
   EXPECT_EQ(SendMessageA(w->hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(own->hWnd)),
             1234);
-  const rt::Value notMine = w->CtlColor(static_cast<long>(reinterpret_cast<INT_PTR>(foreign->hWnd)), 0);
+  const rt::Value notMine = w->CtlColor(svc::HandleNumber(foreign->hWnd), 0);
   EXPECT_TRUE(notMine.IsNil());
   ReleaseDC(w->hWnd, dc);
 }

@@ -12,13 +12,14 @@
 
 #include "test_support.h"
 #include "twindow_support.h"
+#include "services/int32.h"
 
 namespace {
 
 using coretest::OwnedWindow;
 using coretest::ScopedWindow;
 
-rt::Value Handle(HWND h) { return rt::Value(static_cast<long>(reinterpret_cast<std::intptr_t>(h))); }
+rt::Value Handle(HWND h) { return rt::Value(svc::HandleNumber(h)); }
 
 HWND Child(HWND parent) {
   return CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);

@@ -70,7 +70,7 @@ TEST(Paint, BeginPaintHandsBackThePaintBlock) {
   HDC dc = gfx::BEGINPAINT(window.hwnd(), block);
   EXPECT_NE(dc, nullptr);
   ASSERT_TRUE(block.IsString());
-  EXPECT_EQ(block.Len(), 64u);
+  EXPECT_EQ(block.Len(), sizeof(PAINTSTRUCT));
   gfx::ENDPAINT(window.hwnd(), block);
   EXPECT_FALSE(GetUpdateRect(window.hwnd(), nullptr, FALSE));
 }

@@ -13,7 +13,7 @@ using gfxtest::TestWindow;
 
 template <class H>
 H Handle(const rt::Value& disp, std::size_t i) {
-  return svc::HandleOf<H>(svc::ToInt32(disp.At(i)));
+  return svc::HandleOf<H>(svc::ToHandle(disp.At(i)));
 }
 
 // A canvas with a recognisable picture: left half red, right half blue.

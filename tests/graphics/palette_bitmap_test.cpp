@@ -9,6 +9,7 @@
 #include "canvas.h"
 #include "graphics/dib.h"
 #include "services/global_memory.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ Handle HandleAt(const rt::Value& pair, std::size_t i) {
   return reinterpret_cast<Handle>(static_cast<std::intptr_t>(pair.At(i).AsInt()));
 }
 
-long Number(HANDLE h) { return static_cast<long>(reinterpret_cast<std::intptr_t>(h)); }
+// GDI handles carry 32 significant bits in every build.
+long Number(HANDLE h) { return static_cast<long>(svc::HandleNumber(h)); }
 
 TEST(PalBmpRead, PaletteOnlyForMoreThanSixteenColours) {
   gfxtest::ScratchFile trueColour(gfxtest::MakeBmp(4, 4, 24, 0));
@@ -152,7 +154,7 @@ TEST(Dib, FromBitmapAndBack) {
   EXPECT_EQ(canvas.Pixel(0, 13), kBlue);
   EXPECT_TRUE(gfx::DIBDRAW(nullptr, dib, nullptr, 0, 0));
   EXPECT_TRUE(gfx::DIBDRAW(canvas.dc(), nullptr, nullptr, 0, 0));
-  svc::GLOBALFREE(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(dib)));
+  svc::GLOBALFREE(svc::HandleNumber(dib));
   DeleteObject(bitmap);
   EXPECT_EQ(gfx::DIBFROMBITMAP(nullptr, nullptr), nullptr);
 }
@@ -177,7 +179,7 @@ TEST(Dib, ReadFileAndPalette) {
   HGLOBAL dib = gfx::DIBREAD(file.path());
   ASSERT_NE(dib, nullptr);
   EXPECT_EQ(GlobalSize(dib), 40u + 1024u + 16u);
-  const auto number = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(dib));
+  const auto number = svc::HandleNumber(dib);
   const auto inUse = svc::GlobalBlocksInUse();
   EXPECT_NE(std::find(inUse.begin(), inUse.end(), number), inUse.end());
   HPALETTE palette = gfx::DIBPALETTE(dib);

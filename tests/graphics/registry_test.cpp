@@ -14,6 +14,7 @@
 #include "graphics/fonts.h"
 #include "services/global_memory.h"
 #include "services/handle_registry.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                    gfxtest::ScratchFile file(Grey256());
                    HGLOBAL dib = gfx::DIBREAD(file.path());
                    HPALETTE palette = gfx::DIBPALETTE(dib);
-                   svc::GLOBALFREE(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(dib)));
+                   svc::GLOBALFREE(svc::HandleNumber(dib));
                    return palette;
                  }}),
     [](const testing::TestParamInfo<Creation>& info) { return std::string(info.param.name); });

@@ -38,7 +38,7 @@ TEST(ToolTip, OneToolOverTheClientAreaAsItWasAtCreation) {
   ASSERT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
   char text[80] = {};
   TTTOOLINFOA tool{};
-  tool.cbSize = 44;
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
   tool.lpszText = text;
   ASSERT_TRUE(SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool)));
   EXPECT_EQ(tool.hwnd, window.hwnd());

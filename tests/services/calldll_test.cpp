@@ -25,21 +25,24 @@ class CallDllTest : public ::testing::Test {
     return GETPROCADDRESS(probe, entry, calleePops, result, types);
   }
 
-  std::int32_t probe = 0;
+  std::intptr_t probe = 0;
 };
+
+// The entry address takes a pointer's size: 4 bytes in the 32-bit programs.
+constexpr std::size_t kAddressSize = sizeof(void*);
 
 TEST_F(CallDllTest, DescriptorLayout) {
   std::string d = Bind("ProbeScaleInto", true, 12, {3, 3, 10});
-  ASSERT_EQ(d.size(), 10u);
-  std::uint32_t address;
-  std::memcpy(&address, d.data(), 4);
+  ASSERT_EQ(d.size(), kAddressSize + 6);
+  std::uintptr_t address;
+  std::memcpy(&address, d.data(), kAddressSize);
   EXPECT_EQ(address, reinterpret_cast<std::uintptr_t>(
-                         GetProcAddress(reinterpret_cast<HMODULE>(static_cast<std::uintptr_t>(probe)), "ProbeScaleInto")));
-  EXPECT_EQ(d.substr(4), std::string("\x01\x0c\x03\x03\x03\x0a", 6));
+                         GetProcAddress(reinterpret_cast<HMODULE>(probe), "ProbeScaleInto")));
+  EXPECT_EQ(d.substr(kAddressSize), std::string("\x01\x0c\x03\x03\x03\x0a", 6));
 
   std::string bare = GETPROCADDRESS(probe, "x", true, 12);
-  ASSERT_EQ(bare.size(), 7u);
-  EXPECT_EQ(bare, std::string("\0\0\0\0\x01\x0c\0", 7));  // unknown entry: address 0
+  ASSERT_EQ(bare.size(), kAddressSize + 3);
+  EXPECT_EQ(bare, std::string(kAddressSize, '\0') + std::string("\x01\x0c\0", 3));  // unknown entry: address 0
   EXPECT_TRUE(CALLDLL(bare, {1, 2}).IsNil());
   EXPECT_TRUE(CALLDLL("short").IsNil());
 }
@@ -61,6 +64,11 @@ TEST_F(CallDllTest, CdeclWithDoubleLogicalAndShort) {
   std::string d = Bind("ProbeMix", false, 4, {3, 11, 5, 1});
   EXPECT_EQ(CALLDLL(d, {100, 2.5, true, 65537}), Value(100 + 25 + 1000 + 1));
   EXPECT_EQ(CALLDLL(d, {-1, Value(), false, 7}), Value(6));
+}
+
+TEST_F(CallDllTest, DoublesInRegistersAndOnTheStack) {
+  std::string d = Bind("ProbeLateDoubles", true, 3, {3, 11, 3, 3, 11, 3, 11});
+  EXPECT_EQ(CALLDLL(d, {1, 0.5, 20, 300, 0.25, 4000, 0.125}), Value(1 + 5 + 20 + 300 + 25 + 4000 + 125));
 }
 
 TEST_F(CallDllTest, WrongConventionLeavesTheCallerIntact) {
@@ -94,7 +102,7 @@ TEST_F(CallDllTest, NullStringAndDoubleResults) {
 TEST_F(CallDllTest, ByReferenceNumberBeyondPositionFifteen) {
   std::initializer_list<int> types = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 10};
   std::string d = Bind("ProbeSumInto", false, 0, types);
-  ASSERT_EQ(d.size(), 7u + 17);
+  ASSERT_EQ(d.size(), kAddressSize + 3 + 17);
   Value sum = 0;
   Value r = CALLDLL(d, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, Ref(sum)});
   EXPECT_TRUE(r.IsNil());
@@ -110,7 +118,7 @@ TEST_F(CallDllTest, PlatformStringBufferFilledByReference) {
   WritePrivateProfileStringA("Beta", "k", "2", path);
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, path);
 
-  std::int32_t kernel = svc::LOADLIBRARY("Kernel32.dll");
+  std::intptr_t kernel = svc::LOADLIBRARY("Kernel32.dll");
   std::string d = GETPROCADDRESS(kernel, "GetPrivateProfileSectionNamesA", true, 12, {9, 12, 9});
   Value buffer = std::string(64, ' ');
   Value n = CALLDLL(d, {Ref(buffer), 63, std::string(path)});

@@ -98,12 +98,12 @@ TEST(GrowArrayTest, ScanFromAStartForACount) {
 }
 
 TEST(GlobalMemoryTest, AllocLockFreeAndRegistry) {
-  std::int32_t h = svc::GLOBALALLOC(GMEM_MOVEABLE | GMEM_ZEROINIT, 16);
+  std::intptr_t h = svc::GLOBALALLOC(GMEM_MOVEABLE | GMEM_ZEROINIT, 16);
   ASSERT_NE(h, 0);
   auto inUse = svc::GlobalBlocksInUse();
   EXPECT_NE(std::find(inUse.begin(), inUse.end(), h), inUse.end());
 
-  std::int32_t address = svc::GLOBALLOCK(h);
+  std::intptr_t address = svc::GLOBALLOCK(h);
   ASSERT_NE(address, 0);
   auto* bytes = svc::HandleOf<unsigned char*>(address);
   EXPECT_EQ(bytes[15], 0);

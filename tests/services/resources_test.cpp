@@ -12,13 +12,13 @@ using rt::Value;
 class ResourcesTest : public ::testing::Test {
  protected:
   void TearDown() override { svc::FREERESOURCES(); }
-  static std::int32_t Self() { return svc::HandleNumber(GetModuleHandleA(nullptr)); }
+  static std::intptr_t Self() { return svc::HandleNumber(GetModuleHandleA(nullptr)); }
 };
 
 TEST_F(ResourcesTest, SameNameLoadsOnceUntilFreed) {
   EXPECT_EQ(svc::GETRESOURCES(), Self());
   ASSERT_EQ(GetModuleHandleA("calldll_probe.dll"), nullptr);
-  std::int32_t first = svc::SETRESOURCES("calldll_probe.dll");
+  std::intptr_t first = svc::SETRESOURCES("calldll_probe.dll");
   ASSERT_GT(first, 32);
   EXPECT_EQ(svc::SETRESOURCES("CALLDLL_PROBE.DLL"), first);
   EXPECT_EQ(svc::GETRESOURCES(), first);
@@ -40,7 +40,7 @@ TEST_F(ResourcesTest, FailedLoadIsZeroNotTheProgram) {
 
 TEST_F(ResourcesTest, HandleNumbersAndFindResource) {
   HMODULE probe = LoadLibraryA("calldll_probe.dll");
-  std::int32_t h = svc::HandleNumber(probe);
+  std::intptr_t h = svc::HandleNumber(probe);
   EXPECT_EQ(svc::SETRESOURCES(h), h);
   EXPECT_EQ(svc::GETRESOURCES(), h);
   EXPECT_NE(svc::FINDRESOURCE(svc::GETRESOURCES(), "PROBEDATA", 10), 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pump_until.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ class TimerTest : public ::testing::Test {
   // A window object as the class layer passes one: its handle under "hWnd".
   Value OwnerObject() {
     auto o = std::make_shared<OwnerWindow>();
-    o->hWnd = static_cast<long>(reinterpret_cast<std::intptr_t>(owner));
+    o->hWnd = svc::HandleNumber(owner);
     return o;
   }
 

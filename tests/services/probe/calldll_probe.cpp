@@ -38,3 +38,10 @@ PROBE_EXPORT void __cdecl ProbeSumInto(std::int32_t a1, std::int32_t a2, std::in
                                        std::int32_t* sum) {
   *sum = a1 + a2 + a3 + a4 + a5 + a6 + a7 + a8 + a9 + a10 + a11 + a12 + a13 + a14 + a15 + a16;
 }
+
+// Doubles past the fourth position travel on the stack in every convention.
+PROBE_EXPORT std::int32_t __stdcall ProbeLateDoubles(std::int32_t a, double b, std::int32_t c, std::int32_t d,
+                                                     double e, std::int32_t f, double g) {
+  return a + static_cast<std::int32_t>(b * 10) + c + d + static_cast<std::int32_t>(e * 100) + f +
+         static_cast<std::int32_t>(g * 1000);
+}
