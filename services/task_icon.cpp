@@ -23,15 +23,16 @@ void Set(TStruct& s, std::string_view name, const rt::Value& v) { s.SetMember(s.
 }  // namespace
 
 std::shared_ptr<TStruct> TASKADDICON(HWND hWnd, HICON hIcon, std::string_view cToolTip) {
+  // The shell's notification-icon record: handles take a pointer's width
+  // and start on its boundary, so the 64-bit record has two gaps that the
+  // 32-bit one (88 bytes) lacks.
+  constexpr int kGap = static_cast<int>(sizeof(void*)) - 4;
   auto r = std::make_shared<TStruct>();
-  r->New()
-      .AddMember("nSize", DLL_DWORD)
-      .AddMember("hWnd", DLL_HANDLE)
-      .AddMember("nId", DLL_HANDLE)
-      .AddMember("nFlags", DLL_HANDLE)
-      .AddMember("nCallMsg", DLL_HANDLE)
-      .AddMember("hIcon", DLL_HANDLE)
-      .AddMember("cToolTip", DLL_STRING, kTipBytes);
+  r->New().AddMember("nSize", DLL_DWORD);
+  if (kGap) r->AddMember("nGap1", DLL_STRING, kGap);
+  r->AddMember("hWnd", DLL_HANDLE).AddMember("nId", DLL_DWORD).AddMember("nFlags", DLL_DWORD).AddMember("nCallMsg", DLL_DWORD);
+  if (kGap) r->AddMember("nGap2", DLL_STRING, kGap);
+  r->AddMember("hIcon", DLL_HANDLE).AddMember("cToolTip", DLL_STRING, kTipBytes);
   Set(*r, "nSize", r->SizeOf());
   Set(*r, "hWnd", HandleNumber(hWnd));
   Set(*r, "nId", 1);

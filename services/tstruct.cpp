@@ -18,7 +18,10 @@ int DefaultLength(int type) {
   switch (type) {
     case DLL_WORD: case DLL_WORD2: return 1;
     case DLL_LONG: case DLL_LONG2: case DLL_BOOL: return 2;
-    case DLL_HANDLE: case DLL_LPSTR: case DLL_PTR: case DLL_DWORD: return 4;
+    // Handles and pointers take a pointer's width, as in the native records
+    // the class is for: 4 bytes in the 32-bit programs.
+    case DLL_HANDLE: case DLL_LPSTR: case DLL_PTR: return static_cast<int>(sizeof(void*));
+    case DLL_DWORD: return 4;
     default: return 0;
   }
 }
@@ -31,6 +34,12 @@ std::int32_t FieldNumber(const rt::Value& v, bool textByFirstChar) {
   if (textByFirstChar && v.IsString() && !v.AsString().empty())
     return static_cast<unsigned char>(v.AsString()[0]);
   return 0;
+}
+
+// A handle or pointer member's number: pointer sized.
+std::intptr_t FieldHandle(const rt::Value& v) {
+  if (v.IsLogical()) return v.AsLogical() ? 1 : 0;
+  return v.IsNumber() ? ToHandle(v) : 0;
 }
 
 std::string TrimmedDigits(const rt::Value& v) {
@@ -103,16 +112,19 @@ void TStruct::SetMember(int nIndex, const rt::Value& uValue) {
   char* field = cBuffer.data() + m.offset;
   // A member added with a shorter length than its type's width keeps its
   // neighbours: only its own bytes are written.
-  auto put = [&](std::uint32_t n, int width) {
-    char bytes[4];
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
+  auto put = [&](std::uint64_t n, int width) {
+    char bytes[8];
+    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
     std::memcpy(field, bytes, static_cast<std::size_t>(std::min(width, m.len)));
   };
   switch (m.type) {
     case DLL_WORD: case DLL_WORD2:
       put(static_cast<std::uint32_t>(FieldNumber(uValue, true)), 1);
       break;
-    case DLL_HANDLE: case DLL_LPSTR: case DLL_PTR: case DLL_DWORD:
+    case DLL_HANDLE: case DLL_LPSTR: case DLL_PTR:
+      put(static_cast<std::uint64_t>(FieldHandle(uValue)), static_cast<int>(sizeof(void*)));
+      break;
+    case DLL_DWORD:
       put(static_cast<std::uint32_t>(FieldNumber(uValue, false)), 4);
       break;
     case DLL_LONG: case DLL_LONG2:
@@ -141,17 +153,19 @@ rt::Value TStruct::GetMember(int nIndex) const {
   const Member& m = members[static_cast<std::size_t>(nIndex - 1)];
   const unsigned char* field = reinterpret_cast<const unsigned char*>(cBuffer.data()) + m.offset;
   auto get = [&](int width) {
-    std::uint32_t n = 0;
-    for (int i = 0; i < std::min(width, m.len); ++i) n |= std::uint32_t{field[i]} << (8 * i);
+    std::uint64_t n = 0;
+    for (int i = 0; i < std::min(width, m.len); ++i) n |= std::uint64_t{field[i]} << (8 * i);
     return n;
   };
   switch (m.type) {
     case DLL_WORD: case DLL_WORD2:
       return static_cast<int>(get(1));
-    case DLL_HANDLE: case DLL_LPSTR: case DLL_PTR: case DLL_DWORD:
-      return static_cast<std::int32_t>(get(4));
+    case DLL_HANDLE: case DLL_LPSTR: case DLL_PTR:
+      return static_cast<std::intptr_t>(static_cast<std::uintptr_t>(get(static_cast<int>(sizeof(void*)))));
+    case DLL_DWORD:
+      return static_cast<std::int32_t>(static_cast<std::uint32_t>(get(4)));
     case DLL_LONG: case DLL_LONG2:
-      return static_cast<std::int16_t>(get(2));
+      return static_cast<std::int16_t>(static_cast<std::uint16_t>(get(2)));
     case DLL_BOOL:
       return get(2) == 1;
     case DLL_STRING: {

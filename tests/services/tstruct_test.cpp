@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/error.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -15,18 +16,32 @@ std::shared_ptr<TStruct> NewStruct() {
   return s;
 }
 
+// A handle takes a pointer's width: offsets 0, 4, 6 and size 7 in the
+// 32-bit programs.
+constexpr int kHandle = static_cast<int>(sizeof(void*));
+
 TEST(TStructTest, MembersLieBackToBackByTypeWidth) {
   auto s = NewStruct();
   s->AddMember("hIcon", 7).AddMember("nShort", 3).AddMember("cFlag", 1);
-  EXPECT_EQ(s->SizeOf(), 7);
+  EXPECT_EQ(s->SizeOf(), kHandle + 3);
   Value m = s->aMembers();
   ASSERT_EQ(m.Len(), 3u);
   EXPECT_EQ(m.At(1).At(1), Value("HICON"));
   EXPECT_EQ(m.At(1).At(4), Value(0));
-  EXPECT_EQ(m.At(2).At(4), Value(4));
+  EXPECT_EQ(m.At(2).At(4), Value(kHandle));
   EXPECT_EQ(m.At(3).At(3), Value(1));
-  EXPECT_EQ(m.At(3).At(4), Value(6));
-  EXPECT_EQ(s->cBuffer, std::string(7, '\0'));
+  EXPECT_EQ(m.At(3).At(4), Value(kHandle + 2));
+  EXPECT_EQ(s->cBuffer, std::string(static_cast<std::size_t>(kHandle + 3), '\0'));
+}
+
+TEST(TStructTest, HandleMembersKeepEveryBitOfAPointer) {
+  auto s = NewStruct();
+  s->AddMember("hWnd", 7).AddMember("nSize", 12);
+  const auto self = svc::HandleNumber(s.get());
+  s->SetMember(1, self);
+  s->SetMember(2, -2);
+  EXPECT_EQ(s->GetMember(1), Value(self));
+  EXPECT_EQ(s->GetMember(2), Value(-2));
 }
 
 TEST(TStructTest, ValuesRoundTripByType) {
@@ -38,9 +53,9 @@ TEST(TStructTest, ValuesRoundTripByType) {
     std::string bytes;
   };
   const Case cases[] = {
-      {7, 0, -5, -5, std::string("\xFB\xFF\xFF\xFF", 4)},
+      {7, 0, -5, -5, std::string("\xFB\xFF\xFF\xFF\xFF\xFF\xFF\xFF", kHandle)},
       {12, 0, true, 1, std::string("\x01\0\0\0", 4)},
-      {10, 0, Value(), 0, std::string(4, '\0')},
+      {10, 0, Value(), 0, std::string(kHandle, '\0')},
       {3, 0, 70000, 4464, std::string("\x70\x11", 2)},
       {3, 0, -2, -2, std::string("\xFE\xFF", 2)},
       {1, 0, "A", 65, "A"},
