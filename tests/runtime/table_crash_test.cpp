@@ -15,11 +15,11 @@ class CrashTest : public TableTest {
  protected:
   static constexpr int kRows = 20;
 
-  static std::string Word(int i) { return "wort" + std::to_string(i); }
+  static std::string Word(int i) { return Numbered("wort", i); }
 
   void Fresh() {
     std::vector<std::pair<std::string, std::string>> rows;
-    for (int i = 1; i <= kRows; ++i) rows.emplace_back(Word(i), "f" + std::to_string(i));
+    for (int i = 1; i <= kRows; ++i) rows.emplace_back(Word(i), Numbered("f", i));
     MakeWordTable("K.DBF", rows);
     ASSERT_TRUE(DBUSEAREA(true, "", Path("K"), "K", false, false));
     ASSERT_TRUE(ORDCREATE(Path("K1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
@@ -63,7 +63,7 @@ TEST_F(CrashTest, AppendKeepsEveryCommittedRow) {
       [](int& committed) {
         for (int i = 1; i <= 3; ++i) {
           DBAPPEND();
-          FIELDPUT("DEUTSCH", "neu" + std::to_string(i));
+          FIELDPUT("DEUTSCH", Numbered("neu", i));
           DBCOMMIT();
           if (!TableCrashHappened()) committed = i;
         }
@@ -77,7 +77,7 @@ TEST_F(CrashTest, AppendKeepsEveryCommittedRow) {
         }
         for (int i = 1; i <= committed; ++i) {
           DBGOTO(kRows + i);
-          EXPECT_EQ(German(), "neu" + std::to_string(i));
+          EXPECT_EQ(German(), Numbered("neu", i));
         }
       });
 }
@@ -87,7 +87,7 @@ TEST_F(CrashTest, ReplaceKeepsEveryCommittedValueAndNoTornRecord) {
       [](int& committed) {
         for (int i = 1; i <= 4; ++i) {
           DBGOTO(i);
-          FIELDPUT("DEUTSCH", "anders" + std::to_string(i));
+          FIELDPUT("DEUTSCH", Numbered("anders", i));
           DBCOMMIT();
           if (!TableCrashHappened()) committed = i;
         }
@@ -98,9 +98,9 @@ TEST_F(CrashTest, ReplaceKeepsEveryCommittedValueAndNoTornRecord) {
           DBGOTO(i);
           std::string now = German();
           if (i <= committed)
-            EXPECT_EQ(now, "anders" + std::to_string(i));
+            EXPECT_EQ(now, Numbered("anders", i));
           else
-            EXPECT_TRUE(now == Word(i) || now == "anders" + std::to_string(i)) << now;
+            EXPECT_TRUE(now == Word(i) || now == Numbered("anders", i)) << now;
         }
       });
 }

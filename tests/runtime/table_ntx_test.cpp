@@ -48,7 +48,7 @@ class NtxTest : public TableTest {
 
   static std::string Key(std::mt19937& rng, std::uint32_t keySize) {
     // Few distinct keys, so that equal keys ordered by record number occur.
-    std::string k = "K" + std::to_string(rng() % 300);
+    std::string k = Numbered("K", rng() % 300);
     k.resize(keySize, ' ');
     return k;
   }
@@ -63,7 +63,7 @@ TEST_F(NtxTest, PackedBuildKeepsEveryKeyAtOneLeafDepthAndFillsThePages) {
       SCOPED_TRACE(testing::Message() << "key size " << keySize << ", " << n << " keys");
       Model model;
       for (std::size_t i = 0; i < n; ++i) {
-        std::string k = "P" + std::to_string(i * 7919 % 100003);
+        std::string k = Numbered("P", i * 7919 % 100003);
         k.resize(keySize, ' ');
         model.emplace(k, static_cast<std::uint32_t>(i + 1));
       }
@@ -123,7 +123,7 @@ TEST_F(NtxTest, ThousandsOfRandomInsertsAndDeletesMatchTheModel) {
       }
       if (step % 1000 == 0) ExpectSame(o, model);
       if (step % 97 == 0) {
-        std::string prefix = "K" + std::to_string(rng() % 40);
+        std::string prefix = Numbered("K", rng() % 40);
         bool exact = false;
         std::uint32_t r = o.Seek(prefix.data(), prefix.size(), exact);
         auto lb = std::find_if(model.begin(), model.end(),
@@ -147,7 +147,7 @@ TEST_F(NtxTest, ThousandsOfRandomInsertsAndDeletesMatchTheModel) {
 TEST_F(NtxTest, DamagedIndexFilesGiveCorruptionFaultsNeverACrash) {
   Model model;
   for (std::uint32_t i = 1; i <= 400; ++i) {
-    std::string k = "D" + std::to_string(i * 37 % 1000);
+    std::string k = Numbered("D", i * 37 % 1000);
     k.resize(20, ' ');
     model.emplace(k, i);
   }
