@@ -6,6 +6,7 @@
 #include "runtime/dates.h"
 #include "runtime/error.h"
 #include "runtime/table_fault.h"
+#include "runtime/table_texts.h"
 #include "runtime/text_case.h"
 
 namespace rt {
@@ -64,34 +65,34 @@ std::string MemoPathOf(const std::string& path) {
 }
 
 void DbfFile::CheckStructure(const std::string& path, std::vector<DbfField>& fields) {
-  if (fields.empty()) ThrowFault(EG_ARG, path, "Die Tabelle braucht mindestens ein Feld");
+  if (fields.empty()) ThrowFault(EG_ARG, path, TableMessage(TableText::NoFields));
   std::uint32_t offset = 1;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     DbfField& f = fields[i];
     f.name = AsciiUpper(f.name);
     f.type = AsciiUpperChar(f.type);
-    if (!ValidFieldName(f.name)) ThrowFault(EG_ARG, path, "Ungültiger Feldname: " + f.name);
+    if (!ValidFieldName(f.name)) ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldName, f.name));
     for (std::size_t j = 0; j < i; ++j)
-      if (fields[j].name == f.name) ThrowFault(EG_ARG, path, "Doppelter Feldname: " + f.name);
+      if (fields[j].name == f.name) ThrowFault(EG_ARG, path, TableMessage(TableText::DuplicateFieldName, f.name));
     switch (f.type) {
       case 'C':
-        if (f.len == 0) ThrowFault(EG_ARG, path, "Ungültige Feldlänge: " + f.name);
+        if (f.len == 0) ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldLength, f.name));
         f.dec = 0;
         break;
       case 'N':
         if (f.len == 0 || f.len > 255 || (f.dec > 0 && f.dec + 2 > f.len))
-          ThrowFault(EG_ARG, path, "Ungültige Feldlänge: " + f.name);
+          ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldLength, f.name));
         break;
       case 'L': f.len = 1; f.dec = 0; break;
       case 'D': f.len = 8; f.dec = 0; break;
       case 'M': f.len = 10; f.dec = 0; break;
-      default: ThrowFault(EG_ARG, path, "Ungültiger Feldtyp: " + f.name);
+      default: ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldType, f.name));
     }
     f.offset = offset;
     offset += f.len;
-    if (offset > kMaxRecordLength) ThrowFault(EG_ARG, path, "Datensatz zu lang");
+    if (offset > kMaxRecordLength) ThrowFault(EG_ARG, path, TableMessage(TableText::RecordTooLong));
   }
-  if (fields.size() > 1024) ThrowFault(EG_ARG, path, "Zu viele Felder");
+  if (fields.size() > 1024) ThrowFault(EG_ARG, path, TableMessage(TableText::TooManyFields));
 }
 
 void DbfFile::Create(const std::string& path, std::vector<DbfField>& fields, bool withMemo) {

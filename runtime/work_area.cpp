@@ -7,6 +7,7 @@
 #include "runtime/error.h"
 #include "runtime/settings.h"
 #include "runtime/table_fault.h"
+#include "runtime/table_texts.h"
 #include "runtime/work_areas.h"
 
 namespace rt {
@@ -106,7 +107,7 @@ std::string WorkArea::EvalKey(NtxOrder& o) {
     Load();
     v = o.keyBlock.Eval();
   }
-  if (KeyTypeOf(v) != o.keyType) ThrowFault(EG_DATATYPE, o.Path(), "Indexschlüssel hat den falschen Typ");
+  if (KeyTypeOf(v) != o.keyType) ThrowFault(EG_DATATYPE, o.Path(), TableMessage(TableText::KeyWrongType));
   std::string k = KeyBytes(v, o.keyType, o.KeySize(), o.KeyDec());
   k.resize(o.KeySize(), ' ');
   return k;
@@ -114,7 +115,7 @@ std::string WorkArea::EvalKey(NtxOrder& o) {
 
 void WorkArea::FixKeyType(NtxOrder& o, const Value& keyValue) {
   char t = KeyTypeOf(keyValue);
-  if (t == 0) ThrowFault(EG_DATATYPE, o.Path(), "Indexschlüssel hat den falschen Typ");
+  if (t == 0) ThrowFault(EG_DATATYPE, o.Path(), TableMessage(TableText::KeyWrongType));
   o.keyType = t;
 }
 
@@ -258,29 +259,29 @@ void WorkArea::RequireWritable() {
 }
 
 Value WorkArea::FieldGet(int index) {
-  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), "Feldnummer außerhalb der Tabelle");
+  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), TableMessage(TableText::FieldNumberOutside));
   Load();
   return DecodeField(dbf_.Fields()[static_cast<std::size_t>(index - 1)], rec_.data(), dbt_.get());
 }
 
 void WorkArea::FieldPut(int index, const Value& v) {
-  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), "Feldnummer außerhalb der Tabelle");
+  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), TableMessage(TableText::FieldNumberOutside));
   if (eof_) return;
   RequireWritable();
   if (dbf_.Shared() && !locks_.count(recno_)) ThrowFault(EG_UNLOCKED, dbf_.Path());
   Load();
   const DbfField& f = dbf_.Fields()[static_cast<std::size_t>(index - 1)];
   if (f.type == 'M') {
-    if (!v.IsString()) ThrowFault(EG_DATATYPE, dbf_.Path(), "Falscher Datentyp für Feld " + f.name);
+    if (!v.IsString()) ThrowFault(EG_DATATYPE, dbf_.Path(), TableMessage(TableText::WrongFieldType, f.name));
     if (!dbt_) ThrowFault(EG_CORRUPTION, dbf_.Path());
     PutMemoBlock(f, rec_.data(), dbt_->Write(MemoBlockOf(f, rec_.data()), v.AsString()));
   } else {
     switch (EncodeField(f, rec_.data(), v)) {
       case PutResult::Ok: break;
       case PutResult::WrongType:
-        ThrowFault(EG_DATATYPE, dbf_.Path(), "Falscher Datentyp für Feld " + f.name);
+        ThrowFault(EG_DATATYPE, dbf_.Path(), TableMessage(TableText::WrongFieldType, f.name));
       case PutResult::TooWide:
-        ThrowFault(EG_DATAWIDTH, dbf_.Path(), "Zahl zu groß für Feld " + f.name);
+        ThrowFault(EG_DATAWIDTH, dbf_.Path(), TableMessage(TableText::NumberTooWide, f.name));
     }
   }
   dirty_ = true;

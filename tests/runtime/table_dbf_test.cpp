@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "runtime/dates.h"
+#include "runtime/lang.h"
 #include "runtime/table_errors.h"
 #include "tests/runtime/table_test_support.h"
 
@@ -133,21 +134,33 @@ TEST_F(DbfTable, BadValuesRaiseErrorsAndLeaveTheFieldAlone) {
   EXPECT_EQ(errors.size(), 4u);
 }
 
+// The descriptions come from the selected language table, in its code page
+// (850 for "DE", like the runtime's other German error texts).
 TEST_F(DbfTable, CreateRejectsBadStructuresWithAGermanText) {
-  const Value bad[] = {
-      Value::Array({Value::Array({"A", "X", 4, 0})}),
-      Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"a", "N", 3, 0})}),
-      Value::Array({Value::Array({"1A", "C", 4, 0})}),
-      Value::Array({Value::Array({"A", "N", 300, 0})}),
-      Value::Array(),
+  struct Case {
+    Value structure;
+    const char* german;
+    const char* english;
   };
-  for (const Value& s : bad) {
-    errors.clear();
-    EXPECT_FALSE(DBCREATE(Path("BAD"), s));
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0]->genCode, EG_ARG);
-    EXPECT_FALSE(errors[0]->description.empty());
+  const Case cases[] = {
+      {Value::Array({Value::Array({"A", "X", 4, 0})}), "Ung\x81ltiger Feldtyp: A", "Invalid field type: A"},
+      {Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"a", "N", 3, 0})}), "Doppelter Feldname: A",
+       "Duplicate field name: A"},
+      {Value::Array({Value::Array({"1A", "C", 4, 0})}), "Ung\x81ltiger Feldname: 1A", "Invalid field name: 1A"},
+      {Value::Array({Value::Array({"A", "N", 300, 0})}), "Ung\x81ltige Feldl\x84nge: A", "Invalid field length: A"},
+      {Value::Array(), "Die Tabelle braucht mindestens ein Feld", "The table needs at least one field"},
+  };
+  for (const char* lang : {"DE", "EN"}) {
+    HB_LANGSELECT(lang);
+    for (const Case& c : cases) {
+      errors.clear();
+      EXPECT_FALSE(DBCREATE(Path("BAD"), c.structure));
+      ASSERT_EQ(errors.size(), 1u);
+      EXPECT_EQ(errors[0]->genCode, EG_ARG);
+      EXPECT_EQ(errors[0]->description, std::string(lang) == "DE" ? c.german : c.english);
+    }
   }
+  HB_LANGSELECT("EN");
 }
 
 TEST_F(DbfTable, DamagedFilesRaiseCorruptionWithTheFileName) {
