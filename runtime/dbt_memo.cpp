@@ -31,6 +31,7 @@ void DbtMemo::Create(const std::string& path) {
 void DbtMemo::Open(const std::string& path, TableShare share, bool readOnly) {
   if (int rc = file_.Open(path, share, readOnly); rc != 0) ThrowFault(EG_OPEN, path, {}, rc);
   path_ = path;
+  readOnly_ = readOnly;
   if (file_.Size() < 4) {
     file_.Close();
     ThrowFault(EG_CORRUPTION, path);
@@ -90,6 +91,10 @@ std::uint32_t DbtMemo::Write(std::uint32_t oldBlock, const std::string& text) {
     ThrowFault(EG_WRITE, path_);
   if (atEnd) SetNextFree(block + static_cast<std::uint32_t>(need));
   return block;
+}
+
+void DbtMemo::Flush() {
+  if (file_.IsOpen() && !readOnly_ && !file_.Flush()) ThrowFault(EG_WRITE, path_);
 }
 
 void DbtMemo::Zap() {

@@ -27,6 +27,7 @@ class DbtMemo {
   // An empty text gives block 0.
   std::uint32_t Write(std::uint32_t oldBlock, const std::string& text);
   void Zap();
+  void Flush();
 
  private:
   std::uint32_t NextFree();
@@ -34,6 +35,7 @@ class DbtMemo {
 
   TableFile file_;
   std::string path_;
+  bool readOnly_ = false;
 };
 
 }  // namespace rt

@@ -152,7 +152,7 @@ void NtxOrder::Write(const std::string& path, const std::string& keyText, std::u
   NtxPut16(h + 20, maxItems / 2);
   std::memcpy(h + 22, keyText.data(), keyText.size());
   h[278] = unique ? 1 : 0;
-  if (!f.WriteAt(0, h, kNtxPageSize)) ThrowFault(EG_WRITE, path);
+  if (!f.WriteAt(0, h, kNtxPageSize) || !f.Flush()) ThrowFault(EG_WRITE, path);
 }
 
 }  // namespace rt

@@ -132,6 +132,7 @@ TEST_F(NtxTest, ThousandsOfRandomInsertsAndDeletesMatchTheModel) {
         EXPECT_EQ(exact, lb != model.end() && lb->first.compare(0, prefix.size(), prefix) == 0);
       }
     }
+    o.EndChange();
     o.Close();
     o.Open(Path("R.NTX"), TableShare::Exclusive, false);
     ExpectSame(o, model);
