@@ -1,8 +1,10 @@
 // A kill at any point of an append, a replace or a pack leaves a table that
-// opens again with every committed row. The kill is simulated by dropping
-// every file change after the n-th, for every n until the operation runs
-// through.
+// opens again with every committed row, and orders that either hold exactly
+// the table's keys or are refused as interrupted. The kill is simulated by
+// dropping every file change after the n-th, for every n until the
+// operation runs through.
 
+#include <algorithm>
 #include <functional>
 
 #include "runtime/table_file.h"
@@ -22,6 +24,7 @@ class CrashTest : public TableTest {
     for (int i = 1; i <= kRows; ++i) rows.emplace_back(Word(i), Numbered("f", i));
     MakeWordTable("K.DBF", rows);
     ASSERT_TRUE(DBUSEAREA(true, "", Path("K"), "K", false, false));
+    ASSERT_TRUE(ORDCREATE(Path("K2"), "", "upper(FREMD)", ForeignKey()));
     ASSERT_TRUE(ORDCREATE(Path("K1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
     for (int i = 1; i <= kRows; i += 4) {
       DBGOTO(i);
@@ -45,12 +48,45 @@ class CrashTest : public TableTest {
       errors.clear();
       ASSERT_TRUE(DBUSEAREA(true, "", Path("K"), "K", false, true));
       check(committed);
+      ExpectOrdersMatchTable();
       DBCLOSEALL();
       ASSERT_TRUE(errors.empty()) << errors[0]->description;
-      if (!crashed) return;
+      if (!crashed) {
+        EXPECT_GT(refused_, 0) << "no kill point left an order marked";
+        return;
+      }
     }
     FAIL() << "the operation never ran through";
   }
+
+  using Entries = std::vector<std::pair<std::string, long>>;
+
+  // Each order opens and holds exactly one entry per row of the table, or is
+  // refused as damaged and never used.
+  void ExpectOrdersMatchTable() {
+    const std::pair<const char*, Value> orders[] = {{"K1", GermanKey()}, {"K2", ForeignKey()}};
+    for (const auto& [file, key] : orders) {
+      SCOPED_TRACE(file);
+      Entries expected;
+      for (DBGOTOP(); !DbEof(); DBSKIP(1)) expected.emplace_back(key.Eval().AsString(), RECNO());
+      std::sort(expected.begin(), expected.end());
+      const std::size_t before = errors.size();
+      ORDLISTADD(Path(file));
+      if (errors.size() > before) {
+        EXPECT_EQ(errors.back()->genCode, EG_CORRUPTION);
+        EXPECT_EQ(INDEXORD(), 0);
+        errors.resize(before);
+        ++refused_;
+        continue;
+      }
+      Entries walked;
+      for (DBGOTOP(); !DbEof(); DBSKIP(1)) walked.emplace_back(key.Eval().AsString(), RECNO());
+      EXPECT_EQ(walked, expected);
+      ORDLISTCLEAR();
+    }
+  }
+
+  int refused_ = 0;
 
   static std::string German() {
     std::string s = FIELDGET("DEUTSCH").AsString();
