@@ -152,7 +152,14 @@ std::uint32_t WorkArea::PrevRaw() {
 
 std::uint32_t WorkArea::SkipHidden(std::uint32_t r, bool forward) {
   NtxOrder* o = focus_ > 0 ? orders_[focus_ - 1].get() : nullptr;
-  while (r != 0 && !Visible(r)) {
+  while (r != 0) {
+    // An order that names a record the table does not hold is damaged
+    // (in shared mode once the count is read again).
+    if (o && r > dbf_.RecCount()) {
+      if (dbf_.Shared()) dbf_.Refresh();
+      if (r > dbf_.RecCount()) ThrowFault(EG_CORRUPTION, o->Path(), TableMessage(TableText::IndexDamaged));
+    }
+    if (Visible(r)) break;
     if (o)
       r = forward ? o->Next() : o->Prev();
     else

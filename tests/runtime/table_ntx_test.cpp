@@ -293,6 +293,31 @@ TEST_F(NtxTest, ACycleEndsSkipLoopsAtTheEndTheyHeadFor) {
   EXPECT_FALSE(FOUND());
 }
 
+// An order that names records the table does not hold (an index of a
+// larger table) is damaged: walks end at EOF or BOF with the error.
+TEST_F(NtxTest, AnOrderNamingRecordsBeyondTheTableIsDamaged) {
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (int i = 0; i < 10; ++i) rows.emplace_back(Numbered("w", i), "f");
+  MakeWordTable("B.DBF", rows);
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("B"), "", false, false));
+  ASSERT_TRUE(ORDCREATE(Path("B1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
+  DBCLOSEAREA();
+  rows.resize(3);
+  MakeWordTable("B.DBF", rows);
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("B"), "", false, false));
+  ASSERT_TRUE(ORDLISTADD(Path("B1")));
+  errors.clear();
+  DBGOBOTTOM();
+  EXPECT_TRUE(DbEof());
+  long steps = 0;
+  for (DBGOTOP(); !DbEof() && steps < 100; DBSKIP(1)) ++steps;
+  EXPECT_TRUE(DbEof());
+  DBSKIP(-1);
+  EXPECT_TRUE(BOF());
+  ASSERT_FALSE(errors.empty());
+  EXPECT_EQ(errors.back()->genCode, EG_CORRUPTION);
+}
+
 // Leaves at two depths are refused on the way down, before any walk or
 // update trusts them.
 TEST_F(NtxTest, ALeafAboveTheLeafLevelIsRefused) {
