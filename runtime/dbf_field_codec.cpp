@@ -40,7 +40,7 @@ Value DecodeField(const DbfField& f, const char* record, DbtMemo* memo) {
     case 'L': return Value(*p == 'T' || *p == 't' || *p == 'Y' || *p == 'y');
     case 'D': return Value(STOD(std::string_view(p, 8)));
     case 'M': {
-      std::uint32_t block = MemoBlockOf(f, record);
+      std::uint64_t block = MemoBlockOf(f, record);
       if (block == 0 || memo == nullptr) return Value(std::string());
       return Value(memo->Read(block));
     }
@@ -48,11 +48,11 @@ Value DecodeField(const DbfField& f, const char* record, DbtMemo* memo) {
   }
 }
 
-std::uint32_t MemoBlockOf(const DbfField& f, const char* record) {
-  std::uint32_t block = 0;
-  for (std::size_t i = 0; i < f.len; ++i) {
+std::uint64_t MemoBlockOf(const DbfField& f, const char* record) {
+  std::uint64_t block = 0;
+  for (std::size_t i = 0; i < f.len && i < 19; ++i) {
     char c = record[f.offset + i];
-    if (c >= '0' && c <= '9') block = block * 10 + static_cast<std::uint32_t>(c - '0');
+    if (c >= '0' && c <= '9') block = block * 10 + static_cast<std::uint64_t>(c - '0');
   }
   return block;
 }

@@ -14,7 +14,7 @@ class DbtMemo;
 // the empty text).
 Value DecodeField(const DbfField& f, const char* record, DbtMemo* memo);
 // Number of the memo block that an M field points at (0: none).
-std::uint32_t MemoBlockOf(const DbfField& f, const char* record);
+std::uint64_t MemoBlockOf(const DbfField& f, const char* record);
 void PutMemoBlock(const DbfField& f, char* record, std::uint32_t block);
 
 enum class PutResult { Ok, WrongType, TooWide };

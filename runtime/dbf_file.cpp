@@ -6,6 +6,7 @@
 #include "runtime/dates.h"
 #include "runtime/error.h"
 #include "runtime/table_fault.h"
+#include "runtime/table_texts.h"
 #include "runtime/text_case.h"
 
 namespace rt {
@@ -15,6 +16,10 @@ namespace {
 constexpr std::size_t kWindowBytes = 64 * 1024;
 constexpr char kEofMark = 0x1A;
 constexpr char kHeaderEnd = 0x0D;
+// The code-page mark of Windows-1252 text (header byte 29).
+constexpr unsigned char kCodePage1252 = 0x57;
+// Room some tools reserve after the terminator (zero bytes).
+constexpr std::size_t kMaxHeaderReserve = 263;
 
 std::uint16_t Get16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 std::uint32_t Get32(const unsigned char* p) {
@@ -64,34 +69,34 @@ std::string MemoPathOf(const std::string& path) {
 }
 
 void DbfFile::CheckStructure(const std::string& path, std::vector<DbfField>& fields) {
-  if (fields.empty()) ThrowFault(EG_ARG, path, "Die Tabelle braucht mindestens ein Feld");
+  if (fields.empty()) ThrowFault(EG_ARG, path, TableMessage(TableText::NoFields));
   std::uint32_t offset = 1;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     DbfField& f = fields[i];
     f.name = AsciiUpper(f.name);
     f.type = AsciiUpperChar(f.type);
-    if (!ValidFieldName(f.name)) ThrowFault(EG_ARG, path, "Ungültiger Feldname: " + f.name);
+    if (!ValidFieldName(f.name)) ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldName, f.name));
     for (std::size_t j = 0; j < i; ++j)
-      if (fields[j].name == f.name) ThrowFault(EG_ARG, path, "Doppelter Feldname: " + f.name);
+      if (fields[j].name == f.name) ThrowFault(EG_ARG, path, TableMessage(TableText::DuplicateFieldName, f.name));
     switch (f.type) {
       case 'C':
-        if (f.len == 0) ThrowFault(EG_ARG, path, "Ungültige Feldlänge: " + f.name);
+        if (f.len == 0) ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldLength, f.name));
         f.dec = 0;
         break;
       case 'N':
         if (f.len == 0 || f.len > 255 || (f.dec > 0 && f.dec + 2 > f.len))
-          ThrowFault(EG_ARG, path, "Ungültige Feldlänge: " + f.name);
+          ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldLength, f.name));
         break;
       case 'L': f.len = 1; f.dec = 0; break;
       case 'D': f.len = 8; f.dec = 0; break;
       case 'M': f.len = 10; f.dec = 0; break;
-      default: ThrowFault(EG_ARG, path, "Ungültiger Feldtyp: " + f.name);
+      default: ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldType, f.name));
     }
     f.offset = offset;
     offset += f.len;
-    if (offset > kMaxRecordLength) ThrowFault(EG_ARG, path, "Datensatz zu lang");
+    if (offset > kMaxRecordLength) ThrowFault(EG_ARG, path, TableMessage(TableText::RecordTooLong));
   }
-  if (fields.size() > 1024) ThrowFault(EG_ARG, path, "Zu viele Felder");
+  if (fields.size() > 1024) ThrowFault(EG_ARG, path, TableMessage(TableText::TooManyFields));
 }
 
 void DbfFile::Create(const std::string& path, std::vector<DbfField>& fields, bool withMemo) {
@@ -100,6 +105,7 @@ void DbfFile::Create(const std::string& path, std::vector<DbfField>& fields, boo
   std::vector<unsigned char> h(hdrLen + 1, 0);
   h[0] = withMemo ? 0x83 : 0x03;
   PutDate(&h[1]);
+  h[29] = kCodePage1252;
   Put32(&h[4], 0);
   Put16(&h[8], static_cast<std::uint32_t>(hdrLen));
   std::uint32_t recLen = 1;
@@ -141,15 +147,14 @@ void DbfFile::Parse() {
   if ((version_ & 0x07) != 0x03) ThrowFault(EG_CORRUPTION, path_);
   hdrLen_ = Get16(h + 8);
   recLen_ = Get16(h + 10);
-  if (hdrLen_ < kHeaderSize + kFieldSize + 1 || hdrLen_ > size || recLen_ < 2)
-    ThrowFault(EG_CORRUPTION, path_);
+  if (hdrLen_ < kHeaderSize + kFieldSize + 1 || hdrLen_ > size || recLen_ < 2) HeaderDamaged();
   std::vector<unsigned char> desc(hdrLen_ - kHeaderSize);
-  if (file_.ReadAt(kHeaderSize, desc.data(), desc.size()) != desc.size()) ThrowFault(EG_CORRUPTION, path_);
+  if (file_.ReadAt(kHeaderSize, desc.data(), desc.size()) != desc.size()) HeaderDamaged();
   fields_.clear();
   std::uint32_t offset = 1;
   std::size_t pos = 0;
   while (pos < desc.size() && desc[pos] != static_cast<unsigned char>(kHeaderEnd)) {
-    if (pos + kFieldSize > desc.size()) ThrowFault(EG_CORRUPTION, path_);
+    if (pos + kFieldSize > desc.size()) HeaderDamaged();
     const unsigned char* d = &desc[pos];
     DbfField f;
     std::size_t n = 0;
@@ -164,17 +169,34 @@ void DbfFile::Parse() {
     }
     bool sane = f.len > 0 && (f.type == 'C' || f.type == 'N' || (f.type == 'L' && f.len == 1) ||
                               (f.type == 'D' && f.len == 8) || (f.type == 'M' && f.len == 10));
-    if (!sane || f.name.empty()) ThrowFault(EG_CORRUPTION, path_);
+    if (!sane || f.name.empty()) HeaderDamaged();
     f.offset = offset;
     offset += f.len;
     fields_.push_back(std::move(f));
     pos += kFieldSize;
   }
-  if (fields_.empty() || offset != recLen_) ThrowFault(EG_CORRUPTION, path_);
+  if (fields_.empty() || offset != recLen_) HeaderDamaged();
+  // The terminator follows the last descriptor; what the header holds after
+  // it is reserved room of zero bytes. A header length that is off lands
+  // elsewhere and would read every field shifted.
+  if (pos >= desc.size() || desc.size() - pos - 1 > kMaxHeaderReserve ||
+      std::any_of(desc.begin() + static_cast<std::ptrdiff_t>(pos) + 1, desc.end(),
+                  [](unsigned char c) { return c != 0; }))
+    HeaderDamaged();
   std::uint32_t declared = Get32(h + 4);
   std::uint64_t fit = (size - hdrLen_) / recLen_;
+  // Only the last record may be missing, as a write cut off leaves it.
+  if (declared > fit + 1) ThrowFault(EG_CORRUPTION, path_, TableMessage(TableText::RowsMissing));
   count_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(declared, fit));
+  if (count_ > 0) {
+    char flag = 0;
+    if (file_.ReadAt(hdrLen_, &flag, 1) != 1 || (flag != ' ' && flag != '*')) HeaderDamaged();
+  }
   ClearWindow();
+}
+
+void DbfFile::HeaderDamaged() const {
+  ThrowFault(EG_CORRUPTION, path_, TableMessage(TableText::TableHeaderDamaged));
 }
 
 void DbfFile::Refresh() {

@@ -67,6 +67,7 @@ class DbfFile {
 
  private:
   void Parse();
+  [[noreturn]] void HeaderDamaged() const;
   void WriteCountAndDate();
   void ClearWindow() noexcept { windowCount_ = 0; }
 

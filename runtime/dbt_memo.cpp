@@ -4,6 +4,7 @@
 
 #include "runtime/error.h"
 #include "runtime/table_fault.h"
+#include "runtime/table_texts.h"
 
 namespace rt {
 
@@ -31,6 +32,7 @@ void DbtMemo::Create(const std::string& path) {
 void DbtMemo::Open(const std::string& path, TableShare share, bool readOnly) {
   if (int rc = file_.Open(path, share, readOnly); rc != 0) ThrowFault(EG_OPEN, path, {}, rc);
   path_ = path;
+  readOnly_ = readOnly;
   if (file_.Size() < 4) {
     file_.Close();
     ThrowFault(EG_CORRUPTION, path);
@@ -41,10 +43,11 @@ std::uint32_t DbtMemo::NextFree() {
   unsigned char b[4];
   if (file_.ReadAt(0, b, 4) != 4) ThrowFault(EG_CORRUPTION, path_);
   std::uint32_t next = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-  // A next-free block inside the used part would overwrite memos.
-  std::uint64_t blocks = (file_.Size() + kBlockSize - 1) / kBlockSize;
-  if (next == 0 || next < blocks) next = static_cast<std::uint32_t>(std::max<std::uint64_t>(blocks, 1));
-  return next;
+  std::uint64_t blocks = std::max<std::uint64_t>(1, (file_.Size() + kBlockSize - 1) / kBlockSize);
+  // Beyond the end, the number is not one this file ever had; inside the
+  // used part it would overwrite memos, so the end is taken instead.
+  if (next > blocks) Damaged();
+  return static_cast<std::uint32_t>(blocks);
 }
 
 void DbtMemo::SetNextFree(std::uint32_t block) {
@@ -53,11 +56,13 @@ void DbtMemo::SetNextFree(std::uint32_t block) {
   if (!file_.WriteAt(0, b, 4)) ThrowFault(EG_WRITE, path_);
 }
 
-std::string DbtMemo::Read(std::uint32_t block) {
+void DbtMemo::Damaged() const { ThrowFault(EG_CORRUPTION, path_, TableMessage(TableText::MemoDamaged)); }
+
+std::string DbtMemo::Read(std::uint64_t block) {
   if (block == 0) return {};
   std::uint64_t size = file_.Size();
-  std::uint64_t pos = static_cast<std::uint64_t>(block) * kBlockSize;
-  if (pos >= size) ThrowFault(EG_CORRUPTION, path_);
+  if (block > UINT32_MAX || block * kBlockSize >= size) Damaged();
+  std::uint64_t pos = block * kBlockSize;
   std::string text;
   char buf[kBlockSize];
   while (pos < size) {
@@ -70,19 +75,22 @@ std::string DbtMemo::Read(std::uint32_t block) {
     pos += got;
     if (text.size() > kMaxMemo) break;
   }
-  ThrowFault(EG_CORRUPTION, path_);
+  Damaged();
 }
 
-std::uint32_t DbtMemo::Write(std::uint32_t oldBlock, const std::string& text) {
+std::uint32_t DbtMemo::Write(std::uint64_t oldBlock, const std::string& text) {
   if (text.empty()) return 0;
   std::uint64_t need = (text.size() + 2 + kBlockSize - 1) / kBlockSize;
   std::uint32_t block = 0;
   if (oldBlock != 0) {
     std::uint64_t had = (Read(oldBlock).size() + 2 + kBlockSize - 1) / kBlockSize;
-    if (need <= had) block = oldBlock;
+    if (need <= had) block = static_cast<std::uint32_t>(oldBlock);
   }
   bool atEnd = block == 0;
-  if (atEnd) block = NextFree();
+  if (atEnd) {
+    block = NextFree();
+    if (block + need > UINT32_MAX) Damaged();
+  }
   std::string data = text;
   data.append("\x1A\x1A");
   data.resize(static_cast<std::size_t>(need * kBlockSize), '\0');
@@ -90,6 +98,10 @@ std::uint32_t DbtMemo::Write(std::uint32_t oldBlock, const std::string& text) {
     ThrowFault(EG_WRITE, path_);
   if (atEnd) SetNextFree(block + static_cast<std::uint32_t>(need));
   return block;
+}
+
+void DbtMemo::Flush() {
+  if (file_.IsOpen() && !readOnly_ && !file_.Flush()) ThrowFault(EG_WRITE, path_);
 }
 
 void DbtMemo::Zap() {

@@ -21,19 +21,26 @@ class DbtMemo {
 
   // Block 0 reads as the empty memo. A block beyond the file, or a memo
   // without its end mark, is a corruption fault.
-  std::string Read(std::uint32_t block);
+  // Block numbers come from the table as they stand (ten digits); one
+  // beyond 32 bits is damage too.
+  std::string Read(std::uint64_t block);
   // Writes the text and returns its block: the old block when the text
   // still fits into the blocks the old memo took, else new blocks at the end.
-  // An empty text gives block 0.
-  std::uint32_t Write(std::uint32_t oldBlock, const std::string& text);
+  // An empty text gives block 0. A next-free block beyond the file's end, or
+  // blocks that would pass 32 bits, are a corruption fault and nothing is
+  // written.
+  std::uint32_t Write(std::uint64_t oldBlock, const std::string& text);
   void Zap();
+  void Flush();
 
  private:
   std::uint32_t NextFree();
   void SetNextFree(std::uint32_t block);
+  [[noreturn]] void Damaged() const;
 
   TableFile file_;
   std::string path_;
+  bool readOnly_ = false;
 };
 
 }  // namespace rt

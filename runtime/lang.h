@@ -35,6 +35,38 @@ enum class SyntaxText : std::uint8_t {
 // indexes into LangTable::tokenWords.
 enum class TokenWord : std::uint8_t { EndOfText, Number, String, Date, Name, MacroVariable, Token, Count };
 
+// The table drivers' own descriptions of a failure, as indexes into
+// LangTable::tableTexts; %1 is the name of the field, alias, driver or file.
+enum class TableText : std::uint8_t {
+  NoFields,
+  BadFieldName,        // %1 the field
+  DuplicateFieldName,  // %1 the field
+  BadFieldLength,      // %1 the field
+  BadFieldType,        // %1 the field
+  RecordTooLong,
+  TooManyFields,
+  BadStructure,
+  NoStructure,
+  UnknownDriver,       // %1 the driver
+  AliasInUse,          // %1 the alias
+  AliasNotFound,       // %1 the alias
+  FieldNotFound,       // %1 the field
+  FieldNumberOutside,
+  WrongFieldType,      // %1 the field
+  NumberTooWide,       // %1 the field
+  KeyTooLong,
+  KeyTextTooLong,
+  KeyWrongType,
+  KeyTextNotEvaluable, // %1 the key text
+  KeyTextInvalid,      // %1 the key text
+  OrderInterrupted,
+  TableHeaderDamaged,
+  RowsMissing,
+  MemoDamaged,
+  IndexDamaged,
+  Count
+};
+
 struct LangTable {
   std::string_view id;
   std::array<std::string_view, 12> months;
@@ -47,10 +79,12 @@ struct LangTable {
   int codePage = 1252;
   std::array<std::string_view, static_cast<std::size_t>(SyntaxText::Count)> syntax;
   std::array<std::string_view, static_cast<std::size_t>(TokenWord::Count)> tokenWords;
+  std::array<std::string_view, static_cast<std::size_t>(TableText::Count)> tableTexts;
 
   std::string_view ErrorText(int genCode) const;
   std::string_view Syntax(SyntaxText t) const { return syntax[static_cast<std::size_t>(t)]; }
   std::string_view Word(TokenWord w) const { return tokenWords[static_cast<std::size_t>(w)]; }
+  std::string_view Table(TableText t) const { return tableTexts[static_cast<std::size_t>(t)]; }
 };
 
 const LangTable& CurrentLang();

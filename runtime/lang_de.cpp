@@ -1,7 +1,7 @@
 // The German language table. Its texts are stored in code page 850 (the
-// byte escapes are umlauts and sharp s: 0x84 a-umlaut, 0x81 u-umlaut, 0x99
-// O-umlaut, 0x9A U-umlaut, 0xE1 sharp s), split from the following letters
-// so that no escape runs on into them.
+// byte escapes are umlauts and sharp s: 0x84 a-umlaut, 0x81 u-umlaut, 0x8E
+// A-umlaut, 0x99 O-umlaut, 0x9A U-umlaut, 0xE1 sharp s), split from the
+// following letters so that no escape runs on into them.
 #include "runtime/lang_tables.h"
 
 namespace rt {
@@ -31,7 +31,18 @@ const LangTable& LangGerman() {
        "Hexadezimalzahl ohne Ziffern", "Datumsliteral braucht acht Ziffern (0dJJJJMMTT)",
        "ung\x81" "ltiges Datumsliteral", "Name direkt nach einer Zahl", "Datumsliteral ohne Ende",
        "Zeichenkette ohne Ende"},
-      {"Textende", "Zahl", "Zeichenkette", "Datum", "Name", "Makrovariable", "Symbol"}};
+      {"Textende", "Zahl", "Zeichenkette", "Datum", "Name", "Makrovariable", "Symbol"},
+      {"Die Tabelle braucht mindestens ein Feld", "Ung\x81" "ltiger Feldname: %1", "Doppelter Feldname: %1",
+       "Ung\x81" "ltige Feldl\x84" "nge: %1", "Ung\x81" "ltiger Feldtyp: %1", "Datensatz zu lang",
+       "Zu viele Felder", "Ung\x81" "ltige Tabellenstruktur", "Tabellenstruktur fehlt",
+       "Unbekannter Tabellentreiber: %1", "Alias schon in Gebrauch: %1", "Alias nicht gefunden: %1",
+       "Feld nicht gefunden: %1", "Feldnummer au\xE1" "erhalb der Tabelle", "Falscher Datentyp f\x81" "r Feld %1",
+       "Zahl zu gro\xE1" " f\x81" "r Feld %1", "Indexschl\x81" "ssel zu lang", "Indexausdruck zu lang",
+       "Indexschl\x81" "ssel hat den falschen Typ", "Indexausdruck nicht auswertbar: %1",
+       "Indexausdruck fehlerhaft: %1",
+       "Der Index wurde w\x84" "hrend einer \x8E" "nderung unterbrochen und muss neu aufgebaut werden",
+       "Tabellenkopf besch\x84" "digt", "Der Tabelle fehlen Datens\x84" "tze", "Memodatei besch\x84" "digt",
+       "Indexdatei besch\x84" "digt"}};
   return table;
 }
 

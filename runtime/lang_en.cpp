@@ -24,7 +24,15 @@ const LangTable& LangEnglish() {
        "too many block parameters", "hexadecimal number without digits",
        "date literal needs eight digits (0dYYYYMMDD)", "invalid date literal", "name directly after a number",
        "unterminated date literal", "unterminated string"},
-      {"end of text", "number", "string", "date", "name", "macro variable", "token"}};
+      {"end of text", "number", "string", "date", "name", "macro variable", "token"},
+      {"The table needs at least one field", "Invalid field name: %1", "Duplicate field name: %1",
+       "Invalid field length: %1", "Invalid field type: %1", "Record too long", "Too many fields",
+       "Invalid table structure", "Table structure missing", "Unknown table driver: %1",
+       "Alias already in use: %1", "Alias not found: %1", "Field not found: %1", "Field number outside the table",
+       "Wrong data type for field %1", "Number too large for field %1", "Index key too long",
+       "Index expression too long", "Index key has the wrong type", "Index expression cannot be evaluated: %1",
+       "Index expression invalid: %1", "The index was interrupted while being changed and must be rebuilt",
+       "Table header damaged", "The table has lost rows", "Memo file damaged", "Index file damaged"}};
   return table;
 }
 

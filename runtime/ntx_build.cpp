@@ -9,6 +9,7 @@
 #include "runtime/error.h"
 #include "runtime/ntx_order.h"
 #include "runtime/table_fault.h"
+#include "runtime/table_texts.h"
 
 namespace rt {
 
@@ -131,8 +132,8 @@ class Packer {
 void NtxOrder::Write(const std::string& path, const std::string& keyText, std::uint32_t keySize,
                      std::uint32_t keyDec, bool unique, const std::vector<char>& keys,
                      const std::vector<NtxKeyEntry>& sorted) {
-  if (keySize == 0 || keySize > kMaxKeySize) ThrowFault(EG_DATAWIDTH, path, "Indexschlüssel zu lang");
-  if (keyText.size() > kMaxKeyText) ThrowFault(EG_ARG, path, "Indexausdruck zu lang");
+  if (keySize == 0 || keySize > kMaxKeySize) ThrowFault(EG_DATAWIDTH, path, TableMessage(TableText::KeyTooLong));
+  if (keyText.size() > kMaxKeyText) ThrowFault(EG_ARG, path, TableMessage(TableText::KeyTextTooLong));
   std::uint32_t maxItems = MaxItemsFor(keySize);
   TableFile f;
   if (int rc = f.Create(path); rc != 0) ThrowFault(EG_CREATE, path, {}, rc);
@@ -151,7 +152,7 @@ void NtxOrder::Write(const std::string& path, const std::string& keyText, std::u
   NtxPut16(h + 20, maxItems / 2);
   std::memcpy(h + 22, keyText.data(), keyText.size());
   h[278] = unique ? 1 : 0;
-  if (!f.WriteAt(0, h, kNtxPageSize)) ThrowFault(EG_WRITE, path);
+  if (!f.WriteAt(0, h, kNtxPageSize) || !f.Flush()) ThrowFault(EG_WRITE, path);
 }
 
 }  // namespace rt

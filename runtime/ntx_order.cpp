@@ -4,12 +4,14 @@
 
 #include "runtime/error.h"
 #include "runtime/table_fault.h"
+#include "runtime/table_texts.h"
 
 namespace rt {
 
 namespace {
 
 constexpr std::uint16_t kSignature = 6;
+constexpr unsigned char kChangingMark[4] = {'C', 'H', 'G', '!'};
 constexpr std::size_t kMaxDepth = 48;
 // Up to 128 MB of pages per order: a whole word-table index stays in memory,
 // so that a seek costs no system call.
@@ -46,7 +48,7 @@ void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
     free_ = NtxGet32(h + 8);
     unique_ = h[278] != 0;
     ok = NtxGet16(h) == kSignature && keySize_ > 0 && keySize_ <= kMaxKeySize &&
-         NtxGet16(h + 12) == keySize_ + 8 && maxItems_ >= 2 && maxItems_ <= MaxItemsFor(keySize_) &&
+         NtxGet16(h + 12) == keySize_ + 8 && maxItems_ >= 2 && maxItems_ <= MaxItemsThatFit(keySize_) &&
          half_ >= 1 && half_ <= maxItems_ && root_ >= kNtxPageSize && root_ % kNtxPageSize == 0 &&
          root_ + kNtxPageSize <= fileSize_ && free_ % kNtxPageSize == 0 &&
          std::find(h + 22, h + 278, 0) != h + 278;
@@ -55,17 +57,61 @@ void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
     file_.Close();
     Corrupt();
   }
+  if (std::memcmp(h + kChangingAt, kChangingMark, sizeof kChangingMark) == 0) {
+    file_.Close();
+    ThrowFault(EG_CORRUPTION, path_, TableMessage(TableText::OrderInterrupted));
+  }
   keyText_ = reinterpret_cast<const char*>(h + 22);
   // Merging two pages at the half mark must fit into one page, whatever
   // half-page count another tool wrote.
   half_ = std::max<std::uint32_t>(1, std::min(half_, maxItems_ / 2));
+  changing_ = false;
   cache_.clear();
   cachedPages_ = 0;
   cursor_.clear();
+  try {
+    MeasureHeight();
+  } catch (...) {
+    Close();
+    throw;
+  }
+}
+
+void NtxOrder::MeasureHeight() {
+  std::vector<Step> path;
+  for (std::uint32_t page = root_;;) {
+    if (path.size() >= kMaxDepth) Corrupt();
+    CheckChild(page, path.size());
+    for (const Step& s : path)
+      if (s.page == page) Corrupt();
+    NtxPageView v = Page(page);
+    path.push_back({page, 0});
+    if (v.IsLeaf()) break;
+    page = v.Child(0);
+  }
+  height_ = path.size();
+}
+
+void NtxOrder::BeginChange() {
+  if (changing_) return;
+  if (!file_.WriteAt(kChangingAt, kChangingMark, sizeof kChangingMark)) ThrowFault(EG_WRITE, path_);
+  changing_ = true;
+}
+
+void NtxOrder::EndChange() {
+  if (!changing_) return;
+  const unsigned char clear[sizeof kChangingMark] = {};
+  if (!file_.WriteAt(kChangingAt, clear, sizeof clear)) ThrowFault(EG_WRITE, path_);
+  changing_ = false;
+}
+
+void NtxOrder::Flush() {
+  if (!readOnly_ && file_.IsOpen() && !file_.Flush()) ThrowFault(EG_WRITE, path_);
 }
 
 void NtxOrder::Close() {
   file_.Close();
+  changing_ = false;
   cache_.clear();
   cachedPages_ = 0;
   cursor_.clear();
@@ -82,6 +128,7 @@ void NtxOrder::DropCache() {
     root_ = NtxGet32(h);
     free_ = NtxGet32(h + 4);
   }
+  MeasureHeight();
 }
 
 void NtxOrder::CheckChild(std::uint32_t child, std::size_t depth) const {
@@ -211,9 +258,55 @@ std::uint32_t NtxOrder::LowerBound(const NtxPageView& v, const char* key, std::u
   return lo;
 }
 
+NtxPageView NtxOrder::Enter(std::uint32_t page, const std::vector<Step>& path) {
+  const std::size_t depth = path.size();
+  if (depth >= height_) Corrupt();
+  CheckChild(page, depth);
+  for (const Step& s : path)
+    if (s.page == page) Corrupt();
+  NtxPageView v = Page(page);
+  if (v.IsLeaf() != (depth + 1 == height_)) Corrupt();
+  return v;
+}
+
+template <class Bound, class Hit>
+bool NtxOrder::Descend(std::vector<Step>& path, Bound&& bound, Hit&& hit) {
+  path.clear();
+  for (std::uint32_t page = root_;;) {
+    NtxPageView v = Enter(page, path);
+    const std::uint32_t slot = bound(v);
+    path.push_back({page, slot});
+    if (slot < v.Count() && hit(v, slot)) return true;
+    if (v.IsLeaf()) return false;
+    page = v.Child(slot);
+  }
+}
+
+std::uint32_t NtxOrder::SettleCursor() {
+  while (!cursor_.empty() && cursor_.back().idx >= Page(cursor_.back().page).Count()) cursor_.pop_back();
+  if (cursor_.empty()) {
+    cursorRec_ = 0;
+    return 0;
+  }
+  return Current();
+}
+
+template <class Move>
+std::uint32_t NtxOrder::CursorMove(Move&& move) {
+  try {
+    return move();
+  } catch (...) {
+    cursor_.clear();
+    cursorRec_ = 0;
+    throw;
+  }
+}
+
 std::uint32_t NtxOrder::Current() {
   const Step& s = cursor_.back();
-  cursorRec_ = Page(s.page).Rec(s.idx);
+  NtxPageView v = Page(s.page);
+  if (s.idx >= v.Count()) Corrupt();
+  cursorRec_ = v.Rec(s.idx);
   return cursorRec_;
 }
 
@@ -226,29 +319,23 @@ bool NtxOrder::CursorOn(std::uint32_t rec) const noexcept { return !cursor_.empt
 
 std::uint32_t NtxOrder::DescendLeft(std::uint32_t page) {
   for (;;) {
-    if (cursor_.size() > kMaxDepth) Corrupt();
-    NtxPageView v = Page(page);
+    NtxPageView v = Enter(page, cursor_);
     cursor_.push_back({page, 0});
     if (v.IsLeaf()) return v.Count() == 0 ? AscendNext() : Current();
-    std::uint32_t child = v.Child(0);
-    CheckChild(child, cursor_.size());
-    page = child;
+    page = v.Child(0);
   }
 }
 
 std::uint32_t NtxOrder::DescendRight(std::uint32_t page) {
   for (;;) {
-    if (cursor_.size() > kMaxDepth) Corrupt();
-    NtxPageView v = Page(page);
+    NtxPageView v = Enter(page, cursor_);
     std::uint32_t n = v.Count();
     if (v.IsLeaf()) {
       cursor_.push_back({page, n == 0 ? 0 : n - 1});
       return n == 0 ? AscendPrev() : Current();
     }
     cursor_.push_back({page, n});
-    std::uint32_t child = v.Child(n);
-    CheckChild(child, cursor_.size());
-    page = child;
+    page = v.Child(n);
   }
 }
 
@@ -279,60 +366,57 @@ std::uint32_t NtxOrder::AscendPrev() {
 
 std::uint32_t NtxOrder::GoTop() {
   cursor_.clear();
-  return DescendLeft(root_);
+  return CursorMove([&] { return DescendLeft(root_); });
 }
 
 std::uint32_t NtxOrder::GoBottom() {
   cursor_.clear();
-  return DescendRight(root_);
+  return CursorMove([&] { return DescendRight(root_); });
 }
 
+// The cursor's slot never passes the page's count: on an inner page the
+// slot after the last entry is its right-most child.
 std::uint32_t NtxOrder::Next() {
   if (cursor_.empty()) return 0;
-  Step& s = cursor_.back();
-  NtxPageView v = Page(s.page);
-  if (!v.IsLeaf()) {
-    ++s.idx;
-    std::uint32_t child = v.Child(s.idx);
-    CheckChild(child, cursor_.size());
-    return DescendLeft(child);
-  }
-  if (s.idx + 1 < v.Count()) {
-    ++s.idx;
-    return Current();
-  }
-  return AscendNext();
+  return CursorMove([&] {
+    Step& s = cursor_.back();
+    NtxPageView v = Page(s.page);
+    if (s.idx >= v.Count()) Corrupt();
+    if (!v.IsLeaf()) {
+      ++s.idx;
+      return DescendLeft(v.Child(s.idx));
+    }
+    if (s.idx + 1 < v.Count()) {
+      ++s.idx;
+      return Current();
+    }
+    return AscendNext();
+  });
 }
 
 std::uint32_t NtxOrder::Prev() {
   if (cursor_.empty()) return 0;
-  Step& s = cursor_.back();
-  NtxPageView v = Page(s.page);
-  if (!v.IsLeaf()) {
-    std::uint32_t child = v.Child(s.idx);
-    CheckChild(child, cursor_.size());
-    return DescendRight(child);
-  }
-  if (s.idx > 0) {
-    --s.idx;
-    return Current();
-  }
-  return AscendPrev();
+  return CursorMove([&] {
+    Step& s = cursor_.back();
+    NtxPageView v = Page(s.page);
+    if (s.idx >= v.Count()) Corrupt();
+    if (!v.IsLeaf()) return DescendRight(v.Child(s.idx));
+    if (s.idx > 0) {
+      --s.idx;
+      return Current();
+    }
+    return AscendPrev();
+  });
 }
 
 std::uint32_t NtxOrder::Seek(const char* key, std::size_t len, bool& exact) {
   len = std::min<std::size_t>(len, keySize_);
+  exact = false;
   // Most comparisons are settled by the first eight bytes, which sit in one
   // array per page instead of one cache line per item.
   const std::uint64_t mask = len >= 8 ? ~std::uint64_t{0} : ~(~std::uint64_t{0} >> (8 * len));
   const std::uint64_t target = NtxPrefix(key, len) & mask;
-  cursor_.clear();
-  std::size_t best = 0;
-  bool any = false;
-  std::uint32_t page = root_;
-  for (;;) {
-    if (cursor_.size() > kMaxDepth) Corrupt();
-    NtxPageView v = Page(page);
+  auto bound = [&](const NtxPageView& v) {
     std::uint32_t lo = 0, hi = v.Count();
     while (lo < hi) {
       std::uint32_t mid = (lo + hi) / 2;
@@ -344,55 +428,24 @@ std::uint32_t NtxOrder::Seek(const char* key, std::size_t len, bool& exact) {
       else
         lo = mid + 1;
     }
-    cursor_.push_back({page, lo});
-    if (lo < v.Count()) {
-      best = cursor_.size();
-      any = true;
-    }
-    if (v.IsLeaf()) break;
-    page = v.Child(lo);
-    CheckChild(page, cursor_.size());
-  }
-  exact = false;
-  if (!any) {
-    cursor_.clear();
-    cursorRec_ = 0;
-    return 0;
-  }
-  cursor_.resize(best);
-  std::uint32_t rec = Current();
-  exact = std::memcmp(CursorKey(), key, len) == 0;
-  return rec;
+    return lo;
+  };
+  return CursorMove([&] {
+    Descend(cursor_, bound, [](const NtxPageView&, std::uint32_t) { return false; });
+    std::uint32_t rec = SettleCursor();
+    exact = rec != 0 && std::memcmp(CursorKey(), key, len) == 0;
+    return rec;
+  });
 }
 
 bool NtxOrder::Locate(const char* key, std::uint32_t rec) {
-  cursor_.clear();
-  std::size_t best = 0;
   bool found = false;
-  std::uint32_t page = root_;
-  for (;;) {
-    if (cursor_.size() > kMaxDepth) Corrupt();
-    NtxPageView v = Page(page);
-    const std::uint32_t lo = LowerBound(v, key, rec);
-    cursor_.push_back({page, lo});
-    if (lo < v.Count()) {
-      best = cursor_.size();
-      if (Compare(v.Key(lo), v.Rec(lo), key, rec) == 0) {
-        found = true;
-        break;
-      }
-    }
-    if (v.IsLeaf()) break;
-    page = v.Child(lo);
-    CheckChild(page, cursor_.size());
-  }
-  if (best == 0) {
-    cursor_.clear();
-    cursorRec_ = 0;
-    return false;
-  }
-  cursor_.resize(best);
-  Current();
+  CursorMove([&] {
+    found = Descend(
+        cursor_, [&](const NtxPageView& v) { return LowerBound(v, key, rec); },
+        [&](const NtxPageView& v, std::uint32_t i) { return Compare(v.Key(i), v.Rec(i), key, rec) == 0; });
+    return SettleCursor();
+  });
   return found;
 }
 
@@ -404,17 +457,10 @@ void NtxOrder::Insert(const char* key, std::uint32_t rec) {
   }
   cursor_.clear();
   std::vector<Step> path;
-  std::uint32_t page = root_;
-  for (;;) {
-    if (path.size() > kMaxDepth) Corrupt();
-    NtxPageView v = Page(page);
-    const std::uint32_t lo = LowerBound(v, key, rec);
-    if (lo < v.Count() && Compare(v.Key(lo), v.Rec(lo), key, rec) == 0) return;  // already there
-    path.push_back({page, lo});
-    if (v.IsLeaf()) break;
-    page = v.Child(lo);
-    CheckChild(page, path.size());
-  }
+  if (Descend(path, [&](const NtxPageView& v) { return LowerBound(v, key, rec); },
+              [&](const NtxPageView& v, std::uint32_t i) { return Compare(v.Key(i), v.Rec(i), key, rec) == 0; }))
+    return;  // already there
+  BeginChange();
   std::size_t level = path.size() - 1;
   NtxNode node = NtxDecode(RawPage(path[level].page), path[level].page);
   node.e.insert(node.e.begin() + path[level].idx, NtxEntry{0, rec, std::string(key, keySize_)});
@@ -438,6 +484,7 @@ void NtxOrder::Insert(const char* key, std::uint32_t rec) {
       WritePage(top);
       root_ = top.offset;
       WriteHeader();
+      ++height_;
       return;
     }
     --level;
@@ -453,22 +500,10 @@ void NtxOrder::Insert(const char* key, std::uint32_t rec) {
 bool NtxOrder::Remove(const char* key, std::uint32_t rec) {
   cursor_.clear();
   std::vector<Step> path;
-  std::uint32_t page = root_;
-  bool found = false;
-  for (;;) {
-    if (path.size() > kMaxDepth) Corrupt();
-    NtxPageView v = Page(page);
-    const std::uint32_t lo = LowerBound(v, key, rec);
-    path.push_back({page, lo});
-    if (lo < v.Count() && Compare(v.Key(lo), v.Rec(lo), key, rec) == 0) {
-      found = true;
-      break;
-    }
-    if (v.IsLeaf()) break;
-    page = v.Child(lo);
-    CheckChild(page, path.size());
-  }
-  if (!found) return false;
+  if (!Descend(path, [&](const NtxPageView& v) { return LowerBound(v, key, rec); },
+               [&](const NtxPageView& v, std::uint32_t i) { return Compare(v.Key(i), v.Rec(i), key, rec) == 0; }))
+    return false;
+  BeginChange();
   NtxNode node = NtxDecode(RawPage(path.back().page), path.back().page);
   std::size_t i = path.back().idx;
   if (node.e[i].child == 0) {
@@ -478,9 +513,7 @@ bool NtxOrder::Remove(const char* key, std::uint32_t rec) {
     // Take the entry's in-order predecessor from a leaf in its place.
     std::uint32_t p = node.e[i].child;
     for (;;) {
-      if (path.size() > kMaxDepth) Corrupt();
-      CheckChild(p, path.size());
-      NtxPageView v = Page(p);
+      NtxPageView v = Enter(p, path);
       std::uint32_t n = v.Count();
       if (v.IsLeaf()) {
         if (n == 0) Corrupt();
@@ -512,8 +545,17 @@ void NtxOrder::FixUnderflow(std::vector<Step>& path) {
     // means the file is damaged.
     if (parent.e.empty() || i > parent.e.size()) Corrupt();
     NtxNode left, right;
+    // A sibling sits at the node's depth: a leaf beside a leaf, an inner
+    // page beside an inner page, and never a page of the path.
+    auto sibling = [&](std::uint32_t offset) {
+      for (const Step& s : path)
+        if (s.page == offset) Corrupt();
+      NtxNode n = NtxDecode(RawPage(offset), offset);
+      if ((n.ChildAt(0) == 0) != (node.ChildAt(0) == 0)) Corrupt();
+      return n;
+    };
     if (i > 0) {
-      left = NtxDecode(RawPage(parent.ChildAt(i - 1)), parent.ChildAt(i - 1));
+      left = sibling(parent.ChildAt(i - 1));
       if (left.e.size() > half_) {
         NtxEntry& sep = parent.e[i - 1];
         node.e.insert(node.e.begin(), NtxEntry{left.last, sep.rec, sep.key});
@@ -528,7 +570,7 @@ void NtxOrder::FixUnderflow(std::vector<Step>& path) {
       }
     }
     if (i < parent.e.size()) {
-      right = NtxDecode(RawPage(parent.ChildAt(i + 1)), parent.ChildAt(i + 1));
+      right = sibling(parent.ChildAt(i + 1));
       if (right.e.size() > half_) {
         NtxEntry& sep = parent.e[i];
         node.e.push_back(NtxEntry{node.last, sep.rec, sep.key});
@@ -570,6 +612,7 @@ void NtxOrder::FixUnderflow(std::vector<Step>& path) {
     root_ = r.Child(0);
     CheckChild(root_, 0);
     FreePage(old);
+    --height_;
   }
 }
 
@@ -585,7 +628,7 @@ std::uint32_t NtxOrder::VerifyPage(std::uint32_t page, int depth, int& leafDepth
   bool leaf = n.ChildAt(0) == 0;
   if (leaf) {
     if (leafDepth < 0) leafDepth = depth;
-    if (leafDepth != depth) Corrupt();
+    if (leafDepth != depth || static_cast<std::size_t>(depth) + 1 != height_) Corrupt();
   }
   for (std::size_t i = 0; i <= n.e.size(); ++i) {
     if (!leaf) count += VerifyPage(n.ChildAt(i), depth + 1, leafDepth, lastKey, lastRec, first, slots, pages);

@@ -2,6 +2,12 @@
 // One index order in its own NTX file: a B-tree of fixed-size keys in
 // 1024-byte pages whose entries order by key bytes, then record number.
 // Pages are cached; every change is written through at once.
+//
+// While an order is being changed, its header carries a mark in bytes
+// 1020-1023, which the NTX layout leaves zero: set before the first write of
+// an update (the work area sets it before it writes the table's record) and
+// cleared after the last. An order that still carries it when opened was
+// interrupted and may disagree with its table; it is refused as damaged.
 
 #include <array>
 #include <cstdint>
@@ -24,7 +30,11 @@ struct NtxKeyEntry {
 class NtxOrder {
  public:
   static constexpr std::size_t kMaxKeyText = 255;
+  // Entries per page that this driver writes, and the most a page can hold
+  // (other writers use that; both are read).
   static std::uint32_t MaxItemsFor(std::uint32_t keySize) { return 1020 / (keySize + 10) - 1; }
+  static std::uint32_t MaxItemsThatFit(std::uint32_t keySize) { return 1022 / (keySize + 10) - 1; }
+  static constexpr std::uint32_t kChangingAt = 1020;
   // Largest key that still leaves room for four entries on a page.
   static constexpr std::uint32_t kMaxKeySize = 190;
 
@@ -65,8 +75,15 @@ class NtxOrder {
   std::uint32_t CursorRec() const noexcept { return cursor_.empty() ? 0 : cursorRec_; }
   const char* CursorKey();
 
+  // Both mark the order as being changed (BeginChange) before they write.
   void Insert(const char* key, std::uint32_t rec);
   bool Remove(const char* key, std::uint32_t rec);
+  // The header mark of an update in progress; each writes only when the
+  // state changes.
+  void BeginChange();
+  void EndChange();
+  // Makes every write so far durable.
+  void Flush();
 
   // Counts by walking the tree.
   std::uint32_t KeyCount();
@@ -84,6 +101,21 @@ class NtxOrder {
     std::uint32_t page;
     std::uint32_t idx;
   };
+  // The page at depth path.size() below the root, checked against the
+  // path: a page already on it (a cycle), a leaf above the leaf level or an
+  // inner page on it are damage.
+  NtxPageView Enter(std::uint32_t page, const std::vector<Step>& path);
+  // One walk from the root: on each page the slot `bound` picks, down to a
+  // leaf or to an entry `hit` accepts (then true).
+  template <class Bound, class Hit>
+  bool Descend(std::vector<Step>& path, Bound&& bound, Hit&& hit);
+  // Cuts the cursor back to the deepest step that stands on an entry and
+  // returns its record; 0 (cursor cleared) when none does.
+  std::uint32_t SettleCursor();
+  // Runs a cursor move; a fault takes the cursor off the tree.
+  template <class Move>
+  std::uint32_t CursorMove(Move&& move);
+  void MeasureHeight();
   NtxPageView Page(std::uint32_t offset);
   NtxRawPage RawPage(std::uint32_t offset);
   void WritePage(const NtxNode& n);
@@ -116,6 +148,8 @@ class NtxOrder {
   std::uint32_t half_ = 0;
   std::uint32_t root_ = 0;
   std::uint32_t free_ = 0;
+  std::size_t height_ = 0;  // levels of the tree; leaves sit at depth height_ - 1
+  bool changing_ = false;
   std::uint64_t fileSize_ = 0;
   // One allocation per cached page: count, prefixes, children, record
   // numbers, then the raw page.

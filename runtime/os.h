@@ -72,6 +72,9 @@ int Rename(std::string_view from, std::string_view to);
 // Moves a file over an existing one in one step, so that a reader sees the
 // old file or the new one, never none.
 int Replace(std::string_view from, std::string_view to);
+// Makes the names in the folder that holds path durable, so that a rename
+// survives a power cut (Windows: Replace already writes through).
+int FlushFolderOf(std::string_view path);
 
 struct DirEntry {
   std::string name;

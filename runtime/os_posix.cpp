@@ -286,6 +286,17 @@ int Replace(std::string_view from, std::string_view to) {
   return std::rename(src.c_str(), dst.c_str()) == 0 ? 0 : MapErrno(errno, dst);
 }
 
+int FlushFolderOf(std::string_view path) {
+  const std::string p = Resolve(path);
+  const std::size_t slash = p.find_last_of('/');
+  const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : p.substr(0, slash));
+  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return MapErrno(errno, dir);
+  int rc = ::fsync(fd) == 0 ? 0 : MapErrno(errno, dir);
+  ::close(fd);
+  return rc;
+}
+
 int ListDir(std::string_view dir, std::vector<DirEntry>* out) {
   out->clear();
   std::string d = dir.empty() ? std::string(".") : Resolve(dir);

@@ -187,6 +187,8 @@ int Replace(std::string_view from, std::string_view to) {
                                                                                                           : LastError();
 }
 
+int FlushFolderOf(std::string_view) { return 0; }
+
 int ListDir(std::string_view dir, std::vector<DirEntry>* out) {
   out->clear();
   std::string pattern(dir);

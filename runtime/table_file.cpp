@@ -16,6 +16,15 @@ CrashState& Crash() {
   return state;
 }
 
+std::function<void(const std::string&)>& FlushObserver() {
+  static std::function<void(const std::string&)> observer;
+  return observer;
+}
+
+void Flushed(const std::string& path) {
+  if (FlushObserver()) FlushObserver()(path);
+}
+
 // Whether the next change may reach the file; counts it down while a crash
 // is simulated.
 bool ChangeAllowed() {
@@ -33,12 +42,14 @@ bool ChangeAllowed() {
 
 TableFile::~TableFile() { Close(); }
 
-TableFile::TableFile(TableFile&& other) noexcept : handle_(std::exchange(other.handle_, os::kBadHandle)) {}
+TableFile::TableFile(TableFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, os::kBadHandle)), path_(std::move(other.path_)) {}
 
 TableFile& TableFile::operator=(TableFile&& other) noexcept {
   if (this != &other) {
     Close();
     handle_ = std::exchange(other.handle_, os::kBadHandle);
+    path_ = std::move(other.path_);
   }
   return *this;
 }
@@ -47,12 +58,14 @@ int TableFile::Open(const std::string& path, TableShare share, bool readOnly) {
   Close();
   const int mode = (readOnly ? os::kRead : os::kReadWrite) |
                    (share == TableShare::Exclusive ? os::kShareExclusive : os::kShareDenyNone);
+  path_ = path;
   return os::Open(path, mode, &handle_);
 }
 
 int TableFile::Create(const std::string& path) {
   Close();
   if (!ChangeAllowed()) return 5;  // access denied, as a killed program leaves no file
+  path_ = path;
   return os::Create(path, 0, &handle_);
 }
 
@@ -83,7 +96,11 @@ bool TableFile::Truncate(std::uint64_t size) {
   return os::Truncate(handle_, size) == 0;
 }
 
-bool TableFile::Flush() { return os::Flush(handle_) == 0; }
+bool TableFile::Flush() {
+  if (os::Flush(handle_) != 0) return false;
+  Flushed(path_);
+  return true;
+}
 
 bool TableFile::LockRange(std::uint64_t offset, std::uint64_t len) { return os::Lock(handle_, offset, len) == 0; }
 
@@ -91,7 +108,9 @@ void TableFile::UnlockRange(std::uint64_t offset, std::uint64_t len) { os::Unloc
 
 bool ReplaceTableFile(const std::string& from, const std::string& to) {
   if (!ChangeAllowed()) return true;
-  return os::Replace(from, to) == 0;
+  if (os::Replace(from, to) != 0 || os::FlushFolderOf(to) != 0) return false;
+  Flushed(to + "/..");
+  return true;
 }
 
 bool RemoveTableFile(const std::string& path) {
@@ -102,5 +121,7 @@ bool RemoveTableFile(const std::string& path) {
 void TableCrashAfterChanges(long n) { Crash() = CrashState{n, false}; }
 
 bool TableCrashHappened() { return Crash().happened; }
+
+void TableFlushObserver(std::function<void(const std::string&)> observer) { FlushObserver() = std::move(observer); }
 
 }  // namespace rt

@@ -6,6 +6,7 @@
 // cut every change off after the n-th.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "runtime/os.h"
@@ -42,9 +43,10 @@ class TableFile {
 
  private:
   os::Handle handle_ = os::kBadHandle;
+  std::string path_;
 };
 
-// Moves a file over another in one step.
+// Moves a file over another in one step and makes the folder durable.
 bool ReplaceTableFile(const std::string& from, const std::string& to);
 bool RemoveTableFile(const std::string& path);
 
@@ -54,5 +56,10 @@ bool RemoveTableFile(const std::string& path);
 // negative n switches it off.
 void TableCrashAfterChanges(long n);
 bool TableCrashHappened();  // whether a change was dropped since the last call above
+
+// For the durability tests: told the path of every file flushed to disk, and
+// after a replacement the path of the replaced file with "/.." appended for
+// its folder. An empty function switches it off.
+void TableFlushObserver(std::function<void(const std::string&)> observer);
 
 }  // namespace rt

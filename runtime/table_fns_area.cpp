@@ -5,6 +5,7 @@
 #include "runtime/table_errors.h"
 #include "runtime/table_fns.h"
 #include "runtime/table_fns_util.h"
+#include "runtime/table_texts.h"
 #include "runtime/text_case.h"
 #include "runtime/work_areas.h"
 
@@ -49,7 +50,7 @@ std::string RDDSETDEFAULT(std::string_view driver) {
   if (!driver.empty()) {
     std::string d = DriverName(driver);
     if (d.empty())
-      RunGuarded("RDDSETDEFAULT", [&] { ThrowFault(EG_ARG, {}, "Unbekannter Tabellentreiber: " + std::string(driver)); });
+      RunGuarded("RDDSETDEFAULT", [&] { ThrowFault(EG_ARG, {}, TableMessage(TableText::UnknownDriver, driver)); });
     else
       DefaultDriver() = d;
   }
@@ -64,7 +65,7 @@ bool DBUSEAREA(bool newArea, std::string_view driver, std::string_view file, std
                std::optional<bool> shared, bool readOnly) {
   WorkAreas& areas = WorkAreas::Get();
   bool opened = RunGuarded("DBUSEAREA", [&] {
-    if (DriverName(driver).empty()) ThrowFault(EG_ARG, std::string(file), "Unbekannter Tabellentreiber");
+    if (DriverName(driver).empty()) ThrowFault(EG_ARG, std::string(file), TableMessage(TableText::UnknownDriver, driver));
     int n = areas.Selected();
     if (newArea) {
       n = areas.FirstFree();
@@ -75,7 +76,7 @@ bool DBUSEAREA(bool newArea, std::string_view driver, std::string_view file, std
     }
     std::string name = alias.empty() ? BaseAlias(file) : AsciiUpper(alias);
     int other = areas.FindAlias(name);
-    if (other != 0 && other != n) ThrowFault(EG_DUPALIAS, std::string(file), "Alias schon in Gebrauch: " + name);
+    if (other != 0 && other != n) ThrowFault(EG_DUPALIAS, std::string(file), TableMessage(TableText::AliasInUse, name));
     areas.Open(n, name, ResolvePath(file, ".DBF"), shared.value_or(!Sets().exclusive), readOnly);
   });
   NETERR(!opened);
@@ -108,7 +109,7 @@ int DBSELECTAREA(std::string_view alias) {
   WorkAreas& areas = WorkAreas::Get();
   int n = areas.FindAlias(alias);
   if (n == 0) {
-    RunGuarded("DBSELECTAREA", [&] { ThrowFault(EG_NOALIAS, {}, "Alias nicht gefunden: " + std::string(alias)); });
+    RunGuarded("DBSELECTAREA", [&] { ThrowFault(EG_NOALIAS, {}, TableMessage(TableText::AliasNotFound, alias)); });
     return areas.Selected();
   }
   areas.Select(n);
@@ -127,7 +128,7 @@ Value AliasEval(const Value& alias, const std::function<Value()>& fn) {
   WorkAreas& areas = WorkAreas::Get();
   int n = alias.IsNumber() ? static_cast<int>(alias.AsInt()) : areas.FindAlias(alias.AsString());
   if (n < 1 || n > WorkAreas::kMaxAreas) {
-    RunGuarded("ALIAS", [&] { ThrowFault(EG_NOALIAS, {}, "Alias nicht gefunden: " + alias.AsString()); });
+    RunGuarded("ALIAS", [&] { ThrowFault(EG_NOALIAS, {}, TableMessage(TableText::AliasNotFound, alias.AsString())); });
     return Value();
   }
   AreaScope scope(n);
@@ -137,17 +138,17 @@ Value AliasEval(const Value& alias, const std::function<Value()>& fn) {
 bool DBCREATE(std::string_view file, const Value& structure, std::string_view driver) {
   return RunGuarded("DBCREATE", [&] {
     std::string path = ResolvePath(file, ".DBF");
-    if (DriverName(driver).empty()) ThrowFault(EG_ARG, path, "Unbekannter Tabellentreiber");
-    if (!structure.IsArray()) ThrowFault(EG_ARG, path, "Tabellenstruktur fehlt");
+    if (DriverName(driver).empty()) ThrowFault(EG_ARG, path, TableMessage(TableText::UnknownDriver, driver));
+    if (!structure.IsArray()) ThrowFault(EG_ARG, path, TableMessage(TableText::NoStructure));
     std::vector<DbfField> fields;
     for (const Value& row : structure.Items()) {
-      if (!row.IsArray() || row.Len() < 3) ThrowFault(EG_ARG, path, "Ungültige Tabellenstruktur");
+      if (!row.IsArray() || row.Len() < 3) ThrowFault(EG_ARG, path, TableMessage(TableText::BadStructure));
       DbfField f;
       f.name = row.At(1).AsString();
       f.type = row.At(2).AsString().empty() ? '?' : row.At(2).AsString()[0];
       long len = row.At(3).AsInt();
       long dec = row.Len() >= 4 ? row.At(4).AsInt() : 0;
-      if (len < 0 || len > 65535 || dec < 0 || dec > 255) ThrowFault(EG_ARG, path, "Ungültige Feldlänge: " + f.name);
+      if (len < 0 || len > 65535 || dec < 0 || dec > 255) ThrowFault(EG_ARG, path, TableMessage(TableText::BadFieldLength, f.name));
       f.len = static_cast<std::uint16_t>(len);
       f.dec = static_cast<std::uint8_t>(dec);
       fields.push_back(std::move(f));
@@ -194,7 +195,7 @@ Value FIELDGET(std::string_view name) {
   WorkArea* a = WorkAreas::Get().SelectedArea();
   int index = a ? a->FieldPos(name) : 0;
   if (index == 0) {
-    RunGuarded("FIELDGET", [&] { ThrowFault(EG_NOVAR, {}, "Feld nicht gefunden: " + std::string(name)); });
+    RunGuarded("FIELDGET", [&] { ThrowFault(EG_NOVAR, {}, TableMessage(TableText::FieldNotFound, name)); });
     return Value();
   }
   return FIELDGET(index);
@@ -214,7 +215,7 @@ Value FIELDPUT(std::string_view name, const Value& v) {
   WorkArea* a = WorkAreas::Get().SelectedArea();
   int index = a ? a->FieldPos(name) : 0;
   if (index == 0) {
-    RunGuarded("FIELDPUT", [&] { ThrowFault(EG_NOVAR, {}, "Feld nicht gefunden: " + std::string(name)); });
+    RunGuarded("FIELDPUT", [&] { ThrowFault(EG_NOVAR, {}, TableMessage(TableText::FieldNotFound, name)); });
     return v;
   }
   return FIELDPUT(index, v);

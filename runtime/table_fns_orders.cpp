@@ -5,6 +5,7 @@
 #include "runtime/table_errors.h"
 #include "runtime/table_fns.h"
 #include "runtime/table_fns_util.h"
+#include "runtime/table_texts.h"
 #include "runtime/work_areas.h"
 
 namespace rt {
@@ -36,7 +37,7 @@ bool ORDLISTADD(std::string_view file) {
     std::string keyText = probe.KeyText();
     probe.Close();
     Value block = MacroCompile(keyText);
-    if (!block.IsBlock()) ThrowFault(EG_CORRUPTION, path, "Indexausdruck nicht auswertbar: " + keyText);
+    if (!block.IsBlock()) ThrowFault(EG_CORRUPTION, path, TableMessage(TableText::KeyTextNotEvaluable, keyText));
     a->AddOrder(path, block);
   });
 }
@@ -109,7 +110,7 @@ bool ORDCREATE(std::string_view file, [[maybe_unused]] std::string_view name,
     WorkArea* a = Selected();
     if (!a) ThrowFault(EG_NOTABLE, std::string(file));
     Value block = keyBlock.IsBlock() ? keyBlock : MacroCompile(keyText);
-    if (!block.IsBlock()) ThrowFault(EG_SYNTAX, std::string(file), "Indexausdruck fehlerhaft: " + std::string(keyText));
+    if (!block.IsBlock()) ThrowFault(EG_SYNTAX, std::string(file), TableMessage(TableText::KeyTextInvalid, keyText));
     a->CreateOrder(ResolvePath(file, ".NTX"), std::string(keyText), block, unique, cond);
   });
 }

@@ -7,6 +7,7 @@
 #include "runtime/error.h"
 #include "runtime/settings.h"
 #include "runtime/table_fault.h"
+#include "runtime/table_texts.h"
 #include "runtime/work_areas.h"
 
 namespace rt {
@@ -48,7 +49,7 @@ void WorkArea::Open(const std::string& path, bool shared, bool readOnly) {
 void WorkArea::Close() {
   if (!dbf_.IsOpen()) return;
   try {
-    Flush();
+    Commit();
   } catch (...) {
     UnlockAll();
     orders_.clear();
@@ -106,7 +107,7 @@ std::string WorkArea::EvalKey(NtxOrder& o) {
     Load();
     v = o.keyBlock.Eval();
   }
-  if (KeyTypeOf(v) != o.keyType) ThrowFault(EG_DATATYPE, o.Path(), "Indexschlüssel hat den falschen Typ");
+  if (KeyTypeOf(v) != o.keyType) ThrowFault(EG_DATATYPE, o.Path(), TableMessage(TableText::KeyWrongType));
   std::string k = KeyBytes(v, o.keyType, o.KeySize(), o.KeyDec());
   k.resize(o.KeySize(), ' ');
   return k;
@@ -114,7 +115,7 @@ std::string WorkArea::EvalKey(NtxOrder& o) {
 
 void WorkArea::FixKeyType(NtxOrder& o, const Value& keyValue) {
   char t = KeyTypeOf(keyValue);
-  if (t == 0) ThrowFault(EG_DATATYPE, o.Path(), "Indexschlüssel hat den falschen Typ");
+  if (t == 0) ThrowFault(EG_DATATYPE, o.Path(), TableMessage(TableText::KeyWrongType));
   o.keyType = t;
 }
 
@@ -149,37 +150,52 @@ std::uint32_t WorkArea::PrevRaw() {
   return o.Prev();
 }
 
-void WorkArea::GoTop() {
+std::uint32_t WorkArea::SkipHidden(std::uint32_t r, bool forward) {
+  NtxOrder* o = focus_ > 0 ? orders_[focus_ - 1].get() : nullptr;
+  while (r != 0) {
+    // An order that names a record the table does not hold is damaged
+    // (in shared mode once the count is read again).
+    if (o && r > dbf_.RecCount()) {
+      if (dbf_.Shared()) dbf_.Refresh();
+      if (r > dbf_.RecCount()) ThrowFault(EG_CORRUPTION, o->Path(), TableMessage(TableText::IndexDamaged));
+    }
+    if (Visible(r)) break;
+    if (o)
+      r = forward ? o->Next() : o->Prev();
+    else
+      r = forward ? (r < dbf_.RecCount() ? r + 1 : 0) : r - 1;
+  }
+  return r;
+}
+
+void WorkArea::GoEnd(bool top) {
   Flush();
   RefreshIfShared();
   std::uint32_t r = 0;
-  if (focus_ == 0) {
-    r = dbf_.RecCount() > 0 ? 1 : 0;
-    while (r != 0 && !Visible(r)) r = r < dbf_.RecCount() ? r + 1 : 0;
-  } else {
-    NtxOrder& o = *orders_[focus_ - 1];
-    r = o.GoTop();
-    while (r != 0 && !Visible(r)) r = o.Next();
+  try {
+    if (focus_ == 0) {
+      r = top ? (dbf_.RecCount() > 0 ? 1 : 0) : dbf_.RecCount();
+    } else {
+      NtxOrder& o = *orders_[focus_ - 1];
+      r = top ? o.GoTop() : o.GoBottom();
+    }
+    r = SkipHidden(r, top);
+  } catch (const TableFault&) {
+    ParkAfterFault(true);
+    throw;
   }
   Position(r);
   bof_ = r == 0;
   found_ = false;
 }
 
-void WorkArea::GoBottom() {
-  Flush();
-  RefreshIfShared();
-  std::uint32_t r = 0;
-  if (focus_ == 0) {
-    r = dbf_.RecCount();
-    while (r != 0 && !Visible(r)) --r;
-  } else {
-    NtxOrder& o = *orders_[focus_ - 1];
-    r = o.GoBottom();
-    while (r != 0 && !Visible(r)) r = o.Prev();
-  }
-  Position(r);
-  bof_ = r == 0;
+void WorkArea::GoTop() { GoEnd(true); }
+
+void WorkArea::GoBottom() { GoEnd(false); }
+
+void WorkArea::ParkAfterFault(bool bof) {
+  Position(0);
+  bof_ = bof;
   found_ = false;
 }
 
@@ -199,22 +215,26 @@ void WorkArea::Skip(long n) {
   }
   bof_ = false;
   found_ = false;
-  NtxOrder* o = focus_ > 0 ? orders_[focus_ - 1].get() : nullptr;
-  for (; n > 0; --n) {
-    std::uint32_t r = NextRaw();
-    while (r != 0 && !Visible(r)) r = o ? o->Next() : (r < dbf_.RecCount() ? r + 1 : 0);
-    Position(r);
-    if (r == 0) return;
-  }
-  for (; n < 0; ++n) {
-    std::uint32_t r = PrevRaw();
-    while (r != 0 && !Visible(r)) r = o ? o->Prev() : r - 1;
-    if (r == 0) {
-      GoTop();
-      bof_ = true;
-      return;
+  // A damaged order or table ends the walk at the end it was heading for,
+  // so that a loop up to EOF() or BOF() ends even when the error defaults.
+  try {
+    for (; n > 0; --n) {
+      std::uint32_t r = SkipHidden(NextRaw(), true);
+      Position(r);
+      if (r == 0) return;
     }
-    Position(r);
+    for (; n < 0; ++n) {
+      std::uint32_t r = SkipHidden(PrevRaw(), false);
+      if (r == 0) {
+        GoTop();
+        bof_ = true;
+        return;
+      }
+      Position(r);
+    }
+  } catch (const TableFault&) {
+    ParkAfterFault(n < 0);
+    throw;
   }
 }
 
@@ -235,14 +255,12 @@ void WorkArea::Seek(const Value& key, bool softSeek) {
   }
   std::uint32_t r = 0;
   bool exact = false;
-  if (k.empty()) {
-    r = o.GoTop();
-    while (r != 0 && !Visible(r)) r = o.Next();
-    exact = r != 0;
-  } else {
-    r = o.Seek(k.data(), k.size(), exact);
-    while (r != 0 && !Visible(r)) r = o.Next();
+  try {
+    r = SkipHidden(k.empty() ? o.GoTop() : o.Seek(k.data(), k.size(), exact), true);
     exact = r != 0 && std::memcmp(o.CursorKey(), k.data(), k.size()) == 0;
+  } catch (const TableFault&) {
+    ParkAfterFault(false);
+    throw;
   }
   bof_ = false;
   if (exact || (softSeek && r != 0)) {
@@ -258,35 +276,44 @@ void WorkArea::RequireWritable() {
 }
 
 Value WorkArea::FieldGet(int index) {
-  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), "Feldnummer außerhalb der Tabelle");
+  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), TableMessage(TableText::FieldNumberOutside));
   Load();
   return DecodeField(dbf_.Fields()[static_cast<std::size_t>(index - 1)], rec_.data(), dbt_.get());
 }
 
 void WorkArea::FieldPut(int index, const Value& v) {
-  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), "Feldnummer außerhalb der Tabelle");
+  if (index < 1 || index > FieldCount()) ThrowFault(EG_ARG, dbf_.Path(), TableMessage(TableText::FieldNumberOutside));
   if (eof_) return;
   RequireWritable();
   if (dbf_.Shared() && !locks_.count(recno_)) ThrowFault(EG_UNLOCKED, dbf_.Path());
   Load();
   const DbfField& f = dbf_.Fields()[static_cast<std::size_t>(index - 1)];
   if (f.type == 'M') {
-    if (!v.IsString()) ThrowFault(EG_DATATYPE, dbf_.Path(), "Falscher Datentyp für Feld " + f.name);
+    if (!v.IsString()) ThrowFault(EG_DATATYPE, dbf_.Path(), TableMessage(TableText::WrongFieldType, f.name));
     if (!dbt_) ThrowFault(EG_CORRUPTION, dbf_.Path());
     PutMemoBlock(f, rec_.data(), dbt_->Write(MemoBlockOf(f, rec_.data()), v.AsString()));
   } else {
     switch (EncodeField(f, rec_.data(), v)) {
       case PutResult::Ok: break;
       case PutResult::WrongType:
-        ThrowFault(EG_DATATYPE, dbf_.Path(), "Falscher Datentyp für Feld " + f.name);
+        ThrowFault(EG_DATATYPE, dbf_.Path(), TableMessage(TableText::WrongFieldType, f.name));
       case PutResult::TooWide:
-        ThrowFault(EG_DATAWIDTH, dbf_.Path(), "Zahl zu groß für Feld " + f.name);
+        ThrowFault(EG_DATAWIDTH, dbf_.Path(), TableMessage(TableText::NumberTooWide, f.name));
     }
   }
   dirty_ = true;
 }
 
+void WorkArea::OrdersChanging() {
+  for (auto& o : orders_) o->BeginChange();
+}
+
+void WorkArea::OrdersSettled() {
+  for (auto& o : orders_) o->EndChange();
+}
+
 void WorkArea::WriteBuffer() {
+  OrdersChanging();
   dbf_.WriteRecord(recno_, rec_.data());
   for (auto& o : orders_) {
     std::swap(rec_, orig_);
@@ -305,6 +332,7 @@ void WorkArea::WriteBuffer() {
     }
   }
   orig_ = rec_;
+  OrdersSettled();
 }
 
 void WorkArea::Flush() {
@@ -316,6 +344,8 @@ void WorkArea::Flush() {
 void WorkArea::Commit() {
   Flush();
   dbf_.Flush();
+  if (dbt_) dbt_->Flush();
+  for (auto& o : orders_) o->Flush();
 }
 
 void WorkArea::Append() {
@@ -323,6 +353,7 @@ void WorkArea::Append() {
   Flush();
   std::vector<char> blank(dbf_.RecordLength(), ' ');
   std::uint32_t r = 0;
+  OrdersChanging();
   if (dbf_.Shared()) {
     // The append lock keeps two programs from writing the same new slot.
     if (!dbf_.File().LockRange(kLockBase, 1)) ThrowFault(EG_APPENDLOCK, dbf_.Path());
@@ -347,6 +378,7 @@ void WorkArea::Append() {
     std::string k = EvalKey(*o);
     o->Insert(k.data(), r);
   }
+  OrdersSettled();
 }
 
 void WorkArea::Delete() { SetDeletedMark(true); }
@@ -419,11 +451,15 @@ void WorkArea::Pack() {
     // count that promises rows the file does not hold.
     if (!out.WriteAt(0, header.data(), header.size()) || !out.Flush()) ThrowFault(EG_WRITE, temp);
   }
+  // From the rename on, the orders describe a table that is gone; they are
+  // marked until their rebuild replaces them.
+  OrdersChanging();
   bool readOnly = dbf_.ReadOnly();
   dbf_.Close();
   bool replaced = ReplaceTableFile(temp, path);
   dbf_.Open(path, TableShare::Exclusive, readOnly);
   if (!replaced) {
+    OrdersSettled();
     RemoveTableFile(temp);
     ThrowFault(EG_WRITE, path);
   }
@@ -436,6 +472,7 @@ void WorkArea::Zap() {
   RequireWritable();
   if (dbf_.Shared()) ThrowFault(EG_SHARED, dbf_.Path());
   dirty_ = false;
+  OrdersChanging();
   dbf_.Zap();
   if (dbt_) dbt_->Zap();
   Position(0);

@@ -66,7 +66,7 @@ class WorkArea {
   void Delete();
   void Recall();
   bool Deleted();
-  void Commit();  // writes the buffer and flushes to disk
+  void Commit();  // writes the buffer and flushes table, memo and orders to disk
   void Flush();   // writes the buffer
   bool Lock(std::uint32_t recno);
   void UnlockAll();
@@ -98,6 +98,17 @@ class WorkArea {
   void Position(std::uint32_t recno);  // 0 = phantom record
   void RefreshIfShared();
   bool Visible(std::uint32_t recno);
+  // From r on, the first record SET DELETED lets through, moving forward or
+  // back in the order in force; 0 when none is left.
+  std::uint32_t SkipHidden(std::uint32_t r, bool forward);
+  void GoEnd(bool top);
+  // After a fault in a move: at the end of file, and at its beginning too
+  // when the move went back.
+  void ParkAfterFault(bool bof);
+  // Marks the orders as being changed before a change reaches the table,
+  // and clears the mark once every order has the change.
+  void OrdersChanging();
+  void OrdersSettled();
   std::uint32_t NextRaw();
   std::uint32_t PrevRaw();
   void SyncCursor(NtxOrder& o, bool& onEntry);

@@ -8,6 +8,7 @@
 #include "runtime/dbf_field_codec.h"
 #include "runtime/error.h"
 #include "runtime/table_fault.h"
+#include "runtime/table_texts.h"
 #include "runtime/work_area.h"
 #include "runtime/work_areas.h"
 
@@ -79,17 +80,17 @@ void KeyWidth(const Value& probe, char type, std::uint32_t& size, std::uint32_t&
 
 void WorkArea::BuildOrder(const std::string& path, const std::string& keyText, const Value& keyBlock,
                           bool unique, const OrderCondition& cond) {
-  if (keyText.size() > NtxOrder::kMaxKeyText) ThrowFault(EG_ARG, path, "Indexausdruck zu lang");
+  if (keyText.size() > NtxOrder::kMaxKeyText) ThrowFault(EG_ARG, path, TableMessage(TableText::KeyTextTooLong));
   AreaScope scope(number_);
   Position(0);
   Load();
   Value probe = keyBlock.Eval();
   char type = KeyTypeOf(probe);
-  if (type == 0) ThrowFault(EG_DATATYPE, path, "Indexschlüssel hat den falschen Typ");
+  if (type == 0) ThrowFault(EG_DATATYPE, path, TableMessage(TableText::KeyWrongType));
   std::uint32_t keySize = 0, keyDec = 0;
   KeyWidth(probe, type, keySize, keyDec);
   if (keySize == 0 || keySize > NtxOrder::kMaxKeySize)
-    ThrowFault(EG_DATAWIDTH, path, "Indexschlüssel leer oder zu lang");
+    ThrowFault(EG_DATAWIDTH, path, TableMessage(TableText::KeyTooLong));
 
   const std::uint32_t count = dbf_.RecCount();
   std::vector<char> keys;
@@ -104,7 +105,7 @@ void WorkArea::BuildOrder(const std::string& path, const std::string& keyText, c
       eof_ = false;
       loaded_ = true;
       Value v = keyBlock.Eval();
-      if (KeyTypeOf(v) != type) ThrowFault(EG_DATATYPE, path, "Indexschlüssel hat den falschen Typ");
+      if (KeyTypeOf(v) != type) ThrowFault(EG_DATATYPE, path, TableMessage(TableText::KeyWrongType));
       std::size_t at = keys.size();
       if (type == 'C') {
         const std::string& s = v.AsString();

@@ -47,8 +47,15 @@ WorkArea& WorkAreas::Open(int n, const std::string& alias, const std::string& pa
 
 void WorkAreas::Close(int n) {
   if (n < 1 || n > kMaxAreas || !areas_[n]) return;
-  std::unique_ptr<WorkArea> area = std::move(areas_[n]);
-  area->Close();
+  // Pending changes are written while the area can still be found: the
+  // orders' keys read its fields by alias and number.
+  try {
+    areas_[n]->Close();
+  } catch (...) {
+    areas_[n].reset();
+    throw;
+  }
+  areas_[n].reset();
 }
 
 void WorkAreas::CloseAll() {

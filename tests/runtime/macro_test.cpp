@@ -392,13 +392,16 @@ std::atomic<long> gAllocations{0};
 }  // namespace
 }  // namespace rt
 
-void* operator new(std::size_t n) {
+// The replacements are kept out of line: inlined into a caller, GCC 12 pairs
+// the malloc() and free() it sees there with the other side's operator and
+// warns of a mismatch.
+[[gnu::noinline]] void* operator new(std::size_t n) {
   rt::gAllocations.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace rt {
 namespace {

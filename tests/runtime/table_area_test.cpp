@@ -400,7 +400,7 @@ TEST_F(WorkAreaTest, AliasesSelectAreasAndEvaluateInThem) {
 
 TEST_F(WorkAreaTest, EvalBlockRunsEveryNRecordsAndFalseStopsTheBuild) {
   Rows rows;
-  for (int i = 0; i < 250; ++i) rows.emplace_back("w" + std::to_string(1000 + i), "f");
+  for (int i = 0; i < 250; ++i) rows.emplace_back(Numbered("w", 1000 + i), "f");
   MakeWordTable("P.DBF", rows);
   ASSERT_TRUE(DBUSEAREA(true, "", Path("P"), "", false, false));
   struct Case {

@@ -1,8 +1,10 @@
 // A kill at any point of an append, a replace or a pack leaves a table that
-// opens again with every committed row. The kill is simulated by dropping
-// every file change after the n-th, for every n until the operation runs
-// through.
+// opens again with every committed row, and orders that either hold exactly
+// the table's keys or are refused as interrupted. The kill is simulated by
+// dropping every file change after the n-th, for every n until the
+// operation runs through.
 
+#include <algorithm>
 #include <functional>
 
 #include "runtime/table_file.h"
@@ -15,13 +17,14 @@ class CrashTest : public TableTest {
  protected:
   static constexpr int kRows = 20;
 
-  static std::string Word(int i) { return "wort" + std::to_string(i); }
+  static std::string Word(int i) { return Numbered("wort", i); }
 
   void Fresh() {
     std::vector<std::pair<std::string, std::string>> rows;
-    for (int i = 1; i <= kRows; ++i) rows.emplace_back(Word(i), "f" + std::to_string(i));
+    for (int i = 1; i <= kRows; ++i) rows.emplace_back(Word(i), Numbered("f", i));
     MakeWordTable("K.DBF", rows);
     ASSERT_TRUE(DBUSEAREA(true, "", Path("K"), "K", false, false));
+    ASSERT_TRUE(ORDCREATE(Path("K2"), "", "upper(FREMD)", ForeignKey()));
     ASSERT_TRUE(ORDCREATE(Path("K1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
     for (int i = 1; i <= kRows; i += 4) {
       DBGOTO(i);
@@ -45,12 +48,45 @@ class CrashTest : public TableTest {
       errors.clear();
       ASSERT_TRUE(DBUSEAREA(true, "", Path("K"), "K", false, true));
       check(committed);
+      ExpectOrdersMatchTable();
       DBCLOSEALL();
       ASSERT_TRUE(errors.empty()) << errors[0]->description;
-      if (!crashed) return;
+      if (!crashed) {
+        EXPECT_GT(refused_, 0) << "no kill point left an order marked";
+        return;
+      }
     }
     FAIL() << "the operation never ran through";
   }
+
+  using Entries = std::vector<std::pair<std::string, long>>;
+
+  // Each order opens and holds exactly one entry per row of the table, or is
+  // refused as damaged and never used.
+  void ExpectOrdersMatchTable() {
+    const std::pair<const char*, Value> orders[] = {{"K1", GermanKey()}, {"K2", ForeignKey()}};
+    for (const auto& [file, key] : orders) {
+      SCOPED_TRACE(file);
+      Entries expected;
+      for (DBGOTOP(); !DbEof(); DBSKIP(1)) expected.emplace_back(key.Eval().AsString(), RECNO());
+      std::sort(expected.begin(), expected.end());
+      const std::size_t before = errors.size();
+      ORDLISTADD(Path(file));
+      if (errors.size() > before) {
+        EXPECT_EQ(errors.back()->genCode, EG_CORRUPTION);
+        EXPECT_EQ(INDEXORD(), 0);
+        errors.resize(before);
+        ++refused_;
+        continue;
+      }
+      Entries walked;
+      for (DBGOTOP(); !DbEof(); DBSKIP(1)) walked.emplace_back(key.Eval().AsString(), RECNO());
+      EXPECT_EQ(walked, expected);
+      ORDLISTCLEAR();
+    }
+  }
+
+  int refused_ = 0;
 
   static std::string German() {
     std::string s = FIELDGET("DEUTSCH").AsString();
@@ -63,7 +99,7 @@ TEST_F(CrashTest, AppendKeepsEveryCommittedRow) {
       [](int& committed) {
         for (int i = 1; i <= 3; ++i) {
           DBAPPEND();
-          FIELDPUT("DEUTSCH", "neu" + std::to_string(i));
+          FIELDPUT("DEUTSCH", Numbered("neu", i));
           DBCOMMIT();
           if (!TableCrashHappened()) committed = i;
         }
@@ -77,7 +113,7 @@ TEST_F(CrashTest, AppendKeepsEveryCommittedRow) {
         }
         for (int i = 1; i <= committed; ++i) {
           DBGOTO(kRows + i);
-          EXPECT_EQ(German(), "neu" + std::to_string(i));
+          EXPECT_EQ(German(), Numbered("neu", i));
         }
       });
 }
@@ -87,7 +123,7 @@ TEST_F(CrashTest, ReplaceKeepsEveryCommittedValueAndNoTornRecord) {
       [](int& committed) {
         for (int i = 1; i <= 4; ++i) {
           DBGOTO(i);
-          FIELDPUT("DEUTSCH", "anders" + std::to_string(i));
+          FIELDPUT("DEUTSCH", Numbered("anders", i));
           DBCOMMIT();
           if (!TableCrashHappened()) committed = i;
         }
@@ -98,9 +134,9 @@ TEST_F(CrashTest, ReplaceKeepsEveryCommittedValueAndNoTornRecord) {
           DBGOTO(i);
           std::string now = German();
           if (i <= committed)
-            EXPECT_EQ(now, "anders" + std::to_string(i));
+            EXPECT_EQ(now, Numbered("anders", i));
           else
-            EXPECT_TRUE(now == Word(i) || now == "anders" + std::to_string(i)) << now;
+            EXPECT_TRUE(now == Word(i) || now == Numbered("anders", i)) << now;
         }
       });
 }

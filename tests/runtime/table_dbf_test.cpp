@@ -5,6 +5,9 @@
 #include <iterator>
 
 #include "runtime/dates.h"
+#include "runtime/lang.h"
+#include "runtime/strings.h"
+#include "runtime/table_file.h"
 #include "runtime/table_errors.h"
 #include "tests/runtime/table_test_support.h"
 
@@ -90,6 +93,7 @@ TEST_F(DbfTable, HeaderBytesFollowTheDBaseIIILayout) {
   EXPECT_EQ(b[64 + 11], 'N');
   EXPECT_EQ(b[64 + 16], 5);
   EXPECT_EQ(b[64 + 17], 1);
+  EXPECT_EQ(static_cast<unsigned char>(b[29]), 0x57);  // Windows-1252
   EXPECT_EQ(b[hdr - 1], 0x0D);
   EXPECT_EQ(b.substr(hdr, 9), " ab   3.3");
   EXPECT_EQ(b[hdr + 9], '*');
@@ -133,21 +137,33 @@ TEST_F(DbfTable, BadValuesRaiseErrorsAndLeaveTheFieldAlone) {
   EXPECT_EQ(errors.size(), 4u);
 }
 
+// The descriptions come from the selected language table, in its code page
+// (850 for "DE", like the runtime's other German error texts).
 TEST_F(DbfTable, CreateRejectsBadStructuresWithAGermanText) {
-  const Value bad[] = {
-      Value::Array({Value::Array({"A", "X", 4, 0})}),
-      Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"a", "N", 3, 0})}),
-      Value::Array({Value::Array({"1A", "C", 4, 0})}),
-      Value::Array({Value::Array({"A", "N", 300, 0})}),
-      Value::Array(),
+  struct Case {
+    Value structure;
+    const char* german;
+    const char* english;
   };
-  for (const Value& s : bad) {
-    errors.clear();
-    EXPECT_FALSE(DBCREATE(Path("BAD"), s));
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0]->genCode, EG_ARG);
-    EXPECT_FALSE(errors[0]->description.empty());
+  const Case cases[] = {
+      {Value::Array({Value::Array({"A", "X", 4, 0})}), "Ung\x81ltiger Feldtyp: A", "Invalid field type: A"},
+      {Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"a", "N", 3, 0})}), "Doppelter Feldname: A",
+       "Duplicate field name: A"},
+      {Value::Array({Value::Array({"1A", "C", 4, 0})}), "Ung\x81ltiger Feldname: 1A", "Invalid field name: 1A"},
+      {Value::Array({Value::Array({"A", "N", 300, 0})}), "Ung\x81ltige Feldl\x84nge: A", "Invalid field length: A"},
+      {Value::Array(), "Die Tabelle braucht mindestens ein Feld", "The table needs at least one field"},
+  };
+  for (const char* lang : {"DE", "EN"}) {
+    HB_LANGSELECT(lang);
+    for (const Case& c : cases) {
+      errors.clear();
+      EXPECT_FALSE(DBCREATE(Path("BAD"), c.structure));
+      ASSERT_EQ(errors.size(), 1u);
+      EXPECT_EQ(errors[0]->genCode, EG_ARG);
+      EXPECT_EQ(errors[0]->description, std::string(lang) == "DE" ? c.german : c.english);
+    }
   }
+  HB_LANGSELECT("EN");
 }
 
 TEST_F(DbfTable, DamagedFilesRaiseCorruptionWithTheFileName) {
@@ -176,13 +192,33 @@ TEST_F(DbfTable, DamagedFilesRaiseCorruptionWithTheFileName) {
   badVersion[0] = 0x30;
   std::string memoPastEnd = good;
   memoPastEnd.replace(32 + 64 + 1 + 1 + 4, 10, "      9999");
+  // 8589934593 is block 1 after a 32-bit wrap.
+  std::string memoPastWrap = good;
+  memoPastWrap.replace(32 + 64 + 1 + 1 + 4, 10, "8589934593");
+  auto withHeaderLength = [&](int delta) {
+    std::string b = good;
+    const int len = (static_cast<unsigned char>(b[8]) | (static_cast<unsigned char>(b[9]) << 8)) + delta;
+    b[8] = static_cast<char>(len & 0xFF);
+    b[9] = static_cast<char>(len >> 8);
+    return b;
+  };
+  std::string noTerminator = good;
+  noTerminator[32 + 64] = ' ';
+  std::string rowsLost = good;
+  rowsLost[4] = 3;
   const Case cases[] = {
       {"truncated header", good.substr(0, 20), goodMemo, true},
       {"unknown field type", badType, goodMemo, true},
       {"record length not the sum of the fields", badRecLen, goodMemo, true},
       {"header longer than the file", badHdrLen, goodMemo, true},
       {"foreign version byte", badVersion, goodMemo, true},
+      {"header length one short", withHeaderLength(-1), goodMemo, true},
+      {"header length one over", withHeaderLength(1), goodMemo, true},
+      {"header length a descriptor over", withHeaderLength(32), goodMemo, true},
+      {"no terminator after the descriptors", noTerminator, goodMemo, true},
+      {"two whole rows lost", rowsLost, goodMemo, true},
       {"memo block beyond the memo file", memoPastEnd, goodMemo, false},
+      {"memo block past 32 bits", memoPastWrap, goodMemo, false},
       {"memo without its end mark", good, goodMemo.substr(0, 520), false},
   };
   for (const Case& c : cases) {
@@ -204,19 +240,109 @@ TEST_F(DbfTable, DamagedFilesRaiseCorruptionWithTheFileName) {
   }
 }
 
-TEST_F(DbfTable, RecordCountBeyondTheFileIsNotTrusted) {
+// A count one above what the file holds is a last record cut off while it
+// was written: the table opens without it. Reserved zero bytes after the
+// terminator and a table of another code page open too.
+TEST_F(DbfTable, TablesOtherToolsLeaveOpenAsTheyAre) {
   ASSERT_TRUE(DBCREATE(Path("C.DBF"), Value::Array({Value::Array({"A", "C", 4, 0})})));
   ASSERT_TRUE(DBUSEAREA(true, "", Path("C"), "", false, false));
-  DBAPPEND();
-  FIELDPUT("A", "one");
+  for (const char* v : {"one", "two"}) {
+    DBAPPEND();
+    FIELDPUT("A", v);
+  }
   DBCLOSEAREA();
-  std::string b = ReadAll(Path("C.DBF"));
-  b[4] = 100;
-  WriteAll(Path("C.DBF"), b);
-  ASSERT_TRUE(DBUSEAREA(true, "", Path("C"), "", false, true));
-  EXPECT_EQ(RECCOUNT(), 1);
-  DBGOBOTTOM();
-  EXPECT_EQ(Trimmed(FIELDGET("A")), "one");
+  const std::string good = ReadAll(Path("C.DBF"));
+  const std::size_t hdr = 32 + 32 + 1;
+  std::string cutOff = good.substr(0, hdr + 5 + 2);
+  cutOff[4] = 2;
+  std::string reserved = good;
+  reserved.insert(hdr, 263, '\0');
+  reserved[8] = static_cast<char>((hdr + 263) & 0xFF);
+  reserved[9] = static_cast<char>((hdr + 263) >> 8);
+  std::string noCodePage = good;
+  noCodePage[29] = 0;
+  struct Case {
+    const char* what;
+    std::string bytes;
+    long rows;
+  };
+  for (const Case& c : {Case{"last record cut off", cutOff, 1}, Case{"reserved room", reserved, 2},
+                        Case{"no code-page mark", noCodePage, 2}}) {
+    SCOPED_TRACE(c.what);
+    WriteAll(Path("C.DBF"), c.bytes);
+    ASSERT_TRUE(DBUSEAREA(true, "", Path("C"), "", false, true));
+    EXPECT_EQ(RECCOUNT(), c.rows);
+    DBGOBOTTOM();
+    EXPECT_EQ(Trimmed(FIELDGET("A")), c.rows == 1 ? "one" : "two");
+    DBCLOSEAREA();
+  }
+  EXPECT_TRUE(errors.empty());
+}
+
+// A next-free block beyond the memo file's end is damage: the write is
+// refused and the file keeps its size and its memos.
+TEST_F(DbfTable, DamagedNextFreeBlockRefusesTheMemoWrite) {
+  ASSERT_TRUE(DBCREATE(Path("M.DBF"), Value::Array({Value::Array({"M", "M", 10, 0})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("M"), "", false, false));
+  for (const char* v : {"erste", "zweite"}) {
+    DBAPPEND();
+    FIELDPUT("M", v);
+  }
+  DBCLOSEAREA();
+  const std::string goodMemo = ReadAll(Path("M.DBT"));
+  for (const std::string& next : {std::string("\xFF\xFF\xFF\xFF"), std::string("\x40\0\0\0", 4)}) {
+    std::string memo = goodMemo;
+    memo.replace(0, 4, next);
+    WriteAll(Path("M.DBT"), memo);
+    errors.clear();
+    ASSERT_TRUE(DBUSEAREA(true, "", Path("M"), "", false, false));
+    DBGOTO(1);
+    FIELDPUT("M", std::string(2000, 'x'));
+    DBCLOSEAREA();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0]->genCode, EG_CORRUPTION);
+    EXPECT_EQ(ReadAll(Path("M.DBT")), memo);
+    ASSERT_TRUE(DBUSEAREA(true, "", Path("M"), "", false, true));
+    DBGOTO(2);
+    EXPECT_EQ(FIELDGET("M").AsString(), "zweite");
+    DBCLOSEAREA();
+  }
+}
+
+// DBCOMMIT and closing make table, memo and orders durable; a pack makes
+// the folder durable after its rename.
+TEST_F(DbfTable, CommitCloseAndPackFlushEveryFileAndTheFolder) {
+  std::vector<std::string> flushed;
+  TableFlushObserver([&](const std::string& path) { flushed.push_back(UPPER(path)); });
+  auto seen = [&](const std::string& name) {
+    return std::any_of(flushed.begin(), flushed.end(),
+                       [&](const std::string& p) { return p.size() >= name.size() && p.ends_with(name); });
+  };
+  ASSERT_TRUE(DBCREATE(Path("F.DBF"), Value::Array({Value::Array({"A", "C", 4, 0}), Value::Array({"M", "M", 10, 0})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("F"), "", false, false));
+  ASSERT_TRUE(ORDCREATE(Path("F1"), "", "A", Value::Block([](Args) { return FIELDGET("A"); })));
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    flushed.clear();
+    DBAPPEND();
+    FIELDPUT("A", "abc");
+    FIELDPUT("M", "memo");
+    if (round == 0)
+      DBCOMMIT();
+    else
+      DBCLOSEAREA();
+    EXPECT_TRUE(seen("F.DBF"));
+    EXPECT_TRUE(seen("F.DBT"));
+    EXPECT_TRUE(seen("F1.NTX"));
+  }
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("F"), "", false, false));
+  DBGOTO(1);
+  DBDELETE();
+  flushed.clear();
+  DbPack();
+  EXPECT_TRUE(seen("F.DBF/.."));
+  TableFlushObserver({});
+  EXPECT_TRUE(errors.empty());
 }
 
 }  // namespace

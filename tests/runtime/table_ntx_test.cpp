@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 
+#include "runtime/lang.h"
 #include "runtime/ntx_order.h"
 #include "runtime/table_fault.h"
 #include "tests/runtime/table_test_support.h"
@@ -48,7 +49,7 @@ class NtxTest : public TableTest {
 
   static std::string Key(std::mt19937& rng, std::uint32_t keySize) {
     // Few distinct keys, so that equal keys ordered by record number occur.
-    std::string k = "K" + std::to_string(rng() % 300);
+    std::string k = Numbered("K", rng() % 300);
     k.resize(keySize, ' ');
     return k;
   }
@@ -63,7 +64,7 @@ TEST_F(NtxTest, PackedBuildKeepsEveryKeyAtOneLeafDepthAndFillsThePages) {
       SCOPED_TRACE(testing::Message() << "key size " << keySize << ", " << n << " keys");
       Model model;
       for (std::size_t i = 0; i < n; ++i) {
-        std::string k = "P" + std::to_string(i * 7919 % 100003);
+        std::string k = Numbered("P", i * 7919 % 100003);
         k.resize(keySize, ' ');
         model.emplace(k, static_cast<std::uint32_t>(i + 1));
       }
@@ -123,7 +124,7 @@ TEST_F(NtxTest, ThousandsOfRandomInsertsAndDeletesMatchTheModel) {
       }
       if (step % 1000 == 0) ExpectSame(o, model);
       if (step % 97 == 0) {
-        std::string prefix = "K" + std::to_string(rng() % 40);
+        std::string prefix = Numbered("K", rng() % 40);
         bool exact = false;
         std::uint32_t r = o.Seek(prefix.data(), prefix.size(), exact);
         auto lb = std::find_if(model.begin(), model.end(),
@@ -132,6 +133,7 @@ TEST_F(NtxTest, ThousandsOfRandomInsertsAndDeletesMatchTheModel) {
         EXPECT_EQ(exact, lb != model.end() && lb->first.compare(0, prefix.size(), prefix) == 0);
       }
     }
+    o.EndChange();
     o.Close();
     o.Open(Path("R.NTX"), TableShare::Exclusive, false);
     ExpectSame(o, model);
@@ -147,7 +149,7 @@ TEST_F(NtxTest, ThousandsOfRandomInsertsAndDeletesMatchTheModel) {
 TEST_F(NtxTest, DamagedIndexFilesGiveCorruptionFaultsNeverACrash) {
   Model model;
   for (std::uint32_t i = 1; i <= 400; ++i) {
-    std::string k = "D" + std::to_string(i * 37 % 1000);
+    std::string k = Numbered("D", i * 37 % 1000);
     k.resize(20, ' ');
     model.emplace(k, i);
   }
@@ -219,6 +221,189 @@ TEST_F(NtxTest, DamagedIndexFilesGiveCorruptionFaultsNeverACrash) {
     }
     EXPECT_GT(faults, 0);
   }
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::uint32_t Get32At(const std::string& b, std::size_t at) {
+  return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at]) | (static_cast<unsigned char>(b[at + 1]) << 8) |
+                                    (static_cast<unsigned char>(b[at + 2]) << 16) |
+                                    (static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24));
+}
+
+void Put32At(std::string& b, std::size_t at, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
+}
+
+// The file offset of slot i's child pointer on the page at `page`.
+std::size_t ChildAt(const std::string& b, std::uint32_t page, std::uint32_t slot) {
+  return page + (static_cast<unsigned char>(b[page + 2 + 2 * slot]) |
+                 (static_cast<unsigned char>(b[page + 3 + 2 * slot]) << 8));
+}
+
+// A link back to a page on the path: DBSKIP loops under an error block that
+// defaults end at EOF (or BOF) after the error, and the order's cursor never
+// leaves its page.
+TEST_F(NtxTest, ACycleEndsSkipLoopsAtTheEndTheyHeadFor) {
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (int i = 0; i < 400; ++i) rows.emplace_back(Numbered("w", 1000 + i), "f");
+  MakeWordTable("Y.DBF", rows);
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("Y"), "", false, false));
+  ASSERT_TRUE(ORDCREATE(Path("Y1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
+  DBCLOSEAREA();
+  std::string b = ReadFile(Path("Y1.NTX"));
+  const std::uint32_t root = Get32At(b, 4);
+  Put32At(b, ChildAt(b, root, 1), root);
+  WriteBytes(Path("Y1.NTX"), b);
+
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("Y"), "", false, false));
+  ASSERT_TRUE(ORDLISTADD(Path("Y1")));
+  for (long direction : {1L, -1L}) {
+    SCOPED_TRACE(direction);
+    errors.clear();
+    if (direction > 0)
+      DBGOTOP();
+    else
+      DBGOBOTTOM();
+    long steps = 0;
+    while (!(direction > 0 ? DbEof() : BOF()) && steps < 2000) {
+      DBSKIP(direction);
+      ++steps;
+    }
+    EXPECT_LT(steps, 400);
+    EXPECT_TRUE(DbEof());
+    EXPECT_EQ(BOF(), direction < 0);
+    ASSERT_FALSE(errors.empty());
+    EXPECT_EQ(errors.back()->genCode, EG_CORRUPTION);
+    // Hundreds more skips after the fault run into it again, never past it.
+    for (int i = 0; i < 300; ++i) DBSKIP(1);
+    EXPECT_TRUE(DbEof());
+  }
+  errors.clear();
+  EXPECT_FALSE(DBSEEK("W1100"));
+  EXPECT_TRUE(DbEof());
+  EXPECT_FALSE(FOUND());
+}
+
+// An order that names records the table does not hold (an index of a
+// larger table) is damaged: walks end at EOF or BOF with the error.
+TEST_F(NtxTest, AnOrderNamingRecordsBeyondTheTableIsDamaged) {
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (int i = 0; i < 10; ++i) rows.emplace_back(Numbered("w", i), "f");
+  MakeWordTable("B.DBF", rows);
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("B"), "", false, false));
+  ASSERT_TRUE(ORDCREATE(Path("B1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
+  DBCLOSEAREA();
+  rows.resize(3);
+  MakeWordTable("B.DBF", rows);
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("B"), "", false, false));
+  ASSERT_TRUE(ORDLISTADD(Path("B1")));
+  errors.clear();
+  DBGOBOTTOM();
+  EXPECT_TRUE(DbEof());
+  long steps = 0;
+  for (DBGOTOP(); !DbEof() && steps < 100; DBSKIP(1)) ++steps;
+  EXPECT_TRUE(DbEof());
+  DBSKIP(-1);
+  EXPECT_TRUE(BOF());
+  ASSERT_FALSE(errors.empty());
+  EXPECT_EQ(errors.back()->genCode, EG_CORRUPTION);
+}
+
+// Leaves at two depths are refused on the way down, before any walk or
+// update trusts them.
+TEST_F(NtxTest, ALeafAboveTheLeafLevelIsRefused) {
+  Model model;
+  for (std::uint32_t i = 1; i <= 400; ++i) {
+    std::string k = Numbered("L", 1000 + i);
+    k.resize(150, ' ');
+    model.emplace(k, i);
+  }
+  WriteFile(Path("D.NTX"), 150, model);
+  std::string b = ReadFile(Path("D.NTX"));
+  const std::uint32_t root = Get32At(b, 4);
+  // The first page written is the left-most leaf; the root's last child
+  // becomes that leaf, two levels too high.
+  const std::uint32_t rootCount = static_cast<unsigned char>(b[root]);
+  Put32At(b, ChildAt(b, root, rootCount), kNtxPageSize);
+  WriteBytes(Path("D.NTX"), b);
+  NtxOrder o;
+  o.Open(Path("D.NTX"), TableShare::Exclusive, false);
+  auto faultOf = [](auto&& fn) {
+    try {
+      fn();
+    } catch (const TableFault& fault) {
+      return fault.genCode;
+    }
+    return 0;
+  };
+  EXPECT_EQ(faultOf([&] { o.GoBottom(); }), EG_CORRUPTION);
+  EXPECT_EQ(faultOf([&] {
+              for (std::uint32_t r = o.GoTop(); r != 0; r = o.Next()) {
+              }
+            }),
+            EG_CORRUPTION);
+  std::string high(150, 'Z');
+  EXPECT_EQ(faultOf([&] { o.Insert(high.data(), 9999); }), EG_CORRUPTION);
+}
+
+// Other writers fill a page to what fits (1022 / (key size + 10) - 1
+// entries): such an order opens, and updates keep it sound.
+TEST_F(NtxTest, PagesFilledToWhatFitsAreRead) {
+  for (std::uint32_t keySize : {4u, 63u, 136u}) {
+    SCOPED_TRACE(keySize);
+    const std::uint32_t fits = NtxOrder::MaxItemsThatFit(keySize);
+    ASSERT_EQ(fits, NtxOrder::MaxItemsFor(keySize) + 1);
+    Model model;
+    WriteFile(Path("F.NTX"), keySize, model);
+    std::string b = ReadFile(Path("F.NTX"));
+    b[18] = static_cast<char>(fits);
+    b[20] = static_cast<char>(fits / 2);
+    WriteBytes(Path("F.NTX"), b);
+    NtxOrder o;
+    o.Open(Path("F.NTX"), TableShare::Exclusive, false);
+    for (std::uint32_t i = 1; i <= 600; ++i) {
+      std::string k = Numbered("", i * 7 % 1000);
+      k.resize(keySize, ' ');
+      o.Insert(k.data(), i);
+      model.emplace(k, i);
+    }
+    ExpectSame(o, model);
+    o.EndChange();
+    o.Close();
+    o.Open(Path("F.NTX"), TableShare::Exclusive, false);
+    ExpectSame(o, model);
+  }
+}
+
+// An order closed while it was being changed is refused when opened again.
+TEST_F(NtxTest, AnOrderInterruptedInAChangeIsRefused) {
+  Model model;
+  WriteFile(Path("I.NTX"), 10, model);
+  {
+    NtxOrder o;
+    o.Open(Path("I.NTX"), TableShare::Exclusive, false);
+    std::string k(10, 'k');
+    o.Insert(k.data(), 1);
+    o.Close();
+  }
+  NtxOrder o;
+  try {
+    o.Open(Path("I.NTX"), TableShare::Exclusive, false);
+    ADD_FAILURE() << "opened";
+  } catch (const TableFault& fault) {
+    EXPECT_EQ(fault.genCode, EG_CORRUPTION);
+    EXPECT_EQ(fault.description, CurrentLang().Table(TableText::OrderInterrupted));
+  }
+  EXPECT_EQ(ReadFile(Path("I.NTX")).substr(NtxOrder::kChangingAt, 4), "CHG!");
 }
 
 }  // namespace

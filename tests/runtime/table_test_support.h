@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/error.h"
@@ -58,6 +59,14 @@ class TableTest : public ::testing::Test {
   }
   static Value ForeignKey() {
     return Value::Block([](Args) { return Value(AsciiUpper(FIELDGET("FREMD").AsString())); });
+  }
+
+  // A prefix and a number ("w" + 12 is "w12"). Built by appending: GCC 12
+  // misreads the inlined literal-plus-string operator as an overlapping copy.
+  static std::string Numbered(std::string_view prefix, long long n) {
+    std::string s(prefix);
+    s += std::to_string(n);
+    return s;
   }
 
   static std::string Trimmed(const Value& v) {
