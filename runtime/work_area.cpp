@@ -518,8 +518,7 @@ void WorkArea::SetFocus(int order) {
   focus_ = order;
 }
 
-void WorkArea::AddOrder(const std::string& path, Value keyBlock) {
-  Flush();
+std::unique_ptr<NtxOrder> WorkArea::OpenOrder(const std::string& path, Value keyBlock) {
   auto o = std::make_unique<NtxOrder>();
   o->Open(path, dbf_.Shared() ? TableShare::Shared : TableShare::Exclusive, dbf_.ReadOnly());
   o->keyBlock = std::move(keyBlock);
@@ -530,7 +529,12 @@ void WorkArea::AddOrder(const std::string& path, Value keyBlock) {
     probe = o->keyBlock.Eval();
   }
   FixKeyType(*o, probe);
-  orders_.push_back(std::move(o));
+  return o;
+}
+
+void WorkArea::AddOrder(const std::string& path, Value keyBlock) {
+  Flush();
+  orders_.push_back(OpenOrder(path, std::move(keyBlock)));
   if (focus_ == 0) focus_ = 1;
 }
 
@@ -551,18 +555,8 @@ void WorkArea::CreateOrder(const std::string& path, const std::string& keyText, 
     }
   }
   BuildOrder(path, keyText, keyBlock, unique, cond);
-  auto o = std::make_unique<NtxOrder>();
-  o->Open(path, dbf_.Shared() ? TableShare::Shared : TableShare::Exclusive, dbf_.ReadOnly());
-  o->keyBlock = std::move(keyBlock);
   Position(0);
-  Value probe;
-  {
-    AreaScope scope(number_);
-    Load();
-    probe = o->keyBlock.Eval();
-  }
-  FixKeyType(*o, probe);
-  orders_.push_back(std::move(o));
+  orders_.push_back(OpenOrder(path, std::move(keyBlock)));
   focus_ = OrderCount();
   GoTop();
 }

@@ -114,6 +114,9 @@ class WorkArea {
   void SyncCursor(NtxOrder& o, bool& onEntry);
   std::string EvalKey(NtxOrder& o);
   void FixKeyType(NtxOrder& o, const Value& keyValue);
+  // Opens an order file of this table with its key block, its key type
+  // fixed by the key of the current record.
+  std::unique_ptr<NtxOrder> OpenOrder(const std::string& path, Value keyBlock);
   void WriteBuffer();
   void RequireWritable();
   void RebuildOrders();

@@ -1,22 +1,45 @@
 #pragma once
 // A fresh folder per test below the system's temporary folder, removed again
 // at the end, so that no test leaves files where it was started. The name
-// comes from the running test alone: a death test's child, which runs the
-// test again from its start, lands in the same folder as its parent.
+// comes from the running test and the run: a death test's child, which runs
+// the test again from its start, lands in the same folder as its parent,
+// while two runs at once (two checkouts, two builds) keep apart.
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#if defined(_WIN32)
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace rt::test {
+
+// The id of the run: the process id of the first test process, handed to
+// death-test children through the environment.
+inline std::string RunId() {
+  constexpr const char* kName = "VDRT_SCRATCH_RUN";
+  if (const char* id = std::getenv(kName)) return id;
+#if defined(_WIN32)
+  const std::string id = std::to_string(_getpid());
+  _putenv_s(kName, id.c_str());
+#else
+  const std::string id = std::to_string(getpid());
+  setenv(kName, id.c_str(), 1);
+#endif
+  return id;
+}
 
 class ScratchDir {
  public:
   ScratchDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     dir_ = std::filesystem::temp_directory_path() /
-           (std::string("vdrt_") + info->test_suite_name() + "_" + info->name());
+           ("vdrt_" + RunId() + "_" + info->test_suite_name() + "_" + info->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }
