@@ -312,6 +312,8 @@ bool TDialog::End(long result) {
 }
 
 rt::Value TDialog::Close(LPARAM result) {
+  // A modal dialog closes through its Cancel command, which ends it.
+  if (lModal) return {};
   if (!lValid()) return rt::Value(false);
   nResult = rt::Value(static_cast<long>(result));
   lVisible = false;
@@ -421,7 +423,9 @@ rt::Value TDialog::QueryEndSession() { return rt::Value(!End()); }
 
 rt::Value TDialog::SysCommand(LPARAM nWParam, LPARAM nLParam) {
   const UINT command = static_cast<UINT>(nWParam & 0xFFF0);
-  if (command == kCloseCommand && lModal) return rt::Value(false);
+  // Answered as handled: a dialog procedure that answers .F. leaves the
+  // command to the system, which would close the dialog after all.
+  if (command == kCloseCommand && lModal) return rt::Value(true);
   if (command == kContextHelpCommand) {
     lHelpIcon = rt::Value(true);
     return rt::Value(false);

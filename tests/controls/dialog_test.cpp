@@ -38,8 +38,8 @@ TEST(DialogTemplate, HeaderStylesCaptionAndPadding) {
   EXPECT_EQ(h[8], 2);
   EXPECT_EQ(h[10], 20);   // x
   EXPECT_EQ(h[12], 10);   // y
-  EXPECT_EQ(h[14], 200);  // cx
-  EXPECT_EQ(h[16], 100);  // cy
+  EXPECT_EQ(static_cast<unsigned char>(h[14]), 200);  // cx
+  EXPECT_EQ(h[16], 100);                              // cy
   EXPECT_EQ(h.substr(18, 4), std::string(4, '\0'));  // menu and class 0
   EXPECT_EQ(Utf16At(h, 22), u"W\u00F6rter");
   EXPECT_EQ(h.size() % 4, 0u);
@@ -180,6 +180,7 @@ TEST(TDialogModal, FiftyFirstNestedDialogRefused) {
 TEST(TDialogModeless, RegisteredAndRefusedWhenFull) {
   auto d = NewDialog();
   auto control = std::make_shared<core::TControl>();
+  control->Register();
   d->DefControl(rt::Value(control));
   control->nStyle = WS_CHILD | WS_VISIBLE;
   core::DialogActivation act;
