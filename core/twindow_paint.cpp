@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/long_value.h"
 #include "core/send_soft.h"
 #include "core/twindow.h"
 #include "core/window_state.h"
@@ -12,6 +11,7 @@
 #include "graphics/icons.h"
 #include "graphics/rect.h"
 #include "runtime/files.h"
+#include "services/int32.h"
 #include "services/resources.h"
 #include "services/win_version.h"
 
@@ -90,7 +90,7 @@ void TWindow::SetIcon(const rt::Value& icon) {
 }
 
 HICON TWindow::IconHandle() const {
-  const long h = oIcon.IsObject() ? LongOf(Ask(oIcon, "hIcon")) : LongOf(oIcon);
+  const long h = oIcon.IsObject() ? svc::ToInt32(Ask(oIcon, "hIcon")) : svc::ToInt32(oIcon);
   return reinterpret_cast<HICON>(static_cast<std::intptr_t>(h));
 }
 
@@ -109,7 +109,7 @@ void TWindow::ReleaseDC() {
 
 void TWindow::DispBegin() {
   disp_ = gfx::VDDISPBEGIN(hWnd, hDC);
-  hDC = reinterpret_cast<HDC>(static_cast<std::intptr_t>(LongOf(disp_.At(3))));
+  hDC = reinterpret_cast<HDC>(static_cast<std::intptr_t>(svc::ToInt32(disp_.At(3))));
 }
 
 void TWindow::DispEnd() {

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "core/long_value.h"
 #include "core/twindow.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -12,7 +12,7 @@ namespace {
 HWND WindowOf(const rt::Value& o) {
   if (const auto w = o.As<TWindow>()) return w->hWnd;
   if (!o.IsNumber()) return nullptr;
-  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(LongOf(o)));
+  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(svc::ToInt32(o)));
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ rt::Value SCANPARENTS(const rt::Value& o) {
 bool WNDPARENTS(const rt::Value& o1, const rt::Value& o2) {
   const rt::Value a = SCANPARENTS(o1);
   const rt::Value b = SCANPARENTS(o2);
-  return a.Len() > 0 && b.Len() > 0 && LongOf(a.At(a.Len())) == LongOf(b.At(b.Len()));
+  return a.Len() > 0 && b.Len() > 0 && svc::ToInt32(a.At(a.Len())) == svc::ToInt32(b.At(b.Len()));
 }
 
 }  // namespace core

@@ -514,7 +514,7 @@ std::string TYPE(std::string_view expression) {
     default: break;
   }
   std::string type;
-  ErrorBlockScope quiet(Value::Block([](Args a) -> Value { BREAK(a.empty() ? Value() : a[0]); }));
+  ErrorBlockScope quiet(Value::Block([](Args a) -> Value { BREAK(Arg(a, 0)); }));
   Sequence([&] { type = VALTYPE(macro::Eval(*code->root, nullptr)); },
            [&](const Value& v) {
              auto e = v.As<Error>();

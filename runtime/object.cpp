@@ -100,7 +100,7 @@ std::optional<Value> TrySend(const Value& object, std::string_view message, Args
   if (!message.empty() && message.front() == '_') {
     const DataMember* d = cls.FindData(message.substr(1));
     if (!d || !d->set) return std::nullopt;
-    Value v = args.empty() ? Value() : args[0];
+    Value v = Arg(args, 0);
     d->set(*o, v);
     return v;
   }
