@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 #include <unordered_map>
+#include <utility>
 
 #include "runtime/arith.h"
 #include "runtime/compare.h"
@@ -474,7 +475,7 @@ int CallsIn(const Node& n) {
 
 }  // namespace macro
 
-void SetMacroHost(MacroHost* host) { macro::Host() = host; }
+MacroHost* SetMacroHost(MacroHost* host) { return std::exchange(macro::Host(), host); }
 
 Value MacroCompile(std::string_view expression) {
   macro::CacheEntry& entry = macro::Lookup(expression);

@@ -84,16 +84,17 @@ class MacroTest : public testing::Test {
     tables.areas[1] = {"DBUCH", {"DEUTSCH", "FREMD", "STATUS"},
                        {Value("Haus      "), Value("caf\xE9     "), Value::Num(1, 1, 0)}};
     tables.areas[2] = {"DTMP", {"WORT"}, {Value("Wort")}};
-    SetMacroHost(&tables);
+    previousHost_ = SetMacroHost(&tables);
     RegisterFunction("TransChr", TransChr);
     mark_ = PrivateMark();
   }
   void TearDown() override {
     ReleasePrivates(mark_);
-    SetMacroHost(nullptr);
+    SetMacroHost(previousHost_);
   }
   FakeTables tables;
   std::size_t mark_ = 0;
+  MacroHost* previousHost_ = nullptr;
 };
 
 TEST_F(MacroTest, Literals) {
