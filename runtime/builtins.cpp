@@ -14,6 +14,7 @@
 #include "runtime/memolines.h"
 #include "runtime/numbers.h"
 #include "runtime/strings.h"
+#include "runtime/system.h"
 #include "runtime/text_case.h"
 #include "runtime/transform.h"
 #include "runtime/value_fns.h"
@@ -272,6 +273,12 @@ void Files() {
   Def("HB_ARGV", [](Args a) -> Value { return HB_ARGV(static_cast<int>(LOr(a, 0, 0))); });
 }
 
+void System() {
+  Def("VERSION", [](Args) -> Value { return VERSION(); });
+  Def("OS", [](Args) -> Value { return OS(); });
+  Def("MEMORY", [](Args a) -> Value { return Int(static_cast<long>(MEMORY(static_cast<int>(LOr(a, 0, 0))))); });
+}
+
 }  // namespace
 
 void RegisterRuntimeFunctions() {
@@ -281,6 +288,8 @@ void RegisterRuntimeFunctions() {
   ValueFunctions();
   Arrays();
   Files();
+  System();
+  RegisterTableFunctions();
 }
 
 }  // namespace rt
