@@ -231,7 +231,11 @@ void Arrays() {
     if (!Num(a, 0) || L(a, 0) < 0 || L(a, 0) > 4096 * 1024) return ArgError(1131, "ARRAY", a);
     return ARRAY(static_cast<std::size_t>(L(a, 0)));
   });
-  Def("AADD", [=](Args a) -> Value { return array(a) ? AADD(a[0], Arg(a, 1)) : ArgError(1123, "AADD", a); });
+  Def("AADD", [=](Args a) -> Value {
+    if (!array(a)) return ArgError(1123, "AADD", a);
+    // The slot is the evaluator's own copy: the new element takes it over.
+    return AADD(a[0], a.size() > 1 ? std::move(a[1]) : Value());
+  });
   Def("ASIZE", [=](Args a) -> Value {
     if (!array(a) || !Num(a, 1) || L(a, 1) < 0 || L(a, 1) > 4096 * 1024) return ArgError(2023, "ASIZE", a);
     return ASIZE(a[0], static_cast<std::size_t>(L(a, 1)));

@@ -35,17 +35,18 @@ TEST(System, OsNamesTheRunningSystem) {
   EXPECT_EQ(MacroEval("OS()").AsString(), OS());
 }
 
-// Touching 64 MB shows in the memory in use and stays in the peak.
+// While 64 MB are touched they are part of the memory in use, and the peak
+// keeps them. (The growth itself is not checked: an allocator may hand back
+// pages that are still resident from an earlier run.)
 TEST(System, MemoryFollowsTheProgramsUse) {
-  const double before = MEMORY(kMemoryInUse);
-  ASSERT_GT(before, 0);
+  ASSERT_GT(MEMORY(kMemoryInUse), 0);
   constexpr std::size_t kBlock = 64u << 20;
   double during = 0;
   {
     std::vector<char> block(kBlock);
     std::memset(block.data(), 1, block.size());
     during = MEMORY(kMemoryInUse);
-    EXPECT_GE(during, before + kBlock / 2);
+    EXPECT_GE(during, kBlock);
     EXPECT_EQ(block[kBlock / 3], 1);
   }
   EXPECT_GE(MEMORY(kMemoryPeak), during);
