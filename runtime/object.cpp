@@ -20,7 +20,11 @@ std::vector<const ClassInfo*>& Registry() {
 // the end read as 0.
 std::uint64_t UpperWord(std::string_view s, std::size_t at) {
   std::uint64_t x = 0;
-  std::memcpy(&x, s.data() + at, std::min<std::size_t>(8, s.size() - at));
+  if (s.size() - at >= 8) {
+    std::memcpy(&x, s.data() + at, 8);
+  } else {
+    for (std::size_t i = at; i < s.size(); ++i) x |= std::uint64_t{static_cast<unsigned char>(s[i])} << (8 * (i - at));
+  }
   constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
   const std::uint64_t low7 = x & ~kHigh;
   const std::uint64_t atLeastA = low7 + (0x80 - 'a') * kOnes;
