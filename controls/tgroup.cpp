@@ -1,9 +1,9 @@
 #include "controls/tgroup.h"
 
 #include "controls/control_owner.h"
-#include "core/long_value.h"
 #include "core/send_soft.h"
 #include "graphics/theme.h"
+#include "services/int32.h"
 
 namespace controls {
 
@@ -50,7 +50,7 @@ TGroup& TGroup::ReDefine(const rt::Value& id, const rt::Value& cLabel, const rt:
                          const rt::Value& nClrText, const rt::Value& nClrBack, const rt::Value& font,
                          bool transparent) {
   oWnd = OwnerOr(owner);
-  nId = id.IsNumber() ? core::LongOf(id) : GetNewId();
+  nId = id.IsNumber() ? svc::ToInt32(id) : GetNewId();
   cCaption = cLabel.IsString() ? cLabel.AsString() : std::string();
   Colours(nClrText, nClrBack, font, transparent);
   core::Ask(oWnd, "DefControl", Self());

@@ -3,16 +3,16 @@
 #include <algorithm>
 
 #include "controls/control_owner.h"
-#include "core/long_value.h"
 #include "core/message_loop.h"
 #include "graphics/meter.h"
+#include "services/int32.h"
 
 namespace controls {
 
 namespace {
 
 bool Flag(const rt::Value& v) { return v.IsLogical() && v.AsLogical(); }
-long ColourOr(const rt::Value& v, long n) { return v.IsNumber() ? core::LongOf(v) : n; }
+long ColourOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 
 }  // namespace
 

@@ -4,12 +4,12 @@
 #include <cstdio>
 
 #include "controls/control_owner.h"
-#include "core/long_value.h"
 #include "core/send_soft.h"
 #include "graphics/colour.h"
 #include "graphics/ctl3d.h"
 #include "graphics/dc.h"
 #include "graphics/theme.h"
+#include "services/int32.h"
 
 namespace controls {
 
@@ -34,20 +34,20 @@ TSay& TSay::New(const SayArgs& a) {
   lUpdate = Flag(a.lUpdate);
   l3D = Flag(a.lShaded) || Flag(a.lBox) || Flag(a.lRaised);
   cCaption = ValueText(bGet.Eval(), cPicture);
-  const long fore = a.nClrText.IsNil() && owner ? owner->nClrText : core::LongOf(a.nClrText);
-  long back = core::LongOf(a.nClrBack);
+  const long fore = a.nClrText.IsNil() && owner ? owner->nClrText : svc::ToInt32(a.nClrText);
+  long back = svc::ToInt32(a.nClrBack);
   if (a.nClrBack.IsNil()) back = owner && owner->ClassName() == "TWINDOW" ? owner->nClrPane : gfx::GETSYSCOLOR(COLOR_BTNFACE);
   SetColor(rt::Value(fore), rt::Value(back));
   // An empty caption has no width rather than a negative one.
-  const long width = a.nWidth.IsNumber() ? core::LongOf(a.nWidth)
+  const long width = a.nWidth.IsNumber() ? svc::ToInt32(a.nWidth)
                                          : std::max(0L, 6 * static_cast<long>(cCaption.size()) - 4);
   long height = 15;
   if (a.nHeight.IsNumber()) {
-    height = core::LongOf(a.nHeight);
+    height = svc::ToInt32(a.nHeight);
   } else if (oFont) {
     height = std::abs(static_cast<long>(oFont->nInpHeight));
   }
-  int top = static_cast<int>(core::LongOf(a.nRow)), left = static_cast<int>(core::LongOf(a.nCol));
+  int top = static_cast<int>(svc::ToInt32(a.nRow)), left = static_cast<int>(svc::ToInt32(a.nCol));
   if (!Flag(a.lPixel)) {
     top = top * 15 + 2;
     left *= 6;

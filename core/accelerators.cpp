@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/long_value.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -31,9 +31,9 @@ HACCEL SETACCTABLE(const rt::Value& aAccelerators) {
   std::vector<ACCEL> records;
   for (const rt::Value& entry : aAccelerators.Items()) {
     ACCEL a{};
-    a.fVirt = static_cast<BYTE>(LongOf(Item(entry, 2)) | FVIRTKEY);
-    a.key = static_cast<WORD>(LongOf(Item(entry, 1)));
-    a.cmd = static_cast<WORD>(LongOf(Item(entry, 3)));
+    a.fVirt = static_cast<BYTE>(svc::ToInt32(Item(entry, 2)) | FVIRTKEY);
+    a.key = static_cast<WORD>(svc::ToInt32(Item(entry, 1)));
+    a.cmd = static_cast<WORD>(svc::ToInt32(Item(entry, 3)));
     records.push_back(a);
   }
   HACCEL table = records.empty()

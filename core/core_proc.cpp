@@ -1,8 +1,8 @@
 #include "core/core_proc.h"
 
 #include "core/callback_guard.h"
-#include "core/long_value.h"
 #include "core/vdh.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -16,7 +16,7 @@ LRESULT CoreProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam, int nSlot
     // so it is read before anything else can run.
     const EventAnswer* answer = VDH(FirstArgument(hWnd, nMsg, nLParam), nMsg, nWParam, nLParam, nSlot);
     if (answer) {
-      if (!answer->result.IsNil()) return ParamOf(answer->result);
+      if (!answer->result.IsNil()) return svc::ToHandle(answer->result);
       if (WNDPROC previous = answer->previous) {
         return CallWindowProcA(previous, hWnd, nMsg, nWParam, nLParam);
       }

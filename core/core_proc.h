@@ -11,7 +11,7 @@ namespace core {
 // lParam for every other message.
 LPARAM FirstArgument(HWND hWnd, UINT nMsg, LPARAM nLParam);
 
-// A non-NIL answer is the result (read by LongOf); NIL goes to the window's
+// A non-NIL answer is the result (read by svc::ToInt32); NIL goes to the window's
 // previous procedure, or to DefWindowProcA when it has none.
 LRESULT CoreProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam, int nSlot);
 

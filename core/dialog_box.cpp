@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "core/callback_guard.h"
-#include "core/long_value.h"
 #include "core/message_loop.h"
 #include "core/startup.h"
 #include "core/tdialog.h"
 #include "services/msgbox.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -45,9 +45,9 @@ std::shared_ptr<TDialog> ModalObject(HWND hDlg) {
 
 // The object's answer for the dialog manager.
 INT_PTR Answer(const rt::Value& result, bool keepNumbers) {
-  if (keepNumbers && result.IsNumber()) return static_cast<INT_PTR>(ParamOf(result));
+  if (keepNumbers && result.IsNumber()) return static_cast<INT_PTR>(svc::ToHandle(result));
   if (result.IsLogical()) return result.AsLogical() ? TRUE : FALSE;
-  if (result.IsNumber()) return ParamOf(result) != 0 ? TRUE : FALSE;
+  if (result.IsNumber()) return svc::ToHandle(result) != 0 ? TRUE : FALSE;
   return FALSE;
 }
 
@@ -75,7 +75,7 @@ INT_PTR CALLBACK ModelessDialogProc(HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM 
 }
 
 LPCSTR ResourceName(const rt::Value& cResName, std::string& keep) {
-  if (cResName.IsNumber()) return MAKEINTRESOURCEA(static_cast<WORD>(LongOf(cResName)));
+  if (cResName.IsNumber()) return MAKEINTRESOURCEA(static_cast<WORD>(svc::ToInt32(cResName)));
   keep = cResName.AsString();
   return keep.c_str();
 }

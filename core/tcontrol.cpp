@@ -6,7 +6,6 @@
 #include "core/dialog_template.h"
 #include "core/handle_event.h"
 #include "core/library_error.h"
-#include "core/long_value.h"
 #include "core/message_loop.h"
 #include "core/send_soft.h"
 #include "core/window_dock.h"
@@ -407,7 +406,7 @@ rt::Value TControl::SysCommand(LPARAM nWParam, LPARAM nLParam) {
   }
   if (!dialog) return rt::Value(0);
   const rt::Value target = Ask(rt::Value(dialog), "GetHotPos", static_cast<long>(nLParam & 0xFFFF));
-  if (const HWND hTarget = reinterpret_cast<HWND>(ParamOf(target))) {
+  if (const HWND hTarget = reinterpret_cast<HWND>(svc::ToHandle(target))) {
     SETFOCUS(hTarget);
     PostMessageA(hTarget, WM_VD_CLICK, 0, 0);
   }

@@ -1,8 +1,8 @@
 // TControl and TDialog by name: the members and methods the class layer
 // sends at run time.
-#include "core/long_value.h"
 #include "core/tcontrol.h"
 #include "core/tdialog.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -33,12 +33,12 @@ const rt::ClassInfo& TControl::ClassDef() {
         .Method("GetNewId", [](TControl&, rt::Args) { return rt::Value(TControl::GetNewId()); })
         .Method("Initiate",
                 [](TControl& w, rt::Args a) {
-                  w.Initiate(reinterpret_cast<HWND>(ParamOf(Arg(a, 0))));
+                  w.Initiate(reinterpret_cast<HWND>(svc::ToHandle(Arg(a, 0))));
                   return rt::Value();
                 })
         .Method("Redefine",
                 [](TControl& w, rt::Args a) {
-                  w.Redefine(LongOf(Arg(a, 0)), Arg(a, 1));
+                  w.Redefine(svc::ToInt32(Arg(a, 0)), Arg(a, 1));
                   return w.Self();
                 })
         .Method("cToChar", [](TControl& w, rt::Args a) { return rt::Value(w.cToChar(Arg(a, 0).AsString())); })
@@ -68,7 +68,7 @@ const rt::ClassInfo& TControl::ClassDef() {
                 })
         .Method("nAlign", [](TControl& w, rt::Args) { return rt::Value(w.nAlign()); })
         .Method("_nAlign", [](TControl& w, rt::Args a) {
-          w._nAlign(LongOf(Arg(a, 0)));
+          w._nAlign(svc::ToInt32(Arg(a, 0)));
           return Arg(a, 0);
         });
   });
@@ -94,10 +94,10 @@ const rt::ClassInfo& TDialog::ClassDef() {
                 })
         .Method("GetHotPos",
                 [](TDialog& d, rt::Args a) {
-                  return rt::Value(reinterpret_cast<std::intptr_t>(d.GetHotPos(LongOf(Arg(a, 0)))));
+                  return rt::Value(reinterpret_cast<std::intptr_t>(d.GetHotPos(svc::ToInt32(Arg(a, 0)))));
                 })
         .Method("End", [](TDialog& d, rt::Args a) {
-          return rt::Value(d.End(Arg(a, 0).IsNumber() ? LongOf(a[0]) : IDCANCEL));
+          return rt::Value(d.End(Arg(a, 0).IsNumber() ? svc::ToInt32(a[0]) : IDCANCEL));
         });
   });
   return info;

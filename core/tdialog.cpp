@@ -8,7 +8,6 @@
 #include "core/dialog_box.h"
 #include "core/dialog_template.h"
 #include "core/library_error.h"
-#include "core/long_value.h"
 #include "core/message_loop.h"
 #include "core/modeless.h"
 #include "core/send_soft.h"
@@ -40,7 +39,7 @@ constexpr const char* kRegistryFull = "Not possible to create more non-modal Dia
 int NumOr(const rt::Value& v, int n) { return v.IsNumber() ? static_cast<int>(v.AsNumber()) : n; }
 bool FlagOr(const rt::Value& v, bool b) { return v.IsLogical() ? v.AsLogical() : b; }
 
-HINSTANCE Resources(const rt::Value& h) { return reinterpret_cast<HINSTANCE>(ParamOf(h)); }
+HINSTANCE Resources(const rt::Value& h) { return reinterpret_cast<HINSTANCE>(svc::ToHandle(h)); }
 
 // The activation counter for the time of one Activate.
 class Activation {
@@ -78,7 +77,7 @@ TDialog& TDialog::New(const DialogArgs& a) {
   lModify = true;
   lVisible = false;
   nResult = rt::Value(0);
-  nStyle = a.nStyle.IsNumber() ? LongOf(a.nStyle) : kDefaultStyle;
+  nStyle = a.nStyle.IsNumber() ? svc::ToInt32(a.nStyle) : kDefaultStyle;
   oWnd = a.oWnd;
   if (!a.oIcon.IsNil()) SetIcon(a.oIcon);
   oFont = a.oFont.As<gfx::TFont>();

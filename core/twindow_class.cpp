@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <utility>
 
-#include "core/long_value.h"
 #include "core/twindow.h"
 #include "core/twindow_design.h"
 #include "services/int32.h"
@@ -17,11 +16,10 @@ P ArgAs(rt::Args a, std::size_t i) {
   if constexpr (std::is_same_v<P, bool>) {
     return i < a.size() && a[i].AsLogical();
   } else {
-    return i < a.size() ? LongOf(a[i]) : 0;
+    return i < a.size() ? svc::ToInt32(a[i]) : 0;
   }
 }
 
-rt::Value Arg(rt::Args a, std::size_t i) { return i < a.size() ? a[i] : rt::Value(); }
 std::string TextArg(rt::Args a, std::size_t i) { return Arg(a, i).IsString() ? Arg(a, i).AsString() : std::string(); }
 
 template <class... P, std::size_t... I>
@@ -52,7 +50,7 @@ rt::Value HandleOf(H h) {
 
 template <class H>
 H ToHandle(const rt::Value& v) {
-  return reinterpret_cast<H>(ParamOf(v));
+  return reinterpret_cast<H>(svc::ToHandle(v));
 }
 
 template <class H>
@@ -170,7 +168,7 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("lWhen", [](TWindow& w, rt::Args) { return rt::Value(w.lWhen()); })
         .Method("AEvalWhen", Nil([](TWindow& w, rt::Args) { w.AEvalWhen(); }))
         .Method("Register", Nil([](TWindow& w, rt::Args a) {
-                  w.Register(Arg(a, 0).IsNumber() ? static_cast<UINT>(LongOf(a[0])) : CS_VREDRAW | CS_HREDRAW);
+                  w.Register(Arg(a, 0).IsNumber() ? static_cast<UINT>(svc::ToInt32(a[0])) : CS_VREDRAW | CS_HREDRAW);
                 }))
         .Method("Create", Nil([](TWindow& w, rt::Args a) { w.Create(TextArg(a, 0)); }))
         .Method("Link", Nil([](TWindow& w, rt::Args a) { w.Link(Arg(a, 0).IsNil() || a[0].AsLogical()); }))

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/library_error.h"
-#include "core/long_value.h"
 #include "core/message_loop.h"
 #include "core/send_soft.h"
 #include "core/startup.h"
@@ -17,6 +16,7 @@
 #include "runtime/object.h"
 #include "runtime/value_text.h"
 #include "services/dropped_files.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -72,7 +72,7 @@ TWindow& TWindow::New(const WindowArgs& a) {
   const std::string border = a.cBorder.IsString() ? a.cBorder.AsString() : "SINGLE";
   const bool sysMenu = FlagOr(a.lSysMenu, true), caption = FlagOr(a.lCaption, true);
   const bool minBox = FlagOr(a.lMin, true), maxBox = FlagOr(a.lMax, true);
-  long style = a.nStyle.IsNumber() ? LongOf(a.nStyle) : 0;
+  long style = a.nStyle.IsNumber() ? svc::ToInt32(a.nStyle) : 0;
   if (style == 0) {
     style = kClipChildren;
     if (border == "NONE") style |= kPopup;
@@ -162,11 +162,10 @@ void TWindow::Create(const std::string& cClassName) {
 }
 
 rt::Value TWindow::Activate(rt::Args args) {
-  auto arg = [&](std::size_t i) { return i < args.size() ? args[i] : rt::Value(); };
   auto keep = [&](rt::Value& hook, std::size_t i) {
-    if (!arg(i).IsNil()) hook = arg(i);
+    if (!rt::Arg(args, i).IsNil()) hook = rt::Arg(args, i);
   };
-  const std::string show = arg(0).IsString() ? arg(0).AsString() : "NORMAL";
+  const std::string show = rt::Arg(args, 0).IsString() ? rt::Arg(args, 0).AsString() : "NORMAL";
   nResult = rt::Value();
   lValidating = false;
   keep(bLClicked, 1);
@@ -183,8 +182,8 @@ rt::Value TWindow::Activate(rt::Args args) {
   const rt::Value client = IsKindOf("TMDIFRAME") ? Ask(Self(), "oWndClient") : rt::Value();
   rt::Value vScroll = oVScroll, hScroll = oHScroll;
   if (client.IsObject()) {
-    if (!arg(2).IsNil()) Ask(client, "_bRClicked", arg(2));
-    if (!arg(5).IsNil()) Ask(client, "_bPainted", arg(5));
+    if (!rt::Arg(args, 2).IsNil()) Ask(client, "_bRClicked", rt::Arg(args, 2));
+    if (!rt::Arg(args, 5).IsNil()) Ask(client, "_bPainted", rt::Arg(args, 5));
     vScroll = Ask(client, "oVScroll");
     hScroll = Ask(client, "oHScroll");
   } else {
@@ -193,8 +192,8 @@ rt::Value TWindow::Activate(rt::Args args) {
   }
   static constexpr const char* kScrollHooks[] = {"_bGoUp", "_bGoDown", "_bPageUp", "_bPageDown"};
   for (std::size_t i = 0; i < 4; ++i) {
-    if (!arg(8 + i).IsNil()) Ask(vScroll, kScrollHooks[i], arg(8 + i));
-    if (!arg(12 + i).IsNil()) Ask(hScroll, kScrollHooks[i], arg(12 + i));
+    if (!rt::Arg(args, 8 + i).IsNil()) Ask(vScroll, kScrollHooks[i], rt::Arg(args, 8 + i));
+    if (!rt::Arg(args, 12 + i).IsNil()) Ask(hScroll, kScrollHooks[i], rt::Arg(args, 12 + i));
   }
   AEvalWhen();
   // The position in {"NORMAL", "ICONIZED", "MAXIMIZED"} is the show command.
@@ -222,8 +221,8 @@ void TWindow::SetColor(const rt::Value& nClrFore, const rt::Value& nClrBack,
     nClrText = gfx::NGETFORERGB(nClrFore);
     nClrPane = gfx::NGETBACKRGB(nClrFore);
   } else {
-    nClrText = LongOf(nClrFore);
-    if (!nClrBack.IsNil()) nClrPane = LongOf(nClrBack);
+    nClrText = svc::ToInt32(nClrFore);
+    if (!nClrBack.IsNil()) nClrPane = svc::ToInt32(nClrBack);
   }
   const auto old = std::exchange(oBrush, nullptr);
   if (old) old->End();
@@ -240,7 +239,7 @@ void TWindow::SetBrush(const std::shared_ptr<gfx::TBrush>& brush) {
 void TWindow::SetMenu(const rt::Value& menu) {
   oMenu = menu;
   if (!menu.IsObject()) return;
-  ::SetMenu(hWnd, reinterpret_cast<HMENU>(ParamOf(Ask(menu, "hMenu"))));
+  ::SetMenu(hWnd, reinterpret_cast<HMENU>(svc::ToHandle(Ask(menu, "hMenu"))));
   Ask(menu, "_oWnd", Self());
   Ask(Ask(menu, "oAccTable"), "Activate");
 }

@@ -1,13 +1,13 @@
 // Drawing on a window outside its paint, and its editing requests.
 #include <cstdint>
 
-#include "core/long_value.h"
 #include "core/twindow.h"
 #include "core/window_paint.h"
 #include "graphics/colour.h"
 #include "graphics/frames.h"
 #include "graphics/primitives.h"
 #include "runtime/value_text.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -21,8 +21,8 @@ Colours ColoursOf(const TWindow& w, const rt::Value& fore, const rt::Value& back
   if (fore.IsString()) {
     return {static_cast<COLORREF>(gfx::NGETFORERGB(fore)), static_cast<COLORREF>(gfx::NGETBACKRGB(fore))};
   }
-  return {static_cast<COLORREF>(fore.IsNil() ? w.nClrText : LongOf(fore)),
-          static_cast<COLORREF>(back.IsNil() ? w.nClrPane : LongOf(back))};
+  return {static_cast<COLORREF>(fore.IsNil() ? w.nClrText : svc::ToInt32(fore)),
+          static_cast<COLORREF>(back.IsNil() ? w.nClrPane : svc::ToInt32(back))};
 }
 
 std::string TextOf(const rt::Value& v) { return v.IsString() ? v.AsString() : rt::CVALTOCHAR(v); }
@@ -51,7 +51,7 @@ void TWindow::Say(int nRow, int nCol, const rt::Value& cText, const rt::Value& n
   const HFONT hFont = font ? font->hFont : oFont ? oFont->hFont : nullptr;
   DrawingDC dc(*this);
   std::optional<UINT> align;
-  if (nAlign.IsNumber()) align = static_cast<UINT>(LongOf(nAlign));
+  if (nAlign.IsNumber()) align = static_cast<UINT>(svc::ToInt32(nAlign));
   WSAY(hWnd, dc.get(), nRow, nCol, TextOf(cText), c.fore, c.back, hFont, lPixel, lTransparent, align);
 }
 
@@ -87,7 +87,7 @@ void TWindow::SetPixel(int nRow, int nCol, long nColor) {
 void TWindow::FloodFill(int nRow, int nCol, long nBorder, const rt::Value& nFill) {
   DrawingDC dc(*this);
   std::optional<long> fill;
-  if (!nFill.IsNil()) fill = LongOf(nFill);
+  if (!nFill.IsNil()) fill = svc::ToInt32(nFill);
   gfx::FLOODFILL(dc.get(), nCol, nRow, nBorder, fill);
 }
 

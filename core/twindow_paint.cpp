@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/long_value.h"
 #include "core/send_soft.h"
 #include "core/twindow.h"
 #include "core/window_state.h"
@@ -12,6 +11,7 @@
 #include "graphics/icons.h"
 #include "graphics/rect.h"
 #include "runtime/files.h"
+#include "services/int32.h"
 #include "services/resources.h"
 #include "services/win_version.h"
 #include "services/int32.h"
@@ -91,7 +91,7 @@ void TWindow::SetIcon(const rt::Value& icon) {
 }
 
 HICON TWindow::IconHandle() const {
-  const LPARAM h = ParamOf(oIcon.IsObject() ? Ask(oIcon, "hIcon") : oIcon);
+  const LPARAM h = svc::ToHandle(oIcon.IsObject() ? Ask(oIcon, "hIcon") : oIcon);
   return reinterpret_cast<HICON>(static_cast<std::intptr_t>(h));
 }
 
@@ -110,7 +110,7 @@ void TWindow::ReleaseDC() {
 
 void TWindow::DispBegin() {
   disp_ = gfx::VDDISPBEGIN(hWnd, hDC);
-  hDC = reinterpret_cast<HDC>(ParamOf(disp_.At(3)));
+  hDC = reinterpret_cast<HDC>(svc::ToHandle(disp_.At(3)));
 }
 
 void TWindow::DispEnd() {

@@ -10,11 +10,11 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/long_value.h"
 #include "core/send_soft.h"
 #include "core/twindow.h"
 #include "core/window_paint.h"
 #include "services/comdlg_entry.h"
+#include "services/int32.h"
 
 namespace core {
 
@@ -49,7 +49,7 @@ int ScaleFor(HDC printer, int nScale) {
 rt::Value TWindow::Print(const rt::Value& oTarget, int nRow, int nCol, int nScale) {
   if (bPrint.IsBlock()) return bPrint.Eval(Self());
   if (oTarget.IsObject()) {
-    const auto dc = reinterpret_cast<HDC>(ParamOf(Ask(oTarget, "hDC")));
+    const auto dc = reinterpret_cast<HDC>(svc::ToHandle(Ask(oTarget, "hDC")));
     if (!dc) return rt::Value(false);
     Ask(oTarget, "StartPage");
     const bool printed = WNDPRINT(hWnd, dc, nRow, nCol, ScaleFor(dc, nScale));

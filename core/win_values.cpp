@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "core/long_value.h"
 #include "services/int32.h"
 
 namespace core {
@@ -14,8 +13,8 @@ rt::Value PointValue(const POINT& pt) { return rt::Value::Array({pt.y, pt.x}); }
 POINT PointOf(const rt::Value& aPoint) {
   POINT pt{};
   if (aPoint.IsArray()) {
-    if (aPoint.Len() >= 1) pt.y = LongOf(aPoint.At(1));
-    if (aPoint.Len() >= 2) pt.x = LongOf(aPoint.At(2));
+    if (aPoint.Len() >= 1) pt.y = svc::ToInt32(aPoint.At(1));
+    if (aPoint.Len() >= 2) pt.x = svc::ToInt32(aPoint.At(2));
   }
   return pt;
 }

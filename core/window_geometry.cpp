@@ -1,7 +1,7 @@
 #include "core/window_geometry.h"
 
-#include "core/long_value.h"
 #include "core/win_values.h"
+#include "services/int32.h"
 
 namespace core {
 namespace {
@@ -116,7 +116,7 @@ void SETMINMAX(LPARAM pMinMaxInfo, const rt::Value& aInfo) {
   for (std::size_t i = 0; i < items.size() && i < 10; ++i) {
     if (!items[i].IsNumber()) continue;
     LONG& field = i % 2 == 0 ? points[i / 2]->x : points[i / 2]->y;
-    field = LongOf(items[i]);
+    field = svc::ToInt32(items[i]);
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/long_value.h"
+#include "services/int32.h"
 
 namespace core {
 namespace {
@@ -13,7 +13,7 @@ const HWND kAllTopLevel = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1))
 // The text stays alive for the whole call.
 struct LParam {
   explicit LParam(const rt::Value& v) : text(v.IsString() ? v.AsString() : std::string()), isText(v.IsString()) {
-    value = isText ? reinterpret_cast<LPARAM>(text.c_str()) : ParamOf(v);
+    value = isText ? reinterpret_cast<LPARAM>(text.c_str()) : svc::ToHandle(v);
   }
   std::string text;
   bool isText;
@@ -32,7 +32,7 @@ long SENDMESSAGE(HWND hWnd, UINT nMsg, WPARAM nWParam, const rt::Value& nLParam)
 bool POSTMESSAGE(HWND hWnd, UINT nMsg, WPARAM nWParam, const rt::Value& nLParam) {
   if (!IsWindow(hWnd)) return false;
   // A posted text would be read after this call: only numbers travel.
-  return PostMessageA(hWnd, nMsg, nWParam, nLParam.IsString() ? 0 : ParamOf(nLParam)) != 0;
+  return PostMessageA(hWnd, nMsg, nWParam, nLParam.IsString() ? 0 : svc::ToHandle(nLParam)) != 0;
 }
 
 long DEFWINDOWPROC(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {

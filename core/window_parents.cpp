@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "core/long_value.h"
 #include "core/twindow.h"
 #include "services/int32.h"
 
@@ -13,7 +12,7 @@ namespace {
 HWND WindowOf(const rt::Value& o) {
   if (const auto w = o.As<TWindow>()) return w->hWnd;
   if (!o.IsNumber()) return nullptr;
-  return reinterpret_cast<HWND>(ParamOf(o));
+  return reinterpret_cast<HWND>(svc::ToHandle(o));
 }
 
 }  // namespace
@@ -30,7 +29,7 @@ rt::Value SCANPARENTS(const rt::Value& o) {
 bool WNDPARENTS(const rt::Value& o1, const rt::Value& o2) {
   const rt::Value a = SCANPARENTS(o1);
   const rt::Value b = SCANPARENTS(o2);
-  return a.Len() > 0 && b.Len() > 0 && ParamOf(a.At(a.Len())) == ParamOf(b.At(b.Len()));
+  return a.Len() > 0 && b.Len() > 0 && svc::ToHandle(a.At(a.Len())) == svc::ToHandle(b.At(b.Len()));
 }
 
 }  // namespace core

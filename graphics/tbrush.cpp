@@ -49,7 +49,6 @@ bool FileExists(const rt::Value& name) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-rt::Value Arg(rt::Args a, std::size_t i) { return a.size() > i ? a[i] : rt::Value(); }
 
 }  // namespace
 

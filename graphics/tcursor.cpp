@@ -39,7 +39,6 @@ HCURSOR Predefined(const std::string& name) {
   return nullptr;
 }
 
-rt::Value Arg(rt::Args a, std::size_t i) { return a.size() > i ? a[i] : rt::Value(); }
 
 }  // namespace
 

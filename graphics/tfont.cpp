@@ -65,7 +65,6 @@ bool SameLogFont(const rt::Value& a, const rt::Value& b) {
   return true;
 }
 
-rt::Value Arg(rt::Args a, std::size_t i) { return a.size() > i ? a[i] : rt::Value(); }
 
 template <class T>
 T NumOr(const rt::Value& v, T fallback) {

@@ -5,9 +5,6 @@
 
 namespace gfx {
 
-namespace {
-rt::Value Arg(rt::Args a, std::size_t i) { return a.size() > i ? a[i] : rt::Value(); }
-}  // namespace
 
 const rt::ClassInfo& TPen::ClassDef() {
   static const rt::ClassInfo info("TPEN", &rt::Object::ClassDef(), rt::FactoryOf<TPen>(), [](rt::ClassInfo& c) {

@@ -1,6 +1,7 @@
 #include "runtime/array_fns.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
 #include <vector>
 
@@ -30,22 +31,47 @@ bool DefaultBefore(const Value& a, const Value& b) {
 }
 
 // Bottom-up merge sort: stays in bounds and terminates whatever the user's
-// order block answers, and keeps equal elements in their order.
+// order block answers, and keeps equal elements in their order. Each pass
+// moves the elements from one buffer into the other; the sorted run ends in
+// `v`.
 template <class Before>
-void MergeSort(std::vector<Value>& v, std::size_t first, std::size_t last, Before before) {
-  std::size_t n = last - first;
-  std::vector<Value> buf(n);
+void MergeSort(std::vector<Value>& v, Before before) {
+  const std::size_t n = v.size();
+  std::vector<Value> other(n);
+  std::vector<Value>* from = &v;
+  std::vector<Value>* to = &other;
   for (std::size_t width = 1; width < n; width *= 2) {
+    std::vector<Value>& src = *from;
+    std::vector<Value>& dst = *to;
     for (std::size_t lo = 0; lo < n; lo += 2 * width) {
-      std::size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
+      const std::size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
       std::size_t i = lo, j = mid, k = lo;
-      while (i < mid && j < hi) buf[k++] = before(v[first + j], v[first + i]) ? v[first + j++] : v[first + i++];
-      while (i < mid) buf[k++] = v[first + i++];
-      while (j < hi) buf[k++] = v[first + j++];
+      while (i < mid && j < hi) dst[k++] = std::move(before(src[j], src[i]) ? src[j++] : src[i++]);
+      while (i < mid) dst[k++] = std::move(src[i++]);
+      while (j < hi) dst[k++] = std::move(src[j++]);
     }
-    for (std::size_t k = 0; k < n; ++k) v[first + k] = std::move(buf[k]);
+    std::swap(from, to);
   }
+  if (from != &v) v.swap(other);
 }
+
+// Hands elements to a block in two argument slots that live as long as the
+// walk: assigning an element into a slot reuses the slot's text buffer, so a
+// comparison or visit allocates nothing once the slots have grown, and what
+// the block does to its parameters stays in the slots, away from the array.
+class BlockSlots {
+ public:
+  explicit BlockSlots(const Value& block) : block_(block) {}
+  Value Eval(const Value& first, const Value& second) {
+    slots_[0] = first;
+    slots_[1] = second;
+    return block_.EvalArgs(Args(slots_, 2));
+  }
+
+ private:
+  const Value& block_;
+  Value slots_[2];
+};
 
 // `done` maps each array already copied to its copy, so that an array that
 // contains itself (or appears twice) is copied once and the copy keeps the
@@ -63,8 +89,9 @@ Value CloneDeep(const Value& v, std::unordered_map<const ArrayData*, Value>& don
 }  // namespace
 
 Value AADD(const Value& array, Value item) {
-  if (array.IsArray()) array.Items().push_back(item);
-  return item;
+  if (!array.IsArray()) return item;
+  array.Items().push_back(std::move(item));
+  return array.Items().back();
 }
 
 Value ASIZE(const Value& array, std::size_t newLen) {
@@ -96,12 +123,16 @@ std::size_t ASCAN(const Value& array, const Value& search, std::optional<std::si
                   std::optional<std::size_t> count) {
   if (!array.IsArray()) return 0;
   auto [first, last] = Range(array.Len(), start, count);
-  for (std::size_t i = first; i < last && i < array.Len(); ++i) {
-    const Value item = array.Items()[i];  // the block may change the array
-    bool hit = search.IsBlock() ? search.Eval(item, Value(i + 1)).AsLogical()
-                                : (item.type() == search.type() && EQ(item, search));
-    if (hit) return i + 1;
+  if (!search.IsBlock()) {
+    const auto& items = array.Items();
+    for (std::size_t i = first; i < last; ++i)
+      if (items[i].type() == search.type() && EQ(items[i], search)) return i + 1;
+    return 0;
   }
+  // The block may change the array: its length is read again every time.
+  BlockSlots slots(search);
+  for (std::size_t i = first; i < last && i < array.Len(); ++i)
+    if (slots.Eval(array.Items()[i], Value(i + 1)).AsLogical()) return i + 1;
   return 0;
 }
 
@@ -109,13 +140,21 @@ Value ASORT(const Value& array, std::optional<std::size_t> start, std::optional<
             const Value& order) {
   if (!array.IsArray()) return Value();
   auto [first, last] = Range(array.Len(), start, count);
-  // Sort a copy so that a block that changes the array cannot pull it from under us.
-  std::vector<Value> items = array.Items();
-  if (order.IsBlock())
-    MergeSort(items, first, last, [&](const Value& a, const Value& b) { return order.Eval(a, b).AsLogical(); });
-  else
-    MergeSort(items, first, last, DefaultBefore);
-  array.Items() = std::move(items);
+  // The range is moved out while it is sorted, so that a block that changes
+  // the array cannot pull the elements from under the sort; a block that
+  // shrank the array gets back only what still fits.
+  auto& v = array.Items();
+  const auto from = v.begin() + static_cast<std::ptrdiff_t>(first);
+  std::vector<Value> range(std::make_move_iterator(from),
+                           std::make_move_iterator(from + static_cast<std::ptrdiff_t>(last - first)));
+  if (order.IsBlock()) {
+    BlockSlots slots(order);
+    MergeSort(range, [&](const Value& a, const Value& b) { return slots.Eval(a, b).AsLogical(); });
+  } else {
+    MergeSort(range, DefaultBefore);
+  }
+  auto& after = array.Items();
+  for (std::size_t k = 0; k < range.size() && first + k < after.size(); ++k) after[first + k] = std::move(range[k]);
   return array;
 }
 
@@ -129,7 +168,8 @@ Value AEVAL(const Value& array, const Value& block, std::optional<std::size_t> s
             std::optional<std::size_t> count) {
   if (!array.IsArray()) return array;
   auto [first, last] = Range(array.Len(), start, count);
-  for (std::size_t i = first; i < last && i < array.Len(); ++i) block.Eval(array.Items()[i], Value(i + 1));
+  BlockSlots slots(block);
+  for (std::size_t i = first; i < last && i < array.Len(); ++i) slots.Eval(array.Items()[i], Value(i + 1));
   return array;
 }
 

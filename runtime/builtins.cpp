@@ -14,6 +14,7 @@
 #include "runtime/memolines.h"
 #include "runtime/numbers.h"
 #include "runtime/strings.h"
+#include "runtime/system.h"
 #include "runtime/text_case.h"
 #include "runtime/transform.h"
 #include "runtime/value_fns.h"
@@ -23,17 +24,12 @@ namespace rt {
 
 namespace {
 
-const Value& A(Args a, std::size_t i) {
-  static const Value nil;
-  return i < a.size() ? a[i] : nil;
-}
-
-bool Str(Args a, std::size_t i) { return A(a, i).IsString(); }
-bool Num(Args a, std::size_t i) { return A(a, i).IsNumber(); }
-bool Dat(Args a, std::size_t i) { return A(a, i).IsDate(); }
-const std::string& S(Args a, std::size_t i) { return A(a, i).AsString(); }
-long L(Args a, std::size_t i) { return A(a, i).AsInt(); }
-Date D(Args a, std::size_t i) { return Date{A(a, i).AsJulian()}; }
+bool Str(Args a, std::size_t i) { return Arg(a, i).IsString(); }
+bool Num(Args a, std::size_t i) { return Arg(a, i).IsNumber(); }
+bool Dat(Args a, std::size_t i) { return Arg(a, i).IsDate(); }
+const std::string& S(Args a, std::size_t i) { return Arg(a, i).AsString(); }
+long L(Args a, std::size_t i) { return Arg(a, i).AsInt(); }
+Date D(Args a, std::size_t i) { return Date{Arg(a, i).AsJulian()}; }
 std::optional<long> OptL(Args a, std::size_t i) {
   return Num(a, i) ? std::optional<long>(L(a, i)) : std::nullopt;
 }
@@ -41,7 +37,7 @@ std::optional<int> OptI(Args a, std::size_t i) {
   return Num(a, i) ? std::optional<int>(static_cast<int>(L(a, i))) : std::nullopt;
 }
 long LOr(Args a, std::size_t i, long dflt) { return Num(a, i) ? L(a, i) : dflt; }
-bool BOr(Args a, std::size_t i, bool dflt) { return A(a, i).IsLogical() ? A(a, i).AsLogical() : dflt; }
+bool BOr(Args a, std::size_t i, bool dflt) { return Arg(a, i).IsLogical() ? Arg(a, i).AsLogical() : dflt; }
 Value Int(long n) { return Value::Num(static_cast<double>(n), 0, 0); }
 
 Value ArgError(int subCode, const char* name, Args a) {
@@ -87,7 +83,7 @@ void Date1(const char* name, int subCode, F f) {
 
 void Texts() {
   Def("SUBSTR", [](Args a) -> Value {
-    if (!Str(a, 0) || !Num(a, 1) || (a.size() > 2 && !A(a, 2).IsNil() && !Num(a, 2))) return ArgError(1110, "SUBSTR", a);
+    if (!Str(a, 0) || !Num(a, 1) || (a.size() > 2 && !Arg(a, 2).IsNil() && !Num(a, 2))) return ArgError(1110, "SUBSTR", a);
     return SUBSTR(S(a, 0), L(a, 1), OptL(a, 2));
   });
   Def("LEFT", [](Args a) -> Value {
@@ -123,7 +119,7 @@ void Texts() {
     Def(p.name, [p](Args a) -> Value {
       if (!Num(a, 1)) return ArgError(1126, p.name, a);
       const char fill = Str(a, 2) && !S(a, 2).empty() ? S(a, 2)[0] : ' ';
-      return p.fn(PadText(A(a, 0)), L(a, 1), fill);
+      return p.fn(PadText(Arg(a, 0)), L(a, 1), fill);
     });
   }
   Text1("ALLTRIM", 2022, [](const std::string& s) { return ALLTRIM(s); });
@@ -163,25 +159,25 @@ void Texts() {
 void Numbers() {
   Def("STR", [](Args a) -> Value {
     if (!Num(a, 0)) return ArgError(1099, "STR", a);
-    return STR(A(a, 0), OptI(a, 1), OptI(a, 2));
+    return STR(Arg(a, 0), OptI(a, 1), OptI(a, 2));
   });
   Def("STRZERO", [](Args a) -> Value {
     if (!Num(a, 0)) return ArgError(1099, "STRZERO", a);
-    return STRZERO(A(a, 0), OptI(a, 1), OptI(a, 2));
+    return STRZERO(Arg(a, 0), OptI(a, 1), OptI(a, 2));
   });
   Def("VAL", [](Args a) -> Value {
     if (!Str(a, 0)) return ArgError(1098, "VAL", a);
     return VAL(S(a, 0));
   });
-  Def("INT", [](Args a) -> Value { return INT(A(a, 0)); });
+  Def("INT", [](Args a) -> Value { return INT(Arg(a, 0)); });
   Def("ROUND", [](Args a) -> Value {
     if (!Num(a, 1)) return ArgError(1094, "ROUND", a);
-    return ROUND(A(a, 0), static_cast<int>(L(a, 1)));
+    return ROUND(Arg(a, 0), static_cast<int>(L(a, 1)));
   });
-  Def("ABS", [](Args a) -> Value { return ABS(A(a, 0)); });
-  Def("MIN", [](Args a) -> Value { return MIN(A(a, 0), A(a, 1)); });
-  Def("MAX", [](Args a) -> Value { return MAX(A(a, 0), A(a, 1)); });
-  Def("MOD", [](Args a) -> Value { return MOD(A(a, 0), A(a, 1)); });
+  Def("ABS", [](Args a) -> Value { return ABS(Arg(a, 0)); });
+  Def("MIN", [](Args a) -> Value { return MIN(Arg(a, 0), Arg(a, 1)); });
+  Def("MAX", [](Args a) -> Value { return MAX(Arg(a, 0), Arg(a, 1)); });
+  Def("MOD", [](Args a) -> Value { return MOD(Arg(a, 0), Arg(a, 1)); });
   Def("I2BIN", [](Args a) -> Value { return I2BIN(L(a, 0)); });
   Def("L2BIN", [](Args a) -> Value { return L2BIN(L(a, 0)); });
   Def("BIN2I", [](Args a) -> Value { return Int(BIN2I(S(a, 0))); });
@@ -206,17 +202,17 @@ void Dates() {
 
 void ValueFunctions() {
   Def("TRANSFORM", [](Args a) -> Value {
-    if (!A(a, 1).IsNil() && !Str(a, 1)) return ArgError(1122, "TRANSFORM", a);
-    return TRANSFORM(A(a, 0), S(a, 1));
+    if (!Arg(a, 1).IsNil() && !Str(a, 1)) return ArgError(1122, "TRANSFORM", a);
+    return TRANSFORM(Arg(a, 0), S(a, 1));
   });
-  Def("CVALTOCHAR", [](Args a) -> Value { return CVALTOCHAR(A(a, 0)); });
-  Def("UVALBLANK", [](Args a) -> Value { return UVALBLANK(A(a, 0)); });
-  Def("VALTYPE", [](Args a) -> Value { return VALTYPE(A(a, 0)); });
-  Def("EMPTY", [](Args a) -> Value { return EMPTY(A(a, 0)); });
-  Def("LEN", [](Args a) -> Value { return Int(static_cast<long>(LEN(A(a, 0)))); });
+  Def("CVALTOCHAR", [](Args a) -> Value { return CVALTOCHAR(Arg(a, 0)); });
+  Def("UVALBLANK", [](Args a) -> Value { return UVALBLANK(Arg(a, 0)); });
+  Def("VALTYPE", [](Args a) -> Value { return VALTYPE(Arg(a, 0)); });
+  Def("EMPTY", [](Args a) -> Value { return EMPTY(Arg(a, 0)); });
+  Def("LEN", [](Args a) -> Value { return Int(static_cast<long>(LEN(Arg(a, 0)))); });
   Text1("TYPE", 1121, [](const std::string& s) { return TYPE(s); });
   Def("EVAL", [](Args a) -> Value {
-    if (!A(a, 0).IsBlock()) return ArgError(1004, "EVAL", a);
+    if (!Arg(a, 0).IsBlock()) return ArgError(1004, "EVAL", a);
     return a[0].EvalArgs(a.subspan(1));
   });
   Def("HB_LANGSELECT", [](Args a) -> Value {
@@ -230,12 +226,16 @@ void Arrays() {
   auto opt = [](Args a, std::size_t i) {
     return Num(a, i) && L(a, i) > 0 ? std::optional<std::size_t>(static_cast<std::size_t>(L(a, i))) : std::nullopt;
   };
-  auto array = [](Args a) { return A(a, 0).IsArray(); };
+  auto array = [](Args a) { return Arg(a, 0).IsArray(); };
   Def("ARRAY", [](Args a) -> Value {
     if (!Num(a, 0) || L(a, 0) < 0 || L(a, 0) > 4096 * 1024) return ArgError(1131, "ARRAY", a);
     return ARRAY(static_cast<std::size_t>(L(a, 0)));
   });
-  Def("AADD", [=](Args a) -> Value { return array(a) ? AADD(a[0], A(a, 1)) : ArgError(1123, "AADD", a); });
+  Def("AADD", [=](Args a) -> Value {
+    if (!array(a)) return ArgError(1123, "AADD", a);
+    // The slot is the evaluator's own copy: the new element takes it over.
+    return AADD(a[0], a.size() > 1 ? std::move(a[1]) : Value());
+  });
   Def("ASIZE", [=](Args a) -> Value {
     if (!array(a) || !Num(a, 1) || L(a, 1) < 0 || L(a, 1) > 4096 * 1024) return ArgError(2023, "ASIZE", a);
     return ASIZE(a[0], static_cast<std::size_t>(L(a, 1)));
@@ -243,16 +243,16 @@ void Arrays() {
   Def("ADEL", [=](Args a) -> Value { return array(a) ? ADEL(a[0], static_cast<std::size_t>(std::max(0L, L(a, 1)))) : Value(); });
   Def("AINS", [=](Args a) -> Value { return array(a) ? AINS(a[0], static_cast<std::size_t>(std::max(0L, L(a, 1)))) : Value(); });
   Def("ASCAN", [=](Args a) -> Value {
-    return array(a) ? Int(static_cast<long>(ASCAN(a[0], A(a, 1), opt(a, 2), opt(a, 3)))) : Int(0);
+    return array(a) ? Int(static_cast<long>(ASCAN(a[0], Arg(a, 1), opt(a, 2), opt(a, 3)))) : Int(0);
   });
-  Def("ASORT", [=](Args a) -> Value { return array(a) ? ASORT(a[0], opt(a, 1), opt(a, 2), A(a, 3)) : Value(); });
+  Def("ASORT", [=](Args a) -> Value { return array(a) ? ASORT(a[0], opt(a, 1), opt(a, 2), Arg(a, 3)) : Value(); });
   Def("ACLONE", [=](Args a) -> Value { return array(a) ? ACLONE(a[0]) : Value(); });
   Def("AEVAL", [=](Args a) -> Value {
-    if (!array(a) || !A(a, 1).IsBlock()) return ArgError(2017, "AEVAL", a);
+    if (!array(a) || !Arg(a, 1).IsBlock()) return ArgError(2017, "AEVAL", a);
     return AEVAL(a[0], a[1], opt(a, 2), opt(a, 3));
   });
   Def("ATAIL", [=](Args a) -> Value { return array(a) ? ATAIL(a[0]) : Value(); });
-  Def("AFILL", [=](Args a) -> Value { return array(a) ? AFILL(a[0], A(a, 1), opt(a, 2), opt(a, 3)) : Value(); });
+  Def("AFILL", [=](Args a) -> Value { return array(a) ? AFILL(a[0], Arg(a, 1), opt(a, 2), opt(a, 3)) : Value(); });
 }
 
 void Files() {
@@ -277,6 +277,12 @@ void Files() {
   Def("HB_ARGV", [](Args a) -> Value { return HB_ARGV(static_cast<int>(LOr(a, 0, 0))); });
 }
 
+void System() {
+  Def("VERSION", [](Args) -> Value { return VERSION(); });
+  Def("OS", [](Args) -> Value { return OS(); });
+  Def("MEMORY", [](Args a) -> Value { return Int(static_cast<long>(MEMORY(static_cast<int>(LOr(a, 0, 0))))); });
+}
+
 }  // namespace
 
 void RegisterRuntimeFunctions() {
@@ -286,6 +292,8 @@ void RegisterRuntimeFunctions() {
   ValueFunctions();
   Arrays();
   Files();
+  System();
+  RegisterTableFunctions();
 }
 
 }  // namespace rt

@@ -31,5 +31,7 @@ const FunctionEntry* FindFunctionEntry(std::string_view name);
 
 // Enters the runtime's functions; builtins.cpp defines it.
 void RegisterRuntimeFunctions();
+// Enters the table functions; table_builtins.cpp defines it.
+void RegisterTableFunctions();
 
 }  // namespace rt

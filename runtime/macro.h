@@ -27,7 +27,8 @@ class MacroHost {
   virtual void PutField(int area, int index, const Value& v) = 0;
   virtual int SelectArea(int area) = 0;  // returns the previous area
 };
-void SetMacroHost(MacroHost* host);
+// Returns the host it replaces, so that a stand-in can put it back.
+MacroHost* SetMacroHost(MacroHost* host);
 
 // Compiles once (cached by text) into a code block; a syntax error raises
 // EG_SYNTAX through the error block and gives NIL. A text that is itself a

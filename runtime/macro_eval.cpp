@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 #include <unordered_map>
+#include <utility>
 
 #include "runtime/arith.h"
 #include "runtime/compare.h"
@@ -474,7 +475,7 @@ int CallsIn(const Node& n) {
 
 }  // namespace macro
 
-void SetMacroHost(MacroHost* host) { macro::Host() = host; }
+MacroHost* SetMacroHost(MacroHost* host) { return std::exchange(macro::Host(), host); }
 
 Value MacroCompile(std::string_view expression) {
   macro::CacheEntry& entry = macro::Lookup(expression);
@@ -514,7 +515,7 @@ std::string TYPE(std::string_view expression) {
     default: break;
   }
   std::string type;
-  ErrorBlockScope quiet(Value::Block([](Args a) -> Value { BREAK(a.empty() ? Value() : a[0]); }));
+  ErrorBlockScope quiet(Value::Block([](Args a) -> Value { BREAK(Arg(a, 0)); }));
   Sequence([&] { type = VALTYPE(macro::Eval(*code->root, nullptr)); },
            [&](const Value& v) {
              auto e = v.As<Error>();

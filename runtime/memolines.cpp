@@ -74,25 +74,39 @@ long MLCOUNT(std::string_view text, long lineLen, long tabSize, bool wordWrap) {
   return count;
 }
 
-std::string MEMOLINE(std::string_view text, long lineLen, long n, long tabSize, bool wordWrap) {
+MemoLines::MemoLines(std::string_view text, long lineLen, long tabSize, bool wordWrap) : text_(text) {
   const Layout l = MakeLayout(lineLen, tabSize, wordWrap);
+  lineLen_ = l.lineLen;
+  tab_ = l.tab;
+  wrap_ = l.wrap;
+}
+
+std::string MemoLines::Line(long n) {
+  const Layout l{lineLen_, tab_, wrap_};
   if (StringTooLong(l.lineLen, "MEMOLINE")) return {};
   if (n < 1) n = 1;
-  std::size_t pos = 0, end = 0, next = 0;
-  for (long k = 1;; ++k) {
-    if (pos >= text.size()) return {};
-    NextLine(text, pos, l, &end, &next);
-    if (k == n) break;
-    pos = next;
+  if (n < n_) {
+    n_ = 1;
+    pos_ = 0;
+  }
+  std::size_t end = 0, next = 0;
+  for (;; ++n_, pos_ = next) {
+    if (pos_ >= text_.size()) return {};
+    NextLine(text_, pos_, l, &end, &next);
+    if (n_ == n) break;
   }
   std::string line;
   line.reserve(l.lineLen);
-  for (std::size_t i = pos; i < end && line.size() < l.lineLen; ++i) {
-    if (text[i] == '\t') line.append(l.tab - line.size() % l.tab, ' ');
-    else line += text[i];
+  for (std::size_t i = pos_; i < end && line.size() < l.lineLen; ++i) {
+    if (text_[i] == '\t') line.append(l.tab - line.size() % l.tab, ' ');
+    else line += text_[i];
   }
   line.resize(l.lineLen, ' ');
   return line;
+}
+
+std::string MEMOLINE(std::string_view text, long lineLen, long n, long tabSize, bool wordWrap) {
+  return MemoLines(text, lineLen, tabSize, wordWrap).Line(n);
 }
 
 std::string HARDCR(std::string_view text) {

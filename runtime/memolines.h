@@ -15,6 +15,24 @@ long MLCOUNT(std::string_view text, long lineLen = 79, long tabSize = 4, bool wo
 // Line n (1-based) with tabs expanded, padded with blanks to the line
 // length; "" past the last line.
 std::string MEMOLINE(std::string_view text, long lineLen = 79, long n = 1, long tabSize = 4, bool wordWrap = true);
+// The lines of one memo in order. Asking for line n after line m <= n goes
+// on from line m, so a loop over every line reads the text once where a
+// loop of MEMOLINE calls reads it again from the top for every line. The
+// text must outlive the reader and stay unchanged.
+class MemoLines {
+ public:
+  MemoLines(std::string_view text, long lineLen = 79, long tabSize = 4, bool wordWrap = true);
+  // As MEMOLINE(text, lineLen, n, tabSize, wordWrap).
+  std::string Line(long n);
+
+ private:
+  std::string_view text_;
+  std::size_t lineLen_, tab_;
+  bool wrap_;
+  long n_ = 1;            // the line that starts at pos_
+  std::size_t pos_ = 0;
+};
+
 // Soft returns (0x8D LF) become hard ones (CR LF).
 std::string HARDCR(std::string_view text);
 

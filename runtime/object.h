@@ -6,6 +6,7 @@
 // member by name, creating an object from its class name, and listing the
 // classes in use.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -55,6 +56,7 @@ struct DataMember {
   SetterFn set;
 };
 
+
 class ClassInfo {
  public:
   using Factory = std::function<ObjectPtr()>;
@@ -74,9 +76,18 @@ class ClassInfo {
   void AddData(std::string_view name, GetterFn get, SetterFn set);
   void SetErrorHandler(ErrorHandlerFn handler) { onError_ = std::move(handler); }
 
-  // Looked up along the parent chain, names compared without case.
-  const MethodFn* FindMethod(std::string_view name) const;
-  const DataMember* FindData(std::string_view name) const;
+  // What a name means to the class: its nearest method and its nearest data
+  // member along the parent chain (either may be null).
+  struct Member {
+    const MethodFn* method = nullptr;
+    const DataMember* data = nullptr;
+  };
+  // Looked up along the parent chain, names compared without case, without
+  // copying the name: one probe sequence in a table of the whole chain, made
+  // on the first lookup and again after any class gained a member.
+  Member Find(std::string_view name) const;
+  const MethodFn* FindMethod(std::string_view name) const { return Find(name).method; }
+  const DataMember* FindData(std::string_view name) const { return Find(name).data; }
   const ErrorHandlerFn* FindErrorHandler() const;
   // Every data member along the parent chain, the class's own first.
   void ForEachData(const std::function<void(const DataMember&)>& fn) const;
@@ -91,6 +102,17 @@ class ClassInfo {
   std::map<std::string, MethodFn, std::less<>> methods_;
   std::map<std::string, DataMember, std::less<>> data_;
   ErrorHandlerFn onError_;
+  // The lookup table of the whole chain: open addressing over a power of
+  // two, each slot with the name's hash (taken without case) so that a probe
+  // compares names only when the hashes agree.
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::string_view name;  // views a key of a class's own map; empty: free
+    Member member;
+  };
+  void MakeLookup() const;
+  mutable std::vector<Slot> lookup_;
+  mutable std::uint64_t lookupGeneration_ = 0;  // 0: not made yet
 };
 
 const ClassInfo* FindClass(std::string_view name);

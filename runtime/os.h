@@ -1,8 +1,9 @@
 #pragma once
 // The runtime's one door to the operating system: files with share modes,
 // positional access and byte-range locks, directory listings, the current
-// directory and drive, the clock and the environment. os_win32.cpp and
-// os_posix.cpp implement it; nothing else in the runtime calls the platform.
+// directory and drive, the clock, the environment and the system's name and
+// memory. os_win32.cpp and os_posix.cpp implement it; nothing else in the
+// runtime calls the platform.
 //
 // Error results are Windows system error codes on both platforms (0 success,
 // 2 file not found, 3 path not found, 4 too many open files, 5 access
@@ -91,5 +92,17 @@ std::string CurrentDrive();  // "C" on Windows; "" where there are no drives
 int ChangeDrive(char letter);
 
 std::optional<std::string> GetEnv(std::string_view name);
+
+// The operating system's name and version, such as "Windows NT 10.0".
+std::string SystemName();
+// The memory this process holds now and the most it has held, in bytes
+// (its working set); 0 where the system does not say.
+struct MemoryUse {
+  std::uint64_t current = 0;
+  std::uint64_t peak = 0;
+};
+MemoryUse ProcessMemory();
+// The physical memory not in use by anyone, in bytes.
+std::uint64_t FreeMemory();
 
 }  // namespace rt::os

@@ -8,12 +8,14 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <sys/utsname.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 
 namespace rt::os {
 
@@ -342,6 +344,32 @@ std::optional<std::string> GetEnv(std::string_view name) {
   const char* v = std::getenv(std::string(name).c_str());
   if (!v) return std::nullopt;
   return std::string(v);
+}
+
+std::string SystemName() {
+  utsname u{};
+  if (::uname(&u) != 0) return "POSIX";
+  return std::string(u.sysname) + " " + u.release;
+}
+
+// Linux reports the working set as VmRSS and its high-water mark as VmHWM,
+// in kB; other systems leave both 0.
+MemoryUse ProcessMemory() {
+  MemoryUse use;
+  std::ifstream status("/proc/self/status");
+  std::string key;
+  std::uint64_t kb = 0;
+  while (status >> key) {
+    if (key == "VmRSS:" && status >> kb) use.current = kb * 1024;
+    if (key == "VmHWM:" && status >> kb) use.peak = kb * 1024;
+  }
+  return use;
+}
+
+std::uint64_t FreeMemory() {
+  const long pages = ::sysconf(_SC_AVPHYS_PAGES);
+  const long size = ::sysconf(_SC_PAGESIZE);
+  return pages > 0 && size > 0 ? static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(size) : 0;
 }
 
 }  // namespace rt::os

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <direct.h>
+#include <psapi.h>
 
 #include <algorithm>
+#include <string>
 
 namespace rt::os {
 
@@ -256,6 +258,38 @@ std::optional<std::string> GetEnv(std::string_view name) {
   len = GetEnvironmentVariableA(n.c_str(), big.data(), len);
   big.resize(len);
   return big;
+}
+
+// GetVersionEx answers with the version a program's manifest claims;
+// ntdll's RtlGetVersion says what is really running.
+std::string SystemName() {
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  using Fn = LONG(WINAPI*)(OSVERSIONINFOW*);
+  auto fn = reinterpret_cast<Fn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion")));
+  if (!fn || fn(&info) != 0) return "Windows";
+  const bool nt = info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+  return std::string(nt ? "Windows NT " : "Windows ") + std::to_string(info.dwMajorVersion) + "." +
+         std::to_string(info.dwMinorVersion);
+}
+
+// Bound by name: the entry lives in kernel32 on later systems, in psapi on
+// older ones.
+MemoryUse ProcessMemory() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  using Fn = BOOL(WINAPI*)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
+  auto fn = reinterpret_cast<Fn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo")));
+  if (!fn || !fn(GetCurrentProcess(), &counters, sizeof counters)) return {};
+  return {counters.WorkingSetSize, counters.PeakWorkingSetSize};
+}
+
+std::uint64_t FreeMemory() {
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
+  return GlobalMemoryStatusEx(&status) ? status.ullAvailPhys : 0;
 }
 
 }  // namespace rt::os

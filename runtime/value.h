@@ -4,6 +4,7 @@
 // copied. Character values are Windows-1252 byte strings.
 
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -11,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -52,6 +54,12 @@ class Value {
  public:
   Value() noexcept = default;
   Value(bool b) : v_(b) {}
+  // A pointer or handle would otherwise arrive here as .T. through the
+  // pointer-to-bool conversion; a handle is stored as a number on purpose.
+  template <class T>
+    requires(!std::same_as<std::remove_cv_t<T>, char>)
+  Value(T*) = delete;
+  Value(std::nullptr_t) = delete;
   template <IntegerLike I>
   Value(I i) : v_(Number{static_cast<double>(i), 0, 0}) {}
   Value(double d) : v_(Number{d, 0, -1}) {}
@@ -132,6 +140,13 @@ class Value {
  private:
   std::variant<std::monostate, bool, Number, std::string, Date, ArrayPtr, BlockPtr, ObjectPtr> v_;
 };
+
+// Argument i (0-based) of a native function or method, or NIL when the
+// caller passed fewer.
+inline const Value& Arg(Args a, std::size_t i) noexcept {
+  static const Value nil;
+  return i < a.size() ? a[i] : nil;
+}
 
 struct ArrayData {
   std::vector<Value> items;

@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <algorithm>
 
 #include "runtime/callstack.h"
 #include "runtime/object.h"
+#include "runtime/system.h"
 
 namespace svc {
 
@@ -19,18 +18,6 @@ const rt::CallFrame* Frame(int nLevel) {
   const auto& stack = rt::CallStack();
   if (nLevel < 0 || static_cast<std::size_t>(nLevel) >= stack.size()) return nullptr;
   return &stack[stack.size() - 1 - static_cast<std::size_t>(nLevel)];
-}
-
-PROCESS_MEMORY_COUNTERS MemoryCounters() {
-  PROCESS_MEMORY_COUNTERS counters{};
-  counters.cb = sizeof counters;
-  // Bound by name: the entry lives in kernel32 on later systems, in psapi
-  // on older ones.
-  using Fn = BOOL(WINAPI*)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
-  auto fn = reinterpret_cast<Fn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo")));
-  if (fn) fn(GetCurrentProcess(), &counters, sizeof counters);
-  return counters;
 }
 
 }  // namespace
@@ -52,9 +39,9 @@ rt::Value GETLOCAL(int, int) { return {}; }
 
 int NSTATICS() { return 0; }
 
-double MEMUSED() { return static_cast<double>(MemoryCounters().WorkingSetSize / 1024); }
+double MEMUSED() { return rt::MEMORY(rt::kMemoryInUse); }
 
-double MEMMAX() { return static_cast<double>(MemoryCounters().PeakWorkingSetSize / 1024); }
+double MEMMAX() { return rt::MEMORY(rt::kMemoryPeak); }
 
 std::uint32_t GETHWND32(std::uint32_t nHandle) { return nHandle | 0xFFFF0000u; }
 

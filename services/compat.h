@@ -21,7 +21,8 @@ rt::Value GETPARAM(int nLevel, int nParam);
 rt::Value GETLOCAL(int nLevel, int nLocal);
 int NSTATICS();
 
-// The program's memory in use and its peak, in kilobytes.
+// The program's memory in use and its peak in bytes: MEMORY(1001) and
+// MEMORY(1002).
 double MEMUSED();
 double MEMMAX();
 

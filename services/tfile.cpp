@@ -41,9 +41,9 @@ std::string DirectoryOf(const std::string& name) {
 
 const rt::ClassInfo& TFile::ClassDef() {
   static const rt::ClassInfo info("TFILE", &rt::Object::ClassDef(), rt::FactoryOf<TFile>(), [](rt::ClassInfo& c) {
-    auto num = [](rt::Args a, std::size_t i, long d = 0) { return a.size() > i ? a[i].AsInt() : d; };
+    auto num = [](rt::Args a, std::size_t i, long d = 0) { return a.size() > i ? rt::Arg(a, i).AsInt() : d; };
     auto mode = [](rt::Args a) { return a.size() > 1 && a[1].IsNumber() ? std::optional<int>(a[1].AsInt()) : std::nullopt; };
-    auto str = [](rt::Args a) { return a.empty() ? std::string() : a[0].AsString(); };
+    auto str = [](rt::Args a) { return rt::Arg(a, 0).AsString(); };
     rt::ClassBuilder<TFile>(c)
         .Data("cName", &TFile::cName)
         .Data("nLen", &TFile::nLen)

@@ -68,7 +68,7 @@ const rt::ClassInfo& TTimer::ClassDef() {
         .Method("New",
                 [](TTimer& t, rt::Args a) {
                   long interval = a.size() > 0 && a[0].IsNumber() ? a[0].AsInt() : 18;
-                  return t.New(interval, a.size() > 1 ? a[1] : rt::Value(), a.size() > 2 ? a[2] : rt::Value()).Self();
+                  return t.New(interval, rt::Arg(a, 1), rt::Arg(a, 2)).Self();
                 })
         .Method("Activate", [](TTimer& t, rt::Args) { return rt::Value(t.Activate()); })
         .Method("DeActivate", [](TTimer& t, rt::Args) { t.DeActivate(); return rt::Value(); })

@@ -10,20 +10,19 @@ namespace svc {
 
 const rt::ClassInfo& TIni::ClassDef() {
   static const rt::ClassInfo info("TINI", &rt::Object::ClassDef(), rt::FactoryOf<TIni>(), [](rt::ClassInfo& c) {
-    auto arg = [](rt::Args a, std::size_t i) { return a.size() > i ? a[i] : rt::Value(); };
     rt::ClassBuilder<TIni>(c)
         .Data("cIniFile", &TIni::cIniFile)
         .Data("lAutoSet", &TIni::lAutoSet)
-        .Method("New", [=](TIni& t, rt::Args a) { return t.New(arg(a, 0)).Self(); })
-        .Method("Get", [=](TIni& t, rt::Args a) { return t.Get(arg(a, 0), arg(a, 1), arg(a, 2), arg(a, 3)); })
+        .Method("New", [](TIni& t, rt::Args a) { return t.New(rt::Arg(a, 0)).Self(); })
+        .Method("Get", [](TIni& t, rt::Args a) { return t.Get(rt::Arg(a, 0), rt::Arg(a, 1), rt::Arg(a, 2), rt::Arg(a, 3)); })
         .Method("Set",
-                [=](TIni& t, rt::Args a) {
-                  t.Set(arg(a, 0), arg(a, 1), arg(a, 2));
+                [](TIni& t, rt::Args a) {
+                  t.Set(rt::Arg(a, 0), rt::Arg(a, 1), rt::Arg(a, 2));
                   return rt::Value();
                 })
         .Method("Sections", [](TIni& t, rt::Args) { return t.Sections(); })
-        .Method("DelSection", [=](TIni& t, rt::Args a) { return rt::Value(t.DelSection(arg(a, 0))); })
-        .Method("DelEntry", [=](TIni& t, rt::Args a) { return rt::Value(t.DelEntry(arg(a, 0), arg(a, 1))); });
+        .Method("DelSection", [](TIni& t, rt::Args a) { return rt::Value(t.DelSection(rt::Arg(a, 0))); })
+        .Method("DelEntry", [](TIni& t, rt::Args a) { return rt::Value(t.DelEntry(rt::Arg(a, 0), rt::Arg(a, 1))); });
   });
   return info;
 }

@@ -65,14 +65,14 @@ const rt::ClassInfo& TStruct::ClassDef() {
                 [](TStruct& s, rt::Args a) {
                   std::optional<int> len;
                   if (a.size() > 2 && a[2].IsNumber()) len = a[2].AsInt();
-                  return s.AddMember(a.size() > 0 ? a[0].AsString() : "", a.size() > 1 ? a[1].AsInt() : 0, len).Self();
+                  return s.AddMember(rt::Arg(a, 0).AsString(), rt::Arg(a, 1).AsInt(), len).Self();
                 })
         .Method("SetMember",
                 [](TStruct& s, rt::Args a) {
-                  s.SetMember(a.size() > 0 ? a[0].AsInt() : 0, a.size() > 1 ? a[1] : rt::Value());
+                  s.SetMember(rt::Arg(a, 0).AsInt(), rt::Arg(a, 1));
                   return rt::Value();
                 })
-        .Method("GetMember", [](TStruct& s, rt::Args a) { return s.GetMember(a.size() > 0 ? a[0].AsInt() : 0); })
+        .Method("GetMember", [](TStruct& s, rt::Args a) { return s.GetMember(rt::Arg(a, 0).AsInt()); })
         .Method("SizeOf", [](TStruct& s, rt::Args) { return rt::Value(s.SizeOf()); });
   });
   return info;
@@ -185,7 +185,7 @@ rt::Value TStruct::OnError(std::string_view cMessage, rt::Args args) {
   std::string_view name = assign ? cMessage.substr(1) : cMessage;
   if (int index = MemberIndex(name)) {
     if (!assign) return GetMember(index);
-    rt::Value v = args.empty() ? rt::Value() : args[0];
+    rt::Value v = rt::Arg(args, 0);
     SetMember(index, v);
     return v;
   }

@@ -20,8 +20,7 @@ bool IsSectionLine(std::string_view line) { return !line.empty() && line.front()
 
 const rt::ClassInfo& TTxtFile::ClassDef() {
   static const rt::ClassInfo info("TTXTFILE", &TFile::ClassDef(), rt::FactoryOf<TTxtFile>(), [](rt::ClassInfo& c) {
-    auto str = [](rt::Args a, std::size_t i = 0) { return a.size() > i ? a[i].AsString() : std::string(); };
-    auto arg = [](rt::Args a, std::size_t i) { return a.size() > i ? a[i] : rt::Value(); };
+    auto str = [](rt::Args a, std::size_t i = 0) { return rt::Arg(a, i).AsString(); };
     rt::ClassBuilder<TTxtFile>(c)
         .Data("cLine", &TTxtFile::cLine)
         .Data("nTLines", &TTxtFile::nTLines)
@@ -36,7 +35,7 @@ const rt::ClassInfo& TTxtFile::ClassDef() {
         .Method("AppendLn", [=](TTxtFile& f, rt::Args a) { return rt::Value(f.AppendLn(str(a))); })
         .Method("Advance", [](TTxtFile& f, rt::Args) { return rt::Value(f.Advance()); })
         .Method("DelLine", [](TTxtFile& f, rt::Args) { return rt::Value(f.DelLine()); })
-        .Method("GetValue", [=](TTxtFile& f, rt::Args a) { return f.GetValue(str(a), str(a, 1), arg(a, 2)); })
+        .Method("GetValue", [=](TTxtFile& f, rt::Args a) { return f.GetValue(str(a), str(a, 1), rt::Arg(a, 2)); })
         .Method("GoTo", [](TTxtFile& f, rt::Args a) { f.GoTo(a.empty() ? 1 : a[0].AsInt()); return rt::Value(); })
         .Method("GoTop", [](TTxtFile& f, rt::Args) { f.GoTop(); return rt::Value(); })
         .Method("GoBottom", [](TTxtFile& f, rt::Args) { f.GoBottom(); return rt::Value(); })
@@ -49,7 +48,7 @@ const rt::ClassInfo& TTxtFile::ClassDef() {
         .Method("RecNo", [](TTxtFile& f, rt::Args) { return rt::Value(f.RecNo()); })
         .Method("RepLine", [=](TTxtFile& f, rt::Args a) { return rt::Value(f.RepLine(str(a))); })
         .Method("Rewind", [](TTxtFile& f, rt::Args) { return rt::Value(f.Rewind()); })
-        .Method("SetValue", [=](TTxtFile& f, rt::Args a) { return rt::Value(f.SetValue(str(a), str(a, 1), arg(a, 2))); })
+        .Method("SetValue", [=](TTxtFile& f, rt::Args a) { return rt::Value(f.SetValue(str(a), str(a, 1), rt::Arg(a, 2))); })
         .Method("Skip", [](TTxtFile& f, rt::Args a) { return rt::Value(f.Skip(a.empty() ? 1 : a[0].AsInt())); });
   });
   return info;

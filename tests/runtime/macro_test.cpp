@@ -84,16 +84,17 @@ class MacroTest : public testing::Test {
     tables.areas[1] = {"DBUCH", {"DEUTSCH", "FREMD", "STATUS"},
                        {Value("Haus      "), Value("caf\xE9     "), Value::Num(1, 1, 0)}};
     tables.areas[2] = {"DTMP", {"WORT"}, {Value("Wort")}};
-    SetMacroHost(&tables);
+    previousHost_ = SetMacroHost(&tables);
     RegisterFunction("TransChr", TransChr);
     mark_ = PrivateMark();
   }
   void TearDown() override {
     ReleasePrivates(mark_);
-    SetMacroHost(nullptr);
+    SetMacroHost(previousHost_);
   }
   FakeTables tables;
   std::size_t mark_ = 0;
+  MacroHost* previousHost_ = nullptr;
 };
 
 TEST_F(MacroTest, Literals) {
@@ -218,9 +219,25 @@ TEST_F(MacroTest, AssignmentsReachFieldsVariablesAndElements) {
   EXPECT_EQ(MEMVARGET("aList").At(2).AsString(), "two");
 }
 
+// A program's function that stands in for a built-in one for the length of
+// a test; the built-in one comes back even when the test stops early.
+class StandIn {
+ public:
+  StandIn(const char* name, PublicFn fn) : name_(name), saved_(*FindFunctionEntry(name)) {
+    RegisterFunction(name, std::move(fn));
+  }
+  ~StandIn() { RegisterBuiltinFunction(name_, saved_.fn, saved_.inPlace); }
+  StandIn(const StandIn&) = delete;
+  StandIn& operator=(const StandIn&) = delete;
+
+ private:
+  const char* name_;
+  FunctionEntry saved_;
+};
+
 TEST_F(MacroTest, CodeBlockLiteralsTakeParameters) {
   std::vector<std::string> focused;
-  RegisterFunction("OrdSetFocus", [&](Args a) {
+  StandIn focus("OrdSetFocus", [&](Args a) {
     if (!a.empty()) focused.push_back(a[0].AsString());
     return Value("DEUENG1");
   });

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 #include "runtime/error.h"
 #include "runtime/object.h"
+#include "tests/runtime/error_log.h"
 
 namespace rt {
 namespace {
@@ -127,11 +129,85 @@ TEST(Objects, CloneCopiesDataMembersAlongTheParentChain) {
   EXPECT_EQ(ObjectClone(nullptr), nullptr);
 }
 
-TEST(Objects, ClassesInUseListsDescribedClasses) {
-  TLabelPoint::ClassDef();
-  bool found = false;
-  for (const ClassInfo* c : ClassesInUse()) found = found || c->Name() == "TLABELPOINT";
-  EXPECT_TRUE(found);
+// Described only through RT_CLASS_REGISTER and never named in code: it is
+// known by name from program start or not at all.
+class TOnlyRegistered : public Object {
+ public:
+  RT_CLASS_DECL()
+};
+
+const ClassInfo& TOnlyRegistered::ClassDef() {
+  static const ClassInfo info("TOnlyRegistered", &Object::ClassDef(), FactoryOf<TOnlyRegistered>(), [](ClassInfo&) {});
+  return info;
+}
+
+RT_CLASS_REGISTER(TOnlyRegistered);
+
+TEST(Objects, RegisteredClassesAreKnownByNameFromTheStart) {
+  const ClassInfo* c = FindClass("tonlyregistered");
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->Name(), "TONLYREGISTERED");
+  bool listed = false;
+  for (const ClassInfo* k : ClassesInUse()) listed = listed || k == c;
+  EXPECT_TRUE(listed);
+  const Value o = CreateObject("TOnlyRegistered");
+  ASSERT_TRUE(o.IsObject());
+  EXPECT_EQ(&o.AsObject()->GetClass(), c);
+}
+
+// TrySend answers only what the class itself knows: no error is raised and
+// no handler for unknown messages is asked.
+class TReadOnly : public TPoint {
+ public:
+  RT_CLASS_DECL()
+};
+
+const ClassInfo& TReadOnly::ClassDef() {
+  static const ClassInfo info("TReadOnly", &TPoint::ClassDef(), FactoryOf<TReadOnly>(), [](ClassInfo& c) {
+    c.AddData("nFixedValueOfThePoint", [](const Object&) { return Value(7); }, nullptr);
+  });
+  return info;
+}
+
+TEST(Objects, TrySendAnswersOnlyWhatTheClassKnows) {
+  test::ErrorLog log{{}, Value("substitute")};
+  ErrorBlockScope scope(log.Block());
+  const Value o = std::make_shared<TReadOnly>();
+  Value args[] = {Value(4)};
+  EXPECT_EQ(TrySend(o, "MOVE", args), std::optional<Value>(o));
+  EXPECT_EQ(TrySend(o, "nRow"), std::optional<Value>(Value(4)));
+  EXPECT_EQ(TrySend(o, "_NROW", args), std::optional<Value>(Value(4)));
+  EXPECT_EQ(TrySend(o, "nFixedValueOfThePoint"), std::optional<Value>(Value(7)));
+  EXPECT_EQ(TrySend(o, "_nFixedValueOfThePoint", args), std::nullopt);  // no setter
+  EXPECT_EQ(TrySend(o, "Fly"), std::nullopt);
+  EXPECT_EQ(TrySend(o, ""), std::nullopt);
+  EXPECT_EQ(TrySend(o, "_"), std::nullopt);
+  EXPECT_EQ(TrySend(Value("no object"), "nRow"), std::nullopt);
+  EXPECT_EQ(TrySend(Value(ObjectPtr()), "nRow"), std::nullopt);
+  const Value record = std::make_shared<TRecord>();
+  EXPECT_EQ(TrySend(record, "Wort"), std::nullopt);  // the class handler is not asked
+  EXPECT_TRUE(log.errors.empty());
+}
+
+// Names are found without regard to case, also when they are longer than a
+// machine word and differ only in a letter's case past the eighth byte.
+TEST(Objects, MessageNamesIgnoreCaseOnly) {
+  auto p = std::make_shared<TPoint>();
+  const Value o = p;
+  Value args[] = {Value(2)};
+  EXPECT_TRUE(TrySend(o, "move", args).has_value());
+  EXPECT_TRUE(TrySend(o, "mOvE", args).has_value());
+  EXPECT_EQ(p->nRow, 4);
+  EXPECT_FALSE(TrySend(o, "Mov").has_value());
+  EXPECT_FALSE(TrySend(o, "Move ").has_value());
+  EXPECT_FALSE(TrySend(o, "M\xD6VE").has_value());
+  EXPECT_FALSE(TrySend(o, std::string_view("move\0", 5)).has_value());
+  const Value fixed = std::make_shared<TReadOnly>();
+  EXPECT_TRUE(TrySend(fixed, "NFIXEDVALUEOFTHEPOINT").has_value());
+  EXPECT_TRUE(TrySend(fixed, "nfixedvalueofthepoinT").has_value());
+  EXPECT_FALSE(TrySend(fixed, "nFixedValueOfThePoin").has_value());
+  EXPECT_FALSE(TrySend(fixed, "nFixedValueOfThePoint\xC4").has_value());
+  EXPECT_FALSE(TrySend(fixed, "nFixedValueOfTheP0int").has_value());
 }
 
 }  // namespace

@@ -113,9 +113,9 @@ struct MemoCase {
   std::vector<std::string> lines;
 };
 
-class MemoLines : public testing::TestWithParam<MemoCase> {};
+class MemoLineCases : public testing::TestWithParam<MemoCase> {};
 
-TEST_P(MemoLines, CountAndLines) {
+TEST_P(MemoLineCases, CountAndLines) {
   const MemoCase& c = GetParam();
   ASSERT_EQ(MLCOUNT(c.text, c.lineLen, c.tab, c.wrap), static_cast<long>(c.lines.size()));
   for (std::size_t i = 0; i < c.lines.size(); ++i)
@@ -123,8 +123,20 @@ TEST_P(MemoLines, CountAndLines) {
   EXPECT_EQ(MEMOLINE(c.text, c.lineLen, static_cast<long>(c.lines.size()) + 1, c.tab, c.wrap), "");
 }
 
+// The reader that a loop over a memo uses gives the same lines forwards,
+// when a line is skipped or asked for again, and after going back.
+TEST_P(MemoLineCases, ReaderGivesTheSameLinesInAnyOrder) {
+  const MemoCase& c = GetParam();
+  const long count = static_cast<long>(c.lines.size());
+  MemoLines reader(c.text, c.lineLen, c.tab, c.wrap);
+  for (long n : {1L, 1L, 3L, 2L, count, count + 1, 1L, count}) {
+    const long line = std::max(n, 1L);  // line 0 reads as line 1
+    EXPECT_EQ(reader.Line(n), line <= count ? c.lines[static_cast<std::size_t>(line - 1)] : "") << "line " << n;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Table, MemoLines,
+    Table, MemoLineCases,
     testing::Values(
         MemoCase{kFox, 10, 4, true, {"Der       ", "schnelle  ", "braune    ", "Fuchs     ", "springt   "}},
         MemoCase{kFox, 10, 4, false, {"Der schnel", "le braune ", "Fuchs spri", "ngt       "}},

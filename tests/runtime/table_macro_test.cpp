@@ -1,6 +1,7 @@
 // Orders whose keys the macro compiler evaluates: keys built from the text
 // alone, index files reopened by their stored key text, a public function
-// called by name from a key, and the macro side's view of fields.
+// called by name from a key, the macro side's view of fields, and the table
+// functions called from compiled text.
 
 #include "runtime/macro.h"
 #include "runtime/memvar.h"
@@ -62,6 +63,39 @@ TEST_F(MacroKeyTest, MacrosSeeFieldsBeforeVariablesAndAliasedAreas) {
   EXPECT_EQ(SELECT(), 2);
   DBCLOSEALL();
   EXPECT_EQ(MacroEval("DEUTSCH").AsString(), "Variable");
+}
+
+// A grid compiles its tag and key-number blocks from text and tests for a
+// function with TYPE(): the table functions answer there as they answer
+// the program.
+TEST_F(MacroKeyTest, TableFunctionsAnswerCompiledText) {
+  MakeWordTable("T.DBF", {{"zwei", "two"}, {"eins", "one"}, {"drei", "three"}});
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("T"), "DBUCH", false, false));
+  ASSERT_TRUE(ORDCREATE(Path("DEUTSCH"), "", "upper(DEUTSCH)"));
+  ASSERT_TRUE(ORDCREATE(Path("FREMD"), "", "upper(FREMD)"));
+  EXPECT_EQ(TYPE("OrdSetFocus()"), "C");
+  EXPECT_EQ(TYPE("OrdKeyNo()"), "N");
+  EXPECT_EQ(TYPE("Eof()"), "L");
+  EXPECT_EQ(TYPE("NoSuchTableFunction()"), "U");
+
+  const Value reader = MacroCompile("{|| OrdSetFocus() }");
+  const Value setter = MacroCompile("{|uTag| OrdSetFocus(uTag) }");
+  EXPECT_EQ(reader.Eval().AsString(), "FREMD");
+  EXPECT_EQ(setter.Eval("DEUTSCH").AsString(), "FREMD");
+  EXPECT_EQ(reader.Eval().AsString(), "DEUTSCH");
+  EXPECT_EQ(INDEXORD(), 1);
+
+  EXPECT_TRUE(MacroEval("DbSeek('ZWEI')").AsLogical());
+  EXPECT_EQ(MacroEval("RecNo()").AsNumber(), 1);
+  EXPECT_EQ(MacroEval("{|| OrdKeyNo() }").Eval().AsNumber(), 3);
+  EXPECT_EQ(MacroEval("DBUCH->(LastRec())").AsNumber(), 3);
+  EXPECT_EQ(MacroEval("Select('DBUCH')").AsNumber(), SELECT());
+  MacroEval("DbGoTop(), DbSkip()");
+  EXPECT_EQ(Trimmed(MacroEval("FieldGet(1)")), "eins");
+  EXPECT_EQ(Trimmed(MacroEval("FieldGet(FieldPos('FREMD'))")), "one");
+  MacroEval("DbCloseArea()");
+  EXPECT_FALSE(USED());
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(MacroKeyTest, AKeyTextThatDoesNotCompileIsAnError) {

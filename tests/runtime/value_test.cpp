@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "runtime/array_fns.h"
 #include "runtime/compare.h"
 #include "runtime/settings.h"
@@ -8,6 +10,14 @@
 
 namespace rt {
 namespace {
+
+// A pointer or handle must not become .T. through the pointer-to-bool
+// conversion; character pointers stay texts.
+struct OpaqueHandle;
+static_assert(!std::is_constructible_v<rt::Value, OpaqueHandle*>);
+static_assert(!std::is_constructible_v<rt::Value, const void*>);
+static_assert(!std::is_constructible_v<rt::Value, std::nullptr_t>);
+static_assert(std::is_constructible_v<rt::Value, char*>);
 
 TEST(Value, ArraysAreSharedAndACloneCopiesDeep) {
   Value a = Value::Array({1, Value::Array({"x"})});

@@ -5,6 +5,7 @@
 
 #include "services/bits.h"
 #include "services/decrypt.h"
+#include "services/int32.h"
 #include "services/keyboard.h"
 #include "services/lchdir.h"
 #include "services/oem_ansi.h"
@@ -13,6 +14,22 @@
 namespace {
 
 using rt::Value;
+
+// Handles, message parameters and results all read a value the same way:
+// logicals as 1 and 0, numbers by the low 32 bits of their integer part.
+TEST(Int32Test, OneReadingOfEveryType) {
+  struct Case {
+    Value v;
+    std::int32_t expected;
+  };
+  const Case cases[] = {
+      {Value(true), 1},          {Value(false), 0},          {Value(42.9), 42},
+      {Value(-1.5), -1},         {Value(4294967295.0), -1},  {Value(2147483648.0), INT32_MIN},
+      {Value(4294967297.0), 1},  {Value(1e20), 1661992960}, {Value(rt::Date{2451545}), 2451545},
+      {Value("12"), 0},          {Value(), 0},               {Value::Array({1}), 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(svc::ToInt32(c.v), c.expected) << c.v.AsNumber();
+}
 
 TEST(BitsTest, WordsBytesAndBitwise) {
   EXPECT_EQ(svc::NLOWORD(65535), -1);
