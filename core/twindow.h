@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "graphics/disp.h"
 #include "graphics/tbrush.h"
 #include "graphics/tcursor.h"
 #include "graphics/tfont.h"
@@ -78,6 +79,11 @@ class TWindow : public rt::Object {
 
   // Class data: the menu item under selection, for F1 help in a menu.
   inline static rt::Value oMItemSelect;
+  // Class data: the tooltip's delay, and the names a designer saves (the
+  // properties, then each event with its parameters). The tables are filled
+  // when the class is described.
+  inline static long nToolTip = 900;
+  inline static constinit rt::Value aProperties, aEvents;
 
   // Construction, registration and creation.
   TWindow& New(const WindowArgs& args = {});
@@ -127,8 +133,13 @@ class TWindow : public rt::Object {
   // Device contexts and double-buffered painting.
   HDC GetDC();
   void ReleaseDC();
-  void DispBegin();
-  void DispEnd();
+  // Swaps hDC for an off-screen copy of the client area, taken from a DC of
+  // its own (lCreateDC) or from hDC; answers {the buffer, the DC it got or
+  // NIL, the hDC before}, which DispEnd takes back.
+  rt::Value DispBegin(bool lCreateDC = false);
+  // Copies the buffer to the screen, releases the DC DispBegin got and puts
+  // the previous hDC back.
+  void DispEnd(const rt::Value& aRestore);
 
   // Place, size and state.
   void CoorsUpdate();
@@ -305,8 +316,12 @@ class TWindow : public rt::Object {
  private:
   // nChrHeight and nChrWidth from oFont.
   void MeasureFont();
+  // Drops the hooks and owned objects at Destroy.
+  void ReleaseOwned();
 
-  rt::Value disp_;  // the off-screen buffer of the paint under way
+  // The off-screen buffer of the base window's own paint, kept typed so that
+  // painting allocates nothing.
+  gfx::DispBuffer paintBuffer_;
 };
 
 using TWindowPtr = std::shared_ptr<TWindow>;

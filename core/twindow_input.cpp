@@ -5,6 +5,7 @@
 #include "core/send_soft.h"
 #include "core/twindow.h"
 #include "core/window_state.h"
+#include "graphics/class_names.h"
 #include "graphics/rect.h"
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
@@ -114,7 +115,7 @@ rt::Value TWindow::KeyDown(long nKey, long nFlags) {
     }
     return rt::Value(0);
   }
-  if ((nKey == VK_F4 || nKey == VK_F6) && KeyIsDown(VK_CONTROL) && IsKindOf("TMDICHILD") && parent) {
+  if ((nKey == VK_F4 || nKey == VK_F6) && KeyIsDown(VK_CONTROL) && IsKindOf(vdclass::kMdiChild) && parent) {
     parent->KeyDown(nKey, nFlags);
     return rt::Value(0);
   }

@@ -1,5 +1,8 @@
 #include "services/timer.h"
 
+#include <cstdlib>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include "pump_until.h"
@@ -50,12 +53,23 @@ const rt::ClassInfo& TimerTest::OwnerWindow::ClassDef() {
   return info;
 }
 
-TEST_F(TimerTest, IdsCountFromTwoAndEndingOneLeavesTheOtherTicking) {
+TEST(TimerIdsDeathTest, TheFirstTimerOfAProcessGetsTwo) {
+  // A process of its own: the ids count for the whole process.
+  EXPECT_EXIT(
+      {
+        auto t = std::make_shared<TTimer>();
+        t->New();
+        std::exit(t->nId == 2 ? 0 : static_cast<int>(t->nId) + 10);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(TimerTest, IdsFollowInCreationOrderAndEndingOneLeavesTheOtherTicking) {
   int first = 0, second = 0;
   auto a = Counting(&first, 5, OwnerObject());
   auto b = Counting(&second, 5, OwnerObject());
-  EXPECT_EQ(a->nId, 2);
-  EXPECT_EQ(b->nId, 3);
+  EXPECT_GE(a->nId, 2);
+  EXPECT_EQ(b->nId, a->nId + 1);
   EXPECT_EQ(a->hWndOwner, owner);
   EXPECT_FALSE(a->lActive);
   EXPECT_EQ(svc::TimerRegistry().size(), 2u);
