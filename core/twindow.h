@@ -186,6 +186,13 @@ class TWindow : public rt::Object {
   // Depth of the nearest parent of that class, 0 when there is none.
   int ChildLevel(const std::string& className) const;
 
+  // The height of a character of the window's font, measured again.
+  long nGetChrHeight();
+  // The window's help: its help topic.
+  virtual rt::Value Help();
+  // Focus going to hWndGetting: the same as LostFocus.
+  rt::Value KillFocus(LPARAM hWndGetting);
+
   // Drawing outside a paint: each takes a device context of its own.
   // Colours left out are the window's; a colour string gives both.
   void Say(int nRow, int nCol, const rt::Value& cText, const rt::Value& nClrFore = {}, const rt::Value& nClrBack = {},
@@ -194,6 +201,10 @@ class TWindow : public rt::Object {
   void SayRect(int nRow, int nCol, const rt::Value& cText, int nBottom, int nRight, const rt::Value& nClrFore = {},
                const rt::Value& nClrBack = {});
   void Line(int nTop, int nLeft, int nBottom, int nRight);
+  // A bitmap resource (by name or number), or the bitmap of a bitmap object
+  // (hBitmap, hPalette by name), at (nRow, nCol) in nWidth x nHeight (0: its
+  // own size), its background in the pane colour.
+  void SayBitmap(int nRow, int nCol, const rt::Value& xBitmap, int nWidth = 0, int nHeight = 0);
   void Box(int nTop, int nLeft, int nBottom, int nRight);
   void Circle(int nRow, int nCol, int nWidth);
   void SetPixel(int nRow, int nCol, long nColor);

@@ -332,6 +332,12 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("GetMinMaxInfo", Adapt(&TWindow::GetMinMaxInfo))
         .Method("GotFocus", Adapt(&TWindow::GotFocus))
         .Method("HelpF1", Adapt(&TWindow::HelpF1))
+        .Method("Help", [](TWindow& w, rt::Args) { return w.Help(); })
+        .Method("KillFocus", Adapt(&TWindow::KillFocus))
+        .Method("nGetChrHeight", [](TWindow& w, rt::Args) { return rt::Value(w.nGetChrHeight()); })
+        .Method("SayBitmap", Nil([](TWindow& w, rt::Args a) {
+                  w.SayBitmap(ArgAs<long>(a, 0), ArgAs<long>(a, 1), Arg(a, 2), ArgAs<long>(a, 3), ArgAs<long>(a, 4));
+                }))
         .Method("HScroll", Adapt(&TWindow::HScroll))
         .Method("InitMenuPopup", Adapt(&TWindow::InitMenuPopup))
         .Method("SelColor",

@@ -183,6 +183,10 @@ rt::Value TWindow::HelpTopic() {
   return topic.empty() ? svc::HELPINDEX() : svc::HELPTOPIC(rt::Value(topic));
 }
 
+rt::Value TWindow::Help() { return HelpTopic(); }
+
+rt::Value TWindow::KillFocus(LPARAM hWndGetting) { return LostFocus(hWndGetting); }
+
 rt::Value TWindow::HelpF1() {
   if (const rt::Value topic = Ask(oMItemSelect, "nHelpId"); !topic.IsNil()) return svc::HELPTOPIC(topic);
   return HelpTopic();

@@ -63,6 +63,11 @@ void TWindow::GetFont() {
   MeasureFont();
 }
 
+long TWindow::nGetChrHeight() {
+  if (oFont) MeasureFont();
+  return nChrHeight;
+}
+
 void TWindow::MeasureFont() {
   nChrHeight = std::abs(static_cast<long>(oFont->nInpHeight));
   nChrWidth = static_cast<long>(gfx::GETTEXTWIDTH(nullptr, "B", oFont->hFont));
