@@ -6,6 +6,7 @@
 #include "core/twindow.h"
 #include "core/window_list.h"
 #include "core/window_text.h"
+#include "graphics/class_names.h"
 #include "runtime/strings.h"
 
 namespace core {
@@ -13,7 +14,7 @@ namespace core {
 bool IsFolderWindow(HWND hWnd) {
   if (!hWnd) return false;
   const std::string cls = rt::UPPER(GETCLASSNAME(hWnd));
-  return cls == "SYSTABCONTROL32" || cls == "TPAGES";
+  return cls == "SYSTABCONTROL32" || cls == vdclass::kPages;
 }
 
 std::shared_ptr<TWindow> CurrentPage(HWND folder) {

@@ -5,8 +5,10 @@
 
 #include <string>
 
+#include "core/callback_guard.h"
 #include "core/fault_report.h"
 #include "runtime/error.h"
+#include "services/callback_guard.h"
 
 namespace core {
 
@@ -20,6 +22,9 @@ void CoreStartup() {
     MessageBoxA(nullptr, text.c_str(), "Fehler", MB_OK | MB_ICONSTOP | MB_TASKMODAL);
   });
   SetUnhandledExceptionFilter(FaultFilter);
+  svc::SetCallbackGuard([](svc::CallbackBody body, void* context) noexcept {
+    GuardCallback([body, context] { body(context); });
+  });
 }
 
 }  // namespace core

@@ -86,11 +86,30 @@ rt::Value TWindow::Destroy() {
   if (destroyed == GETWNDAPP()) POSTQUITMESSAGE(0);
   DEREGDIALOG(destroyed);
   if (GETWNDDEFAULT().AsObject().get() == this) SETWNDDEFAULT(rt::Value());
-  // The controls die with the window; dropping them here breaks the cycle of
-  // a control that holds its parent.
-  aControls = rt::Value::Array();
+  ReleaseOwned();
   hWnd = nullptr;
   return {};
+}
+
+void TWindow::ReleaseOwned() {
+  // Hooks, bars, menus and controls die with the window. Each of them may
+  // hold the window (a hook that names it, a bar or control whose owner it
+  // is), so keeping any of them would keep the window alive for ever. The
+  // parent (oWnd), the result and Cargo stay readable: they hold no cycle
+  // the window made itself.
+  for (rt::Value* hook : {&bInit,       &bMoved,      &bLClicked,  &bLButtonUp, &bKeyDown,   &bPainted,
+                          &bMButtonDown, &bMButtonUp,  &bRClicked,  &bRButtonUp, &bResized,   &bLDblClick,
+                          &bWhen,       &bValid,      &bKeyChar,   &bMMoved,    &bGotFocus,  &bLostFocus,
+                          &bDropFiles,  &bDdeInit,    &bDdeExecute, &bCommNotify, &bMenuSelect, &bZip,
+                          &bUnZip,      &bDropOver,   &bCopy,      &bCut,       &bFind,      &bPaste,
+                          &bPrint,      &bUnDo,       &bReDo,      &bDelete,    &bSelectAll, &bFindNext,
+                          &bReplace,    &bProperties, &bSocket,    &bTaskBar,   &bEraseBkGnd, &OnClick,
+                          &OnMouseMove, &OnKeyDown,   &OnMove,     &OnPaint,    &OnResize,   &cToolTip})
+    *hook = rt::Value();
+  for (rt::Value* owned : {&oMenu, &oSysMenu, &oPopup, &oMsgBar, &oBar, &oVScroll, &oHScroll, &oCtlFocus, &oTop,
+                           &oLeft, &oBottom, &oRight, &oClient, &aMinMaxInfo})
+    *owned = rt::Value();
+  aControls = rt::Value::Array();
 }
 
 rt::Value TWindow::Close(LPARAM) { return {}; }

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "graphics/disp.h"
 #include "graphics/tbrush.h"
 #include "graphics/tcursor.h"
 #include "graphics/tfont.h"
@@ -78,6 +79,11 @@ class TWindow : public rt::Object {
 
   // Class data: the menu item under selection, for F1 help in a menu.
   inline static rt::Value oMItemSelect;
+  // Class data: the tooltip's delay, and the names a designer saves (the
+  // properties, then each event with its parameters). The tables are filled
+  // when the class is described.
+  inline static long nToolTip = 900;
+  inline static constinit rt::Value aProperties, aEvents;
 
   // Construction, registration and creation.
   TWindow& New(const WindowArgs& args = {});
@@ -127,8 +133,13 @@ class TWindow : public rt::Object {
   // Device contexts and double-buffered painting.
   HDC GetDC();
   void ReleaseDC();
-  void DispBegin();
-  void DispEnd();
+  // Swaps hDC for an off-screen copy of the client area, taken from a DC of
+  // its own (lCreateDC) or from hDC; answers {the buffer, the DC it got or
+  // NIL, the hDC before}, which DispEnd takes back.
+  rt::Value DispBegin(bool lCreateDC = false);
+  // Copies the buffer to the screen, releases the DC DispBegin got and puts
+  // the previous hDC back.
+  void DispEnd(const rt::Value& aRestore);
 
   // Place, size and state.
   void CoorsUpdate();
@@ -175,6 +186,13 @@ class TWindow : public rt::Object {
   // Depth of the nearest parent of that class, 0 when there is none.
   int ChildLevel(const std::string& className) const;
 
+  // The height of a character of the window's font, measured again.
+  long nGetChrHeight();
+  // The window's help: its help topic.
+  virtual rt::Value Help();
+  // Focus going to hWndGetting: the same as LostFocus.
+  rt::Value KillFocus(LPARAM hWndGetting);
+
   // Drawing outside a paint: each takes a device context of its own.
   // Colours left out are the window's; a colour string gives both.
   void Say(int nRow, int nCol, const rt::Value& cText, const rt::Value& nClrFore = {}, const rt::Value& nClrBack = {},
@@ -183,6 +201,10 @@ class TWindow : public rt::Object {
   void SayRect(int nRow, int nCol, const rt::Value& cText, int nBottom, int nRight, const rt::Value& nClrFore = {},
                const rt::Value& nClrBack = {});
   void Line(int nTop, int nLeft, int nBottom, int nRight);
+  // A bitmap resource (by name or number), or the bitmap of a bitmap object
+  // (hBitmap, hPalette by name), at (nRow, nCol) in nWidth x nHeight (0: its
+  // own size), its background in the pane colour.
+  void SayBitmap(int nRow, int nCol, const rt::Value& xBitmap, int nWidth = 0, int nHeight = 0);
   void Box(int nTop, int nLeft, int nBottom, int nRight);
   void Circle(int nRow, int nCol, int nWidth);
   void SetPixel(int nRow, int nCol, long nColor);
@@ -305,8 +327,12 @@ class TWindow : public rt::Object {
  private:
   // nChrHeight and nChrWidth from oFont.
   void MeasureFont();
+  // Drops the hooks and owned objects at Destroy.
+  void ReleaseOwned();
 
-  rt::Value disp_;  // the off-screen buffer of the paint under way
+  // The off-screen buffer of the base window's own paint, kept typed so that
+  // painting allocates nothing.
+  gfx::DispBuffer paintBuffer_;
 };
 
 using TWindowPtr = std::shared_ptr<TWindow>;

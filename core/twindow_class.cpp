@@ -60,6 +60,14 @@ void HandleData(rt::ClassInfo& c, const char* name, H TWindow::*member) {
       [member](rt::Object& o, const rt::Value& v) { static_cast<TWindow&>(o).*member = ToHandle<H>(v); });
 }
 
+// Element n (from 1) of a designer table; NIL outside it.
+rt::Value TableEntry(const rt::Value& table, long n) {
+  return table.IsArray() && n >= 1 && n <= static_cast<long>(table.Len()) ? table.At(static_cast<std::size_t>(n))
+                                                                          : rt::Value();
+}
+
+rt::Value TableLength(const rt::Value& table) { return rt::Value(table.IsArray() ? table.Len() : 0); }
+
 WindowArgs NewArgs(rt::Args a) {
   WindowArgs w;
   rt::Value* fields[] = {&w.nTop,    &w.nLeft,   &w.nBottom,  &w.nRight,   &w.cTitle,   &w.nStyle,   &w.oMenu,
@@ -108,12 +116,17 @@ const rt::ClassInfo& TWindow::ClassDef() {
           auto& w = static_cast<TWindow&>(o);
           w.MoveCorner(w.nTop, static_cast<int>(v.AsInt()));
         });
+    TWindow::aProperties = PropertiesArray();
+    TWindow::aEvents = EventsArray();
     c.AddData(
-        "aProperties", [](const Object&) { return PropertiesArray(); }, [](Object&, const rt::Value&) {});
+        "aProperties", [](const Object&) { return TWindow::aProperties; },
+        [](Object&, const rt::Value& v) { TWindow::aProperties = v; });
     c.AddData(
-        "aEvents", [](const Object&) { return EventsArray(); }, [](Object&, const rt::Value&) {});
+        "aEvents", [](const Object&) { return TWindow::aEvents; },
+        [](Object&, const rt::Value& v) { TWindow::aEvents = v; });
     c.AddData(
-        "nToolTip", [](const Object&) { return rt::Value(900); }, [](Object&, const rt::Value&) {});
+        "nToolTip", [](const Object&) { return rt::Value(TWindow::nToolTip); },
+        [](Object&, const rt::Value& v) { TWindow::nToolTip = svc::ToInt32(v); });
     c.AddData(
         "oMItemSelect", [](const Object&) { return TWindow::oMItemSelect; },
         [](Object&, const rt::Value& v) { TWindow::oMItemSelect = v; });
@@ -183,8 +196,8 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("SetMsg", Nil([](TWindow& w, rt::Args a) { w.SetMsg(Arg(a, 0)); }))
         .Method("GetDC", [](TWindow& w, rt::Args) { return HandleOf(w.GetDC()); })
         .Method("ReleaseDC", Nil([](TWindow& w, rt::Args) { w.ReleaseDC(); }))
-        .Method("DispBegin", Nil([](TWindow& w, rt::Args) { w.DispBegin(); }))
-        .Method("DispEnd", Nil([](TWindow& w, rt::Args) { w.DispEnd(); }))
+        .Method("DispBegin", [](TWindow& w, rt::Args a) { return w.DispBegin(ArgAs<bool>(a, 0)); })
+        .Method("DispEnd", Nil([](TWindow& w, rt::Args a) { w.DispEnd(Arg(a, 0)); }))
         .Method("CoorsUpdate", Nil([](TWindow& w, rt::Args) { w.CoorsUpdate(); }))
         .Method("Move", Nil([](TWindow& w, rt::Args a) {
                   w.Move(ArgAs<long>(a, 0), ArgAs<long>(a, 1), ArgAs<long>(a, 2), ArgAs<long>(a, 3), ArgAs<bool>(a, 4));
@@ -288,20 +301,10 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("SaveToText", [](TWindow& w, rt::Args a) { return rt::Value(w.SaveToText(ArgAs<long>(a, 0))); })
         .Method("cGenPrg", [](TWindow& w, rt::Args a) { return rt::Value(w.cGenPrg(TextArg(a, 0))); })
         .Method("GenDbf", [](TWindow& w, rt::Args a) { return rt::Value(w.GenDbf(TextArg(a, 0))); })
-        .Method("Property",
-                [](TWindow&, rt::Args a) {
-                  const long n = ArgAs<long>(a, 0);
-                  return n >= 1 && n <= static_cast<long>(WindowProperties().size())
-                             ? rt::Value(WindowProperties()[n - 1])
-                             : rt::Value();
-                })
-        .Method("PropCount", [](TWindow&, rt::Args) { return rt::Value(WindowProperties().size()); })
-        .Method("Event",
-                [](TWindow&, rt::Args a) {
-                  const long n = ArgAs<long>(a, 0);
-                  return n >= 1 && n <= static_cast<long>(WindowEvents().size()) ? EventsArray().At(n) : rt::Value();
-                })
-        .Method("EveCount", [](TWindow&, rt::Args) { return rt::Value(WindowEvents().size()); })
+        .Method("Property", [](TWindow&, rt::Args a) { return TableEntry(TWindow::aProperties, ArgAs<long>(a, 0)); })
+        .Method("PropCount", [](TWindow&, rt::Args) { return TableLength(TWindow::aProperties); })
+        .Method("Event", [](TWindow&, rt::Args a) { return TableEntry(TWindow::aEvents, ArgAs<long>(a, 0)); })
+        .Method("EveCount", [](TWindow&, rt::Args) { return TableLength(TWindow::aEvents); })
         .Method("HandleEvent",
                 [](TWindow& w, rt::Args a) {
                   return w.HandleEvent(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
@@ -327,6 +330,12 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("GetMinMaxInfo", Adapt(&TWindow::GetMinMaxInfo))
         .Method("GotFocus", Adapt(&TWindow::GotFocus))
         .Method("HelpF1", Adapt(&TWindow::HelpF1))
+        .Method("Help", [](TWindow& w, rt::Args) { return w.Help(); })
+        .Method("KillFocus", Adapt(&TWindow::KillFocus))
+        .Method("nGetChrHeight", [](TWindow& w, rt::Args) { return rt::Value(w.nGetChrHeight()); })
+        .Method("SayBitmap", Nil([](TWindow& w, rt::Args a) {
+                  w.SayBitmap(ArgAs<long>(a, 0), ArgAs<long>(a, 1), Arg(a, 2), ArgAs<long>(a, 3), ArgAs<long>(a, 4));
+                }))
         .Method("HScroll", Adapt(&TWindow::HScroll))
         .Method("InitMenuPopup", Adapt(&TWindow::InitMenuPopup))
         .Method("SelColor",

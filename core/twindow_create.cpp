@@ -11,6 +11,7 @@
 #include "core/window_class.h"
 #include "core/window_defaults.h"
 #include "core/window_state.h"
+#include "graphics/class_names.h"
 #include "graphics/colour.h"
 #include "graphics/dc.h"
 #include "runtime/object.h"
@@ -59,8 +60,8 @@ std::set<std::string>& RegisteredClasses() {
 // A window's own scroll bar, as an object of the scroll-bar class when the
 // program has one.
 rt::Value WindowScrollBar(TWindow& w, bool lVertical) {
-  if (!rt::FindClass("TSCROLLBAR")) return {};
-  rt::Value bar = rt::CreateObject("TSCROLLBAR");
+  if (!rt::FindClass(vdclass::kScrollBar)) return {};
+  rt::Value bar = rt::CreateObject(vdclass::kScrollBar);
   Ask(bar, "WinNew", rt::Value(), rt::Value(), rt::Value(), lVertical, w.Self());
   return bar;
 }
@@ -179,7 +180,7 @@ rt::Value TWindow::Activate(rt::Args args) {
   if (bDropFiles.IsBlock()) svc::DRAGACCEPTFILES(hWnd, true);
   // The client window of an MDI frame covers the frame's client area, so
   // that is where painting, right clicks and scrolling happen.
-  const rt::Value client = IsKindOf("TMDIFRAME") ? Ask(Self(), "oWndClient") : rt::Value();
+  const rt::Value client = IsKindOf(vdclass::kMdiFrame) ? Ask(Self(), "oWndClient") : rt::Value();
   rt::Value vScroll = oVScroll, hScroll = oHScroll;
   if (client.IsObject()) {
     if (!rt::Arg(args, 2).IsNil()) Ask(client, "_bRClicked", rt::Arg(args, 2));

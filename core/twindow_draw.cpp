@@ -1,10 +1,12 @@
 // Drawing on a window outside its paint, and its editing requests.
 #include <cstdint>
 
+#include "core/send_soft.h"
 #include "core/twindow.h"
 #include "core/window_paint.h"
 #include "graphics/colour.h"
 #include "graphics/frames.h"
+#include "graphics/palette_bitmap.h"
 #include "graphics/primitives.h"
 #include "runtime/value_text.h"
 #include "services/int32.h"
@@ -61,6 +63,29 @@ void TWindow::SayRect(int nRow, int nCol, const rt::Value& cText, int nBottomRow
   DrawingDC dc(*this);
   WSAYRECT(hWnd, dc.get(), nRow, nCol, TextOf(cText), c.fore, c.back, oFont ? oFont->hFont : nullptr, nBottomRow,
            nRightCol);
+}
+
+void TWindow::SayBitmap(int nRow, int nCol, const rt::Value& xBitmap, int nWidth, int nHeight) {
+  rt::Value bitmap, palette;
+  const bool loaded = !xBitmap.IsObject();
+  if (loaded) {
+    const rt::Value pair = gfx::PALBMPLOAD(xBitmap);
+    bitmap = pair.At(1);
+    palette = pair.At(2);
+  } else {
+    bitmap = Ask(xBitmap, "hBitmap");
+    palette = Ask(xBitmap, "hPalette");
+  }
+  const auto hBitmap = reinterpret_cast<HBITMAP>(svc::ToHandle(bitmap));
+  const auto hPalette = reinterpret_cast<HPALETTE>(svc::ToHandle(palette));
+  if (hBitmap) {
+    DrawingDC dc(*this);
+    gfx::PALBMPDRAW(dc.get(), nRow, nCol, hBitmap, hPalette, nWidth, nHeight, 0, true, nClrPane);
+  }
+  if (loaded) {
+    if (hBitmap) DeleteObject(hBitmap);
+    if (hPalette) DeleteObject(hPalette);
+  }
 }
 
 void TWindow::Line(int top, int left, int bottom, int right) {

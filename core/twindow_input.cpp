@@ -5,6 +5,7 @@
 #include "core/send_soft.h"
 #include "core/twindow.h"
 #include "core/window_state.h"
+#include "graphics/class_names.h"
 #include "graphics/rect.h"
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
@@ -114,7 +115,7 @@ rt::Value TWindow::KeyDown(long nKey, long nFlags) {
     }
     return rt::Value(0);
   }
-  if ((nKey == VK_F4 || nKey == VK_F6) && KeyIsDown(VK_CONTROL) && IsKindOf("TMDICHILD") && parent) {
+  if ((nKey == VK_F4 || nKey == VK_F6) && KeyIsDown(VK_CONTROL) && IsKindOf(vdclass::kMdiChild) && parent) {
     parent->KeyDown(nKey, nFlags);
     return rt::Value(0);
   }
@@ -181,6 +182,10 @@ rt::Value TWindow::HelpTopic() {
   const std::string topic = svc::GETHELPTOPIC();
   return topic.empty() ? svc::HELPINDEX() : svc::HELPTOPIC(rt::Value(topic));
 }
+
+rt::Value TWindow::Help() { return HelpTopic(); }
+
+rt::Value TWindow::KillFocus(LPARAM hWndGetting) { return LostFocus(hWndGetting); }
 
 rt::Value TWindow::HelpF1() {
   if (const rt::Value topic = Ask(oMItemSelect, "nHelpId"); !topic.IsNil()) return svc::HELPTOPIC(topic);

@@ -5,6 +5,7 @@
 #include "core/send_soft.h"
 #include "core/twindow.h"
 #include "core/window_state.h"
+#include "graphics/class_names.h"
 #include "graphics/dc.h"
 #include "graphics/disp.h"
 #include "graphics/fonts.h"
@@ -62,6 +63,11 @@ void TWindow::GetFont() {
   MeasureFont();
 }
 
+long TWindow::nGetChrHeight() {
+  if (oFont) MeasureFont();
+  return nChrHeight;
+}
+
 void TWindow::MeasureFont() {
   nChrHeight = std::abs(static_cast<long>(oFont->nInpHeight));
   nChrWidth = static_cast<long>(gfx::GETTEXTWIDTH(nullptr, "B", oFont->hFont));
@@ -108,14 +114,20 @@ void TWindow::ReleaseDC() {
   }
 }
 
-void TWindow::DispBegin() {
-  disp_ = gfx::VDDISPBEGIN(hWnd, hDC);
-  hDC = reinterpret_cast<HDC>(svc::ToHandle(disp_.At(3)));
+rt::Value TWindow::DispBegin(bool lCreateDC) {
+  const HDC previous = hDC;
+  const HDC created = lCreateDC ? gfx::GETDC(hWnd) : nullptr;
+  rt::Value disp = gfx::VDDISPBEGIN(hWnd, created ? created : hDC);
+  hDC = reinterpret_cast<HDC>(svc::ToHandle(disp.At(3)));
+  return rt::Value::Array({disp, created ? rt::Value(svc::HandleNumber(created)) : rt::Value(),
+                           svc::HandleNumber(previous)});
 }
 
-void TWindow::DispEnd() {
-  if (!disp_.IsArray()) return;
-  hDC = gfx::VDDISPEND(std::exchange(disp_, rt::Value()));
+void TWindow::DispEnd(const rt::Value& aRestore) {
+  if (!aRestore.IsArray() || aRestore.Len() < 3) return;
+  gfx::VDDISPEND(aRestore.At(1));
+  if (!aRestore.At(2).IsNil()) gfx::RELEASEDC(hWnd, reinterpret_cast<HDC>(svc::ToHandle(aRestore.At(2))));
+  hDC = reinterpret_cast<HDC>(svc::ToHandle(aRestore.At(3)));
 }
 
 rt::Value TWindow::BeginPaint() {
@@ -134,21 +146,23 @@ rt::Value TWindow::EndPaint() {
 
 rt::Value TWindow::Paint() {
   if (ISICONIC(hWnd)) {
-    const bool mdiChild = IsKindOf("TMDICHILD");
+    const bool mdiChild = IsKindOf(vdclass::kMdiChild);
     SendMessageA(hWnd, mdiChild ? WM_ERASEBKGND : WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
     const HICON icon = IconHandle();
     gfx::DRAWICON(hDC, 0, 0, icon ? icon : DefaultIcon());
     return {};
   }
-  DispBegin();
+  paintBuffer_ = gfx::DispBufferBegin(hWnd, hDC);
+  hDC = paintBuffer_.memDC;
   if (bEraseBkGnd.IsBlock()) {
     bEraseBkGnd.Eval(svc::HandleNumber(hDC));
   } else if (oBrush) {
-    gfx::FILLRECT(hDC, gfx::GETCLIENTRECT(hWnd), oBrush->hBrush);
+    const RECT client = gfx::ClientRectOf(hWnd);
+    FillRect(hDC, &client, oBrush->hBrush);
   }
   rt::Value result;
   if (bPainted.IsBlock()) result = bPainted.Eval(svc::HandleNumber(hDC), cPS, Self());
-  DispEnd();
+  hDC = gfx::DispBufferEnd(std::exchange(paintBuffer_, gfx::DispBuffer{}));
   return result;
 }
 

@@ -5,6 +5,7 @@
 #include "core/window_messages.h"
 #include "core/window_state.h"
 #include "core/window_text.h"
+#include "graphics/class_names.h"
 #include "graphics/dc.h"
 #include "graphics/fonts.h"
 #include "graphics/rect.h"
@@ -191,7 +192,7 @@ void TWindow::Update() {
   if (!aControls.IsArray()) return;
   const std::vector<rt::Value> controls = aControls.Items();
   for (const rt::Value& control : controls) {
-    if (control.IsObject() && control.AsObject()->IsKindOf("TFOLDER")) {
+    if (control.IsObject() && control.AsObject()->IsKindOf(vdclass::kFolder)) {
       Ask(control, "Update");
     } else if (Ask(control, "lUpdate").AsLogical()) {
       Ask(control, "Refresh");

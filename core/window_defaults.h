@@ -7,6 +7,8 @@
 namespace core {
 
 void SETWNDDEFAULT(const rt::Value& oWnd);
+// The same, under the name cut to ten characters that older code calls.
+inline void _SETWNDDEFAUL(const rt::Value& oWnd) { SETWNDDEFAULT(oWnd); }
 rt::Value GETWNDDEFAULT();
 
 void SETDROPINFO(const rt::Value& uInfo);

@@ -20,7 +20,8 @@ class TWindow;
 rt::Value GETALLWIN();
 // Length of the list, free slots included.
 std::size_t NWINDOWS();
-// The listed window whose handle is hWnd; null when there is none.
+// The listed window whose handle is hWnd, found by the handle it had when
+// it was last linked (in constant time); null when there is none.
 std::shared_ptr<TWindow> OWNDFROMHWND(HWND hWnd);
 // The listed window whose handle is the application's main window.
 std::shared_ptr<TWindow> WNDMAIN();

@@ -8,6 +8,18 @@
 
 namespace gfx {
 
+// The off-screen buffer as the painting code of the class library keeps it:
+// the same handles as the array below, with nothing allocated.
+struct DispBuffer {
+  HWND hWnd = nullptr;
+  HDC hDC = nullptr;
+  HDC memDC = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ old = nullptr;
+};
+DispBuffer DispBufferBegin(HWND hWnd, HDC hDC);
+HDC DispBufferEnd(const DispBuffer& buffer);
+
 // {hWnd, hDC, hMemDC, hBitmap, hOldBitmap}: the memory DC holds the client
 // area's current pixels, so drawing that covers only part of it leaves the
 // rest as it was.

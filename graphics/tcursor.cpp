@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "graphics/class_names.h"
 #include "graphics/cursors.h"
 #include "runtime/text_case.h"
 #include "services/int32.h"
@@ -89,7 +90,7 @@ TCursor& TCursor::NewBmp(const rt::Value& uBitmap, int hotRow, int hotCol, bool 
   rt::Value bitmap = uBitmap;
   rt::Value palette;
   if (uBitmap.IsObject()) {
-    const bool button = uBitmap.AsObject()->IsKindOf("TBTNBMP");
+    const bool button = uBitmap.AsObject()->IsKindOf(vdclass::kBtnBmp);
     bitmap = rt::Send(uBitmap, button ? "hBitmap1" : "hBitmap");
     palette = rt::Send(uBitmap, button ? "hPalette1" : "hPalette");
   }

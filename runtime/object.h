@@ -7,6 +7,7 @@
 // classes in use.
 
 #include <cstdint>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,12 +25,21 @@ class ClassInfo;
 
 class Object : public std::enable_shared_from_this<Object> {
  public:
-  virtual ~Object() = default;
+  Object() noexcept { ++live_; }
+  Object(const Object& other) noexcept : std::enable_shared_from_this<Object>(other) { ++live_; }
+  Object& operator=(const Object&) = default;
+  virtual ~Object() { --live_; }
+  // Objects alive in the process: a count that does not come back after
+  // work that should have freed everything it made points at a cycle.
+  static long LiveCount() noexcept { return live_.load(std::memory_order_relaxed); }
   static const ClassInfo& ClassDef();
   virtual const ClassInfo& GetClass() const { return ClassDef(); }
   const std::string& ClassName() const;
   bool IsKindOf(std::string_view className) const;
   Value Self() { return Value(shared_from_this()); }
+
+ private:
+  inline static std::atomic<long> live_{0};
 };
 
 // Declares the class description of a library class; define ClassDef() in the

@@ -1,5 +1,6 @@
 #include "services/help.h"
 
+#include "services/callback_guard.h"
 #include "services/declared.h"
 #include "services/int32.h"
 #include "services/msgbox.h"
@@ -23,10 +24,14 @@ HelpState& State() {
 }
 
 LRESULT CALLBACK MenuF1Filter(int code, WPARAM wParam, LPARAM lParam) {
-  const auto* msg = reinterpret_cast<const MSG*>(lParam);
-  if (code == MSGF_MENU && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_F1)
-    PostMessageA(GetActiveWindow(), WM_HELPF1_MENU, 0, 0);
-  return CallNextHookEx(State().hook, code, wParam, lParam);
+  LRESULT result = 0;
+  Guarded([&] {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_MENU && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_F1)
+      PostMessageA(GetActiveWindow(), WM_HELPF1_MENU, 0, 0);
+    result = CallNextHookEx(State().hook, code, wParam, lParam);
+  });
+  return result;
 }
 
 rt::Value ActiveWindow() { return HandleNumber(GetActiveWindow()); }

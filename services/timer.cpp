@@ -1,11 +1,9 @@
 #include "services/timer.h"
 
 #include <algorithm>
-#include <exception>
-#include <string>
 #include <vector>
 
-#include "runtime/error.h"
+#include "services/callback_guard.h"
 #include "services/int32.h"
 
 namespace svc {
@@ -30,22 +28,16 @@ void Fire(const std::shared_ptr<TTimer>& timer) {
 }  // namespace
 
 void CALLBACK TimerTick(HWND hWnd, UINT, UINT_PTR id, DWORD) {
-  // Window and thread timers have separate id spaces, so the owner decides.
-  std::shared_ptr<TTimer> timer;
-  for (const auto& t : Registry())
-    if (static_cast<UINT_PTR>(t->nId) == id && t->timerWindow_ == hWnd) {
-      timer = t;
-      break;
-    }
-  // No C++ exception may cross the platform's frames: one that escapes the
-  // action is an unrecoverable error of the program.
-  try {
+  Guarded([hWnd, id] {
+    // Window and thread timers have separate id spaces, so the owner decides.
+    std::shared_ptr<TTimer> timer;
+    for (const auto& t : Registry())
+      if (static_cast<UINT_PTR>(t->nId) == id && t->timerWindow_ == hWnd) {
+        timer = t;
+        break;
+      }
     Fire(timer);
-  } catch (const std::exception& e) {
-    rt::InternalError(std::string("Timer action failed: ") + e.what());
-  } catch (...) {
-    rt::InternalError("Timer action failed");
-  }
+  });
 }
 
 UINT_PTR SETTIMER(HWND hWnd, UINT_PTR nId, UINT nMilliseconds, TIMERPROC nTimerProc) {

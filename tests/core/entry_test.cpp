@@ -186,6 +186,7 @@ class ListOwned : public core::TWindow {
 };
 
 TEST(CoreProcedure, WindowObjectLivesUntilItsMessageIsHandled) {
+  ListOwned::died = ListOwned::diedInDestroy = false;
   HWND h = nullptr;
   {
     auto window = std::make_shared<ListOwned>();
@@ -261,6 +262,8 @@ TEST(ExportedProcedures, PassTheWholeWParam) {
 }
 
 TEST(ExportedProcedures, FrameProcedureSizesTheMdiClient) {
+  // Made afresh, so that the test holds when it runs again.
+  UnregisterClassA("VDCOREFRAME", GetModuleHandleA(nullptr));
   ASSERT_TRUE(core::REGISTERCLASS("VDCOREFRAME", 0, 0, 0, nullptr, nullptr, nullptr, std::nullopt,
                                   core::GETFRAMEPROC(), nullptr));
   const HWND frame = core::CREATEWINDOW("VDCOREFRAME", "frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 400,

@@ -96,6 +96,7 @@ TEST(WrappersTest, MinusOneSendsToEveryTopLevelWindow) {
   wc.lpfnWndProc = CountingProc;
   wc.lpszClassName = "WrapperBroadcastTest";
   RegisterClassA(&wc);
+  broadcastSeen = 0;
   Windows make;
   make("WrapperBroadcastTest", "eins", WS_POPUP, 0, 0, 5, 5);
   make("WrapperBroadcastTest", "zwei", WS_POPUP, 0, 0, 5, 5);
@@ -259,6 +260,8 @@ TEST(WrappersTest, InstanceClassesAndPlatform) {
   wc.cbWndExtra = 8;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "WrapperInfoTest";
+  // Made afresh, so that the test holds when it runs again.
+  UnregisterClassA(wc.lpszClassName, wc.hInstance);
   ASSERT_TRUE(RegisterClassA(&wc));
   Value info = core::GETCLASSINFO(GetModuleHandleA(nullptr), "WrapperInfoTest");
   ASSERT_EQ(info.Len(), 10u);

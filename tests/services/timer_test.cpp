@@ -1,5 +1,8 @@
 #include "services/timer.h"
 
+#include <cstdlib>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include "pump_until.h"
@@ -50,9 +53,18 @@ const rt::ClassInfo& TimerTest::OwnerWindow::ClassDef() {
   return info;
 }
 
-// Ids count up from 2 for the whole process, so only the first timer of a
-// run can know its number; later ones follow on.
-TEST_F(TimerTest, IdsCountUpFromTwoAndEndingOneLeavesTheOtherTicking) {
+TEST(TimerIdsDeathTest, TheFirstTimerOfAProcessGetsTwo) {
+  // A process of its own: the ids count for the whole process.
+  EXPECT_EXIT(
+      {
+        auto t = std::make_shared<TTimer>();
+        t->New();
+        std::exit(t->nId == 2 ? 0 : static_cast<int>(t->nId) + 10);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(TimerTest, IdsFollowInCreationOrderAndEndingOneLeavesTheOtherTicking) {
   int first = 0, second = 0;
   auto a = Counting(&first, 5, OwnerObject());
   auto b = Counting(&second, 5, OwnerObject());

@@ -1,0 +1,17 @@
+#pragma once
+// The names of the classes of later layers that the lower layers test for
+// or create by name. They are written here once: the classes themselves
+// register under these constants, so a rename changes both sides together.
+
+#include <string_view>
+
+namespace vdclass {
+
+inline constexpr std::string_view kScrollBar = "TSCROLLBAR";
+inline constexpr std::string_view kMdiFrame = "TMDIFRAME";
+inline constexpr std::string_view kMdiChild = "TMDICHILD";
+inline constexpr std::string_view kPages = "TPAGES";
+inline constexpr std::string_view kFolder = "TFOLDER";
+inline constexpr std::string_view kBtnBmp = "TBTNBMP";
+
+}  // namespace vdclass
