@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "runtime/error.h"
+#include "runtime/functions.h"
 #include "runtime/macro.h"
 
 namespace common {
@@ -59,10 +60,13 @@ rt::Value ENTCRYPT(const rt::Value& value) { return value; }
 rt::Value VERCRYPT(const rt::Value& value) { return value; }
 
 void RegisterWordFunctions() {
-  rt::RegisterFunction("TRANSCHR", [](rt::Args args) -> rt::Value {
-    if (args.empty() || !args[0].IsString()) return ArgumentError("TRANSCHR", args);
-    return rt::Value(TRANSCHR(args[0].AsString()));
-  });
+  rt::RegisterTextFunction(
+      "TRANSCHR",
+      [](rt::Args args) -> rt::Value {
+        if (args.empty() || !args[0].IsString()) return ArgumentError("TRANSCHR", args);
+        return rt::Value(TRANSCHR(args[0].AsString()));
+      },
+      TransChrInPlace);
   rt::RegisterFunction("ENTCRYPT", [](rt::Args args) { return ENTCRYPT(FirstArg(args)); });
   rt::RegisterFunction("VERCRYPT", [](rt::Args args) { return VERCRYPT(FirstArg(args)); });
 }
