@@ -3,6 +3,7 @@
 #include <string>
 
 #include "apps/common/marker_files.h"
+#include "apps/common/quiet_defaults.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/macro.h"
@@ -19,41 +20,11 @@ constexpr std::string_view kUpdateTitle = "Achtung";
 constexpr std::string_view kCheckAlias = "DBF";
 constexpr const char* kRequiredFields[] = {"DEUTSCH", "FREMD"};
 
-// For the block's lifetime every error that may default does so quietly
-// (an open then leaves NETERR() set); the others reach the program's block.
-class QuietDefaults {
- public:
-  QuietDefaults()
-      : scope_(rt::Value::Block([outer = rt::ERRORBLOCK()](rt::Args args) -> rt::Value {
-          const auto error = args.empty() ? nullptr : args[0].As<rt::Error>();
-          if (error && error->canDefault) return rt::Value(false);
-          return outer.EvalArgs(args);
-        })) {}
-
- private:
-  rt::ErrorBlockScope scope_;
-};
-
 bool OpenForCheck(const WordTable& table) {
   QuietDefaults quiet;
   rt::NETERR(false);
   const bool opened = rt::DBUSEAREA(false, "", TablePath(table), kCheckAlias, false, false);
   return opened && !rt::NETERR() && rt::USED();
-}
-
-// Raises an error naming the table and the first missing field; false when
-// a field is missing (whatever the error block decides).
-bool HasWordFields(const WordTable& table) {
-  for (const char* field : kRequiredFields) {
-    if (rt::FIELDPOS(field) != 0) continue;
-    auto e = rt::MakeError(rt::EG_NOVAR, 1001, "DBFNTX", field);
-    e->description = "Feld " + std::string(field) + " fehlt in der Tabelle";
-    e->filename = std::string(table.base) + ".DBF";
-    e->canDefault = true;
-    rt::RaiseError(e);
-    return false;
-  }
-  return true;
 }
 
 bool SameKey(std::string_view a, std::string_view b) {
@@ -88,6 +59,19 @@ void EraseIndexFiles() {
 
 }  // namespace
 
+bool HasWordFields(std::string_view base) {
+  for (const char* field : kRequiredFields) {
+    if (rt::FIELDPOS(field) != 0) continue;
+    auto e = rt::MakeError(rt::EG_NOVAR, 1001, "DBFNTX", field);
+    e->description = "Feld " + std::string(field) + " fehlt in der Tabelle";
+    e->filename = std::string(base) + ".DBF";
+    e->canDefault = true;
+    rt::RaiseError(e);
+    return false;
+  }
+  return true;
+}
+
 void BuildIndexFile(std::string_view key, std::string_view file, const BuildProgress& progress) {
   const long rows = rt::RECCOUNT();
   const rt::Value eval = rt::Value::Block([progress](rt::Args) { return rt::Value(progress(rt::RECNO())); });
@@ -103,7 +87,7 @@ bool CheckData(const CheckDataHooks& hooks) {
   }
   for (const WordTable& table : kWordTables) {
     if (!rt::FileExists(TablePath(table))) continue;
-    if (!OpenForCheck(table) || !HasWordFields(table)) continue;
+    if (!OpenForCheck(table) || !HasWordFields(table.base)) continue;
     for (int order : {1, 2}) {
       if (IndexUsable(table, order)) continue;
       rt::FERASE(IndexPath(table, order));

@@ -20,6 +20,10 @@ using BuildProgress = std::function<bool(long recno)>;
 // new order stays open.
 void BuildIndexFile(std::string_view key, std::string_view file, const BuildProgress& progress);
 
+// Whether the table of the current work area has DEUTSCH and FREMD; for a
+// missing one raises an error naming the table (base + ".DBF") and the field.
+bool HasWordFields(std::string_view base);
+
 struct CheckDataHooks {
   KeyStyle keys = KeyStyle::Editor;
   // A message box with text and title.
