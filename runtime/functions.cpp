@@ -45,6 +45,11 @@ void RegisterFunction(std::string_view name, PublicFn fn) {
   Put(name, std::move(fn), false, nullptr);
 }
 
+void RegisterTextFunction(std::string_view name, PublicFn fn, TextInPlaceFn inPlace) {
+  EnsureRuntimeFunctions();
+  Put(name, std::move(fn), false, inPlace);
+}
+
 void RegisterBuiltinFunction(std::string_view name, PublicFn fn, TextInPlaceFn inPlace) {
   Put(name, std::move(fn), true, inPlace);
 }

@@ -23,6 +23,9 @@ struct FunctionEntry {
   TextInPlaceFn inPlace = nullptr;
 };
 
+// A program's own function of one text with its in-place form (an accent
+// fold inside an index key); it stays a program function for TYPE().
+void RegisterTextFunction(std::string_view name, PublicFn fn, TextInPlaceFn inPlace);
 void RegisterBuiltinFunction(std::string_view name, PublicFn fn, TextInPlaceFn inPlace = nullptr);
 bool IsBuiltinFunction(std::string_view name);
 // Entries are never removed, so the pointer stays valid: compiled

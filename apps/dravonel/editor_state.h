@@ -1,0 +1,41 @@
+#pragma once
+// The editor's module state: one instance per process, alive until the
+// process ends, shared by its start-up, main dialog and maintenance
+// routines. Controls and drawing objects join as their routines are built.
+
+#include <memory>
+#include <string>
+
+#include "apps/common/settings_keys.h"
+#include "apps/common/word_tables.h"
+#include "runtime/value.h"
+
+namespace core {
+class TWindow;
+}
+
+namespace dravonel {
+
+struct EditorState {
+  std::shared_ptr<core::TWindow> oWndMain;
+  // The message bar's two items; objects of the message-bar layer, spoken
+  // to by message name.
+  rt::Value oItemLang, oItemCount;
+  std::string cDictBase{common::kDefaultDictionary};
+  std::string cSeekDe, cSeekFr;
+  bool lDirDe = true;
+  long nDelPending = 0;
+  bool lExtern = false;
+  bool lExportPending = false;
+  long nWinTop = 0, nWinLeft = 0, nWinBottom = 0, nWinRight = 0;
+  std::string cIniPath{common::kIniPath};
+  std::string cWebMenu, cWebUrl, cMailMenu, cMailUrl;
+};
+
+EditorState& Editor();
+
+// The public variables of the release title and the short product name.
+inline constexpr const char* kReleaseVar = "CRELEASE";
+inline constexpr const char* kShortNameVar = "CRELEASE1";
+
+}  // namespace dravonel
