@@ -44,6 +44,7 @@ void RESBUILD(TMenu& menu) {
       auto submenu = std::make_shared<TMenu>();
       submenu->hMenu = sub;
       submenu->lPopup = true;
+      submenu->attached_ = true;
       RESBUILD(*submenu);
       item->bAction = rt::Value(submenu);
     }

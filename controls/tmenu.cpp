@@ -85,8 +85,11 @@ int MenuTextWidth(const std::string& text) {
 
 void SetMenuOwnerDrawAll(bool on) { OwnerDrawAll() = on; }
 
+// A menu that was never ended takes its native menu along; a submenu goes
+// with the menu it hangs under, and destroying it here could hit a handle
+// the system has given out again.
 TMenu::~TMenu() {
-  if (hMenu && !lSysMenu && IsMenu(hMenu)) DestroyMenu(hMenu);
+  if (hMenu && !lSysMenu && !attached_) DestroyMenu(hMenu);
 }
 
 TMenu& TMenu::New(bool popup, const rt::Value& window) {
@@ -151,7 +154,10 @@ void TMenu::Add(const std::shared_ptr<TMenuItem>& item, bool lRoot) {
   const UINT flags = FlagsFor(*item, lRoot, false);
   item->nFlags = flags;
   AppendMenuA(hMenu, flags, EntryId(*item), EntryData(*item, flags));
-  if (const auto sub = item->Submenu()) AddOpenPopup(sub);
+  if (const auto sub = item->Submenu()) {
+    sub->attached_ = true;
+    AddOpenPopup(sub);
+  }
 }
 
 void TMenu::Insert(const std::shared_ptr<TMenuItem>& item, long nPos) {
@@ -168,7 +174,10 @@ void TMenu::Insert(const std::shared_ptr<TMenuItem>& item, long nPos) {
   item->nFlags = flags;
   InsertMenuA(hMenu, static_cast<UINT>(EntryId(*following)), MF_BYCOMMAND | flags, EntryId(*item),
               EntryData(*item, flags));
-  if (const auto sub = item->Submenu()) AddOpenPopup(sub);
+  if (const auto sub = item->Submenu()) {
+    sub->attached_ = true;
+    AddOpenPopup(sub);
+  }
 }
 
 void TMenu::Initiate() {

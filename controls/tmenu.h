@@ -76,7 +76,10 @@ class TMenu : public rt::Object {
   std::vector<std::shared_ptr<TMenuItem>> Items() const;
 
  private:
+  friend void RESBUILD(TMenu& menu);
   UINT FlagsFor(const TMenuItem& item, bool lRoot, bool inserting) const;
+  // Hung under another menu's entry, whose destruction destroys it too.
+  bool attached_ = false;
 };
 
 // The loader's variant: every active command item of a pop-up menu is

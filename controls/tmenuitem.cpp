@@ -139,14 +139,17 @@ void TMenuItem::HelpTopic() {
   }
 }
 
+// The entry leaves its menu before its submenu is destroyed, so that the
+// menu never holds a dead submenu handle.
 void TMenuItem::Destroy() {
   const UINT_PTR native = NativeId(*this);
-  if (const auto sub = Submenu()) sub->End();
+  const rt::Value self = Self();  // alive while its menu lets it go
   if (const auto menu = oMenu.IsObject() ? oMenu.As<TMenu>() : nullptr) {
     auto& items = menu->aItems.Items();
     std::erase_if(items, [this](const rt::Value& v) { return v.AsObject().get() == this; });
     if (menu->hMenu) REMOVEMENU(menu->hMenu, static_cast<UINT>(native), MF_BYCOMMAND);
   }
+  if (const auto sub = Submenu()) sub->End();
 }
 
 TMenuItem& TMenuItem::New(std::string prompt, long id) {
