@@ -23,8 +23,10 @@ void Fill(HDC dc, const RECT& r, int colourIndex) {
 }
 
 void DrawImage(HDC dc, HBITMAP bitmap, const RECT& item, bool dithered) {
-  if (dithered) gfx::DrawMaskedDithered(dc, bitmap, item.top + 1, item.left + 1);
-  else gfx::DRAWMASKED(dc, bitmap, item.top + 1, item.left + 1);
+  if (dithered)
+    gfx::DrawMaskedDithered(dc, bitmap, item.top + 1, item.left + 1);
+  else
+    gfx::DRAWMASKED(dc, bitmap, item.top + 1, item.left + 1);
 }
 
 void DrawPrompt(HDC dc, RECT r, const std::string& prompt) {
@@ -64,7 +66,7 @@ void Emboss(HDC dc, const RECT& r) {
   HGDIOBJ oldBits = SelectObject(mask, bits);
   const COLORREF oldBack = SetBkColor(dc, GetSysColor(COLOR_MENU));
   BitBlt(mask, 0, 0, w, h, dc, r.left, r.top, SRCCOPY);  // menu colour turns white
-  PatBlt(mask, 0, 0, w, h, DSTINVERT);                    // now white marks the drawing
+  PatBlt(mask, 0, 0, w, h, DSTINVERT);                   // now white marks the drawing
   Fill(dc, r, COLOR_MENU);
   SetBkColor(dc, RGB(255, 255, 255));
   const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));

@@ -14,7 +14,6 @@ namespace ctl {
 // nDrawItem is the address of the platform's draw-item record. .T. after
 // drawing, .F. for a focus change, NIL for any other request. lSubmenu is
 // taken and not used.
-rt::Value MENUDRAWITEM(LPARAM nDrawItem, const std::string& cPrompt, bool lSubmenu = false,
-                       HBITMAP hBitmap = nullptr);
+rt::Value MENUDRAWITEM(LPARAM nDrawItem, const std::string& cPrompt, bool lSubmenu = false, HBITMAP hBitmap = nullptr);
 
 }  // namespace ctl

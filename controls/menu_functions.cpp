@@ -30,9 +30,7 @@ bool ENABLEMENUITEM(HMENU hMenu, UINT nId, UINT nFlags) { return EnableMenuItem(
 bool CHECKMENUITEM(HMENU hMenu, UINT nId, UINT nFlags) { return CheckMenuItem(hMenu, nId, nFlags) != 0; }
 int GETMITEMCOUNT(HMENU hMenu) { return GetMenuItemCount(hMenu); }
 
-long GETMITEMID(HMENU hMenu, int nPos) {
-  return static_cast<long>(static_cast<int>(GetMenuItemID(hMenu, nPos)));
-}
+long GETMITEMID(HMENU hMenu, int nPos) { return static_cast<long>(static_cast<int>(GetMenuItemID(hMenu, nPos))); }
 
 HMENU GETSYSTEMMENU(HWND hWnd, bool lRevert) { return GetSystemMenu(hWnd, lRevert); }
 bool DESTROYMENU(HMENU hMenu) { return DestroyMenu(hMenu) != 0; }

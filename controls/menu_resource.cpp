@@ -34,7 +34,8 @@ void RESBUILD(TMenu& menu) {
     const UINT state = GetMenuState(menu.hMenu, pos, MF_BYPOSITION);
     auto item = std::make_shared<TMenuItem>();
     const HMENU sub = GetSubMenu(menu.hMenu, pos);
-    item->New(GETMENUSTRING(menu.hMenu, pos, MF_BYPOSITION), sub ? 0 : static_cast<long>(GetMenuItemID(menu.hMenu, pos)));
+    item->New(GETMENUSTRING(menu.hMenu, pos, MF_BYPOSITION),
+              sub ? 0 : static_cast<long>(GetMenuItemID(menu.hMenu, pos)));
     item->lChecked = (state & MF_CHECKED) != 0;
     item->lActive = (state & (MF_GRAYED | MF_DISABLED)) == 0;
     item->lBreak = (state & MF_MENUBREAK) != 0;

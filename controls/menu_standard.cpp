@@ -44,7 +44,8 @@ std::pair<long, long> DeclaredKey(const std::string& prompt) {
   if (tab == std::string::npos) return {0, 0};
   const std::string key = prompt.substr(tab + 1);
   for (const auto& [name, state] : {std::pair{std::string("Ctrl+"), kCtrl}, std::pair{std::string("Alt+"), kAlt}}) {
-    if (key.size() == name.size() + 1 && key.compare(0, name.size(), name) == 0 && std::isalpha(static_cast<unsigned char>(key.back())))
+    if (key.size() == name.size() + 1 && key.compare(0, name.size(), name) == 0 &&
+        std::isalpha(static_cast<unsigned char>(key.back())))
       return {state, std::toupper(static_cast<unsigned char>(key.back()))};
   }
   return {0, 0};
@@ -61,8 +62,11 @@ void AddPopup(TMenu& menu, const char* title, const std::vector<Entry>& entries,
       popup->Add(item);
       continue;
     }
-    item->New(MenuItemArgs{.cPrompt = rt::Value(e.prompt), .cMsg = rt::Value(e.msg), .bAction = e.action,
-                           .cResName = *e.bitmap ? rt::Value(e.bitmap) : rt::Value(), .bWhen = e.when});
+    item->New(MenuItemArgs{.cPrompt = rt::Value(e.prompt),
+                           .cMsg = rt::Value(e.msg),
+                           .bAction = e.action,
+                           .cResName = *e.bitmap ? rt::Value(e.bitmap) : rt::Value(),
+                           .bWhen = e.when});
     const auto [state, key] = DeclaredKey(e.prompt);
     if (key && (declareKeys || (onlyKeyOf && std::string(e.prompt) == onlyKeyOf))) {
       item->nVKState = state;
@@ -166,19 +170,18 @@ void TMenu::AddMdi() {
     const auto window = client.IsObject() ? client.As<core::TWindow>() : nullptr;
     return rt::Value(window && GetWindow(window->hWnd, GW_CHILD) != nullptr);
   });
-  AddPopup(menu, "&Window",
-           {{"&Tile Vertical", "Vertical arranges the windows as nonoverlapping tiles", "", onClient("Tile"),
-             hasChildren},
-            {"&Tile Horizontal", "Horizontal arranges the windows as nonoverlapping tiles", "",
-             onClient("Tile", rt::Value(true)), hasChildren},
-            {"&Cascade", "Arranges the windows so they overlap", "", onClient("Cascade"), hasChildren},
-            {"&Next Window\tCtrl+F6", "Selects the next window", "", onClient("NextWindow"), hasChildren},
-            {},
-            {"&Arrange Icons", "Arrange icons at the bottom of the window", "", onClient("ArrangeIcons"),
-             hasChildren},
-            {"&Iconize All", "Iconize all open windows", "", onClient("IconizeAll"), hasChildren},
-            {"C&lose All", "Close all open windows", "", onClient("CloseAll"), hasChildren}},
-           false);
+  AddPopup(
+      menu, "&Window",
+      {{"&Tile Vertical", "Vertical arranges the windows as nonoverlapping tiles", "", onClient("Tile"), hasChildren},
+       {"&Tile Horizontal", "Horizontal arranges the windows as nonoverlapping tiles", "",
+        onClient("Tile", rt::Value(true)), hasChildren},
+       {"&Cascade", "Arranges the windows so they overlap", "", onClient("Cascade"), hasChildren},
+       {"&Next Window\tCtrl+F6", "Selects the next window", "", onClient("NextWindow"), hasChildren},
+       {},
+       {"&Arrange Icons", "Arrange icons at the bottom of the window", "", onClient("ArrangeIcons"), hasChildren},
+       {"&Iconize All", "Iconize all open windows", "", onClient("IconizeAll"), hasChildren},
+       {"C&lose All", "Close all open windows", "", onClient("CloseAll"), hasChildren}},
+      false);
 }
 
 }  // namespace ctl

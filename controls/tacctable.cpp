@@ -79,22 +79,26 @@ const rt::ClassInfo& TAccTable::ClassDef() {
                                         .Data("nHandle", &TAccTable::nHandle)
                                         .Data("aItems", &TAccTable::aItems)
                                         .Method("New", [](TAccTable& t, rt::Args) { return t.New().Self(); })
-                                        .Method("Activate", [](TAccTable& t, rt::Args) {
-                                          t.Activate();
-                                          return rt::Value();
-                                        })
-                                        .Method("Add", [](TAccTable& t, rt::Args a) {
-                                          if (a.size() >= 3) t.Add(a[0].AsInt(), a[1].AsInt(), a[2].AsInt());
-                                          return rt::Value();
-                                        })
-                                        .Method("DeActivate", [](TAccTable& t, rt::Args) {
-                                          t.DeActivate();
-                                          return rt::Value();
-                                        })
-                                        .Method("Del", [](TAccTable& t, rt::Args a) {
-                                          if (a.size() >= 2) t.Del(a[0].AsInt(), a[1].AsInt());
-                                          return rt::Value();
-                                        })
+                                        .Method("Activate",
+                                                [](TAccTable& t, rt::Args) {
+                                                  t.Activate();
+                                                  return rt::Value();
+                                                })
+                                        .Method("Add",
+                                                [](TAccTable& t, rt::Args a) {
+                                                  if (a.size() >= 3) t.Add(a[0].AsInt(), a[1].AsInt(), a[2].AsInt());
+                                                  return rt::Value();
+                                                })
+                                        .Method("DeActivate",
+                                                [](TAccTable& t, rt::Args) {
+                                                  t.DeActivate();
+                                                  return rt::Value();
+                                                })
+                                        .Method("Del",
+                                                [](TAccTable& t, rt::Args a) {
+                                                  if (a.size() >= 2) t.Del(a[0].AsInt(), a[1].AsInt());
+                                                  return rt::Value();
+                                                })
                                         .Method("End", [](TAccTable& t, rt::Args) {
                                           t.End();
                                           return rt::Value();

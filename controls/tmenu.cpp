@@ -185,8 +185,10 @@ void TMenu::Initiate() {
     if (!item->bWhen.IsBlock()) continue;
     const rt::Value answer = item->bWhen.Eval(rt::Value(item));
     if (!answer.IsLogical()) continue;
-    if (answer.AsLogical()) item->Enable();
-    else item->Disable();
+    if (answer.AsLogical())
+      item->Enable();
+    else
+      item->Disable();
   }
 }
 
@@ -196,8 +198,10 @@ void TMenu::Command(long nId) {
   if (item->bWhen.IsBlock() && !item->bWhen.Eval(rt::Value(item)).AsLogical()) return;
   LastItemSlot() = rt::Value(item);
   // A tracked pop-up runs the choice after the tracking has ended.
-  if (lPopup) oMenuItemPopup = rt::Value(item);
-  else item->bAction.Eval(rt::Value(item));
+  if (lPopup)
+    oMenuItemPopup = rt::Value(item);
+  else
+    item->bAction.Eval(rt::Value(item));
 }
 
 rt::Value TMenu::LastItem() { return LastItemSlot(); }
@@ -233,9 +237,12 @@ rt::Value TMenu::GetSubMenu(LPARAM handle) const {
 }
 
 void TMenu::HelpTopic() {
-  if (nHelpId) svc::HELPTOPIC(rt::Value(nHelpId));
-  else if (oWnd.IsObject()) core::Ask(oWnd, "HelpTopic");
-  else svc::HELPINDEX();
+  if (nHelpId)
+    svc::HELPTOPIC(rt::Value(nHelpId));
+  else if (oWnd.IsObject())
+    core::Ask(oWnd, "HelpTopic");
+  else
+    svc::HELPINDEX();
 }
 
 void TMenu::Activate(long nRow, long nCol, const rt::Value& window, bool lEnd) {
@@ -281,8 +288,10 @@ void TMenu::Refresh() {
 }
 
 void TMenu::Reset() {
-  if (lSysMenu) GETSYSTEMMENU(WindowOf(oWnd), true);
-  else if (hMenu) DestroyMenu(hMenu);
+  if (lSysMenu)
+    GETSYSTEMMENU(WindowOf(oWnd), true);
+  else if (hMenu)
+    DestroyMenu(hMenu);
   hMenu = CREATEMENU();
   lSysMenu = false;
   aItems = rt::Value::Array();
@@ -308,7 +317,9 @@ void TMenu::End() {
   if (const auto table = oAccTable.IsObject() ? oAccTable.As<TAccTable>() : nullptr) table->End();
 }
 
-void TMenu::Hilite(long nPos) { HILITEMENUITEM(WindowOf(oWnd), GetMenu(WindowOf(oWnd)), nPos - 1, MF_BYPOSITION | MF_HILITE); }
+void TMenu::Hilite(long nPos) {
+  HILITEMENUITEM(WindowOf(oWnd), GetMenu(WindowOf(oWnd)), nPos - 1, MF_BYPOSITION | MF_HILITE);
+}
 
 void TMenu::UnHilite(long nPos) {
   HILITEMENUITEM(WindowOf(oWnd), GetMenu(WindowOf(oWnd)), nPos - 1, MF_BYPOSITION | MF_UNHILITE);

@@ -122,8 +122,8 @@ void TMenuItem::SetPrompt(const std::string& prompt) {
   const HMENU menu = MenuOf(*this);
   if (!menu) return;
   // The flags Add gave the entry stay, owner-drawing included.
-  ModifyMenuA(menu, static_cast<UINT>(NativeId(*this)), MF_BYCOMMAND | (nFlags & ~UINT(MF_BYPOSITION)),
-              NativeId(*this), prompt.c_str());
+  ModifyMenuA(menu, static_cast<UINT>(NativeId(*this)), MF_BYCOMMAND | (nFlags & ~UINT(MF_BYPOSITION)), NativeId(*this),
+              prompt.c_str());
   const auto holder = oMenu.As<TMenu>();
   if (const auto window = holder && holder->oWnd.IsObject() ? holder->oWnd.As<core::TWindow>() : nullptr)
     DRAWMENUBAR(window->hWnd);
@@ -161,49 +161,83 @@ TMenuItem& TMenuItem::New(std::string prompt, long id) {
 }
 
 const rt::ClassInfo& TMenuItem::ClassDef() {
-  static const rt::ClassInfo info("TMENUITEM", &rt::Object::ClassDef(), rt::FactoryOf<TMenuItem>(),
-                                  [](rt::ClassInfo& c) {
-    c.AddData(
-        "hBitmap", [](const Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TMenuItem&>(o).hBitmap)); },
-        [](Object& o, const rt::Value& v) { static_cast<TMenuItem&>(o).hBitmap = svc::HandleOf<HBITMAP>(svc::ToHandle(v)); });
-    c.AddData(
-        "cCaption", [](const Object& o) { return static_cast<const TMenuItem&>(o).cPrompt; },
-        [](Object& o, const rt::Value& v) { static_cast<TMenuItem&>(o).SetPrompt(v.AsString()); });
-    rt::ClassBuilder<TMenuItem>(c)
-        .Data("cPrompt", &TMenuItem::cPrompt)
-        .Data("cMsg", &TMenuItem::cMsg)
-        .Data("cVarName", &TMenuItem::cVarName)
-        .Data("nId", &TMenuItem::nId)
-        .Data("nHelpId", &TMenuItem::nHelpId)
-        .Data("bAction", &TMenuItem::bAction)
-        .Data("bWhen", &TMenuItem::bWhen)
-        .Data("cWebAction", &TMenuItem::cWebAction)
-        .Data("lActive", &TMenuItem::lActive)
-        .Data("lBreak", &TMenuItem::lBreak)
-        .Data("lChecked", &TMenuItem::lChecked)
-        .Data("lHelp", &TMenuItem::lHelp)
-        .Data("oMenu", &TMenuItem::oMenu)
-        .Data("nVKState", &TMenuItem::nVKState)
-        .Data("nVirtKey", &TMenuItem::nVirtKey)
-        .Data("Cargo", &TMenuItem::Cargo)
-        .Method("New",
-                [](TMenuItem& m, rt::Args a) {
-                  auto arg = [&a](std::size_t i) { return i < a.size() ? a[i] : rt::Value(); };
-                  return m
-                      .New(MenuItemArgs{arg(0), arg(1), arg(2), arg(3), arg(4), arg(5), arg(6), arg(7), arg(8),
-                                        arg(9), arg(10), arg(11), arg(12)})
-                      .Self();
-                })
-        .Method("SetCheck", [](TMenuItem& m, rt::Args a) { m.SetCheck(!a.empty() && a[0].AsLogical()); return rt::Value(); })
-        .Method("Enable", [](TMenuItem& m, rt::Args) { m.Enable(); return rt::Value(); })
-        .Method("Disable", [](TMenuItem& m, rt::Args) { m.Disable(); return rt::Value(); })
-        .Method("End", [](TMenuItem& m, rt::Args) { m.End(); return rt::Value(); })
-        .Method("SetPrompt", [](TMenuItem& m, rt::Args a) { m.SetPrompt(a.empty() ? "" : a[0].AsString()); return rt::Value(); })
-        .Method("HelpTopic", [](TMenuItem& m, rt::Args) { m.HelpTopic(); return rt::Value(); })
-        .Method("Destroy", [](TMenuItem& m, rt::Args) { m.Destroy(); return rt::Value(); })
-        .Method("Save", [](TMenuItem& m, rt::Args) { return rt::Value(m.Save()); })
-        .Method("Load", [](TMenuItem& m, rt::Args a) { m.Load(a.empty() ? "" : a[0].AsString()); return rt::Value(); });
-  });
+  static const rt::ClassInfo info(
+      "TMENUITEM", &rt::Object::ClassDef(), rt::FactoryOf<TMenuItem>(), [](rt::ClassInfo& c) {
+        c.AddData(
+            "hBitmap",
+            [](const Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TMenuItem&>(o).hBitmap)); },
+            [](Object& o, const rt::Value& v) {
+              static_cast<TMenuItem&>(o).hBitmap = svc::HandleOf<HBITMAP>(svc::ToHandle(v));
+            });
+        c.AddData(
+            "cCaption", [](const Object& o) { return static_cast<const TMenuItem&>(o).cPrompt; },
+            [](Object& o, const rt::Value& v) { static_cast<TMenuItem&>(o).SetPrompt(v.AsString()); });
+        rt::ClassBuilder<TMenuItem>(c)
+            .Data("cPrompt", &TMenuItem::cPrompt)
+            .Data("cMsg", &TMenuItem::cMsg)
+            .Data("cVarName", &TMenuItem::cVarName)
+            .Data("nId", &TMenuItem::nId)
+            .Data("nHelpId", &TMenuItem::nHelpId)
+            .Data("bAction", &TMenuItem::bAction)
+            .Data("bWhen", &TMenuItem::bWhen)
+            .Data("cWebAction", &TMenuItem::cWebAction)
+            .Data("lActive", &TMenuItem::lActive)
+            .Data("lBreak", &TMenuItem::lBreak)
+            .Data("lChecked", &TMenuItem::lChecked)
+            .Data("lHelp", &TMenuItem::lHelp)
+            .Data("oMenu", &TMenuItem::oMenu)
+            .Data("nVKState", &TMenuItem::nVKState)
+            .Data("nVirtKey", &TMenuItem::nVirtKey)
+            .Data("Cargo", &TMenuItem::Cargo)
+            .Method("New",
+                    [](TMenuItem& m, rt::Args a) {
+                      auto arg = [&a](std::size_t i) { return i < a.size() ? a[i] : rt::Value(); };
+                      return m
+                          .New(MenuItemArgs{arg(0), arg(1), arg(2), arg(3), arg(4), arg(5), arg(6), arg(7), arg(8),
+                                            arg(9), arg(10), arg(11), arg(12)})
+                          .Self();
+                    })
+            .Method("SetCheck",
+                    [](TMenuItem& m, rt::Args a) {
+                      m.SetCheck(!a.empty() && a[0].AsLogical());
+                      return rt::Value();
+                    })
+            .Method("Enable",
+                    [](TMenuItem& m, rt::Args) {
+                      m.Enable();
+                      return rt::Value();
+                    })
+            .Method("Disable",
+                    [](TMenuItem& m, rt::Args) {
+                      m.Disable();
+                      return rt::Value();
+                    })
+            .Method("End",
+                    [](TMenuItem& m, rt::Args) {
+                      m.End();
+                      return rt::Value();
+                    })
+            .Method("SetPrompt",
+                    [](TMenuItem& m, rt::Args a) {
+                      m.SetPrompt(a.empty() ? "" : a[0].AsString());
+                      return rt::Value();
+                    })
+            .Method("HelpTopic",
+                    [](TMenuItem& m, rt::Args) {
+                      m.HelpTopic();
+                      return rt::Value();
+                    })
+            .Method("Destroy",
+                    [](TMenuItem& m, rt::Args) {
+                      m.Destroy();
+                      return rt::Value();
+                    })
+            .Method("Save", [](TMenuItem& m, rt::Args) { return rt::Value(m.Save()); })
+            .Method("Load", [](TMenuItem& m, rt::Args a) {
+              m.Load(a.empty() ? "" : a[0].AsString());
+              return rt::Value();
+            });
+      });
   return info;
 }
 RT_CLASS_REGISTER(TMenuItem);

@@ -38,7 +38,8 @@ std::string TWindow::Save() const {
       ++count;
     }
     const std::string& className = ClassName();
-    const std::string body = RecordLen2(className.size(), "class name") + className + RecordLen2(count, "item count") + items;
+    const std::string body =
+        RecordLen2(className.size(), "class name") + className + RecordLen2(count, "item count") + items;
     return "O" + RecordLen2(body.size(), "record") + body;
   } catch (const RecordTooLong& e) {
     // The record's 16-bit lengths cannot hold it: a silently cut record

@@ -1,14 +1,14 @@
 // The menu wrappers and the painter of owner-drawn menu items, probed on a
 // memory canvas.
+#include "controls/menu_functions.h"
+
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "../graphics/canvas.h"
 #include "controls/menu_draw_item.h"
-#include "controls/menu_functions.h"
 #include "services/int32.h"
 
 namespace {

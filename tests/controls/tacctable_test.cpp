@@ -1,12 +1,12 @@
 // The accelerator table object over the message loop's current table.
+#include "controls/tacctable.h"
+
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <memory>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "controls/tacctable.h"
 #include "core/accelerators.h"
 
 namespace {

@@ -1,5 +1,8 @@
 // Menus and their items: builders, native entries, ids, commands, context
 // pop-ups, owner-drawn items and the design record.
+#include "controls/tmenu.h"
+
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
@@ -9,12 +12,9 @@
 #include <string>
 #include <thread>
 
-#include <gtest/gtest.h>
-
 #include "controls/menu_functions.h"
 #include "controls/menu_resource.h"
 #include "controls/tacctable.h"
-#include "controls/tmenu.h"
 #include "core/twindow.h"
 #include "runtime/error.h"
 #include "services/int32.h"
@@ -138,8 +138,12 @@ TEST(TMenu, CommandRunsOnlyAllowedKnownItemsAndAPopupDefersTheChoice) {
   auto bar = std::make_shared<TMenu>();
   bar->New();
   auto go = std::make_shared<TMenuItem>(), blocked = std::make_shared<TMenuItem>();
-  go->New({.cPrompt = rt::Value("Go"), .bAction = Counter(runs), .bWhen = rt::Value::Block([](rt::Args) { return rt::Value(true); })});
-  blocked->New({.cPrompt = rt::Value("No"), .bAction = Counter(runs), .bWhen = rt::Value::Block([](rt::Args) { return rt::Value(false); })});
+  go->New({.cPrompt = rt::Value("Go"), .bAction = Counter(runs), .bWhen = rt::Value::Block([](rt::Args) {
+                                                                   return rt::Value(true);
+                                                                 })});
+  blocked->New({.cPrompt = rt::Value("No"), .bAction = Counter(runs), .bWhen = rt::Value::Block([](rt::Args) {
+                                                                        return rt::Value(false);
+                                                                      })});
   bar->Add(go);
   bar->Add(blocked);
   bar->Command(blocked->nId);
@@ -168,7 +172,8 @@ TEST(TMenu, InitiateEnablesByBWhen) {
   menu->New(true);
   bool allowed = false;
   auto item = std::make_shared<TMenuItem>();
-  item->New({.cPrompt = rt::Value("Paste"), .bWhen = rt::Value::Block([&allowed](rt::Args) { return rt::Value(allowed); })});
+  item->New(
+      {.cPrompt = rt::Value("Paste"), .bWhen = rt::Value::Block([&allowed](rt::Args) { return rt::Value(allowed); })});
   menu->Add(item);
   menu->Initiate();
   EXPECT_NE(ctl::GETMENUSTATE(menu->hMenu, item->nId, MF_BYCOMMAND) & MF_GRAYED, 0);
