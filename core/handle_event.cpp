@@ -118,7 +118,7 @@ rt::Value WNDHANDLEEVENT(TWindow& self, UINT nMsg, WPARAM nWParam, LPARAM nLPara
     case WM_DDE_INITIATE:
       return self.DdeInitiate(Full(nWParam), Low(l), High(l));
     case WM_DDE_TERMINATE:
-      return self.DdeTerminate(Full(nWParam));
+      return self.DdeTerminate(Full(nWParam), Full(nLParam));
     case WM_DDE_ACK:
       return self.DdeAck(Full(nWParam), Full(nLParam));
     case WM_DDE_EXECUTE:

@@ -276,7 +276,7 @@ class TWindow : public rt::Object {
   virtual rt::Value DdeAck(LPARAM nWParam, LPARAM nLParam);
   virtual rt::Value DdeExecute(LPARAM nWParam, LPARAM nLParam);
   virtual rt::Value DdeInitiate(LPARAM nWParam, long nLow, long nHigh);
-  virtual rt::Value DdeTerminate(LPARAM nWParam);
+  virtual rt::Value DdeTerminate(LPARAM nWParam, LPARAM nLParam);
   virtual rt::Value Destroy();
   virtual rt::Value DrawItem(LPARAM nWParam, LPARAM nLParam);
   virtual rt::Value DropFiles(LPARAM hDrop);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/send_soft.h"
+#include "core/tdde.h"
 #include "core/twindow.h"
 #include "core/window_defaults.h"
 #include "core/window_geometry.h"
@@ -20,8 +21,10 @@
 #include "graphics/palette_bitmap.h"
 #include "runtime/setkey.h"
 #include "runtime/callstack.h"
+#include "services/atoms.h"
 #include "services/bits.h"
 #include "services/dropped_files.h"
+#include "services/int32.h"
 #include "services/timer.h"
 
 namespace core {
@@ -46,12 +49,6 @@ constexpr long kF10 = 121;
 HWND AsHandle(long n) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(n)); }
 long Low(long n) { return static_cast<long>(static_cast<std::uint32_t>(n) & 0xFFFF); }
 long High(long n) { return static_cast<long>(static_cast<std::uint32_t>(n) >> 16); }
-
-std::string AtomName(long atom) {
-  char name[256] = {};
-  if (atom) GlobalGetAtomNameA(static_cast<ATOM>(atom), name, sizeof name);
-  return name;
-}
 
 // The control in aControls whose id is nId.
 rt::Value ControlWithId(const rt::Value& controls, long id) {
@@ -173,8 +170,10 @@ rt::Value TWindow::MenuChar(long nKey, long, LPARAM hMenu) {
   return rt::Value(0);
 }
 
-rt::Value TWindow::InitMenuPopup(LPARAM hMenu, long nPos, bool lSysMenu) {
-  oPopup = lSysMenu ? oSysMenu : Ask(oMenu, "GetPopup", nPos);
+rt::Value TWindow::InitMenuPopup(LPARAM hMenu, long, bool lSysMenu) {
+  // The pop-up is found by its handle; a context menu being tracked knows
+  // its own pop-ups when the window has no menu bar.
+  oPopup = lSysMenu ? oSysMenu : Ask(oMenu.IsObject() ? oMenu : oPopup, "GetPopup", hMenu);
   return Ask(oPopup, "Initiate", hMenu);
 }
 
@@ -182,8 +181,10 @@ rt::Value TWindow::DropFiles(LPARAM hDrop) {
   const auto drop = reinterpret_cast<HDROP>(static_cast<std::intptr_t>(hDrop));
   rt::Value result;
   if (bDropFiles.IsBlock()) {
-    const rt::Value point = svc::DRAGQUERYPOINT(drop);
-    result = bDropFiles.Eval(point.At(1), point.At(2), svc::DRAGQUERYFILES(drop));
+    const rt::Value point = rt::Value::Array({0, 0});
+    svc::DRAGQUERYPOINT(drop, point);
+    // The block takes the row (y) first and the column (x) second.
+    result = bDropFiles.Eval(point.At(2), point.At(1), svc::DRAGQUERYFILES(drop));
   }
   svc::DRAGFINISH(drop);
   return result;
@@ -207,7 +208,7 @@ rt::Value TWindow::CommNotify(LPARAM nWParam, LPARAM nLParam) {
 
 rt::Value TWindow::DdeInitiate(LPARAM hWndClient, long nApp, long nTopic) {
   if (!bDdeInit.IsBlock()) return {};
-  if (!bDdeInit.Eval(AtomName(nApp), AtomName(nTopic)).AsLogical()) return {};
+  if (!bDdeInit.Eval(svc::GLOBALGETATOMNAME(nApp), svc::GLOBALGETATOMNAME(nTopic)).AsLogical()) return {};
   SendMessageA(AsHandle(hWndClient), WM_DDE_ACK, reinterpret_cast<WPARAM>(hWnd), svc::NMAKELONG(nApp, nTopic));
   return rt::Value(0);
 }
@@ -223,19 +224,22 @@ rt::Value TWindow::DdeExecute(LPARAM hWndClient, LPARAM nLParam) {
   }
   if (bDdeExecute.IsBlock()) bDdeExecute.Eval(command);
   // A positive acknowledgement, handing the command memory back.
-  DDEACK ack{};
+  ::DDEACK ack{};
   ack.fAck = 1;
-  static_assert(sizeof(DDEACK) == sizeof(WORD));
+  static_assert(sizeof(::DDEACK) == sizeof(WORD));
   const WORD status = std::bit_cast<WORD>(ack);
   PostMessageA(AsHandle(hWndClient), WM_DDE_ACK, reinterpret_cast<WPARAM>(hWnd),
                ReuseDDElParam(static_cast<LPARAM>(nLParam), WM_DDE_EXECUTE, WM_DDE_ACK, status, commands));
   return rt::Value(0);
 }
 
-rt::Value TWindow::DdeAck(LPARAM, LPARAM) { return {}; }
+rt::Value TWindow::DdeAck(LPARAM hWndServer, LPARAM nLParam) {
+  DDEACK(svc::HandleOf<HWND>(hWndServer), nLParam);
+  return rt::Value(0);
+}
 
-rt::Value TWindow::DdeTerminate(LPARAM hWndClient) {
-  PostMessageA(AsHandle(hWndClient), WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(hWnd), 0);
+rt::Value TWindow::DdeTerminate(LPARAM hWndPartner, LPARAM nLParam) {
+  DDETERMINATE(svc::HandleOf<HWND>(hWndPartner), nLParam, hWnd);
   return rt::Value(0);
 }
 

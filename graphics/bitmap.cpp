@@ -3,6 +3,7 @@
 #include "graphics/file_bytes.h"
 #include "graphics/gdi_scope.h"
 #include "graphics/handle_track.h"
+#include "services/bitmap_copy.h"
 
 namespace gfx {
 namespace {
@@ -122,23 +123,6 @@ void DrawMaskedDithered(HDC hDC, HBITMAP bitmap, int row, int col) {
   if (pattern) DeleteObject(pattern);
 }
 
-HBITMAP CopyBitmapForScreen(HBITMAP bitmap) {
-  const SIZE size = BitmapSize(bitmap);
-  if (size.cx == 0) return nullptr;
-  WindowDc screen;
-  MemoryDc source(screen.get());
-  MemoryDc target(screen.get());
-  HBITMAP copy = CreateCompatibleBitmap(screen.get(), size.cx, size.cy);
-  if (!copy || !source.get() || !target.get()) {
-    if (copy) DeleteObject(copy);
-    return nullptr;
-  }
-  {
-    Selection s(source.get(), bitmap);
-    Selection t(target.get(), copy);
-    BitBlt(target.get(), 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
-  }
-  return Tracked(copy, "BMP");
-}
+HBITMAP CopyBitmapForScreen(HBITMAP bitmap) { return svc::CopyBitmapForScreen(bitmap); }
 
 }  // namespace gfx

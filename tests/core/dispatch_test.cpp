@@ -82,7 +82,7 @@ TEST(Dispatcher, MessagesBecomeMethodsWithTheirArguments) {
       {WM_QUERYNEWPALETTE, 0, 0, "QueryNewPalette()"},
       {WM_PALETTECHANGED, 0x10090, 0, "PaletteChanged(65680)"},
       {WM_DDE_INITIATE, 0x100A0, static_cast<LPARAM>(0xC002C001), "DdeInitiate(65696,49153,49154)"},
-      {WM_DDE_TERMINATE, 0x100A0, 0, "DdeTerminate(65696)"},
+      {WM_DDE_TERMINATE, 0x100A0, 1, "DdeTerminate(65696,1)"},
       {WM_DDE_ACK, 0x100A0, 0x8000, "DdeAck(65696,32768)"},
       {WM_DDE_EXECUTE, 0x100A0, 0x1234, "DdeExecute(65696,4660)"},
       {0x80D, 0, 0, "HelpF1()"},

@@ -53,7 +53,7 @@ class Probe : public core::TWindow {
   rt::Value Name(A a, B b, C c) override { return Record(#Name, {a, b, c}); }
   PROBE2(AsyncSelect, LPARAM, LPARAM) PROBE0(BeginPaint) PROBE1(Close, LPARAM) PROBE2(Command, LPARAM, LPARAM)
   PROBE2(CommNotify, LPARAM, LPARAM) PROBE2(CtlColor, LPARAM, LPARAM) PROBE2(DdeAck, LPARAM, LPARAM)
-  PROBE2(DdeExecute, LPARAM, LPARAM) PROBE3(DdeInitiate, LPARAM, long, long) PROBE1(DdeTerminate, LPARAM)
+  PROBE2(DdeExecute, LPARAM, LPARAM) PROBE3(DdeInitiate, LPARAM, long, long) PROBE2(DdeTerminate, LPARAM, LPARAM)
   PROBE2(DrawItem, LPARAM, LPARAM) PROBE1(DropFiles, LPARAM) PROBE3(DropOver, long, long, LPARAM)
   PROBE0(EndPaint) PROBE1(EraseBkGnd, LPARAM) PROBE1(GetDlgCode, LPARAM) PROBE1(GetMinMaxInfo, LPARAM)
   PROBE1(GotFocus, LPARAM) PROBE0(HelpF1) PROBE2(HScroll, LPARAM, LPARAM) PROBE2(KeyChar, long, long)

@@ -59,6 +59,11 @@ TEST(TWindowCommand, ControlsGetClickChangeAndTheMenuItsItems) {
   w->oPopup = coretest::NewRecorder(log, "popup");
   SendMessageA(w->hWnd, WM_COMMAND, MAKEWPARAM(20002, 0), 0);
   EXPECT_EQ(log.Joined(), "menu:Command(20001) popup:Command(20002)");
+  // The pop-up being opened is asked for by its handle, not its position.
+  log.Clear();
+  w->oPopup = rt::Value();
+  SendMessageA(w->hWnd, WM_INITMENUPOPUP, 0x1234, MAKELPARAM(3, 0));
+  EXPECT_EQ(log.Joined(), "menu:GetPopup(4660)");
   w->oMenu = rt::Value();
   w->oPopup = rt::Value();
 }
