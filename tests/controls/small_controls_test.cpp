@@ -1,0 +1,201 @@
+// Labels, group boxes, icons and meters, and a template dialog holding all
+// four (saved as an image when VD_DIALOG_SHOT names a BMP file).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "controls/tgroup.h"
+#include "controls/ticon.h"
+#include "controls/tmeter.h"
+#include "controls/tsay.h"
+#include "core/message_loop.h"
+#include "core/tdialog.h"
+
+namespace {
+
+std::shared_ptr<core::TDialog> Dialog() {
+  auto d = std::make_shared<core::TDialog>();
+  core::DialogArgs a;
+  a.nTop = 100;
+  a.nLeft = 100;
+  a.nWidth = 420;
+  a.nHeight = 260;
+  a.cCaption = "W\xF6rter";
+  d->New(a);
+  return d;
+}
+
+controls::SayArgs Say(int row, int col, rt::Value value, const rt::Value& owner) {
+  controls::SayArgs s;
+  s.nRow = row;
+  s.nCol = col;
+  s.bText = rt::Value::Block([value](rt::Args) { return value; });
+  s.oWnd = owner;
+  return s;
+}
+
+TEST(TSay, PlaceStyleTextAndGeneratedSource) {
+  auto d = Dialog();
+  auto say = std::make_shared<controls::TSay>();
+  say->New(Say(2, 3, rt::Value(42), rt::Value(d)));
+  EXPECT_EQ(say->nTop, 2 * 15 + 2);
+  EXPECT_EQ(say->nLeft, 18);
+  EXPECT_EQ(say->cCaption, "42");
+  EXPECT_EQ(say->nStyle & (WS_BORDER | SS_CENTER | SS_RIGHT), 0);
+  EXPECT_EQ(say->nRight - say->nLeft + 1, 6 * 2 - 4);
+  EXPECT_EQ(say->cGenPrg(), "\r\n   @  32,  18 SAY \"42\" SIZE   7,  14 PIXEL OF oWnd\r\n");
+  auto empty = std::make_shared<controls::TSay>();
+  auto args = Say(0, 0, rt::Value(""), rt::Value(d));
+  args.lCentered = true;
+  args.lBorder = true;
+  empty->New(args);
+  EXPECT_EQ(empty->nRight - empty->nLeft + 1, 0);
+  EXPECT_EQ(empty->nStyle & (WS_BORDER | SS_CENTER), WS_BORDER | SS_CENTER);
+}
+
+TEST(TMeter, PercentClampAndDefaults) {
+  auto d = Dialog();
+  rt::Value var(5);
+  controls::MeterArgs a;
+  a.oWnd = rt::Value(d);
+  a.bSetGet = rt::Value::Block([&var](rt::Args x) {
+    if (!x.empty()) var = x[0];
+    return var;
+  });
+  auto m = std::make_shared<controls::TMeter>();
+  m->New(a);
+  EXPECT_EQ(m->nRight - m->nLeft, 300);
+  EXPECT_EQ(m->nBottom - m->nTop, 20);
+  EXPECT_EQ(m->nClrBar, 16711680);
+  EXPECT_EQ(m->nClrBText, 16777215);
+  EXPECT_EQ(m->Percent(), 50);
+  m->Set(rt::Value(25));
+  EXPECT_EQ(var.AsNumber(), 10);
+  EXPECT_EQ(m->Percent(), 100);
+  m->Set(rt::Value(-3));
+  EXPECT_EQ(var.AsNumber(), 0);
+  m->SetTotal(0);
+  m->Set(rt::Value(4));
+  EXPECT_EQ(var.AsNumber(), 0);
+  EXPECT_EQ(m->Percent(), 0);
+  var = rt::Value("text");
+  EXPECT_EQ(m->Percent(), 0);
+}
+
+TEST(TIcon, WindowlessHolderFreedByEnd) {
+  controls::IconArgs a;
+  a.cIcoFile = "shell32.dll";
+  auto icon = std::make_shared<controls::TIcon>();
+  icon->New(a);
+  EXPECT_EQ(icon->hWnd, nullptr);
+  EXPECT_EQ(icon->nRight - icon->nLeft, 32);
+  icon->End();
+  EXPECT_EQ(icon->hIcon, nullptr);
+  controls::IconArgs none;
+  none.cIcoFile = "no-such-file.ico";
+  auto missing = std::make_shared<controls::TIcon>();
+  missing->New(none);
+  EXPECT_EQ(missing->hIcon, nullptr);
+}
+
+void SaveWindow(HWND h, const char* file) {
+  RECT r{};
+  GetWindowRect(h, &r);
+  const int w = r.right - r.left, ht = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, ht, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, ht, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * ht);
+  BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+                      static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+}
+
+TEST(TemplateDialog, AllFourControlsBoundAndShown) {
+  auto d = Dialog();
+  const rt::Value owner(d);
+  auto label = std::make_shared<controls::TSay>();
+  label->New(Say(1, 2, rt::Value("Suchbegriff:"), owner));
+  controls::GroupArgs g;
+  g.nTop = 3;
+  g.nLeft = 2;
+  g.nBottom = 7;
+  g.nRight = 25;
+  g.cLabel = "Gruppe";
+  g.oWnd = owner;
+  auto group = std::make_shared<controls::TGroup>();
+  group->New(g);
+  auto one = std::make_shared<controls::TSay>();
+  one->New(Say(3, 4, rt::Value("Eins"), owner));
+  auto two = std::make_shared<controls::TSay>();
+  two->New(Say(4, 4, rt::Value(2), owner));
+  controls::IconArgs i;
+  i.nRow = 1;
+  i.nCol = 20;
+  i.cIcoFile = "shell32.dll";
+  i.oWnd = owner;
+  auto icon = std::make_shared<controls::TIcon>();
+  icon->New(i);
+  rt::Value var(5);
+  controls::MeterArgs m;
+  m.nRow = 6;
+  m.nCol = 1;
+  m.nWidth = 180;
+  m.nHeight = 10;
+  m.cText = "Index";
+  m.oWnd = owner;
+  m.bSetGet = rt::Value::Block([&var](rt::Args x) {
+    if (!x.empty()) var = x[0];
+    return var;
+  });
+  auto meter = std::make_shared<controls::TMeter>();
+  meter->New(m);
+  EXPECT_EQ(d->aControls.Len(), 6u);
+
+  core::DialogActivation act;
+  bool bound = false;
+  act.bInit = rt::Value::Block([&](rt::Args) {
+    bound = label->hWnd && group->hWnd && icon->hWnd && meter->hWnd;
+    EXPECT_EQ(GetWindowLongA(group->hWnd, GWL_STYLE) & 0xF, BS_GROUPBOX);
+    char text[32] = {};
+    GetWindowTextA(two->hWnd, text, sizeof text);
+    EXPECT_STREQ(text, "2");
+    // VarPut keeps the value without painting it; Refresh shows it.
+    one->VarPut(rt::Value("Drei"));
+    GetWindowTextA(one->hWnd, text, sizeof text);
+    EXPECT_STREQ(text, "Eins");
+    one->Refresh();
+    GetWindowTextA(one->hWnd, text, sizeof text);
+    EXPECT_STREQ(text, "Drei");
+    d->bStart = rt::Value::Block([&](rt::Args) {
+      // The children paint after the dialog's own first paint.
+      core::SYSREFRESH();
+      UpdateWindow(d->hWnd);
+      for (HWND child = GetWindow(d->hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) UpdateWindow(child);
+      if (const char* shot = std::getenv("VD_DIALOG_SHOT")) SaveWindow(d->hWnd, shot);
+      d->End(1);
+      return rt::Value();
+    });
+    return rt::Value();
+  });
+  d->Activate(act);
+  EXPECT_TRUE(bound);
+  EXPECT_EQ(d->nResult.AsNumber(), 1);
+}
+
+}  // namespace
