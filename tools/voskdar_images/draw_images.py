@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""Draws the quick-search program's own images: the group icon "Voskseek"
+(a magnifying glass over a dictionary page, 32 and 16 pixels) and the
+bitmap "WALL" (a brick wall, used as a brush pattern).
+
+usage: draw_images.py OUTDIR   writes OUTDIR/voskseek.ico and OUTDIR/wall.bmp
+"""
+import math
+import struct
+import sys
+from pathlib import Path
+
+PAGE = (250, 250, 240)
+LINE = (150, 150, 170)
+SPINE = (40, 70, 150)
+RIM = (30, 30, 60)
+GLASS = (190, 225, 250)
+HANDLE = (120, 70, 30)
+
+
+def icon_pixels(size):
+    """Rows top to bottom of (r, g, b, a) for an icon of size x size."""
+    s = size / 32.0
+    cx, cy, r_out, r_in = 13 * s, 13 * s, 9.5 * s, 7.0 * s
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            px, py = x + 0.5, y + 0.5
+            colour = None
+            # The page with its spine and text lines.
+            if 3 * s <= px < 29 * s and 2 * s <= py < 30 * s:
+                colour = SPINE if px < 6 * s else PAGE
+                if colour == PAGE and int(py / s) % 4 == 0 and 8 * s <= px < 27 * s:
+                    colour = LINE
+            d = math.hypot(px - cx, py - cy)
+            # The handle runs from the rim to the lower-right corner.
+            t = ((px - cx) + (py - cy)) / math.sqrt(2)
+            off = abs((px - cx) - (py - cy)) / math.sqrt(2)
+            if r_out - 1 * s <= t <= 27 * s and off <= 2.2 * s:
+                colour = HANDLE
+            if d <= r_in:
+                base = colour or PAGE
+                colour = tuple((a + b) // 2 for a, b in zip(base, GLASS))
+            elif d <= r_out:
+                colour = RIM
+            row.append(colour + (255,) if colour else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def icon_image(size):
+    """One icon image: BITMAPINFOHEADER, 32-bit XOR rows, 1-bit AND mask."""
+    rows = icon_pixels(size)
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    xor = b''.join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
+    stride = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(rows):
+        bits = bytearray(stride)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    return header + xor + bytes(mask)
+
+
+def write_ico(path, sizes):
+    images = [icon_image(s) for s in sizes]
+    out = struct.pack('<HHH', 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for s, img in zip(sizes, images):
+        out += struct.pack('<BBBBHHII', s, s, 0, 0, 1, 32, len(img), offset)
+        offset += len(img)
+    path.write_bytes(out + b''.join(images))
+
+
+def wall_pixels(width, height):
+    """Bricks 16 by 8 in half-offset courses, grey mortar, deterministic shades."""
+    rows = []
+    for y in range(height):
+        row = []
+        course = y // 8
+        for x in range(width):
+            shifted = x + (8 if course % 2 else 0)
+            if y % 8 == 7 or shifted % 16 == 15:
+                row.append((200, 196, 188))
+                continue
+            brick = (shifted // 16) * 7 + course * 3
+            shade = (brick * 37) % 24
+            grain = ((x * 13 + y * 7) % 5) * 2
+            row.append((150 + shade + grain, 70 + shade // 2 + grain, 50 + shade // 3))
+        rows.append(row)
+    return rows
+
+
+def write_bmp(path, width, height):
+    rows = wall_pixels(width, height)
+    stride = (width * 3 + 3) & ~3
+    data = bytearray()
+    for row in reversed(rows):
+        line = b''.join(bytes((b, g, r)) for (r, g, b) in row)
+        data += line + bytes(stride - len(line))
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(data), 3780, 3780, 0, 0)
+    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
+    path.write_bytes(head + info + bytes(data))
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    out = Path(sys.argv[1])
+    out.mkdir(parents=True, exist_ok=True)
+    write_ico(out / 'voskseek.ico', [32, 16])
+    write_bmp(out / 'wall.bmp', 64, 32)
+
+
+if __name__ == '__main__':
+    main()
