@@ -11,6 +11,8 @@
 namespace ctl {
 namespace {
 
+using rt::Arg;
+
 struct Level {
   std::shared_ptr<TMenu> menu;
   std::vector<std::shared_ptr<TMenuItem>> items;
@@ -27,7 +29,6 @@ std::shared_ptr<TAccTable>& PendingTable() {
   return table;
 }
 
-rt::Value Arg(rt::Args a, std::size_t i) { return i < a.size() ? a[i] : rt::Value(); }
 
 }  // namespace
 

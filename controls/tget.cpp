@@ -5,13 +5,13 @@
 #include <cstdio>
 
 #include "controls/control_owner.h"
-#include "core/long_value.h"
 #include "core/send_soft.h"
 #include "graphics/colour.h"
 #include "runtime/settings.h"
 #include "runtime/transform.h"
 #include "runtime/value_fns.h"
 #include "runtime/value_text.h"
+#include "services/int32.h"
 
 namespace controls {
 
@@ -83,10 +83,10 @@ TGet& TGet::New(const GetArgs& a) {
   cCaption = PutText(bSetGet.Eval());
 
   long height = 12;
-  if (a.nHeight.IsNumber()) height = core::LongOf(a.nHeight);
+  if (a.nHeight.IsNumber()) height = svc::ToInt32(a.nHeight);
   else if (oFont) height = std::lround(std::abs(oFont->nHeight()));
   if (spinner) height = std::max(height, 15L);
-  int top = static_cast<int>(core::LongOf(a.nRow)), left = static_cast<int>(core::LongOf(a.nCol));
+  int top = static_cast<int>(svc::ToInt32(a.nRow)), left = static_cast<int>(svc::ToInt32(a.nCol));
   if (!Flag(a.lPixel)) {
     top *= 13;
     left *= 8;
@@ -95,7 +95,7 @@ TGet& TGet::New(const GetArgs& a) {
   nLeft = left;
   nBottom = top + static_cast<int>(height) - 1;
   nRight = a.nWidth.IsNumber()
-               ? left + static_cast<int>(core::LongOf(a.nWidth)) - 1
+               ? left + static_cast<int>(svc::ToInt32(a.nWidth)) - 1
                : left + static_cast<int>((static_cast<double>(cCaption.size()) + 1) * 3.5);
   if (spinner) nRight += 20;
 
@@ -112,8 +112,8 @@ TGet& TGet::New(const GetArgs& a) {
   oGet = GETNEW(20, 20, bSetGet, {}, cPicture);
   nPos = 1;
   lCaptured = lFocused = false;
-  const long fore = a.nClrFore.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOWTEXT) : core::LongOf(a.nClrFore);
-  const long back = a.nClrBack.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOW) : core::LongOf(a.nClrBack);
+  const long fore = a.nClrFore.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOWTEXT) : svc::ToInt32(a.nClrFore);
+  const long back = a.nClrBack.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOW) : svc::ToInt32(a.nClrBack);
   SetColor(rt::Value(fore), rt::Value(back));
   nClrDef = back;
   oGet->SetFocus();
@@ -141,8 +141,8 @@ TGet& TGet::ReDefine(const GetRedefineArgs& a) {
   bWhen = a.bWhen;
   bChange = a.bChanged;
   lReadOnly = Flag(a.lReadOnly);
-  const long fore = a.nClrFore.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOWTEXT) : core::LongOf(a.nClrFore);
-  const long back = a.nClrBack.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOW) : core::LongOf(a.nClrBack);
+  const long fore = a.nClrFore.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOWTEXT) : svc::ToInt32(a.nClrFore);
+  const long back = a.nClrBack.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOW) : svc::ToInt32(a.nClrBack);
   SetColor(rt::Value(fore), rt::Value(back));
   nClrDef = back;
   oGet = GETNEW(20, 20, bSetGet, {}, cPicture);
@@ -151,7 +151,7 @@ TGet& TGet::ReDefine(const GetRedefineArgs& a) {
     bMin = a.bMin;
     bMax = a.bMax;
   }
-  nId = core::LongOf(a.nId);
+  nId = svc::ToInt32(a.nId);
   core::Ask(oWnd, "DefControl", Self());
   return *this;
 }

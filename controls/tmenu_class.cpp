@@ -6,7 +6,8 @@
 namespace ctl {
 namespace {
 
-rt::Value Arg(rt::Args a, std::size_t i) { return i < a.size() ? a[i] : rt::Value(); }
+using rt::Arg;
+
 LPARAM HandleArg(rt::Args a, std::size_t i) { return static_cast<LPARAM>(svc::ToHandle(Arg(a, i))); }
 bool Logical(rt::Args a, std::size_t i, bool fallback) {
   return Arg(a, i).IsLogical() ? Arg(a, i).AsLogical() : fallback;

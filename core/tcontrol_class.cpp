@@ -8,7 +8,8 @@ namespace core {
 
 namespace {
 
-rt::Value Arg(rt::Args a, std::size_t i) { return i < a.size() ? a[i] : rt::Value(); }
+using rt::Arg;
+
 
 }  // namespace
 
