@@ -47,8 +47,7 @@ RT_CLASS_REGISTER(Device);
 
 // A file of the source tree, reached through Wine's drive for the Unix root.
 std::string SourceFile(const std::string& relative) {
-  const std::string here = std::string("Z:") + __FILE__;
-  return here.substr(0, here.rfind("drawing_objects_test.cpp")) + relative;
+  return std::string("Z:") + VD_SOURCE_DIR + "/tests/graphics/" + relative;
 }
 
 gfx::TFontPtr NewFont(const std::string& face, double width, double height) {

@@ -186,8 +186,7 @@ TEST(WithManifest, StartedWithTheProgramsManifest) {
   if (LibrariesDisabled() || CarriesManifest()) GTEST_SKIP() << "this is a child";
   // The manifest file of the source tree, reached through Wine's drive for
   // the Unix root.
-  std::string source = std::string("Z:") + __FILE__;
-  source = source.substr(0, source.rfind("tests")) + "res/vd.manifest";
+  const std::string source = std::string("Z:") + VD_SOURCE_DIR + "/res/vd.manifest";
   std::ifstream in(source, std::ios::binary);
   ASSERT_TRUE(in) << source;
   std::stringstream bytes;
