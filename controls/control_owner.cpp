@@ -1,0 +1,29 @@
+#include "controls/control_owner.h"
+
+#include "core/send_soft.h"
+#include "core/window_defaults.h"
+#include "runtime/transform.h"
+#include "runtime/value_text.h"
+
+namespace controls {
+
+rt::Value OwnerOr(const rt::Value& oWnd) { return oWnd.IsNil() ? core::GETWNDDEFAULT() : oWnd; }
+
+void Place(core::TControl& control, const std::string& cClass) {
+  const auto owner = control.Container();
+  if (owner && owner->hWnd) {
+    control.nId = core::TControl::GetNewId();
+    control.Create(cClass);
+    control.Default();
+    owner->AddControl(control.Self());
+  } else {
+    core::Ask(control.oWnd, "DefControl", control.Self());
+  }
+}
+
+std::string ValueText(const rt::Value& u, const rt::Value& cPicture) {
+  return cPicture.IsString() && !cPicture.AsString().empty() ? rt::TRANSFORM(u, cPicture.AsString())
+                                                             : rt::CVALTOCHAR(u);
+}
+
+}  // namespace controls

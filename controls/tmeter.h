@@ -1,0 +1,44 @@
+#pragma once
+// A progress meter: the value behind bSetGet against nTotal, painted as a bar
+// with the percentage.
+
+#include <string>
+
+#include "core/tcontrol.h"
+
+namespace controls {
+
+struct MeterArgs {
+  rt::Value nRow, nCol, bSetGet, nTotal, oWnd, nWidth, nHeight, lUnused, lPixel, oFont, cText, lNoPercentage,
+      nClrPane, nClrText, nClrBar, nClrBText, lDesign;
+};
+
+inline constexpr long kMeterBar = 16711680, kMeterBarText = 16777215;
+
+class TMeter : public core::TControl {
+ public:
+  RT_CLASS_DECL()
+
+  double nTotal = 10;
+  double nRefresh = 0;
+  long nClrBar = kMeterBar, nClrBText = kMeterBarText;
+  std::string cText;
+  bool lPercentage = true;
+
+  TMeter& New(const MeterArgs& args = {});
+  void Default() override;
+  void Initiate(HWND hDlg) override;
+  // The value as a number (0 for anything else) and its percentage of the
+  // total (a total of 0 counts as 1).
+  double Value();
+  int Percent();
+  // Stores n clamped to 0..nTotal; repaints and lets pending messages run
+  // once the step is worth showing.
+  void Set(const rt::Value& n = {});
+  void SetTotal(double n);
+
+  rt::Value Display() override;
+  rt::Value Paint() override;
+};
+
+}  // namespace controls

@@ -1,0 +1,125 @@
+#pragma once
+// The base of every control. A control is a child window of a container
+// (oWnd): either made by its subclass (Create) or bound to a child of a
+// dialog with Redefine, which Initiate completes once the dialog's window
+// exists. It adds the value binding (bSetGet), the change hook, its place in
+// the container's focus and validation chain, the library's private
+// notifications from the container, docking and a design mode with a snap
+// grid.
+//
+// The container keeps the chain's state: nLastKey (the key that left the
+// last control), lValidating (a validation is under way), nResult and
+// oCtlFocus (the control that has the focus).
+
+#include <windows.h>
+
+#include <string>
+
+#include "core/twindow.h"
+
+namespace core {
+
+// The library's private messages between a container and its controls.
+enum ControlMessage : UINT {
+  WM_VD_CLICK = 0x800,
+  WM_VD_CHANGE = 0x805,
+  WM_VD_COLORS = 0x806,
+  WM_VD_LOSTFOCUS = 0x809,
+  WM_VD_CHANGEFOCUS = 0x810,
+};
+
+// Docking sides of nAlign.
+enum ControlAlign { kAlignNone = 1, kAlignTop, kAlignLeft, kAlignBottom, kAlignRight, kAlignClient };
+
+// The design-mode snap grid; a size below 1 means no snapping.
+void SETGRIDSIZE(int nWidth, int nHeight);
+// {nWidth, nHeight}.
+rt::Value GETGRIDSIZE();
+// The position snapped down to the grid (unchanged without a grid).
+int SnapRow(int nRow);
+int SnapCol(int nCol);
+
+class TControl : public TWindow {
+ public:
+  RT_CLASS_DECL()
+
+  rt::Value bSetGet, bChange, bDragBegin;
+  bool lCaptured = false, lDrag = false, lMouseDown = false, lUpdate = false, l3DLook = false;
+  long nLastRow = 0, nLastCol = 0, nMResize = 0;
+  // The answer to WM_GETDLGCODE; NIL leaves it to the previous procedure.
+  rt::Value nDlgCode;
+  // The control that gets the focus after the next validation.
+  rt::Value oJump;
+  bool l97Look = false;
+  long nClientBevel = 0;
+
+  // The next free control id: 100 at start, one counter for every control
+  // class. Ids stay within the 16 bits of WM_COMMAND: after 65535 it starts
+  // again at 100.
+  static long GetNewId();
+  // Restarts the counter (for a process that starts over, and the tests).
+  static void ResetIds();
+
+  // The container as a window, null when there is none.
+  std::shared_ptr<TWindow> Container() const;
+
+  // Binds the control to child nId of the container's dialog (made later).
+  void Redefine(long id, const rt::Value& container);
+  // Binds the control to its child of hDlg: links it and sets its font.
+  // Library error 1 when hDlg has no such child.
+  virtual void Initiate(HWND hDlg);
+  // The control's entry of an in-memory dialog template; cClass defaults to
+  // the object's class name.
+  virtual std::string cToChar(const std::string& cClass = {});
+  virtual void Default();
+
+  rt::Value VarGet();
+  virtual void VarPut(const rt::Value& u);
+
+  // Removes the control from its container, then ends its window.
+  bool End();
+  void ChangeFocus();
+
+  // Docking in the container.
+  long nAlign() const;
+  void _nAlign(long side);
+  void AdjTop();
+  void AdjBottom();
+  void AdjLeft();
+  void AdjRight();
+  void AdjClient();
+
+  bool l3D() const { return l3DLook; }
+  void _l3D(bool on);
+
+  // The focus and validation chain.
+  virtual rt::Value Click();
+  virtual rt::Value Change();
+  virtual rt::Value Colors(LPARAM hDC);
+  virtual rt::Value KillFocus(LPARAM hWndNew);
+  virtual rt::Value VDLostFocus(LPARAM hWndNew);
+  void ForWhen();
+  // Gives this control the focus when lWhen() holds, else the next window.
+  void SetFocus();
+
+  rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+  rt::Value EraseBkGnd(LPARAM hDC) override;
+  rt::Value GetDlgCode(LPARAM nKey) override;
+  rt::Value GotFocus(LPARAM hWndLost) override;
+  rt::Value LostFocus(LPARAM hWndNew) override;
+  rt::Value KeyChar(long nKey, long nFlags) override;
+  rt::Value KeyDown(long nKey, long nFlags) override;
+  rt::Value LButtonDown(long nRow, long nCol, long nFlags) override;
+  rt::Value MouseMove(long nRow, long nCol, long nFlags) override;
+  rt::Value LButtonUp(long nRow, long nCol, long nFlags) override;
+  // Alt + letter (the keyboard menu) goes to the control with that hot key.
+  rt::Value SysCommand(LPARAM nWParam, LPARAM nLParam) override;
+  virtual rt::Value Display();
+
+ private:
+  inline static long nInitID_ = 100;
+};
+
+using TControlPtr = std::shared_ptr<TControl>;
+
+}  // namespace core
