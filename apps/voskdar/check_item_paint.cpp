@@ -135,18 +135,21 @@ void DRAWRADIO(const RadioItem& r) {
     const int oldMode = SetBkMode(hDC, TRANSPARENT);
     const COLORREF oldColour = GetTextColor(hDC);
     const int length = static_cast<int>(r.cText.size());
+    // The rectangle places the text; it does not clip it, so that a font
+    // whose drawn text runs wider than its measured extent keeps its last letter.
+    const UINT flags = DT_SINGLELINE | DT_NOCLIP;
     if (r.l3D) {
       RECT moved = text;
       OffsetRect(&moved, -1, -1);
       SetTextColor(hDC, *r.l3D ? r.nClrLight : r.nClrDark);
-      DrawTextA(hDC, r.cText.data(), length, &moved, DT_SINGLELINE);
+      DrawTextA(hDC, r.cText.data(), length, &moved, flags);
       moved = text;
       OffsetRect(&moved, 1, 1);
       SetTextColor(hDC, *r.l3D ? r.nClrDark : r.nClrLight);
-      DrawTextA(hDC, r.cText.data(), length, &moved, DT_SINGLELINE);
+      DrawTextA(hDC, r.cText.data(), length, &moved, flags);
     }
     SetTextColor(hDC, r.nClrText);
-    DrawTextA(hDC, r.cText.data(), length, &text, DT_SINGLELINE);
+    DrawTextA(hDC, r.cText.data(), length, &text, flags);
     SetTextColor(hDC, oldColour);
     SetBkMode(hDC, oldMode);
   }

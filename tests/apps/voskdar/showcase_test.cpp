@@ -12,12 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "apps/voskdar/check_item_paint.h"
+#include "apps/voskdar/tgradio.h"
 #include "controls/tcheckbox.h"
 #include "controls/tradio.h"
 #include "core/twindow.h"
 #include "grid/cell_painter.h"
-#include "grid/dark_color.h"
 
 namespace {
 
@@ -115,27 +114,45 @@ void PaintCells(HWND hWnd, HDC dc) {
   }
 }
 
-void PaintItems(HDC dc) {
-  const char* items[] = {" Eng", " Fra", " Ita", " Spa", " Por", " Lat",
-                         " Deutsch --> Fremdspr.", " Fremdspr. --> Deutsch", " Exakte Suche einschalten"};
-  const COLORREF pane = GetSysColor(COLOR_BTNFACE);
-  for (int i = 0; i < 9; ++i) {
-    voskdar::RadioItem r;
-    r.hDC = dc;
-    r.nLeft = 290 + (i < 6 ? (i % 3) * 70 : 0);
-    r.nTop = 10 + (i < 6 ? (i / 3) * 22 : 44 + (i - 6) * 22);
-    r.cText = items[i];
-    r.lTicked = i == 0 || i == 2 || i == 6 || i == 8;
-    r.nClrPane = pane;
-    r.nClrText = RGB(0, 0, 0);
-    r.nClrLight = static_cast<COLORREF>(grid::DARKCOLOR(pane, -48));
-    r.nClrDark = static_cast<COLORREF>(grid::DARKCOLOR(pane, 48));
-    r.lDisabled = i == 5;
-    r.lFocused = i == 6;
-    r.nStyle = voskdar::kStyleCheck;
-    r.lCheckStyle = true;
-    voskdar::DRAWRADIO(r);
+struct Item {
+  const char* text;
+  int top, left, width;
+  bool ticked, enabled;
+};
+
+// The quick-search options as check items.
+std::vector<std::shared_ptr<voskdar::TGRadio>> MakeItems(const std::shared_ptr<core::TWindow>& owner) {
+  const Item items[] = {{" Eng", 10, 290, 60, true, true},
+                        {" Fra", 10, 355, 60, false, true},
+                        {" Ita", 10, 420, 60, true, true},
+                        {" Spa", 32, 290, 60, false, true},
+                        {" Por", 32, 355, 60, false, true},
+                        {" Lat", 32, 420, 60, true, false},
+                        {" Deutsch --> Fremdspr.", 62, 290, 200, true, true},
+                        {" Fremdspr. --> Deutsch", 84, 290, 200, false, true},
+                        {" Exakte Suche einschalten", 106, 290, 200, true, true}};
+  std::vector<std::shared_ptr<voskdar::TGRadio>> out;
+  for (const Item& item : items) {
+    auto value = std::make_shared<rt::Value>(item.ticked);
+    auto g = std::make_shared<voskdar::TGRadio>();
+    voskdar::GRadioArgs a;
+    a.nRow = item.top;
+    a.nCol = item.left;
+    a.aItems = rt::Value::Array({item.text});
+    a.bSetGet = rt::Value::Block([value](rt::Args x) {
+      if (!x.empty()) *value = x[0];
+      return *value;
+    });
+    a.oWnd = rt::Value(owner);
+    a.nWidth = item.width;
+    a.nHeight = 18;
+    a.lPixel = true;
+    a.cBoxStyle = "CHECK";
+    g->New(a);
+    if (!item.enabled) g->Disable();
+    out.push_back(g);
   }
+  return out;
 }
 
 TEST(Showcase, CellsControlsAndQuickSearchItems) {
@@ -184,6 +201,9 @@ TEST(Showcase, CellsControlsAndQuickSearchItems) {
   rm.lPixel = true;
   menu->New(rm);
 
+  const auto items = MakeItems(owner);
+  items[6]->SetFocus();
+
   // Painted into a picture of the window: the controls' own pixels are
   // copied to their places, then the cells and items are drawn over the rest.
   MSG msg;
@@ -198,6 +218,7 @@ TEST(Showcase, CellsControlsAndQuickSearchItems) {
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   std::vector<HWND> children = {box->hWnd};
   for (long i = 1; i <= menu->Count(); ++i) children.push_back(menu->Radio(i)->hWnd);
+  for (const auto& item : items) children.push_back(item->hWnd);
   for (HWND child : children) {
     RECT r{};
     GetWindowRect(child, &r);
@@ -207,10 +228,10 @@ TEST(Showcase, CellsControlsAndQuickSearchItems) {
     ReleaseDC(child, childDc);
   }
   PaintCells(owner->hWnd, dc);
-  PaintItems(dc);
   GdiFlush();
   EXPECT_EQ(SendMessageA(box->hWnd, BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_TRUE(menu->Radio(2)->lIsChecked());
+  EXPECT_EQ(GetFocus(), items[6]->hWnd);
   EXPECT_EQ(GetPixel(dc, 45, 30), RGB(210, 210, 230));  // row 1, first column
   // The check box printed its text at its place.
   EXPECT_LT(CountColour(dc, 10, 150, 150, 170, RGB(255, 255, 255)), 140 * 20);
