@@ -426,8 +426,9 @@ rt::Value TControl::HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
     case WM_KILLFOCUS:
       return KillFocus(static_cast<LPARAM>(nWParam));
     case WM_PAINT:
-      if (const rt::Value r = Display(); !r.IsNil()) return r;
-      break;
+      // NIL leaves the painting to the native control; the base window's
+      // paint would validate the area without drawing it.
+      return Display();
     case WM_VD_CHANGE:
       return Change();
     case WM_VD_COLORS:

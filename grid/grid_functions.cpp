@@ -1,0 +1,71 @@
+#include "grid/grid_functions.h"
+
+#include "grid/cell_painter.h"
+#include "grid/dark_color.h"
+#include "grid/grid_geometry.h"
+#include "runtime/macro.h"
+#include "services/int32.h"
+
+namespace grid {
+namespace {
+
+// Positional parameter n (1-based) as the native layer reads it.
+struct Params {
+  rt::Args args;
+  const rt::Value& operator[](std::size_t n) const {
+    static const rt::Value nil;
+    return n <= args.size() ? args[n - 1] : nil;
+  }
+  int Int(std::size_t n) const { return svc::ToInt32((*this)[n]); }
+  template <class H>
+  H Handle(std::size_t n) const {
+    return svc::HandleOf<H>(svc::ToHandle((*this)[n]));
+  }
+};
+
+}  // namespace
+
+void RegisterGridFunctions() {
+  rt::RegisterFunction("TGDRAWCELL", [](rt::Args args) {
+    TGDRAWCELL(args);
+    return rt::Value();
+  });
+  rt::RegisterFunction("TGBRWSCROLL", [](rt::Args args) {
+    const Params p{args};
+    TGBRWSCROLL(p.Handle<HWND>(1), p.Int(2), p.Handle<HFONT>(3), p.Int(4), p.Int(5), p.Int(6), p.Int(7));
+    return rt::Value();
+  });
+  rt::RegisterFunction("NTGBROW", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(NTGBROW(p.Handle<HWND>(1), p.Handle<HDC>(2), p.Int(3), p.Handle<HFONT>(4), p.Int(5), p.Int(6),
+                             p.Int(7), p.Int(8)));
+  });
+  rt::RegisterFunction("NSBROWS", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(NSBROWS(p.Handle<HWND>(1), p.Handle<HDC>(2), p.Handle<HFONT>(3), p.Int(4), p.Int(5), p.Int(6),
+                             p.Int(7)));
+  });
+  rt::RegisterFunction("ATGBRWPOSRECT", [](rt::Args args) {
+    const Params p{args};
+    return ATGBRWPOSRECT(p.Handle<HWND>(1), p.Int(2), p.Int(3), p.Int(4), p.Handle<HFONT>(5), p.Int(6), p.Int(7),
+                         p.Int(8));
+  });
+  rt::RegisterFunction("SBGETHEIGHT", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(SBGETHEIGHT(p.Handle<HWND>(1), p.Handle<HFONT>(2), p.Int(3)));
+  });
+  rt::RegisterFunction("SBMPHEIGHT", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(SBMPHEIGHT(p.Handle<HBITMAP>(1)));
+  });
+  rt::RegisterFunction("DARKCOLOR", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(static_cast<double>(DARKCOLOR(p.Int(1), p.Int(2))));
+  });
+  rt::RegisterFunction("GETFONTHEIGHT", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(GETFONTHEIGHT(p.Handle<HDC>(1), p.Handle<HFONT>(2)));
+  });
+}
+
+}  // namespace grid

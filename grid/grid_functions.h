@@ -1,0 +1,12 @@
+#pragma once
+// The grid's native functions in the registry of public functions, so that
+// they can be called by name with positional parameters: a missing or
+// wrongly typed number reads as 0, a logical as .F.
+
+namespace grid {
+
+// TGDRAWCELL, TGBRWSCROLL, NTGBROW, NSBROWS, ATGBRWPOSRECT, SBGETHEIGHT,
+// SBMPHEIGHT, DARKCOLOR and GETFONTHEIGHT. Safe to call again.
+void RegisterGridFunctions();
+
+}  // namespace grid

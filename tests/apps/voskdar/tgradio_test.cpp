@@ -1,0 +1,184 @@
+#include "apps/voskdar/tgradio.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+
+#include "apps/voskdar/glyph_hex.h"
+#include "core/twindow.h"
+
+namespace {
+
+struct Owner {
+  Owner() {
+    core::WindowArgs a;
+    a.nTop = 0;
+    a.nLeft = 0;
+    a.nBottom = 300;
+    a.nRight = 400;
+    a.lPixel = true;
+    a.nStyle = static_cast<double>(WS_POPUP | WS_VISIBLE);
+    a.nClrFore = 0;
+    a.nClrBack = static_cast<double>(RGB(255, 255, 255));
+    w->New(a);
+  }
+  ~Owner() {
+    if (w->hWnd && IsWindow(w->hWnd)) DestroyWindow(w->hWnd);
+  }
+  std::shared_ptr<core::TWindow> w = std::make_shared<core::TWindow>();
+};
+
+struct Var {
+  explicit Var(rt::Value start = {}) : v(std::make_shared<rt::Value>(std::move(start))) {}
+  rt::Value Block() const {
+    auto p = v;
+    return rt::Value::Block([p](rt::Args a) {
+      if (!a.empty()) *p = a[0];
+      return *p;
+    });
+  }
+  std::shared_ptr<rt::Value> v;
+};
+
+std::shared_ptr<voskdar::TGRadio> Make(Owner& owner, const rt::Value& items, const Var& var, int row,
+                                       const char* style = "CHECK") {
+  auto g = std::make_shared<voskdar::TGRadio>();
+  voskdar::GRadioArgs a;
+  a.nRow = row;
+  a.nCol = 10;
+  a.aItems = items;
+  a.bSetGet = var.Block();
+  a.oWnd = rt::Value(owner.w);
+  a.nWidth = 120;
+  a.nHeight = 20;
+  a.lPixel = true;
+  a.cBoxStyle = style;
+  g->New(a);
+  return g;
+}
+
+TEST(TGRadio, AnOwnerDrawnListBoxBoundToItsVariable) {
+  Owner owner;
+  Var flag(rt::Value(5));
+  auto check = Make(owner, rt::Value::Array({" Eng"}), flag, 10);
+  ASSERT_TRUE(check->hWnd);
+  char cls[32] = {};
+  GetClassNameA(check->hWnd, cls, sizeof cls);
+  EXPECT_STREQ(cls, "ListBox");
+  EXPECT_EQ(static_cast<unsigned long>(GetWindowLongA(check->hWnd, GWL_STYLE)), 0x50010010ul);
+  EXPECT_EQ(GetWindowLongA(check->hWnd, GWL_EXSTYLE) & WS_EX_TRANSPARENT, WS_EX_TRANSPARENT);
+  EXPECT_EQ(*flag.v, rt::Value(false));  // a single item binds a logical
+  EXPECT_TRUE(check->IsCheckItem());
+
+  Var option(rt::Value(9));
+  auto group = Make(owner, rt::Value::Array({"&Eins", "&Zwei", "&Drei"}), option, 60, "CIRCLE");
+  EXPECT_EQ(*option.v, rt::Value(1));  // no item 9: the first
+  EXPECT_FALSE(group->IsCheckItem());
+  EXPECT_EQ(group->aPos.size(), 3u);
+  EXPECT_EQ(group->aHelp.At(3), rt::Value(102));
+  UpdateWindow(group->hWnd);
+}
+
+TEST(TGRadio, SpaceTogglesAtOnceEnterMovesOn) {
+  Owner owner;
+  Var a(rt::Value(false)), b(rt::Value(true));
+  auto first = Make(owner, rt::Value::Array({" Eng"}), a, 10);
+  auto second = Make(owner, rt::Value::Array({" Fra"}), b, 40);
+  int changes = 0;
+  first->bChange = rt::Value::Block([&](rt::Args) {
+    ++changes;
+    return rt::Value();
+  });
+  first->SetFocus();
+  first->KeyDown(VK_SPACE, 0);
+  EXPECT_EQ(*a.v, rt::Value(true));
+  EXPECT_EQ(changes, 1);
+  first->KeyDown(VK_SPACE, 0);
+  EXPECT_EQ(*a.v, rt::Value(false));
+  first->KeyDown(VK_RETURN, 0);
+  EXPECT_EQ(*a.v, rt::Value(false));
+  EXPECT_EQ(GetFocus(), second->hWnd);
+  EXPECT_EQ(*b.v, rt::Value(true));
+}
+
+TEST(TGRadio, GroupsWrapWithTheArrowsAndFollowHotKeys) {
+  Owner owner;
+  Var option(rt::Value(3));
+  auto group = Make(owner, rt::Value::Array({"&Eins", "&Zwei", "&Drei"}), option, 10, "CIRCLE");
+  group->KeyDown(VK_DOWN, 0);
+  EXPECT_EQ(*option.v, rt::Value(1));
+  group->KeyDown(VK_UP, 0);
+  EXPECT_EQ(*option.v, rt::Value(3));
+  group->KeyDown(VK_LEFT, 0);
+  EXPECT_EQ(*option.v, rt::Value(2));
+  group->KeyChar('e', 0);
+  EXPECT_EQ(*option.v, rt::Value(1));
+}
+
+TEST(TGRadio, ForcedValuesIgnoreKeysAndClicks) {
+  Owner owner;
+  Var flag(rt::Value(false));
+  auto check = Make(owner, rt::Value::Array({" Exakte Suche einschalten"}), flag, 10);
+  check->Force(rt::Value(true));
+  EXPECT_EQ(*flag.v, rt::Value(true));
+  check->KeyDown(VK_SPACE, 0);
+  const voskdar::ItemPos p = check->aPos.at(0);
+  check->LButtonDown(p.top + 2, p.left + 2, MK_LBUTTON);
+  check->LButtonUp(p.top + 2, p.left + 2, 0);
+  EXPECT_EQ(*flag.v, rt::Value(true));
+  check->Force(rt::Value());
+  check->LButtonDown(p.top + 2, p.left + 2, MK_LBUTTON);
+  check->LButtonUp(p.top + 2, p.left + 2, 0);
+  EXPECT_EQ(*flag.v, rt::Value(false));
+  EXPECT_EQ(owner.w->nLastKey, 1002);
+
+  Var option(rt::Value(1));
+  auto group = Make(owner, rt::Value::Array({"A", "B"}), option, 60, "CIRCLE");
+  group->Force(rt::Value(2));
+  group->KeyDown(VK_DOWN, 0);
+  EXPECT_EQ(*option.v, rt::Value(2));
+}
+
+TEST(TGRadio, SharedGlyphsLiveAsLongAsTheirLastControl) {
+  Owner owner;
+  const int before = voskdar::DefaultGlyphs::Users();
+  Var a(rt::Value(false)), b(rt::Value(false));
+  auto first = Make(owner, rt::Value::Array({"A"}), a, 10);
+  auto second = Make(owner, rt::Value::Array({"B"}), b, 40);
+  EXPECT_EQ(voskdar::DefaultGlyphs::Users(), before + 2);
+  first->Destroy();
+  EXPECT_EQ(voskdar::DefaultGlyphs::Users(), before + 1);
+  BITMAP info{};
+  EXPECT_NE(GetObjectA(voskdar::TGRadio::aRadBmp()[1], sizeof info, &info), 0);
+  second->Destroy();
+  EXPECT_EQ(voskdar::DefaultGlyphs::Users(), before);
+  if (before == 0) {
+    EXPECT_EQ(voskdar::TGRadio::aRadBmp()[0], nullptr);
+  }
+  Var c(rt::Value(false));
+  auto third = Make(owner, rt::Value::Array({"C"}), c, 70);
+  EXPECT_NE(GetObjectA(voskdar::TGRadio::aRadBmp()[1], sizeof info, &info), 0);
+  EXPECT_EQ(info.bmWidth, 12);
+}
+
+TEST(TGRadio, DisabledNeighboursDoNotPassTheFocusBackAndForth) {
+  Owner owner;
+  Var a(rt::Value(false)), b(rt::Value(false));
+  auto first = Make(owner, rt::Value::Array({"A"}), a, 10);
+  auto second = Make(owner, rt::Value::Array({"B"}), b, 40);
+  first->lActive = false;
+  second->lActive = false;
+  ::SetFocus(first->hWnd);
+  MSG msg;
+  int pumped = 0;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && pumped < 1000) {
+    DispatchMessageA(&msg);
+    ++pumped;
+  }
+  EXPECT_LT(pumped, 1000);
+  const HWND focus = GetFocus();
+  EXPECT_TRUE(focus == first->hWnd || focus == second->hWnd);
+}
+
+}  // namespace
