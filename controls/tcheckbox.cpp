@@ -5,8 +5,8 @@
 
 #include "controls/check_state.h"
 #include "controls/control_owner.h"
-#include "core/long_value.h"
 #include "core/send_soft.h"
+#include "services/int32.h"
 
 namespace controls {
 namespace {
@@ -34,8 +34,8 @@ TCheckBox& TCheckBox::New(const CheckBoxArgs& a) {
   const auto owner = Container();
   cCaption = a.cCaption.IsString() ? a.cCaption.AsString() : std::string("&CheckBox");
   Bind(a.bSetGet);
-  const long width = a.nWidth.IsNumber() ? core::LongOf(a.nWidth) : 7 * static_cast<long>(cCaption.size());
-  const long height = a.nHeight.IsNumber() ? core::LongOf(a.nHeight) : 19;
+  const long width = a.nWidth.IsNumber() ? svc::ToInt32(a.nWidth) : 7 * static_cast<long>(cCaption.size());
+  const long height = a.nHeight.IsNumber() ? svc::ToInt32(a.nHeight) : 19;
   nHelpId = a.nHelpTopic.IsNil() ? rt::Value(100) : a.nHelpTopic;
   bChange = a.bChange;
   oFont = a.oFont.As<gfx::TFont>();
@@ -46,8 +46,8 @@ TCheckBox& TCheckBox::New(const CheckBoxArgs& a) {
   lDrag = IsTrue(a.lDesign);
   SetColor(a.nClrFore.IsNil() && owner ? rt::Value(owner->nClrText) : a.nClrFore,
            a.nClrBack.IsNil() && owner ? rt::Value(owner->nClrPane) : a.nClrBack);
-  int top = static_cast<int>(core::LongOf(a.nRow));
-  int left = static_cast<int>(core::LongOf(a.nCol));
+  int top = static_cast<int>(svc::ToInt32(a.nRow));
+  int left = static_cast<int>(svc::ToInt32(a.nCol));
   if (IsTrue(a.lPixel)) {
     nRight = left + static_cast<int>(width);
   } else {
@@ -72,7 +72,7 @@ TCheckBox& TCheckBox::ReDefine(const rt::Value& id, const rt::Value& setGet, con
                                const rt::Value& update, const rt::Value& when) {
   oWnd = OwnerOr(owner);
   const auto container = Container();
-  nId = id.IsNumber() ? core::LongOf(id) : GetNewId();
+  nId = id.IsNumber() ? svc::ToInt32(id) : GetNewId();
   Bind(setGet);
   nHelpId = helpId.IsNil() ? rt::Value(100) : helpId;
   bChange = change;

@@ -2,13 +2,13 @@
 
 #include "controls/check_state.h"
 #include "controls/control_owner.h"
-#include "core/long_value.h"
 #include "core/send_soft.h"
+#include "services/int32.h"
 
 namespace controls {
 namespace {
 
-int NumOr(const rt::Value& v, long n) { return static_cast<int>(v.IsNumber() ? core::LongOf(v) : n); }
+int NumOr(const rt::Value& v, long n) { return static_cast<int>(v.IsNumber() ? svc::ToInt32(v) : n); }
 
 std::shared_ptr<TRadMenu> MenuOf(const rt::Value& v) { return v.As<TRadMenu>(); }
 
@@ -52,7 +52,7 @@ TRadio& TRadio::Redefine(const rt::Value& id, const rt::Value& checked, const rt
                          const rt::Value& pane, const rt::Value& msg, const rt::Value& update,
                          const rt::Value& when, const rt::Value& valid) {
   oWnd = OwnerOr(owner);
-  nId = id.IsNumber() ? core::LongOf(id) : GetNewId();
+  nId = id.IsNumber() ? svc::ToInt32(id) : GetNewId();
   lChecked = IsTrue(checked);
   nPos = NumOr(pos, 1);
   oRadMenu = menu;
@@ -116,10 +116,10 @@ void TRadio::Refresh() {
   const auto menu = MenuOf(oRadMenu);
   if (!menu) return;
   const rt::Value var = menu->bSetGet.IsBlock() ? menu->bSetGet.Eval() : rt::Value();
-  const long option = var.IsNumber() ? core::LongOf(var) : 0;
+  const long option = var.IsNumber() ? svc::ToInt32(var) : 0;
   if (option < 1 || option > menu->Count()) {
     const rt::Value reset = menu->bSetGet.IsBlock() ? menu->bSetGet.Eval(rt::Value(1)) : rt::Value(1);
-    menu->_nOption(reset.IsNumber() ? core::LongOf(reset) : 1);
+    menu->_nOption(reset.IsNumber() ? svc::ToInt32(reset) : 1);
   } else {
     menu->_nOption(option);
   }

@@ -2,7 +2,7 @@
 
 #include "controls/check_state.h"
 #include "controls/control_owner.h"
-#include "core/long_value.h"
+#include "services/int32.h"
 
 namespace controls {
 namespace {
@@ -33,7 +33,7 @@ rt::Value HelpIds(const rt::Value& aHelpIds, long count) {
 }
 
 long TRadMenu::ValidOption(const rt::Value& v) const {
-  const long n = v.IsNumber() ? core::LongOf(v) : 0;
+  const long n = v.IsNumber() ? svc::ToInt32(v) : 0;
   return n >= 1 && n <= Count() ? n : 1;
 }
 
@@ -47,17 +47,17 @@ TRadMenu& TRadMenu::New(const RadMenuArgs& a) {
   const long count = a.acItems.IsArray() ? static_cast<long>(a.acItems.Len()) : 0;
   const rt::Value helpIds = HelpIds(a.aHelpIds, count);
   const bool pixel = IsTrue(a.lPixel);
-  const long height = a.nHeight.IsNumber() ? core::LongOf(a.nHeight) : 13;
+  const long height = a.nHeight.IsNumber() ? svc::ToInt32(a.nHeight) : 13;
   const long step = pixel ? height : (a.nHeight.IsNumber() ? height / 13 : 1);
   // Counted against the prompts: a variable outside them names option 1.
   const rt::Value var = bSetGet.IsBlock() ? bSetGet.Eval() : rt::Value();
-  const long value = var.IsNumber() ? core::LongOf(var) : 0;
+  const long value = var.IsNumber() ? svc::ToInt32(var) : 0;
   const long option = value >= 1 && value <= count ? value : 1;
   if (count > 0 && option != value && bSetGet.IsBlock()) bSetGet.Eval(rt::Value(option));
   for (long i = 1; i <= count; ++i) {
     auto radio = std::make_shared<TRadio>();
     RadioArgs r;
-    r.nRow = rt::Value(core::LongOf(a.nRow) + (i - 1) * step);
+    r.nRow = rt::Value(svc::ToInt32(a.nRow) + (i - 1) * step);
     r.nCol = a.nCol;
     r.cPrompt = a.acItems.At(static_cast<std::size_t>(i));
     r.lGroup = i == 1;
@@ -96,7 +96,7 @@ TRadMenu& TRadMenu::Redefine(const rt::Value& setGet, const rt::Value& oWnd, con
   const long count = aIds.IsArray() ? static_cast<long>(aIds.Len()) : 0;
   const rt::Value helpIds = HelpIds(aHelpIds, count);
   const rt::Value var = bSetGet.IsBlock() ? bSetGet.Eval() : rt::Value();
-  const long value = var.IsNumber() ? core::LongOf(var) : 0;
+  const long value = var.IsNumber() ? svc::ToInt32(var) : 0;
   const long option = value >= 1 && value <= count ? value : 1;
   if (option != value && bSetGet.IsBlock()) bSetGet.Eval(rt::Value(option));
   for (long i = 1; i <= count; ++i) {
@@ -127,7 +127,7 @@ std::shared_ptr<TRadio> TRadMenu::Radio(long n) const {
 
 long TRadMenu::nOption() {
   const rt::Value v = bSetGet.IsBlock() ? bSetGet.Eval() : rt::Value();
-  return v.IsNumber() ? core::LongOf(v) : 0;
+  return v.IsNumber() ? svc::ToInt32(v) : 0;
 }
 
 void TRadMenu::_nOption(long n) {

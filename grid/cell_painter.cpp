@@ -9,16 +9,17 @@
 namespace grid {
 namespace {
 
-const rt::Value& Arg(rt::Args args, std::size_t oneBased) {
+// The painter's parameters count from 1, as the callers number them.
+const rt::Value& Param(rt::Args args, std::size_t oneBased) {
   static const rt::Value nil;
   return oneBased <= args.size() ? args[oneBased - 1] : nil;
 }
 
-int IntArg(rt::Args args, std::size_t n) { return svc::ToInt32(Arg(args, n)); }
+int IntArg(rt::Args args, std::size_t n) { return svc::ToInt32(Param(args, n)); }
 COLORREF ColourArg(rt::Args args, std::size_t n) { return static_cast<COLORREF>(IntArg(args, n)) & 0xFFFFFF; }
 template <class H>
 H HandleArg(rt::Args args, std::size_t n) {
-  return svc::HandleOf<H>(svc::ToHandle(Arg(args, n)));
+  return svc::HandleOf<H>(svc::ToHandle(Param(args, n)));
 }
 
 bool IsTitle3D(const CellRequest& c) {
@@ -179,14 +180,14 @@ CellRequest CellRequestOf(rt::Args args) {
   if (c.nBitmapKind != 0) {
     c.hBitmap = HandleArg<HBITMAP>(args, 6);
   } else {
-    c.cText = Arg(args, 6).AsString();
+    c.cText = Param(args, 6).AsString();
   }
   c.nAlign = IntArg(args, 7);
   c.nClrFore = ColourArg(args, 8);
   c.nClrBack = ColourArg(args, 9);
   c.hFont = HandleArg<HFONT>(args, 10);
   c.nHeightCell = IntArg(args, 12);
-  c.l3DLook = Arg(args, 13).AsLogical();
+  c.l3DLook = Param(args, 13).AsLogical();
   c.nLineStyle = IntArg(args, 14);
   c.nClrLine = ColourArg(args, 15);
   const int kind = IntArg(args, 16);
@@ -194,14 +195,14 @@ CellRequest CellRequestOf(rt::Args args) {
   c.nHeightHead = IntArg(args, 17);
   c.nHeightFoot = IntArg(args, 18);
   c.nHeightSuper = IntArg(args, 19);
-  c.lAdjBmp = Arg(args, 20).AsLogical();
-  c.lMultiLine = Arg(args, 21).AsLogical();
+  c.lAdjBmp = Param(args, 20).AsLogical();
+  c.lMultiLine = Param(args, 21).AsLogical();
   c.nVertAlign = IntArg(args, 22);
   c.nMode = IntArg(args, 23);
   c.nClrGradEnd = ColourArg(args, 24);
-  c.lGradient = Arg(args, 25).AsLogical();
+  c.lGradient = Param(args, 25).AsLogical();
   c.hBrush = HandleArg<HBRUSH>(args, 26);
-  if (Arg(args, 27).IsLogical()) c.l3DTextCell = Arg(args, 27).AsLogical();
+  if (Param(args, 27).IsLogical()) c.l3DTextCell = Param(args, 27).AsLogical();
   c.nClr3DLCell = ColourArg(args, 28);
   c.nClr3DSCell = ColourArg(args, 29);
   return c;

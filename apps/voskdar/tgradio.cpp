@@ -5,10 +5,10 @@
 #include "apps/voskdar/check_item_paint.h"
 #include "apps/voskdar/glyph_hex.h"
 #include "controls/control_owner.h"
-#include "core/long_value.h"
 #include "graphics/bitmap.h"
 #include "graphics/gdi_scope.h"
 #include "grid/dark_color.h"
+#include "services/int32.h"
 
 namespace voskdar {
 namespace {
@@ -47,7 +47,7 @@ int HotKey(const std::string& text) {
 HBITMAP UserGlyph(const rt::Value& bitmaps, std::size_t n) {
   if (!bitmaps.IsArray() || bitmaps.Len() < n) return nullptr;
   const rt::Value& v = bitmaps.At(n);
-  return v.IsNumber() ? reinterpret_cast<HBITMAP>(core::ParamOf(v)) : nullptr;
+  return v.IsNumber() ? reinterpret_cast<HBITMAP>(svc::ToHandle(v)) : nullptr;
 }
 
 }  // namespace
@@ -67,14 +67,14 @@ TGRadio& TGRadio::New(const GRadioArgs& a) {
   aItems = TextsOf(a.aItems);
   const long count = static_cast<long>(aItems.size());
 
-  int top = static_cast<int>(core::LongOf(a.nRow));
-  int left = static_cast<int>(core::LongOf(a.nCol));
+  int top = static_cast<int>(svc::ToInt32(a.nRow));
+  int left = static_cast<int>(svc::ToInt32(a.nCol));
   if (!Flag(a.lPixel)) {
     top *= 13;
     left *= 7;
   }
-  const int width = a.nWidth.IsNumber() ? static_cast<int>(core::LongOf(a.nWidth)) : 16;
-  const int height = a.nHeight.IsNumber() ? static_cast<int>(core::LongOf(a.nHeight)) : (inDialog ? 8 : 16);
+  const int width = a.nWidth.IsNumber() ? static_cast<int>(svc::ToInt32(a.nWidth)) : 16;
+  const int height = a.nHeight.IsNumber() ? static_cast<int>(svc::ToInt32(a.nHeight)) : (inDialog ? 8 : 16);
   nTop = top;
   nLeft = left;
   nBottom = top + height - 1;
@@ -89,7 +89,7 @@ TGRadio& TGRadio::New(const GRadioArgs& a) {
   l3DText = a.c3D.IsString() && a.c3D.AsString() == "RAISED";
   cBoxType = a.cBoxType.IsString() ? a.cBoxType.AsString() : std::string();
   cLabel = a.cLabel.IsString() ? a.cLabel.AsString() : std::string();
-  nAlign = core::LongOf(a.nAlign);
+  nAlign = svc::ToInt32(a.nAlign);
   cToolTip = a.cToolTip;
   aActions = a.aActions;
   nBStyle = StyleOf(a.cBoxStyle.IsNil() ? rt::Value("CIRCLE") : a.cBoxStyle);
@@ -107,7 +107,7 @@ TGRadio& TGRadio::New(const GRadioArgs& a) {
              text, back};
   if (a.aColors.IsArray()) {
     for (std::size_t i = 1; i <= std::min<std::size_t>(6, a.aColors.Len()); ++i) {
-      if (a.aColors.At(i).IsNumber()) aColors[i - 1] = core::LongOf(a.aColors.At(i));
+      if (a.aColors.At(i).IsNumber()) aColors[i - 1] = svc::ToInt32(a.aColors.At(i));
     }
     if (a.aColors.Len() < 5) aColors[4] = aColors[0];
     if (a.aColors.Len() < 6) aColors[5] = aColors[1];
@@ -122,7 +122,7 @@ TGRadio& TGRadio::New(const GRadioArgs& a) {
   // anything else (or a number naming no item) becomes the first choice.
   const rt::Value value = VarGet();
   if (count > 1) {
-    const long n = value.IsNumber() ? core::LongOf(value) : 0;
+    const long n = value.IsNumber() ? svc::ToInt32(value) : 0;
     nItem = n >= 1 && n <= count ? n : 1;
     if (n != nItem) VarPut(rt::Value(nItem));
   } else {
@@ -242,7 +242,7 @@ void TGRadio::Refresh() {
   if (IsCheckItem()) {
     if (value.IsLogical()) lCheckBox = value;
   } else if (value.IsNumber()) {
-    const long n = core::LongOf(value);
+    const long n = svc::ToInt32(value);
     if (n >= 1 && n <= static_cast<long>(aItems.size())) nItem = n;
   }
   if (hWnd) InvalidateRect(hWnd, nullptr, TRUE);
@@ -481,7 +481,7 @@ void TGRadio::Force(const rt::Value& uValue) {
     changed = Flag(lCheckBox) != uValue.AsLogical();
     lCheckBox = uValue;
   } else if (!IsCheckItem() && uValue.IsNumber()) {
-    const long n = core::LongOf(uValue);
+    const long n = svc::ToInt32(uValue);
     if (n < 1 || n > static_cast<long>(aItems.size())) return;
     changed = n != nItem;
     nItem = n;
