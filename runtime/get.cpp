@@ -123,13 +123,7 @@ void Get::SetFocus() {
   original_ = VarGet();
   type_ = VALTYPE(original_);
   edit_ = MakeEditPicture(picture_.AsString(), original_);
-  buffer_ = PutMask(edit_, original_);
-  changed_ = minus_ = rejected_ = false;
-  clear_ = edit_.clearOnKey;
-  const int first = FirstSlot();
-  typeOut_ = first == 0;
-  pos_ = std::max(1, first);
-  Display();
+  StartEdit(original_);
 }
 
 void Get::KillFocus() {
@@ -163,7 +157,11 @@ Value Get::UnTransform() const { return hasFocus_ ? UnTransformBuffer(edit_, buf
 
 void Get::Reset() {
   if (!hasFocus_) return;
-  buffer_ = PutMask(edit_, VarGet());
+  StartEdit(VarGet());
+}
+
+void Get::StartEdit(const Value& value) {
+  buffer_ = PutMask(edit_, value);
   changed_ = minus_ = rejected_ = false;
   clear_ = edit_.clearOnKey;
   const int first = FirstSlot();

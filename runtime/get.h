@@ -83,6 +83,8 @@ class Get : public Object {
  private:
   bool Slot(int pos) const;  // 1-based
   int FirstSlot() const;     // 0 when the buffer has none
+  // The buffer anew from the value, the caret on the first slot.
+  void StartEdit(const Value& value);
   int LastSlot() const;
   int NextSlot(int pos) const;  // the first slot after pos; 0 when none
   int PrevSlot(int pos) const;

@@ -9,39 +9,15 @@
 #include "controls/tcheckbox.h"
 #include "controls/tradio.h"
 #include "core/twindow.h"
+#include "tests/controls/owner_window.h"
 
 namespace {
 
-struct Owner {
-  Owner() {
-    core::WindowArgs a;
-    a.nTop = 0;
-    a.nLeft = 0;
-    a.nBottom = 200;
-    a.nRight = 300;
-    a.lPixel = true;
-    a.nStyle = static_cast<double>(WS_POPUP | WS_VISIBLE);
-    w->New(a);
-  }
-  ~Owner() {
-    if (w->hWnd && IsWindow(w->hWnd)) DestroyWindow(w->hWnd);
-  }
-  rt::Value value() const { return rt::Value(w); }
-  std::shared_ptr<core::TWindow> w = std::make_shared<core::TWindow>();
+// The owner window of every test, of this size.
+struct Owner : controltest::OwnerWindow {
+  Owner() : OwnerWindow(200, 300) {}
 };
-
-// A variable behind a block, as the class layer binds one.
-struct Var {
-  explicit Var(rt::Value start = {}) : v(std::make_shared<rt::Value>(std::move(start))) {}
-  rt::Value Block() const {
-    auto p = v;
-    return rt::Value::Block([p](rt::Args a) {
-      if (!a.empty()) *p = a[0];
-      return *p;
-    });
-  }
-  std::shared_ptr<rt::Value> v;
-};
+using controltest::Var;
 
 unsigned long Style(HWND h) { return static_cast<unsigned long>(GetWindowLongA(h, GWL_STYLE)); }
 

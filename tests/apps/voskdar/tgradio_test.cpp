@@ -7,39 +7,15 @@
 
 #include "apps/voskdar/glyph_hex.h"
 #include "core/twindow.h"
+#include "tests/controls/owner_window.h"
 
 namespace {
 
-struct Owner {
-  Owner() {
-    core::WindowArgs a;
-    a.nTop = 0;
-    a.nLeft = 0;
-    a.nBottom = 300;
-    a.nRight = 400;
-    a.lPixel = true;
-    a.nStyle = static_cast<double>(WS_POPUP | WS_VISIBLE);
-    a.nClrFore = 0;
-    a.nClrBack = static_cast<double>(RGB(255, 255, 255));
-    w->New(a);
-  }
-  ~Owner() {
-    if (w->hWnd && IsWindow(w->hWnd)) DestroyWindow(w->hWnd);
-  }
-  std::shared_ptr<core::TWindow> w = std::make_shared<core::TWindow>();
+// The owner window of every test, of this size.
+struct Owner : controltest::OwnerWindow {
+  Owner() : OwnerWindow(300, 400, RGB(255, 255, 255)) {}
 };
-
-struct Var {
-  explicit Var(rt::Value start = {}) : v(std::make_shared<rt::Value>(std::move(start))) {}
-  rt::Value Block() const {
-    auto p = v;
-    return rt::Value::Block([p](rt::Args a) {
-      if (!a.empty()) *p = a[0];
-      return *p;
-    });
-  }
-  std::shared_ptr<rt::Value> v;
-};
+using controltest::Var;
 
 std::shared_ptr<voskdar::TGRadio> Make(Owner& owner, const rt::Value& items, const Var& var, int row,
                                        const char* style = "CHECK") {
