@@ -15,6 +15,7 @@
 #include "controls/tsay.h"
 #include "core/message_loop.h"
 #include "core/tdialog.h"
+#include "core/twindow.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/table_fns.h"
@@ -32,12 +33,16 @@ RECT InParent(HWND child) {
 }
 
 TEST(MsgMeter, RefusesToCloseWhileTheActionRunsAndClosesAfterIt) {
-  HWND seen = nullptr;
+  auto mainWindow = std::make_shared<core::TWindow>();
+  mainWindow->New();
+  ShowWindow(mainWindow->hWnd, SW_SHOWNORMAL);
+  HWND seen = nullptr, owner = nullptr;
   bool openAfterClose = false, endDuringAction = true;
   std::string title, label;
   common::MSGMETER(
       [&](const common::MeterParts& p) {
         seen = p.dialog.hWnd;
+        owner = GetWindow(seen, GW_OWNER);
         char text[64] = {};
         GetWindowTextA(seen, text, sizeof text);
         title = text;
@@ -48,7 +53,9 @@ TEST(MsgMeter, RefusesToCloseWhileTheActionRunsAndClosesAfterIt) {
         openAfterClose = IsWindow(seen) && IsWindowVisible(seen);
         endDuringAction = p.lEnd;
       },
-      "Deutsch/Englisch Index aufbauen...", common::kEditorMeterTitle, nullptr);
+      "Deutsch/Englisch Index aufbauen...", common::kEditorMeterTitle, mainWindow);
+  EXPECT_EQ(owner, mainWindow->hWnd);
+  mainWindow->Destroy();
   EXPECT_TRUE(openAfterClose);
   EXPECT_FALSE(endDuringAction);
   EXPECT_EQ(title, "Bitte warten ...");
