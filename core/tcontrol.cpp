@@ -12,6 +12,7 @@
 #include "core/window_list.h"
 #include "core/window_parents.h"
 #include "core/window_state.h"
+#include "graphics/class_names.h"
 #include "graphics/ctl3d.h"
 #include "services/int32.h"
 #include "services/msgbox.h"
@@ -28,7 +29,7 @@ constexpr long kMouseDownKey = 1002;
 
 HWND AsHandle(LPARAM n) { return reinterpret_cast<HWND>(n); }
 
-bool IsFolder(const TWindow& w) { return w.IsKindOf("TFOLDER") || w.IsKindOf("TPAGES"); }
+bool IsFolder(const TWindow& w) { return w.IsKindOf(vdclass::kFolder) || w.IsKindOf(vdclass::kPages); }
 
 bool ShiftDown() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
@@ -232,7 +233,7 @@ rt::Value TControl::KillFocus(LPARAM hWndNew) {
   const rt::Value nextValue = next ? rt::Value(next) : rt::Value();
   const long key = owner->nLastKey;
   const bool navigationKey = key == VK_TAB || key == VK_RETURN || key == VK_DOWN || key == VK_UP;
-  const bool cancelButton = next && (next->IsKindOf("TBUTTON") || next->IsKindOf("TBTNBMP")) && next->lCancel;
+  const bool cancelButton = next && (next->IsKindOf(vdclass::kButton) || next->IsKindOf(vdclass::kBtnBmp)) && next->lCancel;
   if (!navigationKey && cancelButton && bValid.IsBlock() && WNDPARENTS(Self(), nextValue)) {
     owner->lValidating = true;
     owner->nLastKey = 0;
@@ -240,7 +241,7 @@ rt::Value TControl::KillFocus(LPARAM hWndNew) {
     owner->lValidating = false;
     return LostFocus(hWndNew);
   }
-  if (next && next->IsKindOf("TBTNBMP")) owner->nLastKey = 0;
+  if (next && next->IsKindOf(vdclass::kBtnBmp)) owner->nLastKey = 0;
   if (target && !owner->lValidating && owner->lVisible && WNDPARENTS(Self(), nextValue)) {
     PostMsg(WM_VD_LOSTFOCUS, static_cast<WPARAM>(hWndNew));
   }
@@ -322,7 +323,7 @@ rt::Value TControl::KeyChar(long nKey, long nFlags) {
       SendMessageA(button, WM_KEYDOWN, VK_RETURN, 0);
       return rt::Value(0);
     }
-    if (const auto first = OWNDFROMHWND(GetDlgItem(owner->hWnd, IDOK)); first && first->IsKindOf("TBTNBMP")) {
+    if (const auto first = OWNDFROMHWND(GetDlgItem(owner->hWnd, IDOK)); first && first->IsKindOf(vdclass::kBtnBmp)) {
       const rt::Value action = Ask(rt::Value(first), "bAction");
       if (action.IsBlock()) action.Eval();
       return rt::Value(0);

@@ -10,6 +10,13 @@ namespace {
 
 using rt::Arg;
 
+// The container's ReSize places its docked controls through these.
+auto Docking(void (TControl::*adjust)()) {
+  return [adjust](TControl& w, rt::Args) {
+    (w.*adjust)();
+    return rt::Value();
+  };
+}
 
 }  // namespace
 
@@ -67,6 +74,11 @@ const rt::ClassInfo& TControl::ClassDef() {
                   w.SetFocus();
                   return rt::Value();
                 })
+        .Method("AdjTop", Docking(&TControl::AdjTop))
+        .Method("AdjBottom", Docking(&TControl::AdjBottom))
+        .Method("AdjLeft", Docking(&TControl::AdjLeft))
+        .Method("AdjRight", Docking(&TControl::AdjRight))
+        .Method("AdjClient", Docking(&TControl::AdjClient))
         .Method("nAlign", [](TControl& w, rt::Args) { return rt::Value(w.nAlign()); })
         .Method("_nAlign", [](TControl& w, rt::Args a) {
           w._nAlign(svc::ToInt32(Arg(a, 0)));
