@@ -86,6 +86,42 @@ TEST(TMeter, PercentClampAndDefaults) {
   EXPECT_EQ(m->Percent(), 0);
 }
 
+TEST(TMeter, ReDefineBindsToTheDialogsControl) {
+  auto d = Dialog();
+  rt::Value var;
+  controls::MeterRedefineArgs a;
+  a.nId = 410;
+  a.oWnd = rt::Value(d);
+  a.lUpdate = true;
+  a.nClrBar = 255;
+  a.bSetGet = rt::Value::Block([&var](rt::Args x) {
+    if (!x.empty()) var = x[0];
+    return var;
+  });
+  auto m = std::make_shared<controls::TMeter>();
+  m->ReDefine(a);
+  EXPECT_EQ(m->nId, 410);
+  EXPECT_TRUE(m->lUpdate);
+  EXPECT_EQ(m->nTotal, 10);
+  EXPECT_EQ(m->nClrBar, 255);
+  EXPECT_EQ(m->nClrBText, controls::kMeterBarText);
+  ASSERT_EQ(d->aControls.Len(), 1u);
+  EXPECT_EQ(d->aControls.Items()[0].AsObject().get(), m.get());
+
+  core::DialogActivation act;
+  HWND bound = nullptr;
+  act.bInit = rt::Value::Block([&](rt::Args) {
+    bound = m->hWnd;
+    d->End(1);
+    return rt::Value();
+  });
+  d->Activate(act);
+  EXPECT_NE(bound, nullptr);
+  // Initiate gives a variable that held nothing the value 0.
+  EXPECT_TRUE(var.IsNumber());
+  EXPECT_EQ(var.AsNumber(), 0);
+}
+
 TEST(TIcon, WindowlessHolderFreedByEnd) {
   controls::IconArgs a;
   a.cIcoFile = "shell32.dll";
