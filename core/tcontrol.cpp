@@ -105,6 +105,7 @@ void TControl::VarPut(const rt::Value& u) {
 
 bool TControl::End() {
   const std::shared_ptr<Object> keep = shared_from_this();
+  if (lDrag) HideDots();
   if (const auto owner = Container()) {
     if (owner->aControls.IsArray()) {
       auto& items = owner->aControls.Items();
@@ -381,11 +382,16 @@ rt::Value TControl::LButtonUp(long nRow, long nCol, long nFlags) {
   lCaptured = false;
   RELEASECAPTURE();
   if (lDrag) {
-    // The control moves by the snapped distance the mouse went.
-    const int top = SnapRow(nTop + static_cast<int>(nRow - nLastRow));
-    const int left = SnapCol(nLeft + static_cast<int>(nCol - nLastCol));
-    MoveCorner(top, left);
+    if (nMResize) {
+      ResizeByDot(nRow, nCol);
+    } else {
+      // The control moves by the snapped distance the mouse went.
+      const int top = SnapRow(nTop + static_cast<int>(nRow - nLastRow));
+      const int left = SnapCol(nLeft + static_cast<int>(nCol - nLastCol));
+      MoveCorner(top, left);
+    }
     if (const auto owner = Container()) owner->ReSize(0, owner->nWidth(), owner->nHeight());
+    ShowDots();
     SETFOCUS(hWnd);
     return rt::Value(0);
   }

@@ -10,7 +10,8 @@ namespace {
 
 using rt::Arg;
 
-// The container's ReSize places its docked controls through these.
+// Methods without arguments or answer: docking, which the container's
+// ReSize calls by name, and the design-mode handles.
 auto Docking(void (TControl::*adjust)()) {
   return [adjust](TControl& w, rt::Args) {
     (w.*adjust)();
@@ -72,6 +73,14 @@ const rt::ClassInfo& TControl::ClassDef() {
         .Method("SetFocus",
                 [](TControl& w, rt::Args) {
                   w.SetFocus();
+                  return rt::Value();
+                })
+        .Method("CheckDots", Docking(&TControl::CheckDots))
+        .Method("ShowDots", Docking(&TControl::ShowDots))
+        .Method("HideDots", Docking(&TControl::HideDots))
+        .Method("MResize",
+                [](TControl& w, rt::Args a) {
+                  w.MResize(svc::ToInt32(Arg(a, 0)), svc::ToInt32(Arg(a, 1)), svc::ToInt32(Arg(a, 2)), Arg(a, 3));
                   return rt::Value();
                 })
         .Method("AdjTop", Docking(&TControl::AdjTop))

@@ -187,4 +187,60 @@ TEST(TControlChain, FailedValidationAfterLostFocusTakesTheFocusBack) {
   });
 }
 
+TEST(TControlDesign, HandleResizesTheNamedEdges) {
+  const RECT r{10, 20, 110, 70};
+  struct Case {
+    int handle;
+    RECT expected;
+  } cases[] = {{1, {15, 25, 110, 70}}, {2, {10, 25, 110, 70}}, {3, {10, 25, 115, 70}}, {4, {10, 20, 115, 70}},
+               {5, {10, 20, 115, 75}}, {6, {10, 20, 110, 75}}, {7, {15, 20, 110, 75}}, {8, {15, 20, 110, 70}}};
+  for (const Case& c : cases) {
+    const RECT got = core::ResizedByHandle(r, c.handle, 5, 5);
+    EXPECT_TRUE(EqualRect(&got, &c.expected)) << "handle " << c.handle;
+  }
+  // An edge stops at the opposite one.
+  const RECT flat = core::ResizedByHandle(r, 2, 500, 0);
+  EXPECT_EQ(flat.top, flat.bottom);
+}
+
+// The window's own visibility: the dialog shows only after its init block.
+bool Shown(HWND h) { return (GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+TEST(TControlDesign, DotsFollowTheControlAndResizeIt) {
+  WhileUp([](const std::shared_ptr<core::TDialog>& d) {
+    core::SETGRIDSIZE(4, 4);
+    auto c = Bind(d, "STATIC", 0, 340, 21);
+    c->lDrag = true;
+    c->CheckDots();
+    EXPECT_EQ(c->nTop % 4, 0);
+    const auto dots = core::TControl::Dots();
+    for (HWND dot : dots) {
+      ASSERT_TRUE(IsWindow(dot));
+      EXPECT_FALSE(Shown(dot));
+    }
+    c->ShowDots();
+    RECT control{}, first{}, fifth{};
+    GetWindowRect(c->hWnd, &control);
+    GetWindowRect(dots[0], &first);
+    GetWindowRect(dots[4], &fifth);
+    EXPECT_TRUE(Shown(dots[0]));
+    EXPECT_LT(first.left, control.left);
+    EXPECT_GT(fifth.right, control.right - 1);
+
+    // Dragging the bottom-right handle by 21 x 10 pixels grows the control
+    // by the snapped 20 x 8.
+    const long width = c->nWidth(), height = c->nHeight();
+    c->MResize(5, 0, 0);
+    SendMessageA(c->hWnd, WM_LBUTTONUP, 0, MAKELPARAM(21, 10));
+    EXPECT_EQ(c->nWidth(), width + 20);
+    EXPECT_EQ(c->nHeight(), height + 8);
+    EXPECT_EQ(c->nMResize, 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    c->HideDots();
+    EXPECT_FALSE(Shown(dots[0]));
+    c->lDrag = false;
+    core::SETGRIDSIZE(0, 0);
+  });
+}
+
 }  // namespace
