@@ -4,6 +4,7 @@
 
 #include "controls/control_owner.h"
 #include "core/message_loop.h"
+#include "core/send_soft.h"
 #include "graphics/meter.h"
 #include "services/int32.h"
 
@@ -18,9 +19,7 @@ long ColourOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v
 
 TMeter& TMeter::New(const MeterArgs& a) {
   oWnd = OwnerOr(a.oWnd);
-  const auto owner = Container();
-  bSetGet = a.bSetGet.IsBlock() ? a.bSetGet : rt::Value::Block([](rt::Args) { return rt::Value(1); });
-  nTotal = a.nTotal.IsNumber() ? a.nTotal.AsNumber() : 10;
+  Common(a.bSetGet, a.nTotal, a.oFont, a.cText, a.lNoPercentage, a.nClrPane, a.nClrText, a.nClrBar, a.nClrBText);
   const int width = a.nWidth.IsNumber() ? static_cast<int>(a.nWidth.AsNumber()) : 300;
   const int height = a.nHeight.IsNumber() ? static_cast<int>(a.nHeight.AsNumber()) : 20;
   int top = static_cast<int>(a.nRow.AsNumber()), left = static_cast<int>(a.nCol.AsNumber());
@@ -32,21 +31,39 @@ TMeter& TMeter::New(const MeterArgs& a) {
   nLeft = left;
   nBottom = top + height;
   nRight = left + width;
-  oFont = a.oFont.As<gfx::TFont>();
-  // A text of one character 0 shows as nothing.
-  cText = a.cText.IsString() ? a.cText.AsString() : std::string(1, '\0');
-  lPercentage = !Flag(a.lNoPercentage);
-  SetColor(rt::Value(ColourOr(a.nClrText, owner ? owner->nClrText : 0)),
-           rt::Value(ColourOr(a.nClrPane, owner ? owner->nClrPane : 0)));
-  nClrBar = ColourOr(a.nClrBar, kMeterBar);
-  nClrBText = ColourOr(a.nClrBText, kMeterBarText);
   lDrag = Flag(a.lDesign);
   nStyle = WS_CHILD | WS_VISIBLE;
   if (lDrag) nStyle |= WS_CLIPSIBLINGS | WS_TABSTOP;
-  nRefresh = 0;
   Register(CS_VREDRAW | CS_HREDRAW);
   Place(*this, "");
   return *this;
+}
+
+TMeter& TMeter::ReDefine(const MeterRedefineArgs& a) {
+  oWnd = OwnerOr(a.oWnd);
+  Common(a.bSetGet, a.nTotal, a.oFont, a.cText, a.lNoPercentage, a.nClrPane, a.nClrText, a.nClrBar, a.nClrBText);
+  nId = a.nId.IsNumber() ? svc::ToInt32(a.nId) : GetNewId();
+  lUpdate = Flag(a.lUpdate);
+  Register(CS_VREDRAW | CS_HREDRAW);
+  core::Ask(oWnd, "DefControl", Self());
+  return *this;
+}
+
+void TMeter::Common(const rt::Value& setGet, const rt::Value& total, const rt::Value& font, const rt::Value& text,
+                    const rt::Value& noPercentage, const rt::Value& pane, const rt::Value& textColour,
+                    const rt::Value& bar, const rt::Value& barText) {
+  const auto owner = Container();
+  bSetGet = setGet.IsBlock() ? setGet : rt::Value::Block([](rt::Args) { return rt::Value(1); });
+  nTotal = total.IsNumber() ? total.AsNumber() : 10;
+  oFont = font.As<gfx::TFont>();
+  // A text of one character 0 shows as nothing.
+  cText = text.IsString() ? text.AsString() : std::string(1, '\0');
+  lPercentage = !Flag(noPercentage);
+  SetColor(rt::Value(ColourOr(textColour, owner ? owner->nClrText : 0)),
+           rt::Value(ColourOr(pane, owner ? owner->nClrPane : 0)));
+  nClrBar = ColourOr(bar, kMeterBar);
+  nClrBText = ColourOr(barText, kMeterBarText);
+  nRefresh = 0;
 }
 
 void TMeter::Default() {

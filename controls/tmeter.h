@@ -13,6 +13,11 @@ struct MeterArgs {
       nClrPane, nClrText, nClrBar, nClrBText, lDesign;
 };
 
+// ReDefine's arguments in their order.
+struct MeterRedefineArgs {
+  rt::Value nId, bSetGet, nTotal, oWnd, lUpdate, oFont, cText, lNoPercentage, nClrPane, nClrText, nClrBar, nClrBText;
+};
+
 inline constexpr long kMeterBar = 16711680, kMeterBarText = 16777215;
 
 class TMeter : public core::TControl {
@@ -26,6 +31,8 @@ class TMeter : public core::TControl {
   bool lPercentage = true;
 
   TMeter& New(const MeterArgs& args = {});
+  // Binds the meter to control nId of a dialog made from a resource.
+  TMeter& ReDefine(const MeterRedefineArgs& args);
   void Default() override;
   void Initiate(HWND hDlg) override;
   // The value as a number (0 for anything else) and its percentage of the
@@ -39,6 +46,12 @@ class TMeter : public core::TControl {
 
   rt::Value Display() override;
   rt::Value Paint() override;
+
+ private:
+  // The settings New and ReDefine share, with their defaults.
+  void Common(const rt::Value& setGet, const rt::Value& total, const rt::Value& font, const rt::Value& text,
+              const rt::Value& noPercentage, const rt::Value& pane, const rt::Value& textColour, const rt::Value& bar,
+              const rt::Value& barText);
 };
 
 }  // namespace controls

@@ -12,6 +12,7 @@
 #include "core/window_list.h"
 #include "core/window_parents.h"
 #include "core/window_state.h"
+#include "graphics/class_names.h"
 #include "graphics/ctl3d.h"
 #include "services/int32.h"
 #include "services/msgbox.h"
@@ -28,7 +29,7 @@ constexpr long kMouseDownKey = 1002;
 
 HWND AsHandle(LPARAM n) { return reinterpret_cast<HWND>(n); }
 
-bool IsFolder(const TWindow& w) { return w.IsKindOf("TFOLDER") || w.IsKindOf("TPAGES"); }
+bool IsFolder(const TWindow& w) { return w.IsKindOf(vdclass::kFolder) || w.IsKindOf(vdclass::kPages); }
 
 bool ShiftDown() { return (GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
@@ -104,6 +105,7 @@ void TControl::VarPut(const rt::Value& u) {
 
 bool TControl::End() {
   const std::shared_ptr<Object> keep = shared_from_this();
+  if (lDrag) HideDots();
   if (const auto owner = Container()) {
     if (owner->aControls.IsArray()) {
       auto& items = owner->aControls.Items();
@@ -232,7 +234,7 @@ rt::Value TControl::KillFocus(LPARAM hWndNew) {
   const rt::Value nextValue = next ? rt::Value(next) : rt::Value();
   const long key = owner->nLastKey;
   const bool navigationKey = key == VK_TAB || key == VK_RETURN || key == VK_DOWN || key == VK_UP;
-  const bool cancelButton = next && (next->IsKindOf("TBUTTON") || next->IsKindOf("TBTNBMP")) && next->lCancel;
+  const bool cancelButton = next && (next->IsKindOf(vdclass::kButton) || next->IsKindOf(vdclass::kBtnBmp)) && next->lCancel;
   if (!navigationKey && cancelButton && bValid.IsBlock() && WNDPARENTS(Self(), nextValue)) {
     owner->lValidating = true;
     owner->nLastKey = 0;
@@ -240,7 +242,7 @@ rt::Value TControl::KillFocus(LPARAM hWndNew) {
     owner->lValidating = false;
     return LostFocus(hWndNew);
   }
-  if (next && next->IsKindOf("TBTNBMP")) owner->nLastKey = 0;
+  if (next && next->IsKindOf(vdclass::kBtnBmp)) owner->nLastKey = 0;
   if (target && !owner->lValidating && owner->lVisible && WNDPARENTS(Self(), nextValue)) {
     PostMsg(WM_VD_LOSTFOCUS, static_cast<WPARAM>(hWndNew));
   }
@@ -322,7 +324,7 @@ rt::Value TControl::KeyChar(long nKey, long nFlags) {
       SendMessageA(button, WM_KEYDOWN, VK_RETURN, 0);
       return rt::Value(0);
     }
-    if (const auto first = OWNDFROMHWND(GetDlgItem(owner->hWnd, IDOK)); first && first->IsKindOf("TBTNBMP")) {
+    if (const auto first = OWNDFROMHWND(GetDlgItem(owner->hWnd, IDOK)); first && first->IsKindOf(vdclass::kBtnBmp)) {
       const rt::Value action = Ask(rt::Value(first), "bAction");
       if (action.IsBlock()) action.Eval();
       return rt::Value(0);
@@ -380,11 +382,16 @@ rt::Value TControl::LButtonUp(long nRow, long nCol, long nFlags) {
   lCaptured = false;
   RELEASECAPTURE();
   if (lDrag) {
-    // The control moves by the snapped distance the mouse went.
-    const int top = SnapRow(nTop + static_cast<int>(nRow - nLastRow));
-    const int left = SnapCol(nLeft + static_cast<int>(nCol - nLastCol));
-    MoveCorner(top, left);
+    if (nMResize) {
+      ResizeByDot(nRow, nCol);
+    } else {
+      // The control moves by the snapped distance the mouse went.
+      const int top = SnapRow(nTop + static_cast<int>(nRow - nLastRow));
+      const int left = SnapCol(nLeft + static_cast<int>(nCol - nLastCol));
+      MoveCorner(top, left);
+    }
     if (const auto owner = Container()) owner->ReSize(0, owner->nWidth(), owner->nHeight());
+    ShowDots();
     SETFOCUS(hWnd);
     return rt::Value(0);
   }

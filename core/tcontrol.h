@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "core/twindow.h"
@@ -38,6 +39,11 @@ rt::Value GETGRIDSIZE();
 // The position snapped down to the grid (unchanged without a grid).
 int SnapRow(int nRow);
 int SnapCol(int nCol);
+
+// The rectangle r with the edges that sizing handle 1-8 names moved by the
+// deltas (1 top-left, then clockwise to 8 left); an edge never passes the
+// opposite one.
+RECT ResizedByHandle(RECT r, int handle, int dRow, int dCol);
 
 class TControl : public TWindow {
  public:
@@ -116,7 +122,19 @@ class TControl : public TWindow {
   rt::Value SysCommand(LPARAM nWParam, LPARAM nLParam) override;
   virtual rt::Value Display();
 
+  // Design mode: CheckDots makes the eight sizing handles once and snaps the
+  // control to the grid; ShowDots puts them around this control, HideDots
+  // hides them; MResize starts a resize from handle nHandle at (nRow, nCol)
+  // of the control, which the release of the button completes.
+  void CheckDots();
+  void ShowDots();
+  void HideDots();
+  void MResize(long nHandle, long nRow, long nCol, const rt::Value& oDot = {});
+  static std::array<HWND, 8> Dots();
+
  private:
+  void ResizeByDot(long nRow, long nCol);
+
   inline static long nInitID_ = 100;
 };
 

@@ -10,6 +10,14 @@ namespace {
 
 using rt::Arg;
 
+// Methods without arguments or answer: docking, which the container's
+// ReSize calls by name, and the design-mode handles.
+auto Docking(void (TControl::*adjust)()) {
+  return [adjust](TControl& w, rt::Args) {
+    (w.*adjust)();
+    return rt::Value();
+  };
+}
 
 }  // namespace
 
@@ -67,6 +75,19 @@ const rt::ClassInfo& TControl::ClassDef() {
                   w.SetFocus();
                   return rt::Value();
                 })
+        .Method("CheckDots", Docking(&TControl::CheckDots))
+        .Method("ShowDots", Docking(&TControl::ShowDots))
+        .Method("HideDots", Docking(&TControl::HideDots))
+        .Method("MResize",
+                [](TControl& w, rt::Args a) {
+                  w.MResize(svc::ToInt32(Arg(a, 0)), svc::ToInt32(Arg(a, 1)), svc::ToInt32(Arg(a, 2)), Arg(a, 3));
+                  return rt::Value();
+                })
+        .Method("AdjTop", Docking(&TControl::AdjTop))
+        .Method("AdjBottom", Docking(&TControl::AdjBottom))
+        .Method("AdjLeft", Docking(&TControl::AdjLeft))
+        .Method("AdjRight", Docking(&TControl::AdjRight))
+        .Method("AdjClient", Docking(&TControl::AdjClient))
         .Method("nAlign", [](TControl& w, rt::Args) { return rt::Value(w.nAlign()); })
         .Method("_nAlign", [](TControl& w, rt::Args a) {
           w._nAlign(svc::ToInt32(Arg(a, 0)));

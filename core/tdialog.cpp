@@ -18,6 +18,7 @@
 #include "core/window_list.h"
 #include "core/window_geometry.h"
 #include "core/window_state.h"
+#include "graphics/class_names.h"
 #include "graphics/colour.h"
 #include "graphics/theme.h"
 #include "services/int32.h"
@@ -382,7 +383,8 @@ rt::Value TDialog::Command(LPARAM nWParam, LPARAM nLParam) {
 
 rt::Value TDialog::CtlColor(LPARAM hWndChild, LPARAM hDCChild) {
   const HWND child = reinterpret_cast<HWND>(hWndChild);
-  if ((IsKindOf("TFOLDER") || IsKindOf("TPAGES") || ChildLevel("TFOLDER") || ChildLevel("TPAGES")) &&
+  if ((IsKindOf(vdclass::kFolder) || IsKindOf(vdclass::kPages) || ChildLevel(std::string(vdclass::kFolder)) ||
+       ChildLevel(std::string(vdclass::kPages))) &&
       gfx::ISAPPTHEMED()) {
     char cls[64] = {};
     GetClassNameA(child, cls, sizeof cls);
@@ -405,7 +407,8 @@ rt::Value TDialog::EraseBkGnd(LPARAM hDC) {
 rt::Value TDialog::KeyChar(long nKey, long nFlags) {
   if (nKey == VK_ESCAPE) {
     const auto parent = oWnd.As<TWindow>();
-    if (!parent || parent->IsKindOf("TMDICHILD") || parent->IsKindOf("TDIALOG") || parent->IsKindOf("TMDIFRAME")) {
+    if (!parent || parent->IsKindOf(vdclass::kMdiChild) || parent->IsKindOf("TDIALOG") ||
+        parent->IsKindOf(vdclass::kMdiFrame)) {
       End();
       return rt::Value(0);
     }

@@ -13,5 +13,6 @@ inline constexpr std::string_view kMdiChild = "TMDICHILD";
 inline constexpr std::string_view kPages = "TPAGES";
 inline constexpr std::string_view kFolder = "TFOLDER";
 inline constexpr std::string_view kBtnBmp = "TBTNBMP";
+inline constexpr std::string_view kButton = "TBUTTON";
 
 }  // namespace vdclass

@@ -20,8 +20,10 @@ std::shared_ptr<core::TDialog> Dialog() {
   core::DialogArgs a;
   a.nTop = 100;
   a.nLeft = 100;
-  a.nWidth = 420;
-  a.nHeight = 260;
+  // Controls land at twice their numbers in a template dialog: the dialog
+  // is made large enough to hold them.
+  a.nWidth = 600;
+  a.nHeight = 400;
   a.cCaption = "W\xF6rter";
   d->New(a);
   return d;
@@ -84,6 +86,42 @@ TEST(TMeter, PercentClampAndDefaults) {
   EXPECT_EQ(m->Percent(), 0);
 }
 
+TEST(TMeter, ReDefineBindsToTheDialogsControl) {
+  auto d = Dialog();
+  rt::Value var;
+  controls::MeterRedefineArgs a;
+  a.nId = 410;
+  a.oWnd = rt::Value(d);
+  a.lUpdate = true;
+  a.nClrBar = 255;
+  a.bSetGet = rt::Value::Block([&var](rt::Args x) {
+    if (!x.empty()) var = x[0];
+    return var;
+  });
+  auto m = std::make_shared<controls::TMeter>();
+  m->ReDefine(a);
+  EXPECT_EQ(m->nId, 410);
+  EXPECT_TRUE(m->lUpdate);
+  EXPECT_EQ(m->nTotal, 10);
+  EXPECT_EQ(m->nClrBar, 255);
+  EXPECT_EQ(m->nClrBText, controls::kMeterBarText);
+  ASSERT_EQ(d->aControls.Len(), 1u);
+  EXPECT_EQ(d->aControls.Items()[0].AsObject().get(), m.get());
+
+  core::DialogActivation act;
+  HWND bound = nullptr;
+  act.bInit = rt::Value::Block([&](rt::Args) {
+    bound = m->hWnd;
+    d->End(1);
+    return rt::Value();
+  });
+  d->Activate(act);
+  EXPECT_NE(bound, nullptr);
+  // Initiate gives a variable that held nothing the value 0.
+  EXPECT_TRUE(var.IsNumber());
+  EXPECT_EQ(var.AsNumber(), 0);
+}
+
 TEST(TIcon, WindowlessHolderFreedByEnd) {
   controls::IconArgs a;
   a.cIcoFile = "shell32.dll";
@@ -130,23 +168,23 @@ TEST(TemplateDialog, AllFourControlsBoundAndShown) {
   auto d = Dialog();
   const rt::Value owner(d);
   auto label = std::make_shared<controls::TSay>();
-  label->New(Say(1, 2, rt::Value("Suchbegriff:"), owner));
+  label->New(Say(0, 1, rt::Value("Suchbegriff:"), owner));
   controls::GroupArgs g;
-  g.nTop = 3;
-  g.nLeft = 2;
-  g.nBottom = 7;
-  g.nRight = 25;
+  g.nTop = 1;
+  g.nLeft = 1;
+  g.nBottom = 5;
+  g.nRight = 20;
   g.cLabel = "Gruppe";
   g.oWnd = owner;
   auto group = std::make_shared<controls::TGroup>();
   group->New(g);
   auto one = std::make_shared<controls::TSay>();
-  one->New(Say(3, 4, rt::Value("Eins"), owner));
+  one->New(Say(2, 3, rt::Value("Eins"), owner));
   auto two = std::make_shared<controls::TSay>();
-  two->New(Say(4, 4, rt::Value(2), owner));
+  two->New(Say(3, 3, rt::Value(2), owner));
   controls::IconArgs i;
   i.nRow = 1;
-  i.nCol = 20;
+  i.nCol = 24;
   i.cIcoFile = "shell32.dll";
   i.oWnd = owner;
   auto icon = std::make_shared<controls::TIcon>();
@@ -156,7 +194,7 @@ TEST(TemplateDialog, AllFourControlsBoundAndShown) {
   m.nRow = 6;
   m.nCol = 1;
   m.nWidth = 180;
-  m.nHeight = 10;
+  m.nHeight = 14;
   m.cText = "Index";
   m.oWnd = owner;
   m.bSetGet = rt::Value::Block([&var](rt::Args x) {
