@@ -123,11 +123,13 @@ TFile& TFile::Create(std::string_view name, std::optional<int> mode) {
 }
 
 void TFile::Close() {
+  DropCache();
   if (Open()) CloseHandle(handle_);
   handle_ = INVALID_HANDLE_VALUE;
 }
 
 void TFile::GoBottom() {
+  DropCache();
   LARGE_INTEGER size;
   if (Open() && GetFileSizeEx(handle_, &size)) nLen = static_cast<long>(size.QuadPart);
   pos_ = nLen;
@@ -135,6 +137,16 @@ void TFile::GoBottom() {
 
 std::string TFile::ReadAt(long offset, long n) {
   if (!Open() || offset < 0 || n <= 0) return {};
+  const long cached = static_cast<long>(cache_.size());
+  if (offset >= cacheAt_ && n <= cached && offset - cacheAt_ <= cached - n)
+    return cache_.substr(static_cast<std::size_t>(offset - cacheAt_), static_cast<std::size_t>(n));
+  if (n >= nBufferLen) return ReadFromFile(offset, n);
+  cache_ = ReadFromFile(offset, nBufferLen);
+  cacheAt_ = offset;
+  return cache_.substr(0, std::min(cache_.size(), static_cast<std::size_t>(n)));
+}
+
+std::string TFile::ReadFromFile(long offset, long n) {
   std::string buf(static_cast<std::size_t>(n), '\0');
   OVERLAPPED at{};
   at.Offset = static_cast<DWORD>(offset);
@@ -146,6 +158,7 @@ std::string TFile::ReadAt(long offset, long n) {
 
 bool TFile::WriteAt(long offset, std::string_view bytes) {
   if (!Open() || offset < 0) return false;
+  DropCache();
   OVERLAPPED at{};
   at.Offset = static_cast<DWORD>(offset);
   DWORD done = 0;

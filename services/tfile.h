@@ -84,9 +84,17 @@ class TFile : public rt::Object {
  private:
   bool OpenWith(int mode);
   bool Rewrite(long keep, long skip, long blanks);
+  std::string ReadFromFile(long offset, long n);
+  void DropCache() { cache_.clear(); }
 
   HANDLE handle_ = INVALID_HANDLE_VALUE;
   long pos_ = 0;
+  // Reads smaller than nBufferLen are served from one block of nBufferLen
+  // bytes read ahead, so reading byte by byte costs one system call per
+  // block. Dropped by every write, close and GoBottom, which re-reads the
+  // file's length and so should see what others appended.
+  std::string cache_;
+  long cacheAt_ = 0;
 };
 
 }  // namespace svc
