@@ -117,7 +117,7 @@ bool TMdiClient::lCloseAll() {
     if (!Ask(last, "End").AsLogical()) return false;
     // A document that agreed but did not leave the list is dropped, so
     // that closing always comes to an end.
-    if (Find(last) == static_cast<long>(aWnd.Len())) aWnd.Items().pop_back();
+    if (const long pos = Find(last); pos != 0 && pos == static_cast<long>(aWnd.Len())) aWnd.Items().pop_back();
     SYSREFRESH();
   }
   return true;

@@ -200,6 +200,13 @@ rt::Value TMdiFrame::Command(LPARAM nWParam, LPARAM nLParam) {
   return TWindow::Command(nWParam, nLParam);
 }
 
+rt::Value TMdiFrame::Destroy() {
+  if (const auto client = oWndClient.As<TMdiClient>()) {
+    while (client->aWnd.Len() > 0) client->ChildClose(client->aWnd.At(client->aWnd.Len()));
+  }
+  return TWindow::Destroy();
+}
+
 rt::Value TMdiFrame::GotFocus(LPARAM hWndLosing) {
   if (const auto active = oWndActive.As<TWindow>()) {
     ::SetFocus(active->hWnd);

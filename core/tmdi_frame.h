@@ -60,6 +60,8 @@ class TMdiFrame : public TWindow {
   rt::Value PrintActive();
 
   rt::Value Command(LPARAM nWParam, LPARAM nLParam) override;
+  // The documents go first, each let go of by the client.
+  rt::Value Destroy() override;
   rt::Value GotFocus(LPARAM hWndLosing) override;
   rt::Value ReSize(long nSizeType, long nWidth, long nHeight) override;
 

@@ -17,9 +17,11 @@
 
 namespace {
 
+// Runs what is queued now; bounded, as a window that keeps repainting
+// never leaves the queue empty.
 void Pump() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  for (int i = 0; i < 500 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
