@@ -2,6 +2,7 @@
 // reaches its menus only this way.
 #include "controls/tmenu.h"
 #include "services/int32.h"
+#include "graphics/class_names.h"
 
 namespace ctl {
 namespace {
@@ -24,7 +25,7 @@ auto Void(F f) {
 }  // namespace
 
 const rt::ClassInfo& TMenu::ClassDef() {
-  static const rt::ClassInfo info("TMENU", &rt::Object::ClassDef(), rt::FactoryOf<TMenu>(), [](rt::ClassInfo& c) {
+  static const rt::ClassInfo info(std::string(vdclass::kMenu), &rt::Object::ClassDef(), rt::FactoryOf<TMenu>(), [](rt::ClassInfo& c) {
     c.AddData(
         "hMenu", [](const Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TMenu&>(o).hMenu)); },
         [](Object& o, const rt::Value& v) { static_cast<TMenu&>(o).hMenu = svc::HandleOf<HMENU>(svc::ToHandle(v)); });

@@ -7,6 +7,7 @@
 #include "controls/tmenu.h"
 #include "core/twindow.h"
 #include "graphics/bitmap.h"
+#include "graphics/class_names.h"
 #include "graphics/dc.h"
 #include "runtime/files.h"
 #include "services/help.h"
@@ -162,7 +163,7 @@ TMenuItem& TMenuItem::New(std::string prompt, long id) {
 
 const rt::ClassInfo& TMenuItem::ClassDef() {
   static const rt::ClassInfo info(
-      "TMENUITEM", &rt::Object::ClassDef(), rt::FactoryOf<TMenuItem>(), [](rt::ClassInfo& c) {
+      std::string(vdclass::kMenuItem), &rt::Object::ClassDef(), rt::FactoryOf<TMenuItem>(), [](rt::ClassInfo& c) {
         c.AddData(
             "hBitmap",
             [](const Object& o) { return rt::Value(svc::HandleNumber(static_cast<const TMenuItem&>(o).hBitmap)); },

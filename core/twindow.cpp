@@ -8,6 +8,7 @@
 #include "core/modeless.h"
 #include "core/send_soft.h"
 #include "core/startup.h"
+#include "core/tdlg_find.h"
 #include "core/window_defaults.h"
 #include "core/window_list.h"
 
@@ -43,6 +44,7 @@ void TWindow::UnLink() {
 }
 
 rt::Value TWindow::HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
+  if (rt::Value found; RouteFindMessage(hWnd, nMsg, nWParam, nLParam, found)) return found;
   return WNDHANDLEEVENT(*this, nMsg, nWParam, nLParam);
 }
 

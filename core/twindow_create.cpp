@@ -149,12 +149,11 @@ void TWindow::Create(const std::string& cClassName) {
   const HWND parent = ParentHandle(oWnd);
   if (parent) style |= kChild;
   nStyle = style;
-  int width = nRight - nLeft + 1, height = nBottom - nTop + 1;
-  if (nBottom == kSystemDefault) {
-    width = nRight;
-    height = nBottom;
-  }
-  hWnd = CREATEWINDOW(className, cCaption, static_cast<DWORD>(style), nLeft, nTop, width, height, parent, nId);
+  int left = nLeft, top = nTop, width = nRight - nLeft + 1, height = nBottom - nTop + 1;
+  // 32768 is a 16-bit system's default: the platform's own value keeps the
+  // window from becoming a 32768-pixel window off screen.
+  if (nBottom == kSystemDefault) left = top = width = height = CW_USEDEFAULT;
+  hWnd = CREATEWINDOW(className, cCaption, static_cast<DWORD>(style), left, top, width, height, parent, nId);
   if (!hWnd) {
     WNDCREATEERROR(className, rt::Value(cCaption));
     return;

@@ -14,5 +14,7 @@ inline constexpr std::string_view kPages = "TPAGES";
 inline constexpr std::string_view kFolder = "TFOLDER";
 inline constexpr std::string_view kBtnBmp = "TBTNBMP";
 inline constexpr std::string_view kButton = "TBUTTON";
+inline constexpr std::string_view kMenu = "TMENU";
+inline constexpr std::string_view kMenuItem = "TMENUITEM";
 
 }  // namespace vdclass

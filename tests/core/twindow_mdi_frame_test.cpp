@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/tmdi_frame.h"
 #include "core/twindow.h"
 #include "runtime/object.h"
 #include "twindow_support.h"
@@ -16,24 +17,6 @@ namespace {
 
 using coretest::CallLog;
 using coretest::OwnedWindow;
-
-// The frame class of the MDI layer as the base window sees it: its class
-// name and its client object.
-class TMdiFrameProbe : public core::TWindow {
- public:
-  RT_CLASS_DECL()
-  rt::Value oWndClient;
-};
-
-const rt::ClassInfo& TMdiFrameProbe::ClassDef() {
-  static const rt::ClassInfo info("TMDIFRAME", &TWindow::ClassDef(), rt::FactoryOf<TMdiFrameProbe>(),
-                                  [](rt::ClassInfo& c) {
-                                    rt::ClassBuilder<TMdiFrameProbe>(c).Data("oWndClient", &TMdiFrameProbe::oWndClient);
-                                  });
-  return info;
-}
-
-RT_CLASS_REGISTER(TMdiFrameProbe);
 
 // A scroll-bar object of a later layer by name: its four step actions.
 class TScrollProbe : public rt::Object {
@@ -68,11 +51,11 @@ TEST(TWindowActivate, AnMdiFramePaintsClicksAndScrollsThroughItsClient) {
   for (const bool mdi : {true, false}) {
     SCOPED_TRACE(mdi ? "MDI frame" : "plain window");
     OwnedWindow parent(coretest::PixelArgs(10, 10, 309, 409));
-    const auto frameObject = mdi ? std::make_shared<TMdiFrameProbe>() : std::make_shared<core::TWindow>();
+    const auto frameObject = mdi ? std::make_shared<core::TMdiFrame>() : std::make_shared<core::TWindow>();
     OwnedWindow frame(frameObject);
     frame->New(coretest::PixelArgs(0, 0, 199, 299, WS_CHILD | WS_VISIBLE, parent.value()));
     OwnedWindow client(coretest::PixelArgs(0, 0, 199, 299, WS_CHILD | WS_VISIBLE, frame.value()));
-    if (mdi) std::static_pointer_cast<TMdiFrameProbe>(frameObject)->oWndClient = client.value();
+    if (mdi) std::static_pointer_cast<core::TMdiFrame>(frameObject)->oWndClient = client.value();
     const auto frameV = Scroll(*frameObject, true), frameH = Scroll(*frameObject, false);
     const auto clientV = Scroll(*client.ptr(), true), clientH = Scroll(*client.ptr(), false);
 
