@@ -37,6 +37,4 @@ rt::Value ButtonMouseMove(core::TControl& control, long nRow, long nCol, long nF
   return control.lDrag ? result : rt::Value();
 }
 
-bool IsTrue(const rt::Value& v) { return v.IsLogical() && v.AsLogical(); }
-
 }  // namespace controls

@@ -19,6 +19,5 @@ rt::Value ButtonEraseBkGnd(core::TControl& control, LPARAM hDC);
 rt::Value ButtonLostFocus(core::TControl& control, LPARAM hWndNew);
 rt::Value ButtonMouseMove(core::TControl& control, long nRow, long nCol, long nFlags);
 
-bool IsTrue(const rt::Value& v);
 
 }  // namespace controls

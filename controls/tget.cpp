@@ -17,7 +17,6 @@ namespace controls {
 
 namespace {
 
-bool Flag(const rt::Value& v) { return v.IsLogical() && v.AsLogical(); }
 
 // The variable a field without its own block edits: 50 blanks.
 rt::Value OwnVariable() {
@@ -70,16 +69,16 @@ TGet& TGet::New(const GetArgs& a) {
   cPicture = a.cPicture;
   oFont = a.oFont.As<gfx::TFont>();
   oCursor = a.oCursor.As<gfx::TCursor>();
-  lDrag = Flag(a.lDesign);
+  lDrag = rt::IsTrue(a.lDesign);
   cMsg = a.cMsg;
-  lUpdate = Flag(a.lUpdate);
+  lUpdate = rt::IsTrue(a.lUpdate);
   bWhen = a.bWhen;
   bValid = a.bValid;
   bChange = a.bChanged;
-  lReadOnly = Flag(a.lReadOnly);
-  lPassword = Flag(a.lPassword);
+  lReadOnly = rt::IsTrue(a.lReadOnly);
+  lPassword = rt::IsTrue(a.lPassword);
   nHelpId = a.nHelpId;
-  const bool spinner = Flag(a.lSpinner) && !lReadOnly;
+  const bool spinner = rt::IsTrue(a.lSpinner) && !lReadOnly;
   cCaption = PutText(bSetGet.Eval());
 
   long height = 12;
@@ -87,7 +86,7 @@ TGet& TGet::New(const GetArgs& a) {
   else if (oFont) height = std::lround(std::abs(oFont->nHeight()));
   if (spinner) height = std::max(height, 15L);
   int top = static_cast<int>(svc::ToInt32(a.nRow)), left = static_cast<int>(svc::ToInt32(a.nCol));
-  if (!Flag(a.lPixel)) {
+  if (!rt::IsTrue(a.lPixel)) {
     top *= 13;
     left *= 8;
   }
@@ -104,10 +103,10 @@ TGet& TGet::New(const GetArgs& a) {
   if (lDrag) nStyle |= WS_CLIPSIBLINGS;
   if (spinner) nStyle |= WS_VSCROLL;
   if (lReadOnly) nStyle |= ES_READONLY;
-  if (Flag(a.lCenter)) nStyle |= ES_CENTER;
-  else if (Flag(a.lRight)) nStyle |= ES_RIGHT;
+  if (rt::IsTrue(a.lCenter)) nStyle |= ES_CENTER;
+  else if (rt::IsTrue(a.lRight)) nStyle |= ES_RIGHT;
   if (lPassword) nStyle |= kPasswordStyle;
-  if (Flag(a.lNoBorder)) nStyle &= ~static_cast<long>(WS_BORDER);
+  if (rt::IsTrue(a.lNoBorder)) nStyle &= ~static_cast<long>(WS_BORDER);
 
   oGet = GETNEW(20, 20, bSetGet, {}, cPicture);
   nPos = 1;
@@ -137,17 +136,17 @@ TGet& TGet::ReDefine(const GetRedefineArgs& a) {
   oFont = a.oFont.As<gfx::TFont>();
   oCursor = a.oCursor.As<gfx::TCursor>();
   cMsg = a.cMsg;
-  lUpdate = Flag(a.lUpdate);
+  lUpdate = rt::IsTrue(a.lUpdate);
   bWhen = a.bWhen;
   bChange = a.bChanged;
-  lReadOnly = Flag(a.lReadOnly);
+  lReadOnly = rt::IsTrue(a.lReadOnly);
   const long fore = a.nClrFore.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOWTEXT) : svc::ToInt32(a.nClrFore);
   const long back = a.nClrBack.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOW) : svc::ToInt32(a.nClrBack);
   SetColor(rt::Value(fore), rt::Value(back));
   nClrDef = back;
   oGet = GETNEW(20, 20, bSetGet, {}, cPicture);
   nPos = 1;
-  if (Flag(a.lSpinner) && !lReadOnly) {
+  if (rt::IsTrue(a.lSpinner) && !lReadOnly) {
     bMin = a.bMin;
     bMax = a.bMax;
   }

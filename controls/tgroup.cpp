@@ -9,7 +9,6 @@ namespace controls {
 
 namespace {
 
-bool Flag(const rt::Value& v) { return v.IsLogical() && v.AsLogical(); }
 int NumOr(const rt::Value& v, int n) { return v.IsNumber() ? static_cast<int>(v.AsNumber()) : n; }
 
 }  // namespace
@@ -26,7 +25,7 @@ void TGroup::Colours(const rt::Value& nClrText, const rt::Value& nClrBack, const
 TGroup& TGroup::New(const GroupArgs& a) {
   oWnd = OwnerOr(a.oWnd);
   int top = NumOr(a.nTop, 0), left = NumOr(a.nLeft, 0), bottom = NumOr(a.nBottom, 3), right = NumOr(a.nRight, 3);
-  if (!Flag(a.lPixel)) {
+  if (!rt::IsTrue(a.lPixel)) {
     top *= 14;
     bottom *= 14;
     left *= 7;
@@ -37,10 +36,10 @@ TGroup& TGroup::New(const GroupArgs& a) {
   nBottom = bottom;
   nRight = right;
   cCaption = a.cLabel.IsString() ? a.cLabel.AsString() : std::string();
-  lDrag = Flag(a.lDesign);
+  lDrag = rt::IsTrue(a.lDesign);
   nStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
   if (lDrag) nStyle |= WS_TABSTOP | WS_CLIPSIBLINGS;
-  Colours(a.nClrText, a.nClrBack, a.oFont, Flag(a.lTransparent));
+  Colours(a.nClrText, a.nClrBack, a.oFont, rt::IsTrue(a.lTransparent));
   Place(*this, "BUTTON");
   if (hWnd && oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);
   return *this;

@@ -12,7 +12,6 @@ namespace controls {
 
 namespace {
 
-bool Flag(const rt::Value& v) { return v.IsLogical() && v.AsLogical(); }
 long ColourOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 
 }  // namespace
@@ -23,7 +22,7 @@ TMeter& TMeter::New(const MeterArgs& a) {
   const int width = a.nWidth.IsNumber() ? static_cast<int>(a.nWidth.AsNumber()) : 300;
   const int height = a.nHeight.IsNumber() ? static_cast<int>(a.nHeight.AsNumber()) : 20;
   int top = static_cast<int>(a.nRow.AsNumber()), left = static_cast<int>(a.nCol.AsNumber());
-  if (!Flag(a.lPixel)) {
+  if (!rt::IsTrue(a.lPixel)) {
     top *= 14;
     left *= 8;
   }
@@ -31,7 +30,7 @@ TMeter& TMeter::New(const MeterArgs& a) {
   nLeft = left;
   nBottom = top + height;
   nRight = left + width;
-  lDrag = Flag(a.lDesign);
+  lDrag = rt::IsTrue(a.lDesign);
   nStyle = WS_CHILD | WS_VISIBLE;
   if (lDrag) nStyle |= WS_CLIPSIBLINGS | WS_TABSTOP;
   Register(CS_VREDRAW | CS_HREDRAW);
@@ -43,7 +42,7 @@ TMeter& TMeter::ReDefine(const MeterRedefineArgs& a) {
   oWnd = OwnerOr(a.oWnd);
   Common(a.bSetGet, a.nTotal, a.oFont, a.cText, a.lNoPercentage, a.nClrPane, a.nClrText, a.nClrBar, a.nClrBText);
   nId = a.nId.IsNumber() ? svc::ToInt32(a.nId) : GetNewId();
-  lUpdate = Flag(a.lUpdate);
+  lUpdate = rt::IsTrue(a.lUpdate);
   Register(CS_VREDRAW | CS_HREDRAW);
   core::Ask(oWnd, "DefControl", Self());
   return *this;
@@ -58,7 +57,7 @@ void TMeter::Common(const rt::Value& setGet, const rt::Value& total, const rt::V
   oFont = font.As<gfx::TFont>();
   // A text of one character 0 shows as nothing.
   cText = text.IsString() ? text.AsString() : std::string(1, '\0');
-  lPercentage = !Flag(noPercentage);
+  lPercentage = !rt::IsTrue(noPercentage);
   SetColor(rt::Value(ColourOr(textColour, owner ? owner->nClrText : 0)),
            rt::Value(ColourOr(pane, owner ? owner->nClrPane : 0)));
   nClrBar = ColourOr(bar, kMeterBar);

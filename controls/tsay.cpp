@@ -15,7 +15,6 @@ namespace controls {
 
 namespace {
 
-bool Flag(const rt::Value& v) { return v.IsLogical() && v.AsLogical(); }
 
 rt::Value TextBlock(const std::string& text) {
   return rt::Value::Block([text](rt::Args) { return rt::Value(text); });
@@ -30,9 +29,9 @@ TSay& TSay::New(const SayArgs& a) {
   bSetGet = bGet;
   cPicture = a.cPicture;
   oFont = a.oFont.As<gfx::TFont>();
-  lDrag = Flag(a.lDesign);
-  lUpdate = Flag(a.lUpdate);
-  l3D = Flag(a.lShaded) || Flag(a.lBox) || Flag(a.lRaised);
+  lDrag = rt::IsTrue(a.lDesign);
+  lUpdate = rt::IsTrue(a.lUpdate);
+  l3D = rt::IsTrue(a.lShaded) || rt::IsTrue(a.lBox) || rt::IsTrue(a.lRaised);
   cCaption = ValueText(bGet.Eval(), cPicture);
   const long fore = a.nClrText.IsNil() && owner ? owner->nClrText : svc::ToInt32(a.nClrText);
   long back = svc::ToInt32(a.nClrBack);
@@ -48,7 +47,7 @@ TSay& TSay::New(const SayArgs& a) {
     height = std::abs(static_cast<long>(oFont->nInpHeight));
   }
   int top = static_cast<int>(svc::ToInt32(a.nRow)), left = static_cast<int>(svc::ToInt32(a.nCol));
-  if (!Flag(a.lPixel)) {
+  if (!rt::IsTrue(a.lPixel)) {
     top = top * 15 + 2;
     left *= 6;
   }
@@ -58,15 +57,15 @@ TSay& TSay::New(const SayArgs& a) {
   nRight = left + static_cast<int>(width) - 1;
   nStyle = WS_CHILD | WS_VISIBLE;
   if (lDrag) nStyle |= WS_CLIPSIBLINGS | WS_TABSTOP;
-  if (Flag(a.lCentered)) {
+  if (rt::IsTrue(a.lCentered)) {
     nStyle |= SS_CENTER;
-  } else if (Flag(a.lRight)) {
+  } else if (rt::IsTrue(a.lRight)) {
     nStyle |= SS_RIGHT;
   }
-  if (Flag(a.lBorder)) nStyle |= WS_BORDER;
-  if (Flag(a.lShaded)) nStyle |= SS_BLACKRECT;
-  if (Flag(a.lBox)) nStyle |= SS_GRAYRECT;
-  if (Flag(a.lRaised)) nStyle |= SS_WHITERECT;
+  if (rt::IsTrue(a.lBorder)) nStyle |= WS_BORDER;
+  if (rt::IsTrue(a.lShaded)) nStyle |= SS_BLACKRECT;
+  if (rt::IsTrue(a.lBox)) nStyle |= SS_GRAYRECT;
+  if (rt::IsTrue(a.lRaised)) nStyle |= SS_WHITERECT;
   Place(*this, "STATIC");
   if (hWnd && l3D) gfx::CTL3DLOOK(hWnd);
   return *this;

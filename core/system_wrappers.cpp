@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/win_values.h"
+#include "services/int32.h"
 
 namespace core {
 namespace {
@@ -33,9 +34,9 @@ bool ISWIN95() {
 rt::Value GETCLASSINFO(HINSTANCE hInstance, std::string_view cClassName) {
   WNDCLASSA wc{};
   if (!GetClassInfoA(hInstance, std::string(cClassName).c_str(), &wc)) return {};
-  return rt::Value::Array({static_cast<long>(wc.style), HandleValue(reinterpret_cast<const void*>(wc.lpfnWndProc)),
-                           wc.cbClsExtra, wc.cbWndExtra, HandleValue(wc.hInstance), HandleValue(wc.hIcon),
-                           HandleValue(wc.hCursor), HandleValue(wc.hbrBackground), NameOrNumber(wc.lpszMenuName),
+  return rt::Value::Array({static_cast<long>(wc.style), svc::HandleNumber(reinterpret_cast<const void*>(wc.lpfnWndProc)),
+                           wc.cbClsExtra, wc.cbWndExtra, svc::HandleNumber(wc.hInstance), svc::HandleNumber(wc.hIcon),
+                           svc::HandleNumber(wc.hCursor), svc::HandleNumber(wc.hbrBackground), NameOrNumber(wc.lpszMenuName),
                            NameOrNumber(wc.lpszClassName)});
 }
 

@@ -19,6 +19,5 @@ POINT PointOf(const rt::Value& aPoint) {
   return pt;
 }
 
-std::intptr_t HandleValue(const void* handle) { return svc::HandleNumber(handle); }
 
 }  // namespace core

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
-
 #include "runtime/value.h"
 
 namespace core {
@@ -14,7 +12,5 @@ rt::Value RectValue(const RECT& rc);
 rt::Value PointValue(const POINT& pt);
 // Missing or non-numeric elements read as 0.
 POINT PointOf(const rt::Value& aPoint);
-// A handle as the number the class layer keeps it in.
-std::intptr_t HandleValue(const void* handle);
 
 }  // namespace core

@@ -148,6 +148,10 @@ inline const Value& Arg(Args a, std::size_t i) noexcept {
   return i < a.size() ? a[i] : nil;
 }
 
+// Whether an optional logical argument is given as .T.: NIL and values of
+// other types count as .F.
+inline bool IsTrue(const Value& v) noexcept { return v.IsLogical() && v.AsLogical(); }
+
 struct ArrayData {
   std::vector<Value> items;
 };

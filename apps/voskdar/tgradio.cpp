@@ -15,7 +15,6 @@ namespace {
 
 constexpr long kMouseKey = 1002;
 
-bool Flag(const rt::Value& v) { return v.IsLogical() && v.AsLogical(); }
 
 long StyleOf(const rt::Value& cBoxStyle) {
   static const char* const names[] = {"THIN", "GROSS", "POINTER", "CHECK", "CIRCLE"};
@@ -69,7 +68,7 @@ TGRadio& TGRadio::New(const GRadioArgs& a) {
 
   int top = static_cast<int>(svc::ToInt32(a.nRow));
   int left = static_cast<int>(svc::ToInt32(a.nCol));
-  if (!Flag(a.lPixel)) {
+  if (!rt::IsTrue(a.lPixel)) {
     top *= 13;
     left *= 7;
   }
@@ -84,8 +83,8 @@ TGRadio& TGRadio::New(const GRadioArgs& a) {
   bChange = a.bChange;
   cMsg = a.cMsg;
   bWhen = a.bWhen;
-  lUpdate = Flag(a.lUpdate);
-  lDrag = Flag(a.lDesign);
+  lUpdate = rt::IsTrue(a.lUpdate);
+  lDrag = rt::IsTrue(a.lDesign);
   l3DText = a.c3D.IsString() && a.c3D.AsString() == "RAISED";
   cBoxType = a.cBoxType.IsString() ? a.cBoxType.AsString() : std::string();
   cLabel = a.cLabel.IsString() ? a.cLabel.AsString() : std::string();
@@ -275,7 +274,7 @@ void TGRadio::DrawLine(long n, std::optional<bool> ticked, std::optional<bool> f
   bool isTicked = ticked.value_or(n == nItem);
   bool isFocused = focused.value_or(GetFocus() == hWnd) && !disabled;
   const bool checkStyle = IsCheckItem();
-  if (checkStyle) isTicked = Flag(lCheckBox);
+  if (checkStyle) isTicked = rt::IsTrue(lCheckBox);
   long style = nBStyle;
   HBITMAP glyph = nullptr;
   if (style == kStyleCircle) {
@@ -357,7 +356,7 @@ void TGRadio::Select(long n, long nKey, long nFlags) {
 }
 
 void TGRadio::Toggle(long nKey, long nFlags) {
-  lCheckBox = rt::Value(!Flag(lCheckBox));
+  lCheckBox = rt::Value(!rt::IsTrue(lCheckBox));
   VarPut(lCheckBox);
   Changed(nKey, nFlags);
 }
@@ -478,7 +477,7 @@ void TGRadio::Force(const rt::Value& uValue) {
   }
   bool changed = false;
   if (IsCheckItem() && uValue.IsLogical()) {
-    changed = Flag(lCheckBox) != uValue.AsLogical();
+    changed = rt::IsTrue(lCheckBox) != uValue.AsLogical();
     lCheckBox = uValue;
   } else if (!IsCheckItem() && uValue.IsNumber()) {
     const long n = svc::ToInt32(uValue);
