@@ -3,8 +3,19 @@
 #include "controls/ticon.h"
 #include "controls/tmeter.h"
 #include "controls/tsay.h"
+#include "services/int32.h"
 
 namespace controls {
+namespace {
+
+using rt::Arg;
+
+std::string TextArg(rt::Args a, std::size_t i) {
+  const rt::Value v = Arg(a, i);
+  return v.IsString() ? v.AsString() : std::string();
+}
+
+}  // namespace
 
 const rt::ClassInfo& TSay::ClassDef() {
   static const rt::ClassInfo info("TSAY", &TControl::ClassDef(), rt::FactoryOf<TSay>(), [](rt::ClassInfo& c) {
@@ -23,13 +34,23 @@ const rt::ClassInfo& TSay::ClassDef() {
                   s.SetText(a.empty() ? rt::Value() : a[0]);
                   return rt::Value();
                 })
-        .Method("cGenPrg", [](TSay& s, rt::Args) { return rt::Value(s.cGenPrg()); });
+        .Method("cGenPrg", [](TSay& s, rt::Args) { return rt::Value(s.cGenPrg()); })
+        .Method("ReDefine", [](TSay& s, rt::Args a) {
+          s.ReDefine(svc::ToInt32(Arg(a, 0)), Arg(a, 1), Arg(a, 2), Arg(a, 3), Arg(a, 4), Arg(a, 5),
+                     rt::IsTrue(Arg(a, 6)), Arg(a, 7));
+          return s.Self();
+        });
   });
   return info;
 }
 
 const rt::ClassInfo& TGroup::ClassDef() {
-  static const rt::ClassInfo info("TGROUP", &TControl::ClassDef(), rt::FactoryOf<TGroup>(), [](rt::ClassInfo&) {});
+  static const rt::ClassInfo info("TGROUP", &TControl::ClassDef(), rt::FactoryOf<TGroup>(), [](rt::ClassInfo& c) {
+    rt::ClassBuilder<TGroup>(c).Method("ReDefine", [](TGroup& g, rt::Args a) {
+      g.ReDefine(Arg(a, 0), Arg(a, 1), Arg(a, 2), Arg(a, 3), Arg(a, 4), Arg(a, 5), rt::IsTrue(Arg(a, 6)));
+      return g.Self();
+    });
+  });
   return info;
 }
 
@@ -38,7 +59,12 @@ const rt::ClassInfo& TIcon::ClassDef() {
     rt::ClassBuilder<TIcon>(c)
         .Data("cIcoFile", &TIcon::cIcoFile)
         .Data("cResName", &TIcon::cResName)
-        .Method("End", [](TIcon& i, rt::Args) { return rt::Value(i.End()); });
+        .Method("End", [](TIcon& i, rt::Args) { return rt::Value(i.End()); })
+        .Method("ReDefine", [](TIcon& i, rt::Args a) {
+          i.ReDefine(svc::ToInt32(Arg(a, 0)), TextArg(a, 1), TextArg(a, 2), Arg(a, 3), rt::IsTrue(Arg(a, 4)),
+                     Arg(a, 5), Arg(a, 6));
+          return i.Self();
+        });
   });
   return info;
 }
@@ -57,9 +83,18 @@ const rt::ClassInfo& TMeter::ClassDef() {
                   m.Set(a.empty() ? rt::Value() : a[0]);
                   return rt::Value();
                 })
-        .Method("SetTotal", [](TMeter& m, rt::Args a) {
-          m.SetTotal(a.empty() ? 0 : a[0].AsNumber());
-          return rt::Value();
+        .Method("SetTotal",
+                [](TMeter& m, rt::Args a) {
+                  m.SetTotal(a.empty() ? 0 : a[0].AsNumber());
+                  return rt::Value();
+                })
+        .Method("ReDefine", [](TMeter& m, rt::Args a) {
+          MeterRedefineArgs r;
+          rt::Value* slots[] = {&r.nId,   &r.bSetGet,       &r.nTotal,   &r.oWnd,     &r.lUpdate, &r.oFont,
+                                &r.cText, &r.lNoPercentage, &r.nClrPane, &r.nClrText, &r.nClrBar, &r.nClrBText};
+          for (std::size_t i = 0; i < std::size(slots); ++i) *slots[i] = Arg(a, i);
+          m.ReDefine(r);
+          return m.Self();
         });
   });
   return info;

@@ -14,6 +14,7 @@
 #include "core/window_state.h"
 #include "graphics/class_names.h"
 #include "graphics/ctl3d.h"
+#include "graphics/cursors.h"
 #include "services/int32.h"
 #include "services/msgbox.h"
 
@@ -355,10 +356,14 @@ void TControl::SetFocus() {
 
 rt::Value TControl::LButtonDown(long nRow, long nCol, long nFlags) {
   if (lDrag) {
+    // The move starts from where the window stands now: a control bound to
+    // a dialog item holds its template's numbers, not pixels.
+    CoorsUpdate();
     nLastRow = SnapRow(static_cast<int>(nRow));
     nLastCol = SnapCol(static_cast<int>(nCol));
     lCaptured = true;
     Capture();
+    ShowOutline(nRow, nCol);
     return rt::Value(0);
   }
   if (const auto owner = Container()) owner->nLastKey = kMouseDownKey;
@@ -367,6 +372,11 @@ rt::Value TControl::LButtonDown(long nRow, long nCol, long nFlags) {
 }
 
 rt::Value TControl::MouseMove(long nRow, long nCol, long nFlags) {
+  if (lDrag && lCaptured) {
+    ShowOutline(nRow, nCol);
+    SetCursor(gfx::CURSORCATCH());
+    return rt::Value(0);
+  }
   if (!lDrag && lMouseDown && bDragBegin.IsBlock() && !lCaptured && (nFlags & MK_LBUTTON)) {
     lCaptured = true;
     Capture();
@@ -382,6 +392,7 @@ rt::Value TControl::LButtonUp(long nRow, long nCol, long nFlags) {
   lCaptured = false;
   RELEASECAPTURE();
   if (lDrag) {
+    HideOutline();
     if (nMResize) {
       ResizeByDot(nRow, nCol);
     } else {

@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/twindow.h"
@@ -134,6 +135,14 @@ class TControl : public TWindow {
 
  private:
   void ResizeByDot(long nRow, long nCol);
+  // Design mode's XOR outline of the control being moved or sized: drawing
+  // the same outline twice removes it, so the one on screen is remembered.
+  struct Outline {
+    int dRow = 0, dCol = 0, row = 0, col = 0, mode = 0;
+  };
+  void ShowOutline(long nRow, long nCol);
+  void HideOutline();
+  std::optional<Outline> outline_;
 
   inline static long nInitID_ = 100;
 };

@@ -104,6 +104,25 @@ void TControl::MResize(long nHandle, long nRow, long nCol, const rt::Value&) {
   nLastCol = SnapCol(static_cast<int>(nCol));
   lCaptured = true;
   Capture();
+  ShowOutline(nRow, nCol);
+}
+
+void TControl::ShowOutline(long nRow, long nCol) {
+  HideOutline();
+  Outline o;
+  o.row = SnapRow(static_cast<int>(nRow));
+  o.col = SnapCol(static_cast<int>(nCol));
+  o.dRow = o.row - static_cast<int>(nLastRow);
+  o.dCol = o.col - static_cast<int>(nLastCol);
+  o.mode = static_cast<int>(nMResize);
+  gfx::CTRLDRAWFOCUS(hWnd, o.dRow, o.dCol, o.row, o.col, o.mode);
+  outline_ = o;
+}
+
+void TControl::HideOutline() {
+  if (!outline_) return;
+  gfx::CTRLDRAWFOCUS(hWnd, outline_->dRow, outline_->dCol, outline_->row, outline_->col, outline_->mode);
+  outline_.reset();
 }
 
 void TControl::ResizeByDot(long nRow, long nCol) {

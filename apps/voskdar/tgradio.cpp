@@ -5,6 +5,7 @@
 #include "apps/voskdar/check_item_paint.h"
 #include "apps/voskdar/glyph_hex.h"
 #include "controls/control_owner.h"
+#include "core/send_soft.h"
 #include "graphics/bitmap.h"
 #include "graphics/gdi_scope.h"
 #include "grid/dark_color.h"
@@ -14,6 +15,8 @@ namespace voskdar {
 namespace {
 
 constexpr long kMouseKey = 1002;
+// The size of an item drawn without a glyph.
+constexpr int kGlyphSize = 14;
 
 
 long StyleOf(const rt::Value& cBoxStyle) {
@@ -43,10 +46,20 @@ int HotKey(const std::string& text) {
   return std::toupper(static_cast<unsigned char>(text[at + 1]));
 }
 
-HBITMAP UserGlyph(const rt::Value& bitmaps, std::size_t n) {
-  if (!bitmaps.IsArray() || bitmaps.Len() < n) return nullptr;
-  const rt::Value& v = bitmaps.At(n);
-  return v.IsNumber() ? reinterpret_cast<HBITMAP>(svc::ToHandle(v)) : nullptr;
+// Whether user glyph n is given at all.
+bool HasUserGlyph(const rt::Value& bitmaps, std::size_t n) {
+  return bitmaps.IsArray() && bitmaps.Len() >= n && !bitmaps.At(n).IsNil();
+}
+
+// A glyph is a bitmap object (its hBitmap) or a bitmap handle.
+HBITMAP HandleOfGlyph(const rt::Value& glyph) {
+  const rt::Value h = glyph.IsObject() ? core::Ask(glyph, "hBitmap") : glyph;
+  return h.IsNumber() ? reinterpret_cast<HBITMAP>(svc::ToHandle(h)) : nullptr;
+}
+
+HBITMAP HandleFromBlock(const rt::Value& block, const rt::Value& glyph) {
+  const rt::Value h = block.IsBlock() ? block.Eval(glyph) : rt::Value(svc::HandleNumber(HandleOfGlyph(glyph)));
+  return h.IsNumber() ? reinterpret_cast<HBITMAP>(svc::ToHandle(h)) : nullptr;
 }
 
 }  // namespace
@@ -58,14 +71,9 @@ TGRadio::~TGRadio() {
 }
 
 TGRadio& TGRadio::New(const GRadioArgs& a) {
-  DefaultGlyphs::Acquire();
-  glyphsHeld_ = true;
-  oWnd = controls::OwnerOr(a.oWnd);
+  Setup(a);
   const auto owner = Container();
   const bool inDialog = owner && owner->IsKindOf("TDIALOG");
-  aItems = TextsOf(a.aItems);
-  const long count = static_cast<long>(aItems.size());
-
   int top = static_cast<int>(svc::ToInt32(a.nRow));
   int left = static_cast<int>(svc::ToInt32(a.nCol));
   if (!rt::IsTrue(a.lPixel)) {
@@ -78,6 +86,42 @@ TGRadio& TGRadio::New(const GRadioArgs& a) {
   nLeft = left;
   nBottom = top + height - 1;
   nRight = left + width - 1;
+
+  nStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_OWNERDRAWFIXED;
+  if (lDrag) nStyle |= WS_CLIPSIBLINGS;
+  controls::Place(*this, "LISTBOX");
+  if (hWnd) SetWindowLongA(hWnd, GWL_EXSTYLE, GetWindowLongA(hWnd, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+  oRect = RECT{nLeft, nTop, nRight, nBottom};
+  lRegistered = true;
+  return *this;
+}
+
+TGRadio& TGRadio::Redefine(long id, const GRadioArgs& a) {
+  Setup(a);
+  fromResource_ = true;
+  TControl::Redefine(id, oWnd);
+  lRegistered = true;
+  return *this;
+}
+
+void TGRadio::Initiate(HWND hDlg) {
+  TControl::Initiate(hDlg);
+  if (!hWnd) return;
+  // The dialog item stands where its resource put it, already in pixels.
+  RECT r{};
+  GetWindowRect(hWnd, &r);
+  MapWindowPoints(nullptr, GetParent(hWnd), reinterpret_cast<POINT*>(&r), 2);
+  oRect = RECT{r.left, r.top, r.right - 1, r.bottom - 1};
+  Default();
+}
+
+void TGRadio::Setup(const GRadioArgs& a) {
+  DefaultGlyphs::Acquire();
+  glyphsHeld_ = true;
+  oWnd = controls::OwnerOr(a.oWnd);
+  const auto owner = Container();
+  aItems = TextsOf(a.aItems);
+  const long count = static_cast<long>(aItems.size());
 
   bSetGet = a.bSetGet;
   bChange = a.bChange;
@@ -133,24 +177,49 @@ TGRadio& TGRadio::New(const GRadioArgs& a) {
   if (a.aBitmaps.IsArray()) {
     aBitMaps = rt::Value::ArrayOf(4);
     for (std::size_t i = 1; i <= std::min<std::size_t>(4, a.aBitmaps.Len()); ++i) aBitMaps.At(i) = a.aBitmaps.At(i);
-    nBStyle = UserGlyph(aBitMaps, 2) ? kStyleCircle : kStylePointer;
+    nBStyle = HasUserGlyph(aBitMaps, 2) ? kStyleCircle : kStylePointer;
   }
 
-  nStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_OWNERDRAWFIXED;
-  if (lDrag) nStyle |= WS_CLIPSIBLINGS;
-  controls::Place(*this, "LISTBOX");
-  if (hWnd) SetWindowLongA(hWnd, GWL_EXSTYLE, GetWindowLongA(hWnd, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
-  oRect = RECT{nLeft, nTop, nRight, nBottom};
-  lRegistered = true;
-  return *this;
+}
+
+void TGRadio::SetGlyphBlocks() {
+  // Blocks the program has set stay.
+  if (bBitMapH.IsBlock() && bBmpWidth.IsBlock() && bBmpHeight.IsBlock()) return;
+  bBitMapH = rt::Value::Block(
+      [](rt::Args a) { return rt::Value(svc::HandleNumber(HandleOfGlyph(a.empty() ? rt::Value() : a[0]))); });
+  bBmpWidth = rt::Value::Block([](rt::Args a) {
+    const HBITMAP h = HandleOfGlyph(a.empty() ? rt::Value() : a[0]);
+    return rt::Value(h ? static_cast<long>(gfx::NBMPWIDTH(h)) : 0L);
+  });
+  bBmpHeight = rt::Value::Block([](rt::Args a) {
+    const HBITMAP h = HandleOfGlyph(a.empty() ? rt::Value() : a[0]);
+    return rt::Value(h ? static_cast<long>(gfx::NBMPHEIGHT(h)) : 0L);
+  });
+}
+
+HBITMAP TGRadio::UserGlyph(std::size_t n) const { return HandleFromBlock(bBitMapH, aBitMaps.At(n)); }
+
+int TGRadio::GlyphSize(const rt::Value& block, int (*measure)(HBITMAP), std::size_t n) const {
+  const rt::Value glyph = aBitMaps.At(n);
+  if (block.IsBlock()) {
+    const rt::Value size = block.Eval(glyph);
+    return size.IsNumber() && svc::ToInt32(size) > 0 ? static_cast<int>(svc::ToInt32(size)) : kGlyphSize;
+  }
+  const HBITMAP h = HandleOfGlyph(glyph);
+  return h ? measure(h) : kGlyphSize;
 }
 
 HFONT TGRadio::ItemFont() const { return aFonts[0] ? aFonts[0]->hFont : nullptr; }
 
 void TGRadio::Default() {
   TControl::Default();
+  SetGlyphBlocks();
+  if (fromResource_ && hWnd) {
+    nStyle = GetWindowLongA(hWnd, GWL_STYLE) | LBS_OWNERDRAWFIXED;
+    SetWindowLongA(hWnd, GWL_EXSTYLE, GetWindowLongA(hWnd, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+  }
   if (!hWnd) return;
-  if (const auto owner = Container(); owner && owner->IsKindOf("TDIALOG") && !lDefault) {
+  if (const auto owner = Container(); owner && owner->IsKindOf("TDIALOG") && !lDefault && !fromResource_) {
     // Dialog coordinates are half pixels.
     oRect = RECT{2 * oRect.left, 2 * oRect.top, 2 * oRect.right, 2 * oRect.bottom};
     MoveWindow(hWnd, oRect.left, oRect.top, oRect.right - oRect.left + 1, oRect.bottom - oRect.top + 1, TRUE);
@@ -164,9 +233,9 @@ void TGRadio::Resize(long, long nWidth, long nHeight) {
   if (!hWnd) return;
   lResizing = true;
   gfx::WindowDc dc(hWnd);
-  HBITMAP first = UserGlyph(aBitMaps, 1);
-  const int glyphWidth = first ? gfx::NBMPWIDTH(first) : 14;
-  const int glyphHeight = first ? gfx::NBMPHEIGHT(first) : 14;
+  const bool first = HasUserGlyph(aBitMaps, 1);
+  const int glyphWidth = first ? GlyphSize(bBmpWidth, gfx::NBMPWIDTH, 1) : kGlyphSize;
+  const int glyphHeight = first ? GlyphSize(bBmpHeight, gfx::NBMPHEIGHT, 1) : kGlyphSize;
   TEXTMETRICA tm{};
   {
     gfx::Selection font(dc.get(), ItemFont());
@@ -277,12 +346,14 @@ void TGRadio::DrawLine(long n, std::optional<bool> ticked, std::optional<bool> f
   if (checkStyle) isTicked = rt::IsTrue(lCheckBox);
   long style = nBStyle;
   HBITMAP glyph = nullptr;
+  std::size_t user = 0;  // the user glyph drawn, 0 none
   if (style == kStyleCircle) {
     const std::size_t state = disabled ? 3 : pressed ? 4 : isTicked ? 2 : 1;
-    glyph = UserGlyph(aBitMaps, state);
-    if (!glyph) glyph = aRadBmp()[state - 1];
-  } else if (style == kStylePointer) {
-    glyph = UserGlyph(aBitMaps, 1);
+    if (HasUserGlyph(aBitMaps, state)) user = state;
+    glyph = user ? UserGlyph(user) : aRadBmp()[state - 1];
+  } else if (style == kStylePointer && HasUserGlyph(aBitMaps, 1)) {
+    user = 1;
+    glyph = UserGlyph(user);
   }
   if (pressed && style != kStyleCircle) style += style == kStyleGross ? 4 : 5;
   RadioItem r;
@@ -304,8 +375,8 @@ void TGRadio::DrawLine(long n, std::optional<bool> ticked, std::optional<bool> f
   r.lCheckStyle = checkStyle;
   r.lTwice = lTwice;
   r.hBitmap = glyph;
-  r.nBmpWidth = glyph ? gfx::NBMPWIDTH(glyph) : 14;
-  r.nBmpHeight = glyph ? gfx::NBMPHEIGHT(glyph) : 14;
+  r.nBmpWidth = user ? GlyphSize(bBmpWidth, gfx::NBMPWIDTH, user) : glyph ? gfx::NBMPWIDTH(glyph) : kGlyphSize;
+  r.nBmpHeight = user ? GlyphSize(bBmpHeight, gfx::NBMPHEIGHT, user) : glyph ? gfx::NBMPHEIGHT(glyph) : kGlyphSize;
   DRAWRADIO(r);
 }
 

@@ -48,6 +48,10 @@ class TGRadio : public core::TControl {
   TGRadio& operator=(const TGRadio&) = delete;
 
   TGRadio& New(const GRadioArgs& args = {});
+  // Binds the control to item nId of a dialog resource: args as for New,
+  // whose position and size the resource gives instead.
+  TGRadio& Redefine(long nId, const GRadioArgs& args = {});
+  void Initiate(HWND hDlg) override;
   std::string cToChar(const std::string& cClass = {}) override {
     return TControl::cToChar(cClass.empty() ? "LISTBOX" : cClass);
   }
@@ -78,13 +82,21 @@ class TGRadio : public core::TControl {
   rt::Value MouseMove(long nRow, long nCol, long nFlags) override;
 
  private:
+  void Setup(const GRadioArgs& a);
   void Paint(HDC hDC);
   long ItemAt(long nRow, long nCol) const;
   void Changed(long nKey, long nFlags);
   void Select(long n, long nKey, long nFlags);
   void Toggle(long nKey, long nFlags);
   HFONT ItemFont() const;
+  // The glyph blocks' defaults: a glyph is a bitmap object or a handle.
+  void SetGlyphBlocks();
+  // User glyph n (1-4, given) through bBitMapH, and its size through
+  // bBmpWidth or bBmpHeight (measure when that block is not set).
+  HBITMAP UserGlyph(std::size_t n) const;
+  int GlyphSize(const rt::Value& block, int (*measure)(HBITMAP), std::size_t n) const;
   bool glyphsHeld_ = false;
+  bool fromResource_ = false;  // bound to a dialog item by Redefine
   HDC paintDc_ = nullptr;  // the DC of the paint under way
 };
 

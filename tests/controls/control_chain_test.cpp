@@ -243,4 +243,37 @@ TEST(TControlDesign, DotsFollowTheControlAndResizeIt) {
   });
 }
 
+// Moving a control in design mode shows an inverted outline that follows
+// the mouse and leaves nothing behind once the button is released.
+TEST(TControlDesign, OutlineFollowsTheMouseAndVanishes) {
+  WhileUp([](const std::shared_ptr<core::TDialog>& d) {
+    auto c = Bind(d, "STATIC", 0, 341, 60);
+    c->lDrag = true;
+    // The init block runs before the dialog shows.
+    ShowWindow(d->hWnd, SW_SHOWNA);
+    UpdateWindow(d->hWnd);
+    // A point on the right edge of the outline moved by 16 x 16, outside
+    // the control where it stands.
+    const HDC dc = GetDC(d->hWnd);
+    const POINT a{10 + 120 + 16 - 2, 60 + 11 + 16};
+    const COLORREF before = GetPixel(dc, a.x, a.y);
+
+    SendMessageA(c->hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
+    SendMessageA(c->hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(16, 16));
+    EXPECT_NE(GetPixel(dc, a.x, a.y), before);
+    SendMessageA(c->hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, 0));
+    EXPECT_EQ(GetPixel(dc, a.x, a.y), before);
+    SendMessageA(c->hWnd, WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+    EXPECT_EQ(GetPixel(dc, a.x, a.y), before);
+    RECT r{};
+    GetWindowRect(c->hWnd, &r);
+    MapWindowPoints(nullptr, d->hWnd, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(GetCapture(), nullptr);
+    ReleaseDC(d->hWnd, dc);
+    c->HideDots();
+    c->lDrag = false;
+  });
+}
+
 }  // namespace

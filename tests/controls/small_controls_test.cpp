@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <vector>
 
 #include "controls/tgroup.h"
 #include "controls/ticon.h"
@@ -120,6 +121,44 @@ TEST(TMeter, ReDefineBindsToTheDialogsControl) {
   // Initiate gives a variable that held nothing the value 0.
   EXPECT_TRUE(var.IsNumber());
   EXPECT_EQ(var.AsNumber(), 0);
+}
+
+// A program that knows the controls only by name binds them to the
+// dialog's items the same way.
+TEST(SmallControls, ReDefineByName) {
+  auto d = Dialog();
+  const rt::Value owner(d);
+  const rt::Value text = rt::Value::Block([](rt::Args) { return rt::Value("Stichwort"); });
+  struct Case {
+    const char* cls;
+    std::vector<rt::Value> args;
+  } cases[] = {
+      {"TSAY", {rt::Value(420), text, owner}},
+      {"TGROUP", {rt::Value(421), rt::Value("Sprachen"), owner}},
+      {"TICON", {rt::Value(422), rt::Value(""), rt::Value(""), rt::Value(), rt::Value(false), owner}},
+      {"TMETER", {rt::Value(423), rt::Value(), rt::Value(10), owner}},
+  };
+  std::vector<rt::Value> made;
+  for (Case& c : cases) {
+    const rt::Value object = rt::CreateObject(c.cls);
+    ASSERT_TRUE(object.IsObject()) << c.cls;
+    const rt::Value back = rt::Send(object, "ReDefine", rt::Args(c.args.data(), c.args.size()));
+    EXPECT_EQ(back.AsObject().get(), object.AsObject().get()) << c.cls;
+    made.push_back(object);
+  }
+  ASSERT_EQ(d->aControls.Len(), std::size(cases));
+
+  core::DialogActivation act;
+  std::vector<HWND> bound;
+  act.bInit = rt::Value::Block([&](rt::Args) {
+    for (const rt::Value& o : made) bound.push_back(o.As<core::TControl>()->hWnd);
+    d->End(1);
+    return rt::Value();
+  });
+  d->Activate(act);
+  ASSERT_EQ(bound.size(), made.size());
+  for (std::size_t i = 0; i < bound.size(); ++i) EXPECT_NE(bound[i], nullptr) << cases[i].cls;
+  EXPECT_EQ(made[0].As<controls::TSay>()->cCaption, "Stichwort");
 }
 
 TEST(TIcon, WindowlessHolderFreedByEnd) {

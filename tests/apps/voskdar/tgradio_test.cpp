@@ -7,6 +7,7 @@
 
 #include "apps/voskdar/glyph_hex.h"
 #include "core/twindow.h"
+#include "services/int32.h"
 #include "tests/controls/owner_window.h"
 
 namespace {
@@ -155,6 +156,80 @@ TEST(TGRadio, DisabledNeighboursDoNotPassTheFocusBackAndForth) {
   EXPECT_LT(pumped, 1000);
   const HWND focus = GetFocus();
   EXPECT_TRUE(focus == first->hWnd || focus == second->hWnd);
+}
+
+
+// Bound to an item a dialog resource made: the item keeps its place and
+// size, the value is bound as by New, and the layout is done at once.
+TEST(TGRadio, RedefinedOnADialogItemKeepsItsPlace) {
+  Owner owner;
+  const HWND item = CreateWindowA("LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED, 40, 50, 150, 60,
+                                  owner.w->hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(700)), nullptr, nullptr);
+  Var option(rt::Value("kein Wert"));
+  auto g = std::make_shared<voskdar::TGRadio>();
+  voskdar::GRadioArgs a;
+  a.aItems = rt::Value::Array({"&Eins", "&Zwei"});
+  a.bSetGet = option.Block();
+  a.oWnd = owner.value();
+  g->Redefine(700, a);
+  EXPECT_EQ(*option.v, rt::Value(1));
+  EXPECT_EQ(g->hWnd, nullptr);
+
+  g->Initiate(owner.w->hWnd);
+  ASSERT_EQ(g->hWnd, item);
+  RECT r{};
+  GetWindowRect(item, &r);
+  MapWindowPoints(nullptr, owner.w->hWnd, reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 40);
+  EXPECT_EQ(r.top, 50);
+  EXPECT_GE(r.right - r.left, 150);
+  EXPECT_TRUE(g->lDefault);
+  ASSERT_EQ(g->aPos.size(), 2u);
+  EXPECT_GT(g->aPos[1].top, g->aPos[0].top);
+  EXPECT_EQ(GetWindowLongA(item, GWL_EXSTYLE) & WS_EX_TRANSPARENT, WS_EX_TRANSPARENT);
+  g->KeyDown(VK_DOWN, 0);
+  EXPECT_EQ(*option.v, rt::Value(2));
+}
+
+// User glyphs are measured through the glyph blocks, so a program can
+// change how a glyph's size is read.
+TEST(TGRadio, UserGlyphsAreMeasuredThroughTheGlyphBlocks) {
+  Owner owner;
+  HDC screen = GetDC(nullptr);
+  HBITMAP glyph = CreateCompatibleBitmap(screen, 24, 26);
+  ReleaseDC(nullptr, screen);
+  const rt::Value handle(svc::HandleNumber(glyph));
+
+  auto make = [&](const Var& var) {
+    auto g = std::make_shared<voskdar::TGRadio>();
+    voskdar::GRadioArgs a;
+    a.nRow = 10;
+    a.nCol = 10;
+    a.aItems = rt::Value::Array({"Eins", "Zwei"});
+    a.bSetGet = var.Block();
+    a.oWnd = owner.value();
+    a.nWidth = 120;
+    a.nHeight = 20;
+    a.lPixel = true;
+    a.aBitmaps = rt::Value::Array({handle, handle});
+    g->New(a);
+    return g;
+  };
+  Var first(rt::Value(1)), second(rt::Value(1));
+  auto plain = make(first);
+  plain->Default();
+  EXPECT_TRUE(plain->bBitMapH.IsBlock());
+  EXPECT_EQ(plain->bBmpHeight.Eval(handle), rt::Value(26));
+  EXPECT_EQ(plain->nIHeight, 26);
+
+  auto told = make(second);
+  told->bBitMapH = rt::Value::Block([&](rt::Args) { return handle; });
+  told->bBmpWidth = rt::Value::Block([](rt::Args) { return rt::Value(24); });
+  told->bBmpHeight = rt::Value::Block([](rt::Args) { return rt::Value(40); });
+  told->Default();
+  EXPECT_EQ(told->nIHeight, 40);
+  UpdateWindow(told->hWnd);
+  DeleteObject(glyph);
 }
 
 }  // namespace
