@@ -216,7 +216,6 @@ void TGBrowse::Default() {
       dummy->New(c);
       aColumns.Items().push_back(rt::Value(dummy));
       if (lDrag) nHeightCell = nHeightHead = SBGETHEIGHT(hWnd, FontHandle(), 0);
-      RebuildColSizes();
       return;
     }
     if (IsTable()) LoadFields();
