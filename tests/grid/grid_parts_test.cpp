@@ -5,8 +5,10 @@
 
 #include "../controls/owner_window.h"
 #include "../graphics/window_pixels.h"
+#include "window_shot.h"
 #include "core/message_loop.h"
 #include "graphics/colour.h"
+#include "graphics/tfont.h"
 #include "grid/dark_color.h"
 #include "grid/grid_messages.h"
 #include "grid/scroll_natives.h"
@@ -163,17 +165,19 @@ TEST(TGBScrlBar, AWindowsOwnBarAndFunctionsOnNoWindow) {
 constexpr COLORREF kPane = RGB(255, 255, 255);
 
 std::shared_ptr<TGTSay> Label(const OwnerWindow& owner, int row, const char* box, bool shaded,
-                              rt::Value colours = rt::Value::Array({RGB(0, 0, 255), RGB(128, 128, 128)})) {
+                              rt::Value colours = rt::Value::Array({RGB(0, 0, 255), RGB(128, 128, 128)}),
+                              const std::string& text = "MMMM", const rt::Value& font = {}) {
   auto say = std::make_shared<TGTSay>();
   grid::TSayArgs a;
   a.nRow = row;
   a.nCol = 10;
   a.lPixels = true;
-  a.bText = rt::Value::Block([](rt::Args) { return rt::Value("MMMM"); });
+  a.bText = rt::Value::Block([text](rt::Args) { return rt::Value(text); });
   a.oWnd = owner.value();
   a.aColors = colours;
-  a.nWidth = 80;
-  a.nHeight = 24;
+  a.oFont = font;
+  a.nWidth = font.IsNil() ? 80 : 200;
+  a.nHeight = font.IsNil() ? 24 : 30;
   a.lShaded = shaded;
   if (box) a.cBox = box;
   say->New(a);
@@ -338,6 +342,58 @@ TEST(GridMessages, TableAndProperCase) {
                         {"HAUS UND HOF ODER IN DER STADT", "Haus und Hof oder in Der Stadt"},
                         {"", ""}};
   for (const Case& k : cases) EXPECT_EQ(grid::PROPER(k.in), k.out) << k.in;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GridParts, LabelsBarsAndANoticeTogether) {
+  OwnerWindow owner(260, 420, RGB(212, 208, 200));
+  const rt::Value colours = rt::Value::Array({RGB(0, 0, 128), RGB(212, 208, 200)});
+  auto font = std::make_shared<gfx::TFont>()->New("Arial", 0, -22, false, true);
+  auto raised = Label(owner, 12, "RAISED", false, colours, "Erhaben", rt::Value(font));
+  auto sunken = Label(owner, 50, "BASS", false, colours, "Vertieft", rt::Value(font));
+  auto shaded = Label(owner, 88, nullptr, true, colours, "Schattiert", rt::Value(font));
+  auto v = std::make_shared<TGBScrlBar>();
+  grid::ScrlBarArgs a;
+  a.nRow = 10;
+  a.nCol = 380;
+  a.nMin = 1;
+  a.nMax = 100;
+  a.lPixel = true;
+  a.nHeight = 150;
+  a.oWnd = owner.value();
+  v->New(a);
+  v->SetPos(30);
+  auto h = std::make_shared<TGBScrlBar>();
+  grid::ScrlBarArgs b;
+  b.nRow = 170;
+  b.nCol = 120;
+  b.nMin = 1;
+  b.nMax = 10;
+  b.nWidth = 240;
+  b.lPixel = true;
+  b.lVertical = false;
+  b.oWnd = owner.value();
+  h->New(b);
+  h->SetPos(4);
+  grid::MSGBLINK("Wort gespeichert;Liste aktualisiert", owner.value(), 200, 10, {}, false, 5000);
+  const auto notice = grid::MsgBlinkLabel();
+  ASSERT_NE(notice, nullptr);
+  Settle(owner.w->hWnd);
+  for (HWND w : {raised->hWnd, sunken->hWnd, shaded->hWnd, v->hWnd, h->hWnd, notice->hWnd}) EXPECT_TRUE(IsWindowVisible(w));
+  // The notice's text colour is the dark shade of its green.
+  const WindowPixels px(owner.w->hWnd);
+  int text = 0;
+  for (int y = 200; y < 240; ++y)
+    for (int x = 10; x < 300; ++x) text += px.At(x, y) == RGB(0, 128, 0) || px.At(x, y) == RGB(0, 255, 0);
+  EXPECT_GT(text, 20);
+  gridtest::ShotIfAsked(owner.w->hWnd, "VD_GRID_PARTS_SHOT");
+  notice->End();
+  EXPECT_EQ(AwaitNotice(notice, true), nullptr);
+  for (const auto& label : {raised, sunken, shaded}) label->End();
+  font->End();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "../graphics/window_pixels.h"
 #include "browse_fixture.h"
+#include "window_shot.h"
 #include "graphics/tfont.h"
 #include "grid/grid_geometry.h"
 #include "grid/tgbscrlbar.h"
@@ -370,6 +371,68 @@ TEST_F(PaintGrid, BadValuesAndNumbersOutsideTheBitmapsStillPaint) {
   EXPECT_EQ(body[1].nClrBack, 0u);
   EXPECT_EQ(body[2].hBitmap, nullptr);
   EXPECT_EQ(body[2].nBitmapKind, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PaintGrid, EditorLookWithEveryBand) {
+  gridtest::OpenWordTable(dir, 14);
+  rt::DBGOTO(5);
+  rt::DBDELETE();
+  rt::DBGOTOP();
+  auto g = Grid(owner, 560, 330, "WORTE");
+  g->AddColumn(FieldColumn(g, "Deutsch", 1, 170));
+  g->AddColumn(FieldColumn(g, "Englisch", 2, 170));
+  auto sprache = FieldColumn(g, "Sprache", 3, 40);
+  sprache->nHAlign = 3;
+  sprache->nAlign = 1;
+  g->AddColumn(sprache);
+  grid::ColumnArgs ok;
+  ok.cHeading = "Gepr\xFC" "ft";
+  ok.bData = rt::Value::Block([](rt::Args) {
+    return rt::Value(rt::AliasEval("WORTE", [] { return rt::FIELDGET(4); }).AsInt() == 1);
+  });
+  ok.lBitMap = true;
+  ok.nWidth = 70;
+  ok.aAlign = rt::Value::Array({"CENTER"});
+  ok.oBrw = rt::Value(g);
+  auto check = std::make_shared<grid::TGColumn>();
+  check->New(ok);
+  g->AddColumn(check);
+  g->Col(1)->cFooting = "14 W\xF6rter";
+  g->lDrawFooters = true;
+  g->lFooting = true;
+  g->nHeightFoot = g->nHeightCell + 2;
+  rt::Value super[] = {rt::Value(1), rt::Value(2), rt::Value("W\xF6rterbuch Deutsch - Englisch")};
+  g->AddSuperHead(rt::Args(super, 3));
+  const rt::Value rowBlock = rt::Value::Block([](rt::Args a) {
+    const bool deleted = rt::AliasEval("WORTE", [] { return rt::Value(rt::DELETED()); }).AsLogical();
+    if (deleted) return rt::Value(static_cast<long>(RGB(255, 193, 193)));
+    return rt::Value(static_cast<long>(rt::Arg(a, 0).AsInt() % 2 == 0 ? RGB(227, 245, 241) : RGB(255, 255, 255)));
+  });
+  g->SetColor(rt::Value::Array({2, 3, 4, 5, 6, 11, 12, 15}),
+              rt::Value::Array({rowBlock, 0, rt::Value::Array({0xFFFFFF, 0x808000}), 0,
+                                rt::Value::Array({0xFFFFFF, 0x808080}), 0, rt::Value::Array({0xFFFFFF, 0x808080}),
+                                0x808080}));
+  SETHEIGHTS(*g);
+  rt::DBGOTO(3);
+  g->nRowPos = 3;
+  ::SetFocus(g->hWnd);
+  g->lFocused = true;
+  gridtest::PaintFully(*g);
+  EXPECT_GT(g->nHeightSuper, 0);
+  EXPECT_GT(g->nHeightHead, g->nHeightCell);
+  EXPECT_EQ(rt::RECNO(), 3);
+  // The check boxes of the logical column: dark strokes in its cells.
+  const WindowPixels px(g->hWnd);
+  const int top = static_cast<int>(g->nHeightHead + g->nHeightSuper);
+  int strokes = 0;
+  for (int y = top; y < top + 6 * g->nHeightCell; ++y)
+    for (int x = 380; x < 450; ++x) strokes += GetRValue(px.At(x, y)) < 60 && GetGValue(px.At(x, y)) < 60;
+  EXPECT_GT(strokes, 10);
+  gridtest::ShotIfAsked(owner.w->hWnd, "VD_GRID_SHOT");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "../services/box_driver.h"
 #include "browse_fixture.h"
+#include "window_shot.h"
 #include "core/tdialog.h"
 #include "graphics/colour.h"
 #include "graphics/tfont.h"
@@ -314,33 +315,7 @@ TEST(TGBrowse, ShowSizesListsTheColumnsAndTheVisibleWidth) {
     g->AddColumn(column);
   }
   BoxDriver driver([&](HWND box) {
-    if (const char* shot = std::getenv("VD_GRID_SIZES_SHOT")) {
-      RECT r{};
-      GetWindowRect(box, &r);
-      const HDC screen = GetDC(nullptr);
-      const HDC mem = CreateCompatibleDC(screen);
-      const HBITMAP bmp = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
-      const HGDIOBJ old = SelectObject(mem, bmp);
-      RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-      BitBlt(mem, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-      SelectObject(mem, old);
-      BITMAPINFOHEADER bi{sizeof bi, r.right - r.left, r.bottom - r.top, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-      const int stride = ((r.right - r.left) * 3 + 3) & ~3;
-      std::vector<char> bits(static_cast<std::size_t>(stride * (r.bottom - r.top)));
-      GetDIBits(mem, bmp, 0, static_cast<UINT>(r.bottom - r.top), bits.data(), reinterpret_cast<BITMAPINFO*>(&bi),
-                DIB_RGB_COLORS);
-      BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi + bits.size()), 0, 0,
-                          static_cast<DWORD>(sizeof fh + sizeof bi)};
-      if (FILE* f = std::fopen(shot, "wb")) {
-        std::fwrite(&fh, sizeof fh, 1, f);
-        std::fwrite(&bi, sizeof bi, 1, f);
-        std::fwrite(bits.data(), 1, bits.size(), f);
-        std::fclose(f);
-      }
-      DeleteObject(bmp);
-      DeleteDC(mem);
-      ReleaseDC(nullptr, screen);
-    }
+    gridtest::ShotIfAsked(box, "VD_GRID_SIZES_SHOT");
     BoxDriver::PressEnter(box);
   });
   g->ShowSizes();
