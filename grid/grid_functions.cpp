@@ -3,6 +3,9 @@
 #include "grid/cell_painter.h"
 #include "grid/dark_color.h"
 #include "grid/grid_geometry.h"
+#include "grid/grid_messages.h"
+#include "grid/scroll_natives.h"
+#include "grid/tgtsay.h"
 #include "runtime/macro.h"
 #include "services/int32.h"
 
@@ -17,6 +20,8 @@ struct Params {
     return n <= args.size() ? args[n - 1] : nil;
   }
   int Int(std::size_t n) const { return svc::ToInt32((*this)[n]); }
+  // A logical parameter that defaults to dflt when it is no logical.
+  bool Flag(std::size_t n, bool dflt) const { return (*this)[n].IsLogical() ? (*this)[n].AsLogical() : dflt; }
   template <class H>
   H Handle(std::size_t n) const {
     return svc::HandleOf<H>(svc::ToHandle((*this)[n]));
@@ -65,6 +70,36 @@ void RegisterGridFunctions() {
   rt::RegisterFunction("GETFONTHEIGHT", [](rt::Args args) {
     const Params p{args};
     return rt::Value(GETFONTHEIGHT(p.Handle<HDC>(1), p.Handle<HFONT>(2)));
+  });
+  rt::RegisterFunction("LOADMSG", [](rt::Args) { return LOADMSG(); });
+  rt::RegisterFunction("PROPER", [](rt::Args args) { return rt::Value(PROPER(Params{args}[1].AsString())); });
+  rt::RegisterFunction("MSGBLINK", [](rt::Args args) {
+    const Params p{args};
+    MSGBLINK(p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8]);
+    return rt::Value();
+  });
+  // The grid programs' scroll functions take the place of the plain ones.
+  rt::RegisterFunction("SETSCROLLRANGE", [](rt::Args args) {
+    const Params p{args};
+    return SETSCROLLRANGE(p.Handle<HWND>(1), p.Int(2), p.Int(3), p.Int(4), p.Flag(5, true), p.Flag(6, false),
+                          p.Flag(7, false));
+  });
+  rt::RegisterFunction("SETSCROLLPOS", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(
+        SETSCROLLPOS(p.Handle<HWND>(1), p.Int(2), p.Int(3), p.Flag(4, true), p.Flag(5, false), p.Flag(6, false)));
+  });
+  rt::RegisterFunction("GETSCROLLRANGE", [](rt::Args args) {
+    const Params p{args};
+    return GETSCROLLRANGE(p.Handle<HWND>(1), p.Int(2));
+  });
+  rt::RegisterFunction("GETSCROLLPOS", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(GETSCROLLPOS(p.Handle<HWND>(1), p.Int(2)));
+  });
+  rt::RegisterFunction("SETSCROLLINFO", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(SETSCROLLINFO(p.Handle<HWND>(1), p.Int(2), p.Int(3), p.Flag(4, false), p.Flag(5, false)));
   });
 }
 

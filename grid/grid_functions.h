@@ -6,7 +6,10 @@
 namespace grid {
 
 // TGDRAWCELL, TGBRWSCROLL, NTGBROW, NSBROWS, ATGBRWPOSRECT, SBGETHEIGHT,
-// SBMPHEIGHT, DARKCOLOR and GETFONTHEIGHT. Safe to call again.
+// SBMPHEIGHT, DARKCOLOR, GETFONTHEIGHT, LOADMSG, PROPER, MSGBLINK and the
+// scroll functions SETSCROLLRANGE, SETSCROLLPOS, GETSCROLLRANGE,
+// GETSCROLLPOS and SETSCROLLINFO, whose scroll-info forms replace the plain
+// ones in the programs that link the grid. Safe to call again.
 void RegisterGridFunctions();
 
 }  // namespace grid

@@ -108,6 +108,7 @@ void Orders() {
   Def("ORDNAME", [](Args a) -> Value { return ORDNAME(static_cast<int>(LOr(a, 0, 0))); });
   Def("ORDKEYNO", [](Args) -> Value { return Int(ORDKEYNO()); });
   Def("ORDKEYCOUNT", [](Args) -> Value { return Int(ORDKEYCOUNT()); });
+  Def("ORDKEYGOTO", [](Args a) -> Value { return Value(ORDKEYGOTO(Arg(a, 0).AsInt())); });
   // ORDCONDSET(cFor, bFor, lAll, bWhile, bEval, nInterval, ...): the
   // positions the xBase function gives its arguments.
   Def("ORDCONDSET", [](Args a) -> Value {

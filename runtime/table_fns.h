@@ -97,6 +97,10 @@ std::string INDEXKEY(int order = 0);
 std::string ORDNAME(int order = 0);
 long ORDKEYNO();
 long ORDKEYCOUNT();
+// Goes to the entry with that key number of the controlling order (the
+// record number without one); past the last entry: end of file. Walks the
+// order from its top, like ORDKEYNO. .T. when it landed on an entry.
+bool ORDKEYGOTO(long n);
 // Conditions for the next ORDCREATE: all records; evalBlock evaluated every
 // `every` records (0: every record); a .F. from it stops the build.
 void ORDCONDSET(bool all, const Value& evalBlock = {}, long every = 0);

@@ -96,6 +96,22 @@ long ORDKEYCOUNT() {
   return n;
 }
 
+bool ORDKEYGOTO(long n) {
+  bool landed = false;
+  RunGuarded("ORDKEYGOTO", [&] {
+    WorkArea* a = Selected();
+    if (!a) return;
+    if (n < 1) {
+      a->GoTo(0);
+      return;
+    }
+    a->GoTop();
+    if (n > 1) a->Skip(n - 1);
+    landed = !a->Eof();
+  });
+  return landed;
+}
+
 // An order always covers every record here, so ALL needs no handling.
 void ORDCONDSET([[maybe_unused]] bool all, const Value& evalBlock, long every) {
   PendingCondition() = OrderCondition{evalBlock, every};

@@ -22,7 +22,7 @@ constexpr LibraryClass kLibraryClasses[] = {
     {"TDIALOG", true},    {"TCLIPBOARD", true}, {"TDDE", true},     {"TGET", true},     {"TCLIPGET", true},
     {"TSAY", true},       {"TGROUP", true},    {"TICON", true},     {"TMETER", true},   {"TMENU", true},
     {"TMENUITEM", true},  {"TACCTABLE", true}, {"TCHECKBOX", true}, {"TRADIO", true},   {"TRADMENU", true},
-    {"TGRADIO", true},
+    {"TGRADIO", true},    {"TGCOLUMN", true},  {"TGBSCRLBAR", true}, {"TGTSAY", true},   {"TGBROWSE", true},
 };
 
 TEST(ClassRegistry, EveryLibraryClassIsListedAndCreatableByName) {

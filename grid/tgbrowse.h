@@ -1,0 +1,208 @@
+#pragma once
+// The browse grid: a child control that shows the rows of one data source
+// (a work area, an array, a text file, a tree or a database object) in
+// columns, with headers, footers and super-headers, its own scroll bars and
+// a highlighted row or cell. The data source is reached only through the
+// blocks bGoTop, bGoBottom, bSkip, bLogicLen and bKeyNo; painting goes cell
+// by cell through the cell painter.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/tcontrol.h"
+#include "grid/cell_painter.h"
+#include "grid/tgcolumn.h"
+
+namespace grid {
+
+// The 29 arguments of New, in order.
+struct BrowseArgs {
+  rt::Value nRow, nCol, nWidth, nHeight, bLine, aHeaders, aColSizes, oWnd, cField, uValue1, uValue2, bChange,
+      bLDblClick, bRClicked, oFont, oCursor, aColors, cMsg, lUpdate, cAlias, lPixel, bWhen, lDesign, bValid,
+      lCellBrw, nStyle, bLClicked, aActions, nLineStyle;
+};
+
+// The 23 arguments of ReDefine, in order.
+struct BrowseRedefineArgs {
+  rt::Value nId, bLine, oWnd, aHeaders, aColSizes, cField, uValue1, uValue2, bChange, bLDblClick, bRClicked, oFont,
+      oCursor, aColors, cMsg, lUpdate, cAlias, bWhen, bValid, lCellBrw, bLClicked, aActions, nLineStyle;
+};
+
+// The cell painter the grid calls: the native one, or a recorder in tests.
+using CellPainter = std::function<void(const CellRequest&)>;
+void SetCellPainter(CellPainter painter);
+const CellPainter& GridCellPainter();
+
+class TGBrowse : public core::TControl {
+ public:
+  RT_CLASS_DECL()
+
+  // Instance data in declaration order.
+  rt::Value aActions, aArray, aBitmaps, aDefault, aClipBoard, aColSizes, aColumns, aHeaders, aDefValue, aIcons,
+      aImages, aJustify, aMsg, aKeyRemap, aSelected, aSuperHead;
+  rt::Value bAddRec, bBitMapH, bContext, bDelete, bFileLock, bGoToPos, bIconDraw, bIconText, bLastTag, bLine, bSkip,
+      bGoTop, bGoBottom, bLogicLen, bKeyNo, bOnDraw, bPostDel, bRecLock, bScope, bSeekChange, bSelected, bSetOrder,
+      bTagOrder, bUserKeys;
+  rt::Value cAlias, cDriver, cField, uValue1, uValue2, cOrderType, cPrefix, cSeek, hBmpCursor;
+  bool lHitTop = false, lHitBottom = false, lMChange = false, lAppendMode = false, lAutoCtx = false,
+       lAutoEdit = false, lAutoSkip = false, lIconView = false, lCellStyle = false, lCanAppend = false,
+       lCanDelete = false, lCanSelect = false, lCellBrw = false, lChanged = false, lClipMore = false,
+       lColDrag = false, lConfirm = true, lDbfObj = false, lDescend = false, lDrawHeaders = true;
+  rt::Value lDrawFooters;
+  bool lEditing = false, lFilterMode = false, lFirstFocus = true, lFirstPaint = true, lFixCaret = false,
+       lFooting = false, lGrasp = false, lGridLine = false, lHasChanged = false, lHasFocus = false, lIsDbf = false,
+       lIsV22 = false, lLineDrag = false, lLockFreeze = false, lMoveCols = false, lMyFont = false,
+       lNoGrayBar = false, lNoHScroll = false, lNoLiteBar = false, lNoMoveCols = false, lNoResetPos = true,
+       lNoVScroll = false, lLogicDrop = false, lPageMode = false, lPainted = false, lRePaint = false, lUndo = false,
+       lUpdated = false, lUpperSeek = true, lSeek = true;
+  long nAdjColumn = 0, nCell = 0;
+  rt::Value nClrHeadBack, nClrHeadFore, nClrFocuBack, nClrFocuFore, nClrEditBack, nClrEditFore, nClrFootBack,
+      nClrFootFore, nClrSeleBack, nClrSeleFore, nClrOrdeBack, nClrOrdeFore, nClrLine;
+  // Colour slots 1 and 2 as set: a number, or a block, gradient or brush
+  // decided per cell; by name they are the grid's nClrText and nClrPane.
+  rt::Value nClrTextValue, nClrPaneValue;
+  long nColOrder = 0, nDragCol = 0;
+  rt::Value nFireKey;
+  long nFreeze = 0, nHeightCell = 0, nHeightHead = 0, nHeightFoot = 0, nHeightSuper = 0, nIconPos = 0,
+       nKeyDown = 0, nKeyFlag = 0, nLastPainted = 0, nLastPos = 0, nLastnAt = 0, nLineStyle = 0, nFirstKey = 0;
+  rt::Value nMaxFilter;
+  long nOffset = 0, nPhantom = -1;
+  rt::Value nPrevRec;
+  long nRowPos = 0, nAt = 0, nColPos = 0, nLen = 0;
+  rt::Value oDbf, oCtx, oGet, oItem, oTree, oTxtFile, uLastTag;
+
+  // Class data.
+  static const rt::Value& aProperties();
+
+  // Construction.
+  TGBrowse& New(const BrowseArgs& args = {});
+  TGBrowse& ReDefine(const BrowseRedefineArgs& args);
+  void Default() override;
+  void Initiate(HWND hDlg) override;
+  void Init(HWND hDlg) { Initiate(hDlg); }
+  rt::Value Destroy() override;
+  rt::Value Inspect(const std::string& cData) override;
+  void ShowSizes();
+  rt::Value BeginPaint() override;
+  rt::Value EndPaint() override;
+  void BugUp() { UpStable(); }
+  rt::Value GetColSizes();
+  long nColCount() const { return static_cast<long>(aColumns.IsArray() ? aColumns.Len() : 0); }
+  long nRowCount();
+  long nTGBRow(const rt::Value& nPixelRow = {});
+  void TGBrwScroll(long nRows);
+  void SetContext(const rt::Value& oContext = {}, bool given = false);
+  bool lCloseArea();
+
+  // Columns, colours and fonts.
+  TGBrowse& AddColumn(const std::shared_ptr<TGColumn>& column);
+  TGBrowse& AddSuperHead(rt::Args args);
+  std::shared_ptr<TGColumn> InsColumn(long nPos, const std::shared_ptr<TGColumn>& column);
+  std::shared_ptr<TGColumn> DelColumn(long nPos);
+  std::shared_ptr<TGColumn> GetColumn(long n = 1) const;
+  TGBrowse& SwitchCols(long nCol1, long nCol2);
+  TGBrowse& MoveColumn(long nFrom, long nTo);
+  TGBrowse& Exchange(long nCol1, long nCol2);
+  TGBrowse& SetColumns(const rt::Value& aBlocks, const rt::Value& aHeads, const rt::Value& aSizes);
+  TGBrowse& LoadFields(bool lEdit = true);
+  TGBrowse& SetData(long nCol, const rt::Value& uData, const rt::Value& aList = {});
+  TGBrowse& SetHeaders(rt::Args args);
+  TGBrowse& SetColSize(const rt::Value& nCol, const rt::Value& nWidth);
+  TGBrowse& SetAlign(long nCol, long nWhich, const rt::Value& nAlign);
+  TGBrowse& SetIndexCols(rt::Args args);
+  TGBrowse& SetBtnGet(long nCol, const rt::Value& cResName, const rt::Value& bAction, long nBmpWidth = 16);
+  TGBrowse& SetSpinner(long nCol, bool lOn = true, const rt::Value& bUp = {}, const rt::Value& bDown = {},
+                       const rt::Value& bMin = {}, const rt::Value& bMax = {});
+  TGBrowse& SetSelectMode(bool lOn, const rt::Value& bSel);
+  TGBrowse& SetDeleteMode(bool lOn = true, bool lConfirmIt = true, const rt::Value& bDel = {},
+                          const rt::Value& bPost = {});
+  bool SetAppendMode(const rt::Value& lOn = {});
+  TGBrowse& FreezeCol(bool lMore = true);
+  long SetColor(const rt::Value& aSlots, const rt::Value& aValues = {}, long nColumn = 0);
+  TGBrowse& ChangeFont(const std::shared_ptr<gfx::TFont>& font, long nColumn = 0, const rt::Value& nWhich = {});
+  TGBrowse& Look3D(bool lOn = true, long nColumn = 0, long nWhich = 0, bool lPhantomLikeLast = true);
+  TGBrowse& Set3DText(bool lOn = true, bool lRaised = true, long nColumn = 0, long nWhich = 0,
+                      const rt::Value& nClrLight = {}, const rt::Value& nClrShadow = {});
+  std::string Proper(const std::string& c) const;
+
+  // Data sources and row skipping.
+  long Skip(long n);
+  long DbSkipper(long n = 0);
+  TGBrowse& SetArray(const rt::Value& array = {});
+  rt::Value SetTxtFile(const rt::Value& file, const rt::Value& cHeading = {}, bool lOemText = false);
+  TGBrowse& SetTree(const rt::Value& tree);
+  TGBrowse& SetoDBF(const rt::Value& dbf);
+  void SetFilter(const rt::Value& field = {}, const rt::Value& start = {}, const rt::Value& end = {});
+  void ResetBarPos(bool lReset = false);
+  long RecCount(const rt::Value& start);
+  long nLogicPos();
+  long GetRealPos(long nBarPos);
+  // The bar position of a row or key number: the inverse of GetRealPos.
+  long BarPosOf(long nRow);
+  void UpStable();
+  void Reset();
+  void SyncChild(const rt::Value& aGrids, const rt::Value& aBlocks = {});
+
+  // Navigation and order (first bodies that the data sources and painting
+  // call).
+  TGBrowse& GoTop();
+  TGBrowse& GoDown();
+  rt::Value ResetSeek();
+  bool SetOrder(long nCol, const rt::Value& prefix = {});
+  bool HiliteCell(long nCol);
+
+  // Painting.
+  rt::Value Display() override;
+  rt::Value Paint() override;
+  void DrawLine(long nRow = 0);
+  void DrawSelect();
+  void DrawHeaders();
+  void DrawFooters() { DrawHeaders(); }
+  void DrawSuper();
+
+  rt::Value EraseBkGnd(LPARAM hDC) override;
+
+  // Evaluates fn in the grid's work area; NIL (and nothing run) when the
+  // alias is not open.
+  rt::Value InArea(const std::function<rt::Value()>& fn) const;
+  bool IsTable() const;
+  HFONT FontHandle() const;
+  std::shared_ptr<TGColumn> Col(long n) const;
+  rt::Value VScrollBar() const { return oVScroll; }
+
+ private:
+  void CommonInit(const rt::Value& aColors, bool redefine);
+  void ResetBlocksForTable();
+  void NewVScroll(long nMax);
+  void DrawRow(long nRow, bool selected);
+  void RebuildColSizes();
+  long ColSize(long n) const;
+  bool bChangeRan_ = false;
+  long lastChangeRec_ = -1, lastChangeAt_ = -1;
+  bool defaultedAtPaint_ = false;
+};
+
+// Module functions of the grid.
+rt::Value _ADATA(const rt::Value& aBlocks);
+// A copy of the array one level deep; the grid's own, never the runtime's
+// deep ACLONE.
+rt::Value ArrayCopyOneLevel(const rt::Value& a);
+rt::Value MAKEBLOCK(const std::shared_ptr<TGBrowse>& oBrw, long n);
+rt::Value FIELDSETGETBLOCK(const rt::Value& cAlias, long nField);
+rt::Value GENHEAD(const rt::Value& aColumns, long n);
+rt::Value GENFOOT(const rt::Value& aColumns, long n);
+rt::Value GENDATA(const rt::Value& aColumns, long n);
+bool ISCHAR(long n);
+bool ISNUMERIC(long n);
+bool EMPTYALIAS(const rt::Value& c);
+// The bitmap class has no palette: bitmaps are always passed by their own
+// handle, so this answers .T.
+bool CHECKBMPPAL();
+void SETHEIGHTS(TGBrowse& oBrw);
+rt::Value BUILDSKIP(const rt::Value& cAlias, const rt::Value& cField, const rt::Value& start, const rt::Value& end,
+                    const std::shared_ptr<TGBrowse>& oBrw);
+long BRWGOTO(long n, const rt::Value& bWhile, TGBrowse& oBrw);
+void BRWGOBOTTOM(const rt::Value& end, TGBrowse& oBrw);
+
+}  // namespace grid

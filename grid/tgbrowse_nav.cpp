@@ -1,0 +1,119 @@
+// The first bodies of the grid's navigation and order operations that its
+// data sources and its painting call.
+#include <windows.h>
+
+#include "core/send_soft.h"
+#include "grid/tgbrowse.h"
+#include "grid/tgbscrlbar.h"
+#include "runtime/macro.h"
+#include "runtime/strings.h"
+#include "runtime/table_fns.h"
+#include "runtime/value_fns.h"
+
+namespace grid {
+
+namespace {
+
+constexpr long kUp = 38;
+
+}  // namespace
+
+TGBrowse& TGBrowse::GoTop() {
+  if (bLogicLen.IsBlock()) nLen = bLogicLen.Eval().AsInt();
+  if (nLen == 0) return *this;
+  lAppendMode = false;
+  ResetSeek();
+  if (lHitTop) return *this;
+  bGoTop.Eval();
+  lHitBottom = false;
+  nRowPos = nAt = 1;
+  if (hWnd) Refresh(false);
+  if (auto v = oVScroll.As<TGBScrlBar>()) v->SetPos(1);
+  bChange.Eval(Self(), kUp);
+  HiliteCell(nCell);
+  return *this;
+}
+
+TGBrowse& TGBrowse::GoDown() {
+  if (bLogicLen.IsBlock()) nLen = bLogicLen.Eval().AsInt();
+  if (nLen == 0) {
+    if (!lCanAppend) return *this;
+    nRowPos = 1;
+  }
+  ResetSeek();
+  if (lHitBottom) return *this;
+  if (Skip(1) == 0) {
+    lHitBottom = true;
+    return *this;
+  }
+  lHitTop = false;
+  if (nRowPos < nRowCount()) ++nRowPos;
+  if (hWnd) Refresh(false);
+  if (auto v = oVScroll.As<TGBScrlBar>()) v->SetPos(static_cast<int>(BarPosOf(nLogicPos())));
+  bChange.Eval(Self(), core::Ask(oWnd, "nLastKey"));
+  return *this;
+}
+
+rt::Value TGBrowse::ResetSeek() {
+  if (nColOrder > 0) cSeek = cOrderType.AsString() == "D" ? rt::Value("  /  /    ") : rt::Value("");
+  bSeekChange.Eval();
+  return cSeek;
+}
+
+bool TGBrowse::SetOrder(long nCol, const rt::Value& prefix) {
+  auto column = Col(nCol);
+  if (!column || !IsTable() || column->cOrder.AsString().empty() || nCol == nColOrder) return false;
+  if (cDriver.IsNil()) ResetBarPos(true);
+  std::string tag = column->cOrder.AsString();
+  if (const auto dot = tag.find('.'); dot != std::string::npos) {
+    tag = tag.substr(0, dot);
+    column->cOrder = tag;
+  }
+  if (bTagOrder.IsBlock()) {
+    bTagOrder.Eval(tag);
+  } else {
+    InArea([&] { return rt::Value(rt::ORDSETFOCUS(tag)); });
+  }
+  cOrderType = InArea([] {
+    const std::string key = rt::ORDKEY();
+    return rt::Value(key.empty() ? std::string() : rt::VALTYPE(rt::MacroEval(key)));
+  });
+  if (cOrderType.IsNil()) cOrderType = "";
+  if (hWnd) UpStable();
+  ResetBarPos();
+  nColOrder = nCol;
+  ResetSeek();
+  bSetOrder.Eval(Self(), tag);
+  InArea([] {
+    rt::DBGOTOP();
+    return rt::Value();
+  });
+  lHitTop = false;
+  GoTop();
+  if (hWnd) ::SetFocus(hWnd);
+  if (!prefix.IsNil()) cPrefix = prefix;
+  return true;
+}
+
+bool TGBrowse::HiliteCell(long nCol) {
+  if (!lCellBrw || nColCount() == 0) return false;
+  nCol = std::clamp(nCol, 1L, nColCount());
+  const bool changed = nCell != nCol;
+  nColPos = std::max(nColPos, nFreeze + 1);
+  if (lLockFreeze && nFreeze > 0) nCol = std::max(nCol, nFreeze + 1);
+  nCell = std::min(nCol, nColCount());
+  if (changed) {
+    if (auto h = oHScroll.As<TGBScrlBar>()) {
+      h->SetPos(static_cast<int>(nCell));
+      if (hWnd) Refresh(false);
+    }
+  }
+  for (long i = 1; i <= nColCount(); ++i) {
+    auto column = Col(i);
+    column->lNoLite = !column->lFixLite;
+  }
+  Col(nCell)->lNoLite = false;
+  return changed;
+}
+
+}  // namespace grid

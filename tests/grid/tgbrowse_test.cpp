@@ -1,0 +1,331 @@
+// The grid's construction and data sources over small tables and arrays.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+#include <thread>
+
+#include "../services/box_driver.h"
+#include "browse_fixture.h"
+#include "window_shot.h"
+#include "core/tdialog.h"
+#include "graphics/colour.h"
+#include "graphics/tfont.h"
+#include "grid/grid_geometry.h"
+#include "grid/tgbscrlbar.h"
+#include "runtime/strings.h"
+#include "runtime/table_fns.h"
+#include "services/handle_registry.h"
+
+namespace {
+
+using controltest::OwnerWindow;
+using gridtest::Grid;
+using grid::TGBrowse;
+
+std::string ClassOf(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+TEST(TGBrowse, NewOnAWindow) {
+  OwnerWindow owner(400, 500);
+  auto g = std::make_shared<TGBrowse>();
+  grid::BrowseArgs a;
+  a.nRow = 2;
+  a.nCol = 3;
+  a.nWidth = 300;
+  a.nHeight = 200;
+  a.oWnd = owner.value();
+  g->New(a);
+  ASSERT_TRUE(IsWindow(g->hWnd));
+  EXPECT_EQ(g->nTop, 28);
+  EXPECT_EQ(g->nLeft, 24);
+  EXPECT_EQ(g->nRight - g->nLeft + 1, 300);
+  EXPECT_EQ(GetWindowLongA(g->hWnd, GWL_STYLE) & 0xFFFF0000, 0x50810000);
+  EXPECT_EQ(ClassOf(g->hWnd), "TGBrowse");
+  EXPECT_EQ(GetClassLongA(g->hWnd, GCL_STYLE) & 0xF, 11);
+  ASSERT_NE(g->oFont, nullptr);
+  EXPECT_EQ(g->oFont->cFaceName, "Arial");
+  EXPECT_EQ(g->oFont->nInpHeight, -12);
+  EXPECT_TRUE(g->lMyFont);
+  const int height = grid::SBGETHEIGHT(g->hWnd, g->oFont->hFont, 0);
+  EXPECT_EQ(g->nHeightCell, height);
+  EXPECT_EQ(g->nHeightHead, height);
+  EXPECT_EQ(g->aMsg.Len(), 55u);
+  EXPECT_EQ(g->nClrFocuFore.AsInt(), gfx::GETSYSCOLOR(9));
+  EXPECT_EQ(g->nClrFocuBack.AsInt(), gfx::GETSYSCOLOR(2));
+  EXPECT_EQ(g->nClrLine.AsInt(), gfx::GETSYSCOLOR(16));
+  EXPECT_EQ(g->nClrSeleBack.AsInt(), 0x808080);
+  ASSERT_EQ(g->nColCount(), 1);
+  EXPECT_EQ(g->Col(1)->cHeading, rt::Value("_Dummy"));
+  EXPECT_FALSE(g->bLine.IsBlock());
+}
+
+TEST(TGBrowse, ReDefineTakesTheSelectionColoursAndOneMorePixel) {
+  auto d = std::make_shared<core::TDialog>();
+  core::DialogArgs da;
+  da.nWidth = 400;
+  da.nHeight = 300;
+  d->New(da);
+  auto g = std::make_shared<TGBrowse>();
+  grid::BrowseRedefineArgs a;
+  a.nId = 110;
+  a.oWnd = rt::Value(d);
+  g->ReDefine(a);
+  EXPECT_EQ(g->nClrFocuFore.AsInt(), gfx::GETSYSCOLOR(14));
+  EXPECT_EQ(g->nClrFocuBack.AsInt(), gfx::GETSYSCOLOR(13));
+  EXPECT_EQ(g->nHeightCell, grid::SBGETHEIGHT(nullptr, g->oFont->hFont, 0) + 1);
+  EXPECT_FALSE(g->lVisible);
+  EXPECT_EQ(g->nId, 110);
+}
+
+TEST(TGBrowse, TwoLineHeadingRaisesTheHeaderAndAddColumnReplacesThePlaceholder) {
+  OwnerWindow owner(400, 500);
+  auto g = Grid(owner, 300, 200);
+  ASSERT_EQ(g->Col(1)->cHeading, rt::Value("_Dummy"));
+  grid::ColumnArgs c;
+  c.cHeading = "Deutsch\r\nWort";
+  c.nWidth = 120;
+  auto column = std::make_shared<grid::TGColumn>();
+  column->New(c);
+  g->AddColumn(column);
+  ASSERT_EQ(g->nColCount(), 1);
+  EXPECT_EQ(g->Col(1), column);
+  EXPECT_EQ(g->aColSizes.Len(), 1u);
+  const long line = grid::GETFONTHEIGHT(nullptr, g->oFont->hFont);
+  EXPECT_EQ(g->nHeightHead, line * 2 + 1);
+}
+
+TEST(TGBrowse, DestroyGivesBackEveryDrawingObject) {
+  OwnerWindow owner(400, 500);
+  svc::SetHandleTracking(true);
+  const std::size_t before = svc::TrackedHandles().size();
+  {
+    auto g = Grid(owner, 300, 200);
+    gridtest::PaintFully(*g);
+    DestroyWindow(g->hWnd);
+  }
+  EXPECT_EQ(svc::TrackedHandles().size(), before);
+  svc::SetHandleTracking(false);
+}
+
+class TableGrid : public testing::Test {
+ protected:
+  void Open(int rows, bool indexed = true) { gridtest::OpenWordTable(dir, rows, indexed); }
+  void TearDown() override { rt::DBCLOSEALL(); }
+  std::shared_ptr<TGBrowse> OnTable(int width = 400, int height = 200) {
+    auto g = Grid(owner, width, height, "WORTE");
+    return g;
+  }
+  rt::test::ScratchDir dir;
+  OwnerWindow owner{400, 500};
+};
+
+TEST_F(TableGrid, DbSkipperStopsAtTheEndAndCountsTheAppendRow) {
+  Open(10);
+  auto g = OnTable();
+  rt::DBGOTO(7);
+  EXPECT_EQ(g->DbSkipper(5), 3);
+  EXPECT_EQ(rt::RECNO(), 10);
+  rt::DBGOTO(7);
+  g->lAppendMode = true;
+  EXPECT_EQ(g->DbSkipper(5), 4);
+  EXPECT_TRUE(rt::DbEof());
+  g->lAppendMode = false;
+  rt::DBGOTO(3);
+  EXPECT_EQ(g->DbSkipper(0), 0);
+  EXPECT_EQ(g->DbSkipper(-5), -2);
+  EXPECT_EQ(rt::RECNO(), 1);
+  EXPECT_EQ(g->cDriver, rt::Value("NTX"));
+}
+
+TEST_F(TableGrid, AnEmptyTableSkipsNothing) {
+  Open(0);
+  auto g = OnTable();
+  EXPECT_EQ(g->DbSkipper(3), 0);
+  EXPECT_EQ(g->DbSkipper(-3), 0);
+}
+
+TEST_F(TableGrid, AClosedAliasIsAnEmptySource) {
+  Open(5);
+  auto g = OnTable();
+  rt::DBCLOSEALL();
+  EXPECT_EQ(g->DbSkipper(2), 0);
+  g->ResetBarPos(true);
+  EXPECT_EQ(g->nLen, 0);
+  gridtest::PaintFully(*g);
+}
+
+TEST(TGBrowseArray, AppendModeCountsTheNewRowAndDefaultsAreBlank) {
+  OwnerWindow owner(400, 500);
+  auto g = Grid(owner, 300, 200, "ARRAY");
+  rt::Value rows = rt::Value::Array();
+  for (int i = 1; i <= 10; ++i) {
+    rows.Items().push_back(rt::Value::Array({"Haus", i, rt::Value(rt::Date{2460000}), true, rt::Value::Array()}));
+  }
+  g->SetArray(rows);
+  EXPECT_EQ(g->cAlias, rt::Value("ARRAY"));
+  EXPECT_EQ(g->nLen, 10);
+  g->lAppendMode = true;
+  EXPECT_EQ(g->bLogicLen.Eval().AsInt(), 11);
+  ASSERT_EQ(g->aDefValue.Len(), 5u);
+  EXPECT_EQ(g->aDefValue.At(1), rt::Value("    "));
+  EXPECT_EQ(g->aDefValue.At(2).AsNumber(), 0);
+  EXPECT_EQ(g->aDefValue.At(3).AsJulian(), 0);
+  EXPECT_EQ(g->aDefValue.At(4), rt::Value(false));
+  EXPECT_EQ(g->aDefValue.At(5), rt::Value("???"));
+  g->lAppendMode = false;
+  EXPECT_EQ(g->Skip(20), 9);
+  EXPECT_EQ(g->nAt, 10);
+  EXPECT_EQ(g->Skip(-100), -9);
+  // An empty array and ragged rows.
+  g->SetArray(rt::Value::Array());
+  EXPECT_EQ(g->nLen, 0);
+  EXPECT_EQ(g->Skip(1), 0);
+  g->SetArray(rt::Value::Array({rt::Value::Array({"a"}), rt::Value::Array()}));
+  EXPECT_EQ(g->aDefValue.Len(), 1u);
+}
+
+TEST_F(TableGrid, RangeFilterStaysInsideItsRange) {
+  gridtest::OpenWordTable(dir, 0);
+  for (const char* w : {"Kaffee", "l'eau", "l'eau de vie", "lac", "Zebra", "l'avion"}) {
+    rt::DBAPPEND();
+    rt::FIELDPUT(1, w);
+  }
+  rt::DBGOTOP();
+  auto g = OnTable();
+  g->SetFilter("DEUTSCH", "l'eau", "l'eau~");
+  ASSERT_TRUE(g->lFilterMode);
+  EXPECT_FALSE(g->lDescend);
+  g->GoTop();
+  std::vector<std::string> seen;
+  do {
+    seen.push_back(rt::RTRIM(rt::FIELDGET(1).AsString()));
+  } while (g->Skip(1) == 1);
+  EXPECT_EQ(seen, (std::vector<std::string>{"l'eau", "l'eau de vie"}));
+  EXPECT_EQ(g->nLen, 2);
+  // A range given the other way round runs downwards from its start and
+  // still never leaves it.
+  g->SetFilter("DEUTSCH", "lac", "l'eau");
+  EXPECT_TRUE(g->lDescend);
+  g->GoTop();
+  EXPECT_EQ(rt::RTRIM(rt::FIELDGET(1).AsString()), "lac");
+  EXPECT_EQ(g->Skip(5), 0);
+  EXPECT_EQ(rt::RTRIM(rt::FIELDGET(1).AsString()), "lac");
+  EXPECT_EQ(g->Skip(-5), -2);
+  EXPECT_EQ(rt::RTRIM(rt::FIELDGET(1).AsString()), "l'eau");
+  g->SetFilter();
+  EXPECT_FALSE(g->lFilterMode);
+  EXPECT_EQ(g->nLen, 6);
+}
+
+TEST_F(TableGrid, RangeOfTheWrongTypeIsRefusedWithMessage27) {
+  Open(5);
+  auto g = OnTable();
+  BoxDriver driver(BoxDriver::PressEnter);
+  g->SetFilter("DEUTSCH", rt::Value(rt::Date{2460000}), rt::Value(rt::Date{2460010}));
+  const SeenBox& seen = driver.Seen();
+  ASSERT_TRUE(seen.appeared);
+  EXPECT_EQ(seen.caption, "Fehler");
+  EXPECT_NE(seen.Joined().find("TGBrowse SetFilter() Typ passt nicht zum aktuellen Index"), std::string::npos);
+  EXPECT_FALSE(g->lFilterMode);
+}
+
+TEST_F(TableGrid, BarPositionsScaleBothWays) {
+  Open(3);
+  auto g = OnTable();
+  g->nLen = 100000;
+  EXPECT_EQ(g->GetRealPos(16384), 50001);
+  for (long p : {1L, 2L, 16384L, 32766L, 32767L}) EXPECT_EQ(g->BarPosOf(g->GetRealPos(p)), p) << p;
+  // A row's bar position reads back as a row at most one bar step away.
+  for (long r : {1L, 3L, 50001L, 99999L, 100000L}) {
+    EXPECT_LE(std::labs(g->GetRealPos(g->BarPosOf(r)) - r), 100000L / 32767 + 1) << r;
+    EXPECT_LE(g->BarPosOf(r), 32767);
+  }
+  g->nLen = 500;
+  EXPECT_EQ(g->GetRealPos(321), 321);
+  EXPECT_EQ(g->BarPosOf(321), 321);
+}
+
+TEST_F(TableGrid, ResetBarPosPutsTheBarAtTheScaledKeyNumber) {
+  Open(34000);
+  auto g = OnTable();
+  gridtest::PaintFully(*g);
+  ASSERT_TRUE(rt::DBSEEK("Wort030000"));
+  g->ResetBarPos();
+  EXPECT_EQ(rt::ORDKEYNO(), 30000);
+  EXPECT_EQ(g->nLogicPos(), 30000);
+  auto bar = g->oVScroll.As<grid::TGBScrlBar>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->GetPos(), g->BarPosOf(30000));
+  EXPECT_EQ(bar->GetPos(), (30000L * 32767 + 33999) / 34000);
+  EXPECT_EQ(g->GetRealPos(bar->GetPos()), 30000);
+  // The thumb's go-to-position block lands on the key number.
+  g->bGoToPos.Eval(12345);
+  EXPECT_EQ(rt::ORDKEYNO(), 12345);
+}
+
+TEST_F(TableGrid, UpStableKeepsTheRecordOnScreenAfterAnOrderChange) {
+  Open(60, false);
+  rt::DBGOTOP();
+  auto g = OnTable(400, 200);
+  gridtest::PaintFully(*g);
+  rt::DBGOTO(57);
+  ASSERT_TRUE(rt::ORDCREATE(dir.In("ENGL.NTX"), "", "ENGLISCH"));
+  rt::DBGOTO(57);
+  g->nRowPos = 3;
+  g->UpStable();
+  const long rows = g->nRowCount();
+  EXPECT_EQ(rt::RECNO(), 57);
+  EXPECT_GE(g->nRowPos, 1);
+  EXPECT_LE(g->nRowPos, rows);
+  // The rows above the current one on screen are the ones before it in
+  // the new order.
+  const long above = g->Skip(1 - g->nRowPos);
+  EXPECT_EQ(above, 1 - g->nRowPos);
+  g->Skip(g->nRowPos - 1);
+  EXPECT_EQ(rt::RECNO(), 57);
+}
+
+TEST_F(TableGrid, MissingTextFileIsReportedAndNothingIsBound) {
+  Open(3);
+  auto g = OnTable();
+  const rt::Value alias = g->cAlias;
+  BoxDriver driver(BoxDriver::PressEnter);
+  const std::string name = dir.In("FEHLT.TXT");
+  EXPECT_TRUE(g->SetTxtFile(name).IsNil());
+  const SeenBox& seen = driver.Seen();
+  ASSERT_TRUE(seen.appeared);
+  EXPECT_EQ(seen.caption, "Fehler");
+  EXPECT_NE(seen.Joined().find("Die Datei " + name + " existiert nicht"), std::string::npos);
+  EXPECT_EQ(g->cAlias, alias);
+}
+
+TEST(TGBrowse, ShowSizesListsTheColumnsAndTheVisibleWidth) {
+  OwnerWindow owner(400, 500);
+  auto g = Grid(owner, 400, 200);
+  for (const char* heading : {"Deutsch", "Englisch"}) {
+    grid::ColumnArgs c;
+    c.cHeading = heading;
+    c.nWidth = 307;
+    auto column = std::make_shared<grid::TGColumn>();
+    column->New(c);
+    g->AddColumn(column);
+  }
+  BoxDriver driver([&](HWND box) {
+    gridtest::ShotIfAsked(box, "VD_GRID_SIZES_SHOT");
+    BoxDriver::PressEnter(box);
+  });
+  g->ShowSizes();
+  const SeenBox& seen = driver.Seen();
+  ASSERT_TRUE(seen.appeared);
+  EXPECT_EQ(seen.caption, "Spaltenbreite");
+  EXPECT_NE(seen.Joined().find("Deutsch: 307 Pixels\r\nEnglisch: 307 Pixels\r\n\r\nTotal  614 Pixels\r\n"
+                               "Sichtbarer Bereich  400 Pixels\r\n"),
+            std::string::npos)
+      << seen.Joined();
+}
+
+}  // namespace
