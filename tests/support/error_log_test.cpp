@@ -11,6 +11,7 @@
 #include "runtime/running_time.h"
 #include "runtime/table_fns.h"
 #include "runtime/value.h"
+#include "support/error_dialog_layout.h"
 #include "support/error_log.h"
 #include "support/error_message.h"
 #include "tests/runtime/scratch_dir.h"
@@ -171,6 +172,38 @@ TEST(ErrorLog, DeepStacksListSeventyTwoFrames) {
     EXPECT_EQ(lines.front(), "Called from DEEP(3)");
   };
   nest(100);
+}
+
+TEST(ErrorDialogLayout, ButtonsByCount) {
+  using support::ErrorChoice;
+  struct Case {
+    bool retry, dflt, nt;
+    std::vector<std::pair<int, ErrorChoice>> cols;  // column and choice, in order
+    int row;
+  } cases[] = {
+      {false, false, false, {{60, ErrorChoice::Quit}}, 88},
+      {true, true, false, {{60, ErrorChoice::Quit}, {13, ErrorChoice::Retry}, {108, ErrorChoice::Default}}, 88},
+      {true, false, true, {{37, ErrorChoice::Quit}, {82, ErrorChoice::Retry}}, 112},
+      {false, true, true, {{37, ErrorChoice::Quit}, {108, ErrorChoice::Default}}, 112},
+  };
+  for (const Case& c : cases) {
+    const auto buttons = support::ErrorButtons(c.retry, c.dflt, c.nt);
+    ASSERT_EQ(buttons.size(), c.cols.size());
+    int defaults = 0;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      EXPECT_EQ(buttons[i].col, c.cols[i].first);
+      EXPECT_EQ(buttons[i].choice, c.cols[i].second);
+      EXPECT_EQ(buttons[i].row, c.row);
+      if (buttons[i].isDefault) {
+        ++defaults;
+        EXPECT_EQ(buttons[i].choice, ErrorChoice::Quit);
+      }
+    }
+    // Quit is the default button with one or three buttons, none with two.
+    EXPECT_EQ(defaults, buttons.size() == 2 ? 0 : 1);
+  }
+  EXPECT_EQ(support::ErrorDialogSize(true).dialogHeight, 250);
+  EXPECT_EQ(support::ErrorDialogSize(false).listHeight, 60);
 }
 
 }  // namespace
