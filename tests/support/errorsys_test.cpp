@@ -111,6 +111,32 @@ TEST(ErrorSys, RecoverableErrorsPassQuietly) {
   EXPECT_FALSE(*dialogShown);
 }
 
+TEST(LibraryError, TheSixErrorsAndNoSeventh) {
+  struct Case {
+    const char* description;
+    int severity;
+    const char* subSystem;
+    int subCode;
+  } cases[] = {
+      {"Non defined Id", 3, "Vindral", 1},         {"Duplicated Id", 3, "Vindral", 2},
+      {"Cannot create Dialog Box", 3, "Vindral", 3}, {"Memory Low", 1, "BASE", 5300},
+      {"GPF occurred", 3, "Vindral", 5},           {"Cannot create window or control", 3, "Vindral", 6},
+  };
+  for (int n = 1; n <= 6; ++n) {
+    const Case& c = cases[n - 1];
+    const rt::ErrorPtr e = core::VDGENERROR(n, "op");
+    ASSERT_TRUE(e) << n;
+    EXPECT_EQ(e->description, c.description);
+    EXPECT_EQ(e->severity, c.severity);
+    EXPECT_EQ(e->subSystem, c.subSystem);
+    EXPECT_EQ(e->subCode, c.subCode);
+    EXPECT_EQ(e->canDefault, c.severity < 3);
+    EXPECT_EQ(e->operation, "op");
+  }
+  EXPECT_FALSE(core::VDGENERROR(7, "op"));
+  EXPECT_FALSE(core::VDGENERROR(0, "op"));
+}
+
 // An error the handler reports; the child process of a death test runs it.
 [[noreturn]] void ReportAndQuit(const rt::ErrorPtr& e) {
   RT_PROC("RAISER");
