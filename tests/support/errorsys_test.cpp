@@ -1,9 +1,11 @@
 // The error handler under Wine: the quiet defaults, the report and the
-// dialog, and every way it ends the program.
+// dialog, and every way it ends the program. VD_ERROR_SHOT names a BMP file
+// that receives the error dialog as shown.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -22,6 +24,7 @@
 #include "support/errorsys.h"
 #include "tests/runtime/scratch_dir.h"
 #include "tests/services/box_driver.h"
+#include "tests/support/save_window.h"
 
 namespace {
 
@@ -166,6 +169,10 @@ TEST(ErrorSysDeathTest, QuitWritesTheLogAndEndsWithCodeOne) {
           seen += std::string("caption=") + caption + "|";
           for (const ChildText& c : Children(box)) seen += c.cls + ":" + c.text + "|";
           std::fprintf(stderr, "%s\n", seen.c_str());
+          if (const char* shot = std::getenv("VD_ERROR_SHOT")) {
+            RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            SaveWindowBmp(box, shot);
+          }
           // Closing the dialog is the same as Quit.
           PostMessageA(box, WM_CLOSE, 0, 0);
         });
