@@ -16,5 +16,7 @@ inline constexpr std::string_view kBtnBmp = "TBTNBMP";
 inline constexpr std::string_view kButton = "TBUTTON";
 inline constexpr std::string_view kMenu = "TMENU";
 inline constexpr std::string_view kMenuItem = "TMENUITEM";
+inline constexpr std::string_view kListBox = "TLISTBOX";
+inline constexpr std::string_view kMultiGet = "TMULTIGET";
 
 }  // namespace vdclass
