@@ -21,14 +21,22 @@ inline constexpr std::string_view kScratchAlias = "DTMP";
 // table is touched then.
 bool MAKETEMP(std::string* reason = nullptr);
 
+// Where a search puts its rows.
+class RowSink {
+ public:
+  virtual ~RowSink() = default;
+  virtual void Header(std::string_view wort, std::string_view fremd, std::string_view bitmap) = 0;
+  virtual void Data(std::string_view wort, std::string_view fremd, std::string_view sprache) = 0;
+};
+
 // Appends rows to the open scratch table.
-class ScratchRows {
+class ScratchRows final : public RowSink {
  public:
   // The area open as DTMP.
   ScratchRows();
 
-  void Header(std::string_view wort, std::string_view fremd, std::string_view bitmap);
-  void Data(std::string_view wort, std::string_view fremd, std::string_view sprache);
+  void Header(std::string_view wort, std::string_view fremd, std::string_view bitmap) override;
+  void Data(std::string_view wort, std::string_view fremd, std::string_view sprache) override;
   long Count() const noexcept { return count_; }
 
  private:

@@ -32,6 +32,11 @@ struct WordFields {
   int deutsch, fremd, sprache;
 };
 
+// A word-table entry found by a search.
+struct Hit {
+  std::string deutsch, fremd, sprache;
+};
+
 // The side's order in focus, the fields, and how the compared text is made.
 class SideReader {
  public:
@@ -49,7 +54,16 @@ class SideReader {
   bool Folds() const noexcept { return fold_; }
   std::uint16_t SearchedWidth() const { return area_.Table().Fields()[Index(searched_)].len; }
 
-  std::string Text(int field) { return field > 0 ? area_.FieldGet(field).AsString() : std::string(); }
+  // A field of a record's bytes; empty for a missing field.
+  std::string_view View(const char* record, int field) const {
+    if (field <= 0) return {};
+    const rt::DbfField& f = area_.Table().Fields()[Index(field)];
+    return std::string_view(record + f.offset, f.len);
+  }
+  Hit HitOf(const char* record) const {
+    return {std::string(View(record, fields_.deutsch)), std::string(View(record, fields_.fremd)),
+            std::string(View(record, fields_.sprache))};
+  }
   // The searched field as its order's key holds it: upper-cased (letters a
   // to z), with accents folded first where the key folds them.
   void Compared(std::string_view raw, std::string& out) const {
@@ -68,13 +82,9 @@ class SideReader {
   int searched_;
 };
 
-// A row as the scratch table gets it: German-side hits of an exact search
-// show the foreign term in both columns, every other hit German and foreign.
-struct Hit {
-  std::string deutsch, fremd, sprache;
-};
-
-void WriteHit(const SideSearch& search, const Hit& hit, ScratchRows& rows) {
+// German-side hits of an exact search show the foreign term in both
+// columns, every other hit German and foreign.
+void WriteHit(const SideSearch& search, const Hit& hit, RowSink& rows) {
   const bool foreignTwice = search.side == SearchSide::German && search.exact;
   rows.Data(foreignTwice ? hit.fremd : hit.deutsch, hit.fremd, hit.sprache);
 }
@@ -124,12 +134,6 @@ std::vector<Hit> ScanAll(const SideSearch& search, SideReader& reader, ScanKey s
   rt::WorkArea& area = reader.Area();
   rt::DbfFile& dbf = area.Table();
   if (area.Shared()) dbf.Refresh();
-  const auto& fields = dbf.Fields();
-  auto view = [&](const char* record, int field) {
-    if (field <= 0) return std::string_view{};
-    const rt::DbfField& f = fields[SideReader::Index(field)];
-    return std::string_view(record + f.offset, f.len);
-  };
   const bool hideDeleted = rt::Sets().deleted;
   std::vector<char> record(dbf.RecordLength());
   std::string text, other;
@@ -138,12 +142,9 @@ std::vector<Hit> ScanAll(const SideSearch& search, SideReader& reader, ScanKey s
   for (std::uint32_t r = 1; r <= count; ++r) {
     dbf.ReadRecord(r, record.data());
     if (hideDeleted && record[0] == '*') continue;
-    reader.Compared(view(record.data(), reader.Searched()), text);
+    reader.Compared(reader.View(record.data(), reader.Searched()), text);
     if (!ZQ_WILDCARD(TrimRight(text), search.term, search.exact)) continue;
-    const WordFields& w = reader.Fields();
-    ScanHit hit{text, r,
-                {std::string(view(record.data(), w.deutsch)), std::string(view(record.data(), w.fremd)),
-                 std::string(view(record.data(), w.sprache))}};
+    ScanHit hit{text, r, reader.HitOf(record.data())};
     if (scanKey == ScanKey::GermanThenForeign) hit.key += rt::UPPER(hit.hit.fremd);
     found.push_back(std::move(hit));
   }
@@ -164,19 +165,18 @@ std::vector<Hit> WalkOrder(const SideSearch& search, SideReader& reader, const s
   if (!area.Found()) area.GoTop();
   std::vector<Hit> hits;
   std::string text;
-  const WordFields& w = reader.Fields();
   for (; !area.Eof(); area.Skip(1)) {
-    reader.Compared(reader.Text(reader.Searched()), text);
+    const char* record = area.RecordBuffer();
+    reader.Compared(reader.View(record, reader.Searched()), text);
     if (!BeginsWith(text, prefix)) break;
-    if (ZQ_WILDCARD(TrimRight(text), search.term, search.exact))
-      hits.push_back({reader.Text(w.deutsch), reader.Text(w.fremd), reader.Text(w.sprache)});
+    if (ZQ_WILDCARD(TrimRight(text), search.term, search.exact)) hits.push_back(reader.HitOf(record));
   }
   return hits;
 }
 
 }  // namespace
 
-void PrefixSeek(const SideSearch& search, ScratchRows& rows) {
+void PrefixSeek(const SideSearch& search, RowSink& rows) {
   SideReader reader(search);
   std::string key(search.term);
   if (search.exact) {
@@ -190,15 +190,15 @@ void PrefixSeek(const SideSearch& search, ScratchRows& rows) {
   rows.Header(std::string(10, ' ') + DirectionText(search.table, search.side, false), {},
               HeaderCode(search.table, search.side));
   std::string text;
-  const WordFields& w = reader.Fields();
   for (; !area.Eof(); area.Skip(1)) {
-    reader.Compared(reader.Text(reader.Searched()), text);
+    const char* record = area.RecordBuffer();
+    reader.Compared(reader.View(record, reader.Searched()), text);
     if (!BeginsWith(text, key)) break;
-    WriteHit(search, {reader.Text(w.deutsch), reader.Text(w.fremd), reader.Text(w.sprache)}, rows);
+    WriteHit(search, reader.HitOf(record), rows);
   }
 }
 
-void WILDSEEK(const SideSearch& search, ScratchRows& rows) {
+void WILDSEEK(const SideSearch& search, RowSink& rows) {
   SideReader reader(search);
   const std::string prefix = GETSEEKWORD(search.term);
   const ScanKey scanKey = prefix.empty() ? KeyOfFocus(search, reader.Area()) : ScanKey::None;

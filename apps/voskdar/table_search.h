@@ -20,10 +20,10 @@ struct SideSearch {
 };
 
 // Prefix search, or with `exact` the entries whose whole term is `term`.
-void PrefixSeek(const SideSearch& search, ScratchRows& rows);
+void PrefixSeek(const SideSearch& search, RowSink& rows);
 
 // Wildcard search: every entry whose term matches the pattern, a pair of
 // German and foreign term listed once.
-void WILDSEEK(const SideSearch& search, ScratchRows& rows);
+void WILDSEEK(const SideSearch& search, RowSink& rows);
 
 }  // namespace voskdar
