@@ -1,0 +1,188 @@
+// The quick search on the six sample word tables (make them with
+// tools/word_tables; the bench builds the quick-search indexes they lack):
+//  - the wildcard "*HAUS" over all tables and both sides, scratch rows
+//    written, against `grep -c -a -i haus` over the same files in the same
+//    run (best of N after a warm-up);
+//  - prefix and exact searches of terms drawn from the tables, tables open:
+//    mean microseconds per search, per table and side.
+//
+//   quick_search_bench [--dir FOLDER] [--runs N] [--searches N] [--exclusive 1]
+//
+// --exclusive 1 opens the tables exclusively for the seeks, which shows what
+// the shared open's re-reading of the index pages on every seek costs.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "apps/common/transchr.h"
+#include "apps/common/word_tables.h"
+#include "apps/voskdar/quick_search.h"
+#include "apps/voskdar/scratch_table.h"
+#include "apps/voskdar/table_search.h"
+#include "runtime/settings.h"
+#include "runtime/strings.h"
+#include "runtime/table_fns.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+// Builds the index files the quick search would build at its start.
+void BuildMissingIndexes() {
+  for (const common::WordTable& t : common::kWordTables) {
+    if (!std::filesystem::exists(std::string(t.base) + ".DBF")) continue;
+    for (int order : {1, 2}) {
+      if (std::filesystem::exists(common::IndexName(t, order) + ".NTX")) continue;
+      rt::DBUSEAREA(true, "", t.base, "BUILD", false, false);
+      rt::ORDCREATE(common::IndexName(t, order), "", common::OrderKey(t, order, common::KeyStyle::QuickSearch));
+      rt::DBCLOSEAREA();
+    }
+  }
+}
+
+voskdar::SearchOptions AllTables() {
+  voskdar::SearchOptions o;
+  for (std::size_t i = 0; i < o.languages.size(); ++i)
+    o.languages[i] = std::filesystem::exists(std::string(common::kWordTables[i].base) + ".DBF");
+  return o;
+}
+
+double BestOf(int runs, const auto& step) {
+  step();  // warm-up
+  double best = 1e9;
+  for (int i = 0; i < runs; ++i) {
+    const auto start = Clock::now();
+    step();
+    best = std::min(best, Seconds(start));
+  }
+  return best;
+}
+
+void WildcardAgainstGrep(int runs) {
+  const voskdar::SearchOptions options = AllTables();
+  std::string files;
+  long bytes = 0, rows = 0, hits = 0;
+  for (std::size_t i = 0; i < options.languages.size(); ++i) {
+    if (!options.languages[i]) continue;
+    const std::string file = std::string(common::kWordTables[i].base) + ".DBF";
+    files += " " + file;
+    bytes += static_cast<long>(std::filesystem::file_size(file));
+    rt::DBUSEAREA(true, "", file, "COUNT", true, true);
+    rows += rt::RECCOUNT();
+    rt::DBCLOSEAREA();
+  }
+  const voskdar::SearchHooks hooks{[](std::string_view) {}, {}};
+  const double search = BestOf(runs, [&] {
+    hits = voskdar::SearchTables("*HAUS", options, hooks);
+    rt::DBCLOSEALL();
+  });
+  const std::string command = "grep -c -a -i haus" + files + " > /dev/null";
+  const double grep = BestOf(runs, [&] {
+    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "grep failed\n");
+  });
+  std::printf("\"*HAUS\", all tables, both sides: %ld rows, %.1f MB, %ld scratch rows\n", rows, bytes / 1e6, hits);
+  std::printf("  quick search  %8.1f ms\n  grep -c -a -i %8.1f ms\n  ratio         %8.2f (goal <= 1.0)\n\n",
+              search * 1e3, grep * 1e3, search / grep);
+}
+
+// Counts the rows instead of writing them: the search alone.
+class CountingSink final : public voskdar::RowSink {
+ public:
+  void Header(std::string_view, std::string_view, std::string_view) override { ++rows; }
+  void Data(std::string_view, std::string_view, std::string_view) override { ++rows; }
+  long rows = 0;
+};
+
+// Mean microseconds per search of the terms, without and with the rows
+// written to a new scratch table; the hits per term.
+struct SeekFigures {
+  double searchOnly, withScratch, hitsPerTerm;
+};
+
+SeekFigures Seeks(const common::WordTable& t, voskdar::SearchSide side, bool exact,
+                  const std::vector<std::string>& terms, int table) {
+  const double n = static_cast<double>(terms.size());
+  CountingSink counter;
+  auto start = Clock::now();
+  for (const std::string& term : terms) voskdar::PrefixSeek({t, side, term, exact}, counter);
+  const double searchOnly = Seconds(start) / n * 1e6;
+  rt::DBSELECTAREA(0);
+  voskdar::MAKETEMP();
+  {
+    voskdar::ScratchRows rows;
+    rt::DBSELECTAREA(table);
+    start = Clock::now();
+    for (const std::string& term : terms) voskdar::PrefixSeek({t, side, term, exact}, rows);
+  }
+  const double withScratch = Seconds(start) / n * 1e6;
+  rt::DBSELECTAREA("DTMP");
+  rt::DBCLOSEAREA();
+  rt::DBSELECTAREA(table);
+  // Every term finds itself, so each search wrote a header row.
+  return {searchOnly, withScratch, static_cast<double>(counter.rows) / n - 1.0};
+}
+
+void PrefixAndExact(int searches, bool shared) {
+  std::printf("%d searches per table and side, tables open %s; mean us per search (search alone / with scratch rows)\n",
+              searches, shared ? "shared as the program opens them" : "exclusively");
+  std::printf("%-8s %-8s %22s %22s %10s %10s\n", "table", "side", "prefix", "exact", "hits pre", "hits ex");
+  std::mt19937 random(42);
+  double worst = 0;
+  for (const common::WordTable& t : common::kWordTables) {
+    if (!rt::DBUSEAREA(true, "", t.base, "DDBF", shared, true)) continue;
+    const int table = rt::SELECT();
+    for (const voskdar::SearchSide side : {voskdar::SearchSide::German, voskdar::SearchSide::Foreign}) {
+      const bool foreign = side == voskdar::SearchSide::Foreign;
+      rt::ORDLISTCLEAR();
+      rt::ORDLISTADD(common::IndexName(t, foreign ? 2 : 1));
+      // Terms drawn from random records, as each side compares them.
+      std::vector<std::string> terms;
+      std::uniform_int_distribution<long> pick(1, rt::LASTREC());
+      while (static_cast<int>(terms.size()) < searches) {
+        rt::DBGOTO(pick(random));
+        const voskdar::SearchTerm term = voskdar::PrepareTerm(rt::FIELDGET(foreign ? "FREMD" : "DEUTSCH").AsString());
+        if (!term.Empty() && !term.Wildcard()) terms.push_back(term.For(t, foreign));
+      }
+      const SeekFigures prefix = Seeks(t, side, false, terms, table);
+      const SeekFigures exact = Seeks(t, side, true, terms, table);
+      worst = std::max({worst, prefix.searchOnly, exact.searchOnly});
+      std::printf("%-8s %-8s %10.2f / %9.2f %10.2f / %9.2f %10.2f %10.2f\n", std::string(t.base).c_str(),
+                  foreign ? "foreign" : "German", prefix.searchOnly, prefix.withScratch, exact.searchOnly,
+                  exact.withScratch, prefix.hitsPerTerm, exact.hitsPerTerm);
+    }
+    rt::DBCLOSEAREA();
+  }
+  std::printf("slowest search alone: %.2f us (goal: under 20 us)\n", worst);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string dir = ".";
+  int runs = 5, searches = 10000;
+  bool exclusive = false;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string arg = argv[i];
+    if (arg == "--dir") dir = argv[i + 1];
+    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
+    else if (arg == "--searches") searches = std::max(1, std::atoi(argv[i + 1]));
+    else if (arg == "--exclusive") exclusive = std::atoi(argv[i + 1]) != 0;
+  }
+  std::filesystem::current_path(dir);
+  common::RegisterWordFunctions();
+  rt::Sets().deleted = true;
+  rt::Sets().exclusive = false;
+  BuildMissingIndexes();
+  WildcardAgainstGrep(runs);
+  PrefixAndExact(searches, !exclusive);
+  std::filesystem::remove("VOSKTEMP.DBF");
+  return 0;
+}
