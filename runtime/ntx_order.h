@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,8 +42,8 @@ class NtxOrder {
   // Writes a complete NTX file from keys (keySize bytes each, in `keys`) in
   // the given order, which must already be sorted. Pages are packed full.
   static void Write(const std::string& path, const std::string& keyText, std::uint32_t keySize,
-                    std::uint32_t keyDec, bool unique, const std::vector<char>& keys,
-                    const std::vector<NtxKeyEntry>& sorted);
+                    std::uint32_t keyDec, bool unique, std::span<const char> keys,
+                    std::span<const NtxKeyEntry> sorted);
 
   // Raises EG_OPEN or EG_CORRUPTION faults.
   void Open(const std::string& path, TableShare share, bool readOnly);
