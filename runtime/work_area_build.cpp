@@ -8,6 +8,7 @@
 
 #include "runtime/dbf_field_codec.h"
 #include "runtime/error.h"
+#include "runtime/ntx_page.h"
 #include "runtime/table_fault.h"
 #include "runtime/table_texts.h"
 #include "runtime/work_area.h"
@@ -24,18 +25,33 @@ struct SortItem {
   std::uint32_t pos;
 };
 
-std::uint64_t PrefixOf(const char* key, std::uint32_t keySize) {
-  std::uint64_t p = 0;
-  for (std::uint32_t i = 0; i < 8; ++i)
-    p = (p << 8) | (i < keySize ? static_cast<unsigned char>(key[i]) : 0u);
-  return p;
+// Orders a run of items that share their first `depth` key bytes: by the
+// next eight bytes, fetched into the items' prefixes so that comparisons
+// stay within the items, then each run that shares those as well, and by
+// record number once the whole key is equal.
+void SortTies(SortItem* first, SortItem* last, const char* keys, std::uint32_t keySize, std::uint32_t depth) {
+  if (depth >= keySize) {
+    std::sort(first, last, [](const SortItem& a, const SortItem& b) { return a.rec < b.rec; });
+    return;
+  }
+  for (SortItem* it = first; it != last; ++it)
+    it->prefix = NtxPrefix(keys + static_cast<std::size_t>(it->pos) * keySize + depth, keySize - depth);
+  std::sort(first, last, [](const SortItem& a, const SortItem& b) {
+    return a.prefix != b.prefix ? a.prefix < b.prefix : a.rec < b.rec;
+  });
+  for (SortItem* i = first; i != last;) {
+    SortItem* j = i + 1;
+    while (j != last && j->prefix == i->prefix) ++j;
+    if (j - i > 1) SortTies(i, j, keys, keySize, depth + 8);
+    i = j;
+  }
 }
 
 // Sorts by key bytes, then record number: a stable radix sort on the first
-// eight bytes (the items arrive in record order), then a comparison sort of
-// each run that shares them. The counts of all eight bytes are taken in one
-// pass, since the order of the items does not change them. `spare` holds as
-// many items; returns whichever of the two arrays ends up sorted.
+// eight bytes (the items arrive in record order), then each run that shares
+// them. The counts of all eight bytes are taken in one pass, since the order
+// of the items does not change them. `spare` holds as many items; returns
+// whichever of the two arrays ends up sorted. The prefixes are spent.
 SortItem* SortKeys(SortItem* items, SortItem* spare, std::size_t n, const char* keys, std::uint32_t keySize) {
   std::vector<std::array<std::size_t, 257>> counts(8);
   for (std::size_t i = 0; i < n; ++i)
@@ -48,17 +64,12 @@ SortItem* SortKeys(SortItem* items, SortItem* spare, std::size_t n, const char* 
     for (std::size_t i = 0; i < n; ++i) spare[count[(items[i].prefix >> shift) & 0xFF]++] = items[i];
     std::swap(items, spare);
   }
+  // Equal prefixes are in record order already; only longer keys need more.
   if (keySize <= 8) return items;
-  const std::uint32_t tail = keySize - 8;
   for (std::size_t i = 0; i < n;) {
     std::size_t j = i + 1;
     while (j < n && items[j].prefix == items[i].prefix) ++j;
-    if (j - i > 1)
-      std::sort(items + i, items + j, [&](const SortItem& a, const SortItem& b) {
-        int c = std::memcmp(keys + static_cast<std::size_t>(a.pos) * keySize + 8,
-                            keys + static_cast<std::size_t>(b.pos) * keySize + 8, tail);
-        return c != 0 ? c < 0 : a.rec < b.rec;
-      });
+    if (j - i > 1) SortTies(items + i, items + j, keys, keySize, 8);
     i = j;
   }
   return items;
@@ -126,7 +137,7 @@ void WorkArea::BuildOrder(const std::string& path, const std::string& keyText, c
         k.resize(keySize, ' ');
         std::memcpy(key, k.data(), keySize);
       }
-      items[n] = {PrefixOf(key, keySize), r, static_cast<std::uint32_t>(n)};
+      items[n] = {NtxPrefix(key, keySize), r, static_cast<std::uint32_t>(n)};
       ++n;
       if (useBlock && (cond.every <= 0 || r % static_cast<std::uint32_t>(cond.every) == 0)) {
         Value go = cond.evalBlock.Eval();

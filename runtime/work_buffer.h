@@ -1,22 +1,22 @@
 #pragma once
-// One large zeroed buffer from the system for the duration of a job such as
-// an index build, cut into arrays of trivial types.
+// One large buffer from the system for the duration of a job such as an
+// index build or an index's page cache, cut into arrays of trivial types.
+// Its contents start undefined.
+//
+// Buffers given back are kept for later jobs, up to a bound, as a heap keeps
+// freed memory: memory fresh from the system is cleared page by page first,
+// which costs an index build or a newly opened index more than its own work.
 
 #include <cstddef>
-#include <new>
 #include <stdexcept>
 #include <type_traits>
-
-#include "runtime/os.h"
 
 namespace rt {
 
 class WorkBuffer {
  public:
-  explicit WorkBuffer(std::size_t bytes) : bytes_(bytes), data_(os::AllocateWorkMemory(bytes)) {
-    if (!data_) throw std::bad_alloc();
-  }
-  ~WorkBuffer() { os::FreeWorkMemory(data_, bytes_); }
+  explicit WorkBuffer(std::size_t bytes);  // throws std::bad_alloc
+  ~WorkBuffer();
   WorkBuffer(const WorkBuffer&) = delete;
   WorkBuffer& operator=(const WorkBuffer&) = delete;
 
@@ -38,7 +38,7 @@ class WorkBuffer {
 
  private:
   std::size_t bytes_;
-  void* data_;
+  void* data_ = nullptr;
 };
 
 }  // namespace rt
