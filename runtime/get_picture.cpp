@@ -156,7 +156,7 @@ EditPicture MakeEditPicture(std::string_view picture, const Value& value) {
       p.tmpl = DateTemplate(p.dateFormat);
       break;
     case 'L':
-      p.tmpl = (!tmpl.empty() && AsciiUpperChar(tmpl[0]) == 'Y') ? "Y" : "L";
+      p.tmpl.assign(1, !tmpl.empty() && AsciiUpperChar(tmpl[0]) == 'Y' ? 'Y' : 'L');
       break;
     default:
       break;

@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 #include "runtime/error.h"
 #include "runtime/ntx_order.h"
 #include "runtime/table_fault.h"
 #include "runtime/table_texts.h"
+#include "runtime/work_buffer.h"
 
 namespace rt {
 
@@ -19,9 +21,15 @@ namespace {
 // buffer, so that a large index never sits in memory as a whole.
 class Packer {
  public:
-  Packer(std::uint32_t keySize, std::uint32_t maxItems, const std::vector<char>& keys,
-         const std::vector<NtxKeyEntry>& sorted, TableFile& out, const std::string& path)
-      : keySize_(keySize), maxItems_(maxItems), keys_(keys), sorted_(sorted), out_(out), path_(path) {}
+  Packer(std::uint32_t keySize, std::uint32_t maxItems, std::span<const char> keys,
+         std::span<const NtxKeyEntry> sorted, TableFile& out, const std::string& path)
+      : keySize_(keySize),
+        maxItems_(maxItems),
+        keys_(keys),
+        sorted_(sorted),
+        out_(out),
+        path_(path),
+        buf_(work_.ArrayAt<unsigned char>(0, kChunk)) {}
 
   // Capacity of a full subtree of height h: (m + 1)^h - 1, saturated.
   std::uint64_t Cap(int h) const {
@@ -49,18 +57,19 @@ class Packer {
   static constexpr std::size_t kAhead = 8;
 
   void Flush() {
-    if (!out_.WriteAt(base_, buf_.data(), buf_.size())) ThrowFault(EG_WRITE, path_);
-    base_ += buf_.size();
-    buf_.clear();
+    if (!out_.WriteAt(base_, buf_, used_)) ThrowFault(EG_WRITE, path_);
+    base_ += used_;
+    used_ = 0;
   }
 
-  unsigned char* At(std::uint32_t offset) { return buf_.data() + (offset - base_); }
+  unsigned char* At(std::uint32_t offset) { return buf_ + (offset - base_); }
 
   std::uint32_t NewPage() {
-    if (buf_.size() >= kChunk) Flush();
-    std::size_t off = buf_.size();
-    buf_.resize(off + kNtxPageSize, 0);
-    unsigned char* page = buf_.data() + off;
+    if (used_ + kNtxPageSize > kChunk) Flush();
+    std::size_t off = used_;
+    used_ += kNtxPageSize;
+    unsigned char* page = buf_ + off;
+    std::memset(page, 0, kNtxPageSize);
     std::uint32_t base = 2 + 2 * (maxItems_ + 1);
     for (std::uint32_t i = 0; i <= maxItems_; ++i) NtxPut16(page + 2 + 2 * i, base + i * (keySize_ + 8));
     return static_cast<std::uint32_t>(base_ + off);
@@ -118,11 +127,13 @@ class Packer {
 
   std::uint32_t keySize_;
   std::uint32_t maxItems_;
-  const std::vector<char>& keys_;
-  const std::vector<NtxKeyEntry>& sorted_;
+  std::span<const char> keys_;
+  std::span<const NtxKeyEntry> sorted_;
   TableFile& out_;
   const std::string& path_;
-  std::vector<unsigned char> buf_;
+  WorkBuffer work_{kChunk};
+  unsigned char* buf_;
+  std::size_t used_ = 0;
   std::uint64_t base_ = kNtxPageSize;  // file offset of buf_[0]; page 0 is the header
   std::size_t next_ = 0;
 };
@@ -130,8 +141,8 @@ class Packer {
 }  // namespace
 
 void NtxOrder::Write(const std::string& path, const std::string& keyText, std::uint32_t keySize,
-                     std::uint32_t keyDec, bool unique, const std::vector<char>& keys,
-                     const std::vector<NtxKeyEntry>& sorted) {
+                     std::uint32_t keyDec, bool unique, std::span<const char> keys,
+                     std::span<const NtxKeyEntry> sorted) {
   if (keySize == 0 || keySize > kMaxKeySize) ThrowFault(EG_DATAWIDTH, path, TableMessage(TableText::KeyTooLong));
   if (keyText.size() > kMaxKeyText) ThrowFault(EG_ARG, path, TableMessage(TableText::KeyTextTooLong));
   std::uint32_t maxItems = MaxItemsFor(keySize);

@@ -66,8 +66,7 @@ void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
   // half-page count another tool wrote.
   half_ = std::max<std::uint32_t>(1, std::min(half_, maxItems_ / 2));
   changing_ = false;
-  cache_.clear();
-  cachedPages_ = 0;
+  cache_.Reset(FrontWords(), kCachePages);
   cursor_.clear();
   try {
     MeasureHeight();
@@ -112,15 +111,13 @@ void NtxOrder::Flush() {
 void NtxOrder::Close() {
   file_.Close();
   changing_ = false;
-  cache_.clear();
-  cachedPages_ = 0;
+  cache_.Reset(FrontWords(), kCachePages);
   cursor_.clear();
   cursorRec_ = 0;
 }
 
 void NtxOrder::DropCache() {
-  cache_.clear();
-  cachedPages_ = 0;
+  cache_.Reset(FrontWords(), kCachePages);
   cursor_.clear();
   fileSize_ = file_.Size();
   unsigned char h[8];
@@ -137,39 +134,36 @@ void NtxOrder::CheckChild(std::uint32_t child, std::size_t depth) const {
     Corrupt();
 }
 
-NtxOrder::CachedPage NtxOrder::NewCachedPage() const {
-  return CachedPage(new std::uint64_t[RawAt() + kNtxPageSize / 8]());
+NtxPageView NtxOrder::ViewOf(const std::uint64_t* front, const unsigned char* raw) const {
+  return NtxPageView{NtxRawPage{raw, keySize_}, static_cast<std::uint32_t>(front[0]), front + PrefixAt(),
+                     reinterpret_cast<const std::uint32_t*>(front + ChildAt()),
+                     reinterpret_cast<const std::uint32_t*>(front + RecAt())};
 }
 
-NtxPageView NtxOrder::ViewOf(const std::uint64_t* mem) const {
-  return NtxPageView{NtxRawPage{reinterpret_cast<const unsigned char*>(mem + RawAt()), keySize_},
-                     static_cast<std::uint32_t>(mem[0]), mem + PrefixAt(),
-                     reinterpret_cast<const std::uint32_t*>(mem + ChildAt()),
-                     reinterpret_cast<const std::uint32_t*>(mem + RecAt())};
-}
-
-void NtxOrder::FillFront(std::uint64_t* mem) const {
-  NtxRawPage raw{RawOf(mem), keySize_};
-  std::uint32_t n = raw.Count();
-  mem[0] = n;
-  auto* child = reinterpret_cast<std::uint32_t*>(mem + ChildAt());
-  auto* rec = reinterpret_cast<std::uint32_t*>(mem + RecAt());
+void NtxOrder::FillFront(std::uint64_t* front, const unsigned char* raw) const {
+  NtxRawPage v{raw, keySize_};
+  std::uint32_t n = v.Count();
+  front[0] = n;
+  auto* child = reinterpret_cast<std::uint32_t*>(front + ChildAt());
+  auto* rec = reinterpret_cast<std::uint32_t*>(front + RecAt());
   for (std::uint32_t i = 0; i < n; ++i) {
-    mem[PrefixAt() + i] = NtxPrefix(raw.Key(i), keySize_);
-    rec[i] = raw.Rec(i);
+    front[PrefixAt() + i] = NtxPrefix(v.Key(i), keySize_);
+    rec[i] = v.Rec(i);
   }
-  for (std::uint32_t i = 0; i <= n; ++i) child[i] = raw.Child(i);
+  for (std::uint32_t i = 0; i <= n; ++i) child[i] = v.Child(i);
 }
 
 NtxRawPage NtxOrder::RawPage(std::uint32_t offset) { return Page(offset).raw; }
 
+// A page is checked when it is first used, not when its block is read: most
+// pages of a block a seek reads are never visited.
 NtxPageView NtxOrder::Page(std::uint32_t offset) {
-  std::size_t number = offset / kNtxPageSize;
-  if (number < cache_.size() && cache_[number]) return ViewOf(cache_[number].get());
   CheckChild(offset, 0);
-  CachedPage page = NewCachedPage();
-  unsigned char* raw = RawOf(page.get());
-  if (file_.ReadAt(offset, raw, kNtxPageSize) != kNtxPageSize) Corrupt();
+  const std::uint32_t number = offset / kNtxPageSize;
+  const NtxPageCache::Slot slot = cache_.Get(file_, number);
+  if (slot.decoded) return ViewOf(slot.front, slot.raw);
+  if (!slot.read) Corrupt();
+  const unsigned char* raw = slot.raw;
   NtxRawPage v{raw, keySize_};
   std::uint32_t n = v.Count();
   if (n > maxItems_) Corrupt();
@@ -181,31 +175,22 @@ NtxPageView NtxOrder::Page(std::uint32_t offset) {
   bool leaf = v.Child(0) == 0;
   for (std::uint32_t i = 0; i <= n; ++i)
     if ((v.Child(i) == 0) != leaf) Corrupt();
-  FillFront(page.get());
-  if (cachedPages_ >= kCachePages) {
-    cache_.clear();
-    cachedPages_ = 0;
-  }
-  if (number >= cache_.size()) cache_.resize(number + 1);
-  ++cachedPages_;
-  cache_[number] = std::move(page);
-  return ViewOf(cache_[number].get());
+  FillFront(slot.front, raw);
+  cache_.SetDecoded(number);
+  return ViewOf(slot.front, raw);
 }
 
 void NtxOrder::WritePage(const NtxNode& n) {
   // Only a damaged tree can make a page overflow (a merge of siblings that
   // were fuller than the file's half-page count says).
   if (n.e.size() > maxItems_) Corrupt();
-  std::size_t number = n.offset / kNtxPageSize;
-  if (number >= cache_.size()) cache_.resize(number + 1);
-  CachedPage& slot = cache_[number];
-  if (!slot) {
-    slot = NewCachedPage();
-    ++cachedPages_;
-  }
-  NtxEncode(n, keySize_, maxItems_, RawOf(slot.get()));
-  FillFront(slot.get());
-  if (!file_.WriteAt(n.offset, RawOf(slot.get()), kNtxPageSize)) ThrowFault(EG_WRITE, path_);
+  const std::uint32_t number = n.offset / kNtxPageSize;
+  const NtxPageCache::Slot slot = cache_.Get(file_, number);
+  NtxEncode(n, keySize_, maxItems_, slot.raw);
+  FillFront(slot.front, slot.raw);
+  cache_.SetRead(number);
+  cache_.SetDecoded(number);
+  if (!file_.WriteAt(n.offset, slot.raw, kNtxPageSize)) ThrowFault(EG_WRITE, path_);
   fileSize_ = std::max<std::uint64_t>(fileSize_, n.offset + kNtxPageSize);
 }
 

@@ -9,14 +9,15 @@
 // cleared after the last. An order that still carries it when opened was
 // interrupted and may disagree with its table; it is refused as damaged.
 
-#include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "runtime/ntx_page.h"
+#include "runtime/ntx_page_cache.h"
 #include "runtime/table_file.h"
 #include "runtime/value.h"
 
@@ -41,8 +42,8 @@ class NtxOrder {
   // Writes a complete NTX file from keys (keySize bytes each, in `keys`) in
   // the given order, which must already be sorted. Pages are packed full.
   static void Write(const std::string& path, const std::string& keyText, std::uint32_t keySize,
-                    std::uint32_t keyDec, bool unique, const std::vector<char>& keys,
-                    const std::vector<NtxKeyEntry>& sorted);
+                    std::uint32_t keyDec, bool unique, std::span<const char> keys,
+                    std::span<const NtxKeyEntry> sorted);
 
   // Raises EG_OPEN or EG_CORRUPTION faults.
   void Open(const std::string& path, TableShare share, bool readOnly);
@@ -151,20 +152,15 @@ class NtxOrder {
   std::size_t height_ = 0;  // levels of the tree; leaves sit at depth height_ - 1
   bool changing_ = false;
   std::uint64_t fileSize_ = 0;
-  // One allocation per cached page: count, prefixes, children, record
-  // numbers, then the raw page.
-  using CachedPage = std::unique_ptr<std::uint64_t[]>;
+  // A cached page's decoded front: count, prefixes, children, record
+  // numbers, in 8-byte words.
   std::size_t PrefixAt() const noexcept { return 1; }
   std::size_t ChildAt() const noexcept { return 1 + maxItems_; }
   std::size_t RecAt() const noexcept { return ChildAt() + (maxItems_ + 2) / 2; }
-  std::size_t RawAt() const noexcept { return RecAt() + (maxItems_ + 1) / 2; }
-  CachedPage NewCachedPage() const;
-  NtxPageView ViewOf(const std::uint64_t* mem) const;
-  unsigned char* RawOf(std::uint64_t* mem) const { return reinterpret_cast<unsigned char*>(mem + RawAt()); }
-  void FillFront(std::uint64_t* mem) const;  // the arrays from the raw page
-  // Pages by page number (offset / 1024); null where not read yet.
-  std::vector<CachedPage> cache_;
-  std::size_t cachedPages_ = 0;
+  std::size_t FrontWords() const noexcept { return RecAt() + (maxItems_ + 1) / 2; }
+  NtxPageView ViewOf(const std::uint64_t* front, const unsigned char* raw) const;
+  void FillFront(std::uint64_t* front, const unsigned char* raw) const;
+  NtxPageCache cache_;
   std::vector<Step> cursor_;  // root first; the last step is the current entry
   std::uint32_t cursorRec_ = 0;
 };

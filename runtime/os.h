@@ -105,4 +105,11 @@ MemoryUse ProcessMemory();
 // The physical memory not in use by anyone, in bytes.
 std::uint64_t FreeMemory();
 
+// Memory for a large short-lived work buffer (the keys of an index
+// build), taken from the system in one piece and backed by large pages where
+// the system offers them, so that filling it costs a few page faults instead
+// of one per 4 KB. Null when there is not enough memory.
+void* AllocateWorkMemory(std::size_t bytes);
+void FreeWorkMemory(void* memory, std::size_t bytes);
+
 }  // namespace rt::os

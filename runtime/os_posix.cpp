@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <strings.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/utsname.h>
@@ -370,6 +371,35 @@ std::uint64_t FreeMemory() {
   const long pages = ::sysconf(_SC_AVPHYS_PAGES);
   const long size = ::sysconf(_SC_PAGESIZE);
   return pages > 0 && size > 0 ? static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(size) : 0;
+}
+
+namespace {
+
+// Large pages are only given to ranges aligned to their size.
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+
+std::size_t WorkMemorySize(std::size_t bytes) { return (bytes + kLargePage - 1) / kLargePage * kLargePage; }
+
+}  // namespace
+
+void* AllocateWorkMemory(std::size_t bytes) {
+  if (bytes == 0) bytes = 1;
+  const std::size_t size = WorkMemorySize(bytes);
+  void* raw = ::mmap(nullptr, size + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (raw == MAP_FAILED) return nullptr;
+  const auto start = reinterpret_cast<std::uintptr_t>(raw);
+  const std::uintptr_t aligned = (start + kLargePage - 1) / kLargePage * kLargePage;
+  if (aligned > start) ::munmap(raw, aligned - start);
+  if (const std::size_t tail = start + size + kLargePage - (aligned + size); tail > 0)
+    ::munmap(reinterpret_cast<void*>(aligned + size), tail);
+#ifdef MADV_HUGEPAGE
+  ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+#endif
+  return reinterpret_cast<void*>(aligned);
+}
+
+void FreeWorkMemory(void* memory, std::size_t bytes) {
+  if (memory) ::munmap(memory, WorkMemorySize(bytes == 0 ? 1 : bytes));
 }
 
 }  // namespace rt::os

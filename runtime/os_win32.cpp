@@ -292,4 +292,14 @@ std::uint64_t FreeMemory() {
   return GlobalMemoryStatusEx(&status) ? status.ullAvailPhys : 0;
 }
 
+// Large pages need a privilege that programs do not hold; one committed
+// region still spares the heap's bookkeeping.
+void* AllocateWorkMemory(std::size_t bytes) {
+  return VirtualAlloc(nullptr, bytes == 0 ? 1 : bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
+void FreeWorkMemory(void* memory, std::size_t) {
+  if (memory) VirtualFree(memory, 0, MEM_RELEASE);
+}
+
 }  // namespace rt::os
