@@ -31,7 +31,7 @@ void RouteMessage(MSG& msg, HACCEL table) {
 int WINRUN(HWND hWnd) {
   CoreStartup();
   const HWND oldMain = MainWindow();
-  const bool oldRunning = SetRunningFlag(true);
+  SetRunningFlag(true);
   if (hWnd) MainWindow() = hWnd;
   MSG msg{};
   for (;;) {
@@ -42,7 +42,7 @@ int WINRUN(HWND hWnd) {
     if (msg.message == WM_QUIT) break;
     RouteMessage(msg, CurrentAccelTable());
   }
-  SetRunningFlag(oldRunning);
+  SetRunningFlag(false);
   MainWindow() = oldMain;
   return static_cast<int>(msg.wParam);
 }

@@ -81,7 +81,8 @@ rt::Value CHOOSEFONT(const rt::Value& initFont, rt::Value* rgbColor, std::option
   const LOGFONTA prepared = lf;
   const bool confirmed = ChooseFontA(&cf) != 0;
   if (!confirmed) return LogFontToArray(prepared);
-  if (rgbColor) *rgbColor = static_cast<long>(cf.rgbColors);
+  // Only a call with the colour as its last argument gets the colour back.
+  if (rgbColor && !hDC && !flags) *rgbColor = static_cast<long>(cf.rgbColors);
   return LogFontToArray(lf);
 }
 

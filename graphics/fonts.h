@@ -19,7 +19,7 @@ rt::Value LogFontToArray(const LOGFONTA& logFont);
 // Shows the font dialog and returns the chosen font. A cancelled dialog gives
 // the initial font, or an all-empty array without one. With a colour the
 // dialog offers effects and colours, starting from it, and a confirmed choice
-// writes the chosen colour back. A non-zero flags value replaces the flags
+// writes the chosen colour back when neither a DC nor flags were passed. A non-zero flags value replaces the flags
 // made from the other arguments.
 rt::Value CHOOSEFONT(const rt::Value& initFont = {}, rt::Value* rgbColor = nullptr,
                      std::optional<HDC> hDC = std::nullopt, std::optional<DWORD> flags = std::nullopt);

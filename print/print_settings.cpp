@@ -4,6 +4,8 @@
 #include <winspool.h>
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -143,7 +145,7 @@ HDC GETPRINTDEFAULT() {
   return CreateDCA(driver.c_str(), device.c_str(), port.c_str(), mode.get());
 }
 
-int STARTDOC(HDC hDC, const rt::Value& cDocName, const rt::Value& cOutput) {
+int PRNSTARTDOC(HDC hDC, const rt::Value& cDocName, const rt::Value& cOutput) {
   const std::string name = cDocName.IsString() ? cDocName.AsString().substr(0, kDocNameMax) : std::string();
   const std::string output = cOutput.IsString() ? cOutput.AsString() : std::string();
   DOCINFOA info{};
@@ -153,7 +155,7 @@ int STARTDOC(HDC hDC, const rt::Value& cDocName, const rt::Value& cOutput) {
   return StartDocA(hDC, &info);
 }
 
-int ENDDOC(HDC hDC) { return EndDoc(hDC); }
+int PRNENDDOC(HDC hDC) { return EndDoc(hDC); }
 int STARTPAGE(HDC hDC) { return StartPage(hDC); }
 int ENDPAGE(HDC hDC) { return EndPage(hDC); }
 
@@ -227,7 +229,7 @@ int PRNBINSOURCE(const rt::Value& nBin) {
   return before;
 }
 
-void DRAFTMODE(bool lOn) {
+void PRNDRAFTMODE(bool lOn) {
   const DevMode mode;
   if (!mode) return;
   mode->dmFields |= DM_PRINTQUALITY;

@@ -23,10 +23,12 @@ HDC PRINTERSETUP(const rt::Value& hWnd = {});
 // A DC for the record's printer with its device mode; null without one.
 HDC GETPRINTDEFAULT();
 
+// STARTDOC, ENDDOC and DRAFTMODE carry a PRN prefix in C++: the Windows
+// headers take those names as escape numbers.
 // A document named cDocName cut to 31 characters ("" when not text), into
 // the file cOutput when that is text.
-int STARTDOC(HDC hDC, const rt::Value& cDocName, const rt::Value& cOutput = {});
-int ENDDOC(HDC hDC);
+int PRNSTARTDOC(HDC hDC, const rt::Value& cDocName, const rt::Value& cOutput = {});
+int PRNENDDOC(HDC hDC);
 int STARTPAGE(HDC hDC);
 int ENDPAGE(HDC hDC);
 // Resets the DC to the record's device mode.
@@ -48,7 +50,7 @@ void PRNSETPAGE(int nPaper);
 int PRNGETPAGE();
 // The paper source before the call; sets nBin when given.
 int PRNBINSOURCE(const rt::Value& nBin = {});
-void DRAFTMODE(bool lOn);
+void PRNDRAFTMODE(bool lOn);
 int PRNGETQUALITY();
 std::string PRNGETNAME();
 std::string PRNGETDRIVE();

@@ -1,5 +1,6 @@
 #include "services/process.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "services/message_pump.h"
@@ -34,13 +35,13 @@ long WAITRUN(std::string_view cCommandLine, int nShow) {
 std::string GETMODULEFILENAME(HMODULE hModule) {
   char path[MAX_PATH + 1] = {};
   DWORD n = GetModuleFileNameA(hModule, path, MAX_PATH);
-  return std::string(path, n);
+  return std::string(path, std::min<std::size_t>(n, kModuleFileNameLimit));
 }
 
 std::string GETWINDIR() {
   char dir[MAX_PATH + 1] = {};
   UINT n = GetWindowsDirectoryA(dir, MAX_PATH);
-  return n <= MAX_PATH ? std::string(dir, n) : std::string();
+  return n <= MAX_PATH ? std::string(dir, std::min<std::size_t>(n, kWinDirLimit)) : std::string();
 }
 
 rt::Value GETVERSION() {

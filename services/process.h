@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,7 +19,10 @@ int WINEXEC(std::string_view cCommandLine, int nShow = SW_SHOWNORMAL);
 // wait; during the wait its windows are not serviced.
 long WAITRUN(std::string_view cCommandLine, int nShow = SW_SHOWNA);
 
-// Full path of the module's file ("" when the handle is no module).
+// Full path of the module's file ("" when the handle is no module), at most
+// kModuleFileNameLimit characters; the Windows folder, at most kWinDirLimit.
+inline constexpr std::size_t kModuleFileNameLimit = 248;
+inline constexpr std::size_t kWinDirLimit = 253;
 std::string GETMODULEFILENAME(HMODULE hModule);
 std::string GETWINDIR();
 // {major version, minor version, build number, platform id, service pack}.

@@ -53,6 +53,16 @@ TEST(MessageLoop, ClosingTheMainWindowEndsTheLoopWithCodeZero) {
   EXPECT_EQ(core::GETWNDAPP(), before);
 }
 
+// The loop clears the running flag when it ends, whatever it was before.
+TEST(MessageLoop, EndingClearsTheRunningFlagSetBeforeIt) {
+  auto probe = LinkedProbe();
+  const bool before = core::SetRunningFlag(true);
+  PostMessageA(probe->hWnd, WM_CLOSE, 0, 0);
+  core::WINRUN(probe->hWnd);
+  EXPECT_FALSE(core::LWRUNNING());
+  core::SetRunningFlag(before);
+}
+
 TEST(SysRefresh, QuitTakenInsideTheLoopIsPostedAgain) {
   auto probe = LinkedProbe();
   Probe* p = probe.get();

@@ -1,0 +1,142 @@
+// The print settings against the test prefix's PostScript file printers:
+// "VD Test A" prints into C:\out.ps and is the default, "VD Test B" into
+// C:\out2.ps.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "print/print_settings.h"
+
+namespace {
+
+constexpr const char* kOutA = "C:\\out.ps";
+constexpr const char* kOutB = "C:\\out2.ps";
+
+std::string ReadFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+int Count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+class PrintSettings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetDefaultPrinterA("VD Test A");
+    prn::PRINTERINIT();
+    DeleteFileA(kOutA);
+    DeleteFileA(kOutB);
+    if (prn::PRNGETNAME().empty()) GTEST_SKIP() << "the prefix has no test printers";
+  }
+  void TearDown() override {
+    SetDefaultPrinterA("VD Test A");
+    prn::PRINTERINIT();
+  }
+};
+
+// One document of `pages` pages with a line on each, on a DC of the record.
+void PrintPages(const char* title, int pages) {
+  HDC dc = prn::GETPRINTDEFAULT();
+  ASSERT_TRUE(dc);
+  ASSERT_GT(prn::PRNSTARTDOC(dc, rt::Value(title)), 0);
+  for (int i = 0; i < pages; ++i) {
+    prn::STARTPAGE(dc);
+    MoveToEx(dc, 100, 100, nullptr);
+    LineTo(dc, 1000, 1000);
+    prn::ENDPAGE(dc);
+  }
+  prn::PRNENDDOC(dc);
+  DeleteDC(dc);
+}
+
+TEST_F(PrintSettings, DefaultPrinterNamesAndDocument) {
+  EXPECT_EQ(prn::PRNGETNAME(), "VD Test A");
+  EXPECT_EQ(prn::PRNGETPORT(), kOutA);
+  EXPECT_FALSE(prn::PRNGETDRIVE().empty());
+  PrintPages((std::string(31, 'N') + std::string(9, 'X')).c_str(), 2);
+  const std::string ps = ReadFile(kOutA);
+  EXPECT_NE(ps.find("%%Title: " + std::string(31, 'N') + "\n"), std::string::npos) << ps.substr(0, 400);
+  EXPECT_EQ(Count(ps, "%%Page: "), 2);
+}
+
+TEST_F(PrintSettings, DeviceModeSetters) {
+  rt::Value withDc[] = {rt::Value(0), rt::Value(3)}, alone[] = {rt::Value(2)};
+  prn::PRNSETCOPIES(withDc);
+  EXPECT_EQ(prn::PRNGETCOPIES(), 3);
+  prn::PRNSETCOPIES(alone);
+  EXPECT_EQ(prn::PRNGETCOPIES(), 2);
+  EXPECT_TRUE(prn::PRNLANDSCAPE());
+  EXPECT_EQ(prn::PRNGETORIENTATION(), DMORIENT_LANDSCAPE);
+  HDC landscape = prn::GETPRINTDEFAULT();
+  const int wideW = GetDeviceCaps(landscape, HORZRES), wideH = GetDeviceCaps(landscape, VERTRES);
+  DeleteDC(landscape);
+  EXPECT_TRUE(prn::PRNPORTRAIT());
+  HDC portrait = prn::GETPRINTDEFAULT();
+  EXPECT_EQ(GetDeviceCaps(portrait, HORZRES), wideH);
+  EXPECT_EQ(GetDeviceCaps(portrait, VERTRES), wideW);
+  const rt::Value size = prn::PRNGETSIZE(portrait), offset = prn::PRNOFFSET(portrait);
+  EXPECT_GE(size.At(1).AsInt(), GetDeviceCaps(portrait, HORZRES));
+  EXPECT_GE(offset.At(1).AsInt(), 0);
+  EXPECT_TRUE(prn::RESETDC(portrait));
+  DeleteDC(portrait);
+  prn::PRNDRAFTMODE(true);
+  EXPECT_EQ(prn::PRNGETQUALITY(), DMRES_DRAFT);
+  prn::PRNSETPAGE(DMPAPER_A4);
+  EXPECT_EQ(prn::PRNGETPAGE(), DMPAPER_A4);
+  prn::PRNSETSIZE(1000, 2000);
+  EXPECT_EQ(prn::PRNGETPAGE(), DMPAPER_USER);
+  const int before = prn::PRNBINSOURCE();
+  EXPECT_EQ(prn::PRNBINSOURCE(rt::Value(7)), before);
+  EXPECT_EQ(prn::PRNBINSOURCE(), 7);
+}
+
+TEST_F(PrintSettings, PrinterInitFollowsTheSystemDefault) {
+  ASSERT_TRUE(SetDefaultPrinterA("VD Test B"));
+  EXPECT_EQ(prn::PRNGETNAME(), "VD Test A") << "read once, until PRINTERINIT";
+  prn::PRINTERINIT();
+  EXPECT_EQ(prn::PRNGETNAME(), "VD Test B");
+  PrintPages("second", 1);
+  EXPECT_EQ(Count(ReadFile(kOutB), "%%Page: "), 1);
+  EXPECT_TRUE(ReadFile(kOutA).empty());
+}
+
+TEST_F(PrintSettings, SelectedPrinterLeavesTheSystemDefaultAlone) {
+  ASSERT_TRUE(prn::SelectPrinter("VD Test B"));
+  EXPECT_FALSE(prn::SelectPrinter("no such printer"));
+  EXPECT_EQ(prn::PRNGETNAME(), "VD Test B");
+  PrintPages("model", 1);
+  EXPECT_EQ(Count(ReadFile(kOutB), "%%Page: "), 1);
+  char name[256] = {};
+  DWORD size = sizeof name;
+  ASSERT_TRUE(GetDefaultPrinterA(name, &size));
+  EXPECT_STREQ(name, "VD Test A");
+}
+
+TEST_F(PrintSettings, RawFileGoesThroughToThePage) {
+  HDC dc = prn::GETPRINTDEFAULT();
+  ASSERT_TRUE(dc);
+  const std::string eps = "C:\\box.eps";
+  std::ofstream(eps, std::ios::binary) << "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 100 100\n"
+                                          "newpath 10 10 moveto 90 10 lineto 90 90 lineto closepath fill\n"
+                                          "% vd raw box\n";
+  prn::PRNSTARTDOC(dc, rt::Value("raw"));
+  prn::STARTPAGE(dc);
+  EXPECT_TRUE(prn::IMPORTRAWFILE(dc, eps));
+  EXPECT_FALSE(prn::IMPORTRAWFILE(dc, "C:\\no such.eps"));
+  prn::ENDPAGE(dc);
+  prn::PRNENDDOC(dc);
+  DeleteDC(dc);
+  EXPECT_NE(ReadFile(kOutA).find("% vd raw box"), std::string::npos);
+  DeleteFileA(eps.c_str());
+}
+
+}  // namespace
