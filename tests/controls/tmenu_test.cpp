@@ -7,7 +7,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
@@ -397,6 +400,91 @@ TEST(TMenu, ContextMenuRunsTheChosenActionOnce) {
   EXPECT_EQ(menu->hMenu, nullptr);
   window->End();
   DestroyWindow(window->hWnd);
+}
+
+// Shows an open owner-drawn pop-up with a bitmap item, a checked, a grayed
+// and a shortcut item for a screenshot taken from outside: the file
+// VD_MENU_SHOT_READY is written once the pop-up is open, and the pop-up
+// closes when VD_MENU_SHOT_DONE exists. The timer runs inside the menu's
+// own loop.
+std::string menuShotReady, menuShotDone;
+
+void CALLBACK MenuShotTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (!std::ifstream(menuShotReady)) std::ofstream(menuShotReady) << "ready";
+  if (std::ifstream(menuShotDone)) EndMenu();
+}
+
+// A 16 x 16 true-colour BMP file: a blue square with a yellow diagonal on
+// a magenta ground, which the menu draws transparent (its corner colour).
+void WriteGlyph(const std::string& path) {
+  constexpr int side = 16, row = side * 3;
+  std::string bytes(54 + side * row, '\0');
+  auto put32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(bytes.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, side);
+  put32(22, side);
+  bytes[26] = 1;
+  bytes[28] = 24;
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      const bool ground = x < 2 || y < 2 || x > side - 3 || y > side - 3;
+      const bool line = x == y || x == y + 1;
+      char* px = &bytes[54 + y * row + x * 3];
+      px[0] = static_cast<char>(ground ? 0xFF : line ? 0x00 : 0xC0);
+      px[1] = static_cast<char>(ground ? 0x00 : line ? 0xE0 : 0x40);
+      px[2] = static_cast<char>(ground ? 0xFF : line ? 0xF0 : 0x20);
+    }
+  }
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(TMenu, ScreenshotWhenAsked) {
+  const char* ready = std::getenv("VD_MENU_SHOT_READY");
+  const char* done = std::getenv("VD_MENU_SHOT_DONE");
+  if (!ready || !done) GTEST_SKIP() << "no screenshot asked for";
+  menuShotReady = ready;
+  menuShotDone = done;
+  const std::string glyph = std::string(done) + ".bmp";
+  WriteGlyph(glyph);
+
+  ctl::SetMenuOwnerDrawAll(true);
+  auto window = std::make_shared<core::TWindow>();
+  core::WindowArgs wa;
+  wa.cTitle = rt::Value("Men\xFC");
+  wa.nTop = 0;
+  wa.nLeft = 0;
+  wa.nBottom = 240;
+  wa.nRight = 320;
+  wa.lPixel = true;
+  window->New(wa);
+  ShowWindow(window->hWnd, SW_SHOWNORMAL);
+  auto menu = std::make_shared<TMenu>();
+  menu->New(true);
+  const rt::Value none = rt::Value::Block([](rt::Args) { return rt::Value(); });
+  ctl::MenuItemArgs entries[] = {
+      {.cPrompt = rt::Value("&\xD6" "ffnen"), .bAction = none, .cBmpFile = rt::Value(glyph)},
+      {.cPrompt = rt::Value("&Gro\xDF" "schreibung"), .lChecked = rt::Value(true), .bAction = none},
+      {.cPrompt = rt::Value("&Drucken"), .lActive = rt::Value(false), .bAction = none},
+      {.cPrompt = rt::Value("&Kopieren\tCtrl+C"), .bAction = none},
+  };
+  for (const ctl::MenuItemArgs& e : entries) {
+    auto item = std::make_shared<TMenuItem>();
+    item->New(e);
+    menu->Add(item);
+  }
+  const UINT_PTR timer = SetTimer(nullptr, 0, 300, MenuShotTimer);
+  menu->Activate(30, 40, rt::Value(window), false);
+  KillTimer(nullptr, timer);
+  ctl::SetMenuOwnerDrawAll(false);
+  window->End();
+  DestroyWindow(window->hWnd);
+  std::remove(glyph.c_str());
 }
 
 }  // namespace
