@@ -245,7 +245,7 @@ TGBrowse& TGBrowse::SetColumns(const rt::Value& aBlocks, const rt::Value& aHeads
       sizes.Items().push_back(rt::Value(15));
       continue;
     }
-    const std::size_t head = i <= aHeaders.Len() ? aHeaders.At(i).AsString().size() : 0;
+    const std::size_t head = i <= aHeaders.Len() && aHeaders.At(i).IsString() ? aHeaders.At(i).Len() : 0;
     sizes.Items().push_back(rt::Value(static_cast<long>(charWidth * (std::max(head, value.Len()) + 1))));
   }
   aColSizes = sizes;
