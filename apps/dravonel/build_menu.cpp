@@ -20,6 +20,7 @@
 #include "runtime/macro.h"
 #include "runtime/memvar.h"
 #include "services/help.h"
+#include "services/msgbox.h"
 #include "services/oem_ansi.h"
 
 namespace dravonel {
@@ -84,12 +85,89 @@ constexpr std::array<Dictionary, 6> kDictionaries{{
     {" &Latein", "Latein-W\xF6rterbuch \xF6" "ffnen", "Lat", "DEULAT"},
 }};
 
-void DictionaryItems() {
+// The context menu names the tables without ".\", which names the same
+// files.
+void DictionaryItems(bool dotPrefix = true) {
   for (const Dictionary& d : kDictionaries) {
     const std::string code(d.code);
-    const std::string table = common::TablePath(*common::FindWordTable(d.code));
+    const std::string path = common::TablePath(*common::FindWordTable(d.code));
+    const std::string table = dotPrefix || path.rfind(".\\", 0) != 0 ? path : path.substr(2);
     Item(d.prompt, d.message, Block([code] { SwitchTo(code); }), d.bitmap,
          rt::Value::Block([table](rt::Args) { return rt::Value(rt::FileExists(table)); }));
+  }
+}
+
+void DirectionItems() {
+  Item("&Deutsch -> Fremdsprache", "Sprachrichtung Deutsch/Fremdsprache", Block([] {
+         Editor().lDirDe = true;
+         CallRoutine("TABSORT", 1);
+       }));
+  Item("&Fremdsprache -> Deutsch", "Sprachrichtung Fremdsprache/Deutsch", Block([] {
+         Editor().lDirDe = false;
+         CallRoutine("TABSORT", 2);
+       }));
+}
+
+void RecordItems(const rt::Value& owner) {
+  Item("Begriff &anf\xFCgen", "Neuen Begriff erfassen", Block([owner] {
+         CallRoutine("ADDDATA", owner);
+         core::Ask(Editor().oBrwWords, "Refresh");
+         SearchReset();
+       }));
+  Item("Begriff &bearbeiten", "Begriff ver\xE4ndern", Block([owner] {
+         CallRoutine("EDITDATA", owner);
+         core::Ask(Editor().oBrwWords, "Refresh");
+         SearchReset();
+       }));
+  Item("Begriff &l\xF6schen", "Begriff l\xF6schen", Block([] {
+         if (CallRoutine("DELDATA").AsLogical()) core::Ask(Editor().oBrwWords, "Refresh");
+       }));
+}
+
+void ClipboardItems() {
+  Item("&Suchen aus Zwischenablage", "Begriff aus der Zwischenablage suchen", Block([] { CallRoutine("GETCLIPBOARD"); }),
+       {}, rt::Value::Block([](rt::Args) {
+         if (!OpenClipboard(nullptr)) return rt::Value(false);
+         const bool text = IsClipboardFormatAvailable(CF_TEXT);
+         CloseClipboard();
+         return rt::Value(text);
+       }));
+  Item("&Kopieren in Zwischenablage", "Begriff in die Zwischenablage kopieren", Block([] {
+         CallRoutine("PUTCLIPBOARD");
+         SearchReset();
+       }));
+}
+
+void MoveItems() {
+  const struct {
+    const char* prompt;
+    const char* message;
+    const char* step;
+  } moves[] = {{"Zum &ersten Datensatz", "Zum ersten Begriff", "GoTop"},
+               {"Zum &vorherigen Datensatz", "Zum vorherigen Begriff", "GoUp"},
+               {"Zum &n\xE4" "chsten Datensatz", "Zum n\xE4" "chsten Begriff", "GoDown"},
+               {"Zum &letzten Datensatz", "Zum letzten Begriff", "GoBottom"}};
+  for (const auto& m : moves) {
+    const std::string step = m.step;
+    Item(m.prompt, m.message, Block([step] {
+           core::Ask(Editor().oBrwWords, step);
+           SearchReset();
+         }));
+  }
+}
+
+void WebAndMailItems(const std::string& webBitmap, const std::string& mailBitmap) {
+  const auto& e = Editor();
+  if (!e.cWebMenu.empty()) {
+    const std::string url = e.cWebUrl;
+    Item(svc::OEMTOANSI(rt::Value(e.cWebMenu)), "Mit unserer Homepage '" + url + "' verbinden",
+         Block([url] { OpenWebPage(url); }), webBitmap);
+  }
+  if (!e.cMailMenu.empty()) {
+    const std::string address = e.cMailUrl;
+    Item(svc::OEMTOANSI(rt::Value(e.cMailMenu)), "Eine Email an '" + address + "' versenden",
+         Block([address] { WriteMail(address, rt::MEMVARGET(kReleaseVar).AsString()); }),
+         mailBitmap);
   }
 }
 
@@ -150,6 +228,40 @@ void SwitchTo(const std::string& code) {
   SearchReset();
 }
 
+rt::Value ContextMenu(const rt::Value& oWnd) {
+  ctl::MENUBEGIN(true);
+  Item("&W\xF6rterbuch \xF6" "ffnen");
+  ctl::MENUBEGIN(false);
+  DictionaryItems(false);
+  ctl::MENUEND();
+  Separator();
+  DirectionItems();
+  Separator();
+  RecordItems(oWnd);
+  Separator();
+  ClipboardItems();
+  Separator();
+  Item("&Gehe zu");
+  ctl::MENUBEGIN(false);
+  MoveItems();
+  ctl::MENUEND();
+  Separator();
+  Item("S&upport");
+  ctl::MENUBEGIN(false);
+  Item("&Hilfe anzeigen", "Hilfe zum Programm anzeigen", Block([] { svc::WINHELP("DRAVONEL.HLP"); }), "Help");
+  WebAndMailItems("Web", "Email");
+  ctl::MENUEND();
+  Separator();
+  Item("W\xF6rterbuch &verlassen", "W\xF6rterbuch verlassen", Block([oWnd] {
+         if (svc::MSGNOYES("W\xF6rterbuch beenden ?", "Programmende")) core::Ask(oWnd, "End");
+       }));
+  return ctl::MENUEND();
+}
+
+void BUILDRMENU(const rt::Value& oWnd, long nRow, long nCol) {
+  if (const auto menu = ContextMenu(oWnd).As<ctl::TMenu>()) menu->Activate(nRow, nCol, oWnd);
+}
+
 rt::Value BUILDMENU() {
   auto& e = Editor();
   ctl::MENUBEGIN(false);
@@ -160,14 +272,7 @@ rt::Value BUILDMENU() {
   DictionaryItems();
   ctl::MENUEND();
   Separator();
-  Item("&Deutsch -> Fremdsprache", "Sprachrichtung Deutsch/Fremdsprache", Block([] {
-         Editor().lDirDe = true;
-         CallRoutine("TABSORT", 1);
-       }));
-  Item("&Fremdsprache -> Deutsch", "Sprachrichtung Fremdsprache/Deutsch", Block([] {
-         Editor().lDirDe = false;
-         CallRoutine("TABSORT", 2);
-       }));
+  DirectionItems();
   Separator();
   Item("D&uplikate entfernen", "Duplikate aus der Sprachdatei entfernen", Block([] {
          CallRoutine("DELDUPEDATA");
@@ -190,50 +295,14 @@ rt::Value BUILDMENU() {
 
   Item("D&atensatz");
   ctl::MENUBEGIN(false);
-  Item("Begriff &anf\xFCgen", "Neuen Begriff erfassen", Block([] {
-         CallRoutine("ADDDATA", rt::Value(Editor().oWndMain));
-         core::Ask(Editor().oBrwWords, "Refresh");
-         SearchReset();
-       }));
-  Item("Begriff &bearbeiten", "Begriff ver\xE4ndern", Block([] {
-         CallRoutine("EDITDATA", rt::Value(Editor().oWndMain));
-         core::Ask(Editor().oBrwWords, "Refresh");
-         SearchReset();
-       }));
-  Item("Begriff &l\xF6schen", "Begriff l\xF6schen", Block([] {
-         if (CallRoutine("DELDATA").AsLogical()) core::Ask(Editor().oBrwWords, "Refresh");
-       }));
+  RecordItems(rt::Value(e.oWndMain));
   Separator();
-  Item("&Suchen aus Zwischenablage", "Begriff aus der Zwischenablage suchen", Block([] { CallRoutine("GETCLIPBOARD"); }),
-       {}, rt::Value::Block([](rt::Args) {
-         if (!OpenClipboard(nullptr)) return rt::Value(false);
-         const bool text = IsClipboardFormatAvailable(CF_TEXT);
-         CloseClipboard();
-         return rt::Value(text);
-       }));
-  Item("&Kopieren in Zwischenablage", "Begriff in die Zwischenablage kopieren", Block([] {
-         CallRoutine("PUTCLIPBOARD");
-         SearchReset();
-       }));
+  ClipboardItems();
   ctl::MENUEND();
 
   Item("&Gehe zu");
   ctl::MENUBEGIN(false);
-  const struct {
-    const char* prompt;
-    const char* message;
-    const char* step;
-  } moves[] = {{"Zum &ersten Datensatz", "Zum ersten Begriff", "GoTop"},
-               {"Zum &vorherigen Datensatz", "Zum vorherigen Begriff", "GoUp"},
-               {"Zum &n\xE4" "chsten Datensatz", "Zum n\xE4" "chsten Begriff", "GoDown"},
-               {"Zum &letzten Datensatz", "Zum letzten Begriff", "GoBottom"}};
-  for (const auto& m : moves) {
-    const std::string step = m.step;
-    Item(m.prompt, m.message, Block([step] {
-           core::Ask(Editor().oBrwWords, step);
-           SearchReset();
-         }));
-  }
+  MoveItems();
   ctl::MENUEND();
 
   Item("&Hilfe");
@@ -250,16 +319,7 @@ rt::Value BUILDMENU() {
          SearchReset();
        }));
   Separator();
-  if (!e.cWebMenu.empty()) {
-    const std::string url = e.cWebUrl;
-    Item(svc::OEMTOANSI(rt::Value(e.cWebMenu)), "Mit unserer Homepage '" + url + "' verbinden",
-         Block([url] { OpenWebPage(url); }));
-  }
-  if (!e.cMailMenu.empty()) {
-    const std::string address = e.cMailUrl;
-    Item(svc::OEMTOANSI(rt::Value(e.cMailMenu)), "Eine Email an '" + address + "' versenden",
-         Block([address] { WriteMail(address, rt::MEMVARGET(kReleaseVar).AsString()); }));
-  }
+  WebAndMailItems({}, {});
   ctl::MENUEND();
   e.oMenuMain = ctl::MENUEND();
   SetExportItem();

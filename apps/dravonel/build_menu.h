@@ -13,6 +13,12 @@ namespace dravonel {
 // lExportPending.
 rt::Value BUILDMENU();
 
+// The grid's context menu for oWnd (the main window).
+rt::Value ContextMenu(const rt::Value& oWnd);
+// Shows the context menu at (nRow, nCol) of oWnd and returns when it has
+// closed.
+void BUILDRMENU(const rt::Value& oWnd, long nRow, long nCol);
+
 // Makes code the current dictionary: its [Export] key decides the export
 // item, the child dialog is rebuilt (or, before it exists, the table
 // opened) and the search texts are cleared.

@@ -90,4 +90,19 @@ TEST_F(MenuFixture, WebAndMailItemsAreSafe) {
             "ZQS%20Voskdar%20W%F6rtbuch%20v1.41%26x%3D1");
 }
 
+TEST_F(MenuFixture, ContextMenuGroups) {
+  std::ofstream("DEUENG.DBF") << "x";
+  const rt::Value menu = dravonel::ContextMenu({});
+  EXPECT_TRUE(menu.As<ctl::TMenu>()->lPopup);
+  EXPECT_EQ(Prompts(menu),
+            (std::vector<std::string>{"&W\xF6rterbuch \xF6" "ffnen", "-", "&Deutsch -> Fremdsprache",
+                                      "&Fremdsprache -> Deutsch", "-", "Begriff &anf\xFCgen", "Begriff &bearbeiten",
+                                      "Begriff &l\xF6schen", "-", "&Suchen aus Zwischenablage",
+                                      "&Kopieren in Zwischenablage", "-", "&Gehe zu", "-", "S&upport", "-",
+                                      "W\xF6rterbuch &verlassen"}));
+  EXPECT_TRUE(ItemAt(Submenu(menu, 0), 0)->bWhen.Eval().AsLogical());
+  EXPECT_EQ(Prompts(Submenu(menu, 12)).size(), 4u);
+  EXPECT_EQ(Prompts(Submenu(menu, 14)), (std::vector<std::string>{"&Hilfe anzeigen"}));
+}
+
 }  // namespace
