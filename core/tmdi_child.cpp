@@ -9,6 +9,7 @@
 #include "core/window_class.h"
 #include "core/window_defaults.h"
 #include "core/window_procs.h"
+#include "core/window_scroll_bar.h"
 #include "graphics/colour.h"
 #include "graphics/dc.h"
 #include "services/int32.h"
@@ -81,6 +82,8 @@ TMdiChild& TMdiChild::New(const MdiChildArgs& a) {
   SetColor(fore, back, a.oBrush.As<gfx::TBrush>());
   if (a.oMenu.IsObject()) oMenu = a.oMenu;
   SetFont(frame->oFont);
+  if (nStyle & WS_VSCROLL) oVScroll = WindowScrollBar(*this, true);
+  if (nStyle & WS_HSCROLL) oHScroll = WindowScrollBar(*this, false);
   client->Add(Self());
   SETWNDDEFAULT(Self());
   frame->oWndActive = Self();

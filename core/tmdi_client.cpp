@@ -9,6 +9,7 @@
 #include "core/tmdi_frame.h"
 #include "core/window_class.h"
 #include "core/window_defaults.h"
+#include "core/window_scroll_bar.h"
 #include "services/int32.h"
 
 namespace core {
@@ -44,6 +45,8 @@ TMdiClient& TMdiClient::New(const rt::Value& oFrame, long nMenuInfo, long nIdent
   hWnd = CREATEWINDOW("MDICLIENT", "", static_cast<DWORD>(nStyle), 0, 0, 0, 0, ParentHandle(oFrame), nId, param);
   Link();
   ShowWindow(hWnd, SW_SHOW);
+  if (lVScroll) oVScroll = WindowScrollBar(*this, true);
+  if (lHScroll) oHScroll = WindowScrollBar(*this, false);
   GetFont();
   return *this;
 }

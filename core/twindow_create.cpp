@@ -10,6 +10,7 @@
 #include "core/twindow.h"
 #include "core/window_class.h"
 #include "core/window_defaults.h"
+#include "core/window_scroll_bar.h"
 #include "core/window_state.h"
 #include "graphics/class_names.h"
 #include "graphics/colour.h"
@@ -55,15 +56,6 @@ HBRUSH ClassBrush(long rgb) { return gfx::CREATESOLIDBRUSH(rgb); }
 std::set<std::string>& RegisteredClasses() {
   static std::set<std::string> classes;
   return classes;
-}
-
-// A window's own scroll bar, as an object of the scroll-bar class when the
-// program has one.
-rt::Value WindowScrollBar(TWindow& w, bool lVertical) {
-  if (!rt::FindClass(vdclass::kScrollBar)) return {};
-  rt::Value bar = rt::CreateObject(vdclass::kScrollBar);
-  Ask(bar, "WinNew", rt::Value(), rt::Value(), rt::Value(), lVertical, w.Self());
-  return bar;
 }
 
 }  // namespace

@@ -21,6 +21,9 @@ struct EditorState {
   // The message bar's two items; objects of the message-bar layer, spoken
   // to by message name.
   rt::Value oItemLang, oItemCount;
+  // The main menu and its export item; the child dialog and its word grid
+  // (later layers, reached by message name; NIL until they exist).
+  rt::Value oMenuMain, oItemExport, oDlgMain, oBrwWords;
   std::string cDictBase{common::kDefaultDictionary};
   std::string cSeekDe, cSeekFr;
   bool lDirDe = true;

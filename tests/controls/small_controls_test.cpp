@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 #include "controls/tgroup.h"
@@ -13,6 +12,7 @@
 #include "controls/tsay.h"
 #include "core/message_loop.h"
 #include "core/tdialog.h"
+#include "save_window.h"
 
 namespace {
 
@@ -177,32 +177,6 @@ TEST(TIcon, WindowlessHolderFreedByEnd) {
   EXPECT_EQ(missing->hIcon, nullptr);
 }
 
-void SaveWindow(HWND h, const char* file) {
-  RECT r{};
-  GetWindowRect(h, &r);
-  const int w = r.right - r.left, ht = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, ht, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, ht, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * ht);
-  BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
-                      static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))};
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  out.write(static_cast<const char*>(bits), size);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-}
-
 TEST(TemplateDialog, AllFourControlsBoundAndShown) {
   auto d = Dialog();
   const rt::Value owner(d);
@@ -264,7 +238,7 @@ TEST(TemplateDialog, AllFourControlsBoundAndShown) {
       core::SYSREFRESH();
       UpdateWindow(d->hWnd);
       for (HWND child = GetWindow(d->hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) UpdateWindow(child);
-      if (const char* shot = std::getenv("VD_DIALOG_SHOT")) SaveWindow(d->hWnd, shot);
+      if (const char* shot = std::getenv("VD_DIALOG_SHOT")) controltest::SaveWindow(d->hWnd, shot);
       d->End(1);
       return rt::Value();
     });

@@ -1,0 +1,329 @@
+#include "apps/dravonel/build_menu.h"
+
+#include <windows.h>
+
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <functional>
+
+#include "apps/common/about_box.h"
+#include "apps/common/settings_file.h"
+#include "apps/common/word_tables.h"
+#include "apps/dravonel/editor_state.h"
+#include "apps/dravonel/open_dbf.h"
+#include "controls/tmenu.h"
+#include "controls/tmenuitem.h"
+#include "core/send_soft.h"
+#include "core/twindow.h"
+#include "runtime/files.h"
+#include "runtime/macro.h"
+#include "runtime/memvar.h"
+#include "services/help.h"
+#include "services/msgbox.h"
+#include "services/oem_ansi.h"
+
+namespace dravonel {
+
+namespace {
+
+// A routine of a later part, by name; NIL while it does not exist.
+template <class... A>
+rt::Value CallRoutine(std::string_view name, A&&... a) {
+  const rt::PublicFn* fn = rt::FindFunction(name);
+  if (!fn) return {};
+  rt::Value slots[] = {rt::Value(), rt::Value(std::forward<A>(a))...};
+  return (*fn)(rt::Args(slots + 1, sizeof...(A)));
+}
+
+rt::Value Block(std::function<void()> f) {
+  return rt::Value::Block([f](rt::Args) {
+    f();
+    return rt::Value();
+  });
+}
+
+// MENUADDITEM with the arguments the editor uses: prompt, message, action
+// (5th), bitmap resource (7th) and condition (14th).
+rt::Value Item(const std::string& prompt, const std::string& message = {}, const rt::Value& action = {},
+               const std::string& bitmap = {}, const rt::Value& when = {}) {
+  std::array<rt::Value, 15> a{};
+  a[0] = prompt;
+  a[1] = message;
+  a[4] = action;
+  if (!bitmap.empty()) a[6] = bitmap;
+  a[13] = when;
+  return ctl::MENUADDITEM(rt::Args(a.data(), a.size()));
+}
+
+void Separator() { ctl::MENUADDITEM({}); }
+
+// After duplicates, export and import: the grid back to its first row and
+// the search texts kept, the German side searched.
+void ListReset() {
+  auto& e = Editor();
+  core::Ask(e.oBrwWords, "GoTop");
+  core::Ask(e.oBrwWords, "Refresh");
+  CallRoutine("ZQGETVAR", false);
+  e.lDirDe = true;
+}
+void SearchReset() { CallRoutine("ZQGETVAR", true); }
+
+struct Dictionary {
+  const char* prompt;
+  const char* message;
+  const char* bitmap;
+  std::string_view code;
+};
+
+constexpr std::array<Dictionary, 6> kDictionaries{{
+    {" &Englisch", "Englisch-W\xF6rterbuch \xF6" "ffnen", "Eng", "DEUENG"},
+    {" &Franz\xF6sisch", "Franz\xF6sisch-W\xF6rterbuch \xF6" "ffnen", "Fra", "DEUFRA"},
+    {" &Italienisch", "Italienisch-W\xF6rterbuch \xF6" "ffnen", "Ita", "DEUITA"},
+    {" &Spanisch", "Spanisch-W\xF6rterbuch \xF6" "ffnen", "Spa", "DEUSPA"},
+    {" &Portugiesisch", "Portugiesisch-W\xF6rterbuch \xF6" "ffnen", "Por", "DEUPOR"},
+    {" &Latein", "Latein-W\xF6rterbuch \xF6" "ffnen", "Lat", "DEULAT"},
+}};
+
+// The context menu names the tables without ".\", which names the same
+// files.
+void DictionaryItems(bool dotPrefix = true) {
+  for (const Dictionary& d : kDictionaries) {
+    const std::string code(d.code);
+    const std::string path = common::TablePath(*common::FindWordTable(d.code));
+    const std::string table = dotPrefix || path.rfind(".\\", 0) != 0 ? path : path.substr(2);
+    Item(d.prompt, d.message, Block([code] { SwitchTo(code); }), d.bitmap,
+         rt::Value::Block([table](rt::Args) { return rt::Value(rt::FileExists(table)); }));
+  }
+}
+
+void DirectionItems() {
+  Item("&Deutsch -> Fremdsprache", "Sprachrichtung Deutsch/Fremdsprache", Block([] {
+         Editor().lDirDe = true;
+         CallRoutine("TABSORT", 1);
+       }));
+  Item("&Fremdsprache -> Deutsch", "Sprachrichtung Fremdsprache/Deutsch", Block([] {
+         Editor().lDirDe = false;
+         CallRoutine("TABSORT", 2);
+       }));
+}
+
+void RecordItems(const rt::Value& owner) {
+  Item("Begriff &anf\xFCgen", "Neuen Begriff erfassen", Block([owner] {
+         CallRoutine("ADDDATA", owner);
+         core::Ask(Editor().oBrwWords, "Refresh");
+         SearchReset();
+       }));
+  Item("Begriff &bearbeiten", "Begriff ver\xE4ndern", Block([owner] {
+         CallRoutine("EDITDATA", owner);
+         core::Ask(Editor().oBrwWords, "Refresh");
+         SearchReset();
+       }));
+  Item("Begriff &l\xF6schen", "Begriff l\xF6schen", Block([] {
+         if (CallRoutine("DELDATA").AsLogical()) core::Ask(Editor().oBrwWords, "Refresh");
+       }));
+}
+
+void ClipboardItems() {
+  Item("&Suchen aus Zwischenablage", "Begriff aus der Zwischenablage suchen", Block([] { CallRoutine("GETCLIPBOARD"); }),
+       {}, rt::Value::Block([](rt::Args) {
+         if (!OpenClipboard(nullptr)) return rt::Value(false);
+         const bool text = IsClipboardFormatAvailable(CF_TEXT);
+         CloseClipboard();
+         return rt::Value(text);
+       }));
+  Item("&Kopieren in Zwischenablage", "Begriff in die Zwischenablage kopieren", Block([] {
+         CallRoutine("PUTCLIPBOARD");
+         SearchReset();
+       }));
+}
+
+void MoveItems() {
+  const struct {
+    const char* prompt;
+    const char* message;
+    const char* step;
+  } moves[] = {{"Zum &ersten Datensatz", "Zum ersten Begriff", "GoTop"},
+               {"Zum &vorherigen Datensatz", "Zum vorherigen Begriff", "GoUp"},
+               {"Zum &n\xE4" "chsten Datensatz", "Zum n\xE4" "chsten Begriff", "GoDown"},
+               {"Zum &letzten Datensatz", "Zum letzten Begriff", "GoBottom"}};
+  for (const auto& m : moves) {
+    const std::string step = m.step;
+    Item(m.prompt, m.message, Block([step] {
+           core::Ask(Editor().oBrwWords, step);
+           SearchReset();
+         }));
+  }
+}
+
+void WebAndMailItems(const std::string& webBitmap, const std::string& mailBitmap) {
+  const auto& e = Editor();
+  if (!e.cWebMenu.empty()) {
+    const std::string url = e.cWebUrl;
+    Item(svc::OEMTOANSI(rt::Value(e.cWebMenu)), "Mit unserer Homepage '" + url + "' verbinden",
+         Block([url] { OpenWebPage(url); }), webBitmap);
+  }
+  if (!e.cMailMenu.empty()) {
+    const std::string address = e.cMailUrl;
+    Item(svc::OEMTOANSI(rt::Value(e.cMailMenu)), "Eine Email an '" + address + "' versenden",
+         Block([address] { WriteMail(address, rt::MEMVARGET(kReleaseVar).AsString()); }),
+         mailBitmap);
+  }
+}
+
+void SetExportItem() {
+  auto& e = Editor();
+  if (const auto item = e.oItemExport.As<ctl::TMenuItem>()) e.lExportPending ? item->Enable() : item->Disable();
+}
+
+std::string Release() { return rt::MEMVARGET(kReleaseVar).AsString(); }
+
+}  // namespace
+
+std::string PercentEncoded(const std::string& text) {
+  std::string out;
+  for (const unsigned char c : text) {
+    if (std::isalnum(c) && c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c == '-' || c == '_' || c == '.' || c == '~') {
+      out += static_cast<char>(c);
+    } else {
+      char hex[4];
+      std::snprintf(hex, sizeof hex, "%%%02X", c);
+      out += hex;
+    }
+  }
+  return out;
+}
+
+bool OpenWebPage(const std::string& url) {
+  if (url.rfind("http://", 0) != 0 && url.rfind("https://", 0) != 0) return false;
+  const auto window = Editor().oWndMain;
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(window ? window->hWnd : nullptr, nullptr, url.c_str(), nullptr, "", SW_SHOWNORMAL));
+  return result > 32;
+}
+
+bool WriteMail(const std::string& address, const std::string& subject) {
+  if (address.empty()) return false;
+  const std::string target = "mailto:" + address + "?subject=" + PercentEncoded(subject);
+  const auto window = Editor().oWndMain;
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(window ? window->hWnd : nullptr, nullptr, target.c_str(), nullptr, "", SW_SHOWNORMAL));
+  return result > 32;
+}
+
+void SwitchTo(const std::string& code) {
+  auto& e = Editor();
+  e.cDictBase = code;
+  // The export item follows the dictionary now shown.
+  e.lExportPending = common::FindWordTable(code) && common::ReadSwitch("Export", code);
+  SetExportItem();
+  core::Ask(e.oDlgMain, "End");
+  if (rt::FindFunction("BUILDDLG")) {
+    CallRoutine("BUILDDLG");
+  } else {
+    OPENDBF(code);
+  }
+  SearchReset();
+}
+
+rt::Value ContextMenu(const rt::Value& oWnd) {
+  ctl::MENUBEGIN(true);
+  Item("&W\xF6rterbuch \xF6" "ffnen");
+  ctl::MENUBEGIN(false);
+  DictionaryItems(false);
+  ctl::MENUEND();
+  Separator();
+  DirectionItems();
+  Separator();
+  RecordItems(oWnd);
+  Separator();
+  ClipboardItems();
+  Separator();
+  Item("&Gehe zu");
+  ctl::MENUBEGIN(false);
+  MoveItems();
+  ctl::MENUEND();
+  Separator();
+  Item("S&upport");
+  ctl::MENUBEGIN(false);
+  Item("&Hilfe anzeigen", "Hilfe zum Programm anzeigen", Block([] { svc::WINHELP("DRAVONEL.HLP"); }), "Help");
+  WebAndMailItems("Web", "Email");
+  ctl::MENUEND();
+  Separator();
+  Item("W\xF6rterbuch &verlassen", "W\xF6rterbuch verlassen", Block([oWnd] {
+         if (svc::MSGNOYES("W\xF6rterbuch beenden ?", "Programmende")) core::Ask(oWnd, "End");
+       }));
+  return ctl::MENUEND();
+}
+
+void BUILDRMENU(const rt::Value& oWnd, long nRow, long nCol) {
+  if (const auto menu = ContextMenu(oWnd).As<ctl::TMenu>()) menu->Activate(nRow, nCol, oWnd);
+}
+
+rt::Value BUILDMENU() {
+  auto& e = Editor();
+  ctl::MENUBEGIN(false);
+  Item(svc::OEMTOANSI(rt::Value("&Datei")));
+  ctl::MENUBEGIN(false);
+  Item("&W\xF6rterbuch \xF6" "ffnen");
+  ctl::MENUBEGIN(false);
+  DictionaryItems();
+  ctl::MENUEND();
+  Separator();
+  DirectionItems();
+  Separator();
+  Item("D&uplikate entfernen", "Duplikate aus der Sprachdatei entfernen", Block([] {
+         CallRoutine("DELDUPEDATA");
+         ListReset();
+       }));
+  e.oItemExport = Item("\xC4nderungen e&xportieren", "Eigene Daten aus der Sprachdatei exportieren", Block([] {
+                         CallRoutine("EXPMYDATA");
+                         ListReset();
+                       }));
+  Item("\xC4nderungen i&mportieren", "Eigene Daten in die Sprachdatei importieren", Block([] {
+         CallRoutine("IMPMYDATA");
+         ListReset();
+       }),
+       {}, rt::Value::Block([](rt::Args) { return rt::Value(rt::FileExists(Editor().cDictBase + ".EXP")); }));
+  Separator();
+  Item("&Beenden", "Voskdar W\xF6rterbuch verlassen", Block([] {
+         if (const auto w = Editor().oWndMain) w->End();
+       }));
+  ctl::MENUEND();
+
+  Item("D&atensatz");
+  ctl::MENUBEGIN(false);
+  RecordItems(rt::Value(e.oWndMain));
+  Separator();
+  ClipboardItems();
+  ctl::MENUEND();
+
+  Item("&Gehe zu");
+  ctl::MENUBEGIN(false);
+  MoveItems();
+  ctl::MENUEND();
+
+  Item("&Hilfe");
+  ctl::MENUBEGIN(false);
+  Item("&Hilfe anzeigen", "Hilfe zum Programm anzeigen", Block([] { svc::WINHELP("DRAVONEL.HLP"); }));
+  Item("Hilfe-&Index", "Hilfeindex", Block([] { svc::HELPSEARCH(); }));
+  Separator();
+  Item("&\xDC" "ber " + Release(), {}, Block([] {
+         common::AboutOptions o;
+         o.title = rt::MEMVARGET(kReleaseVar).AsString();
+         o.owner = Editor().oWndMain ? rt::Value(Editor().oWndMain) : rt::Value();
+         o.lines = common::ReadAboutLines();
+         common::AboutInfo(o);
+         SearchReset();
+       }));
+  Separator();
+  WebAndMailItems({}, {});
+  ctl::MENUEND();
+  e.oMenuMain = ctl::MENUEND();
+  SetExportItem();
+  return e.oMenuMain;
+}
+
+}  // namespace dravonel
