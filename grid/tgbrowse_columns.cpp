@@ -242,7 +242,7 @@ TGBrowse& TGBrowse::SetColumns(const rt::Value& aBlocks, const rt::Value& aHeads
     }
     const rt::Value value = first.At(i);
     if (!value.IsString()) {
-      sizes.Items().push_back(rt::Value(15));
+      sizes.Items().emplace_back(15);
       continue;
     }
     const std::size_t head = i <= aHeaders.Len() && aHeaders.At(i).IsString() ? aHeaders.At(i).Len() : 0;
