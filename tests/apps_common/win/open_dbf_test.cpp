@@ -6,6 +6,9 @@
 #include "apps/common/transchr.h"
 #include "apps/dravonel/editor_state.h"
 #include "apps/dravonel/open_dbf.h"
+#include "controls/tmsgbar.h"
+#include "controls/tmsgitem.h"
+#include "core/twindow.h"
 #include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/table_fns.h"
@@ -43,6 +46,45 @@ TEST_F(OpenDbf, BothOrdersOpenFirstRowOfTheGermanSide) {
   EXPECT_EQ(rt::RECNO(), 2);
   EXPECT_EQ(dravonel::Editor().cSeekDe.substr(0, 5), "Apfel");
   EXPECT_EQ(dravonel::Editor().cSeekFr.substr(0, 5), "pomme");
+}
+
+// The main window's two message-bar panels name the open table and its
+// number of entries.
+TEST_F(OpenDbf, MessageBarPanelsNameTheTableAndItsEntries) {
+  auto window = std::make_shared<core::TWindow>();
+  core::WindowArgs wa;
+  wa.nBottom = 200;
+  wa.nRight = 400;
+  wa.lPixel = true;
+  window->New(wa);
+  auto bar = std::make_shared<controls::TMsgBar>();
+  controls::MsgBarArgs ba;
+  ba.oWnd = rt::Value(window);
+  ba.lCentered = true;
+  bar->New(ba);
+  auto panel = [&](long width) {
+    auto item = std::make_shared<controls::TMsgItem>();
+    controls::MsgItemArgs ia;
+    ia.oMsgBar = rt::Value(bar);
+    ia.nWidth = width;
+    ia.nClrText = rt::Value("R*/BG");
+    ia.lAdd = true;
+    item->New(ia);
+    return item;
+  };
+  auto lang = panel(120), count = panel(90);
+  dravonel::Editor().oItemLang = rt::Value(lang);
+  dravonel::Editor().oItemCount = rt::Value(count);
+
+  dravonel::OPENDBF("DEUFRA");
+  EXPECT_EQ(lang->cMsg, "Sprache: DEUFRA");
+  EXPECT_EQ(count->cMsg, "Begriffe: 3");
+  dravonel::OPENDBF("DEUENG");
+  EXPECT_EQ(lang->cMsg, "Sprache: DEUENG");
+  EXPECT_EQ(count->cMsg, "Begriffe: 2");
+  dravonel::Editor() = {};
+  window->End();
+  DestroyWindow(window->hWnd);
 }
 
 TEST_F(OpenDbf, PendingDeletionsPackTheOldTableFirst) {
