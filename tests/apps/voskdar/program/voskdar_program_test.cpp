@@ -15,6 +15,7 @@
 #include "apps/common/transchr.h"
 #include "apps/common/word_tables.h"
 #include "apps/voskdar/quick_search.h"
+#include "apps/voskdar/voskdar_main.h"
 #include "runtime/settings.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
@@ -146,6 +147,10 @@ class Started {
   // Ends the program through its close box and waits for its exit.
   DWORD Close() {
     SendMessageA(main_, WM_CLOSE, 0, 0);
+    return Wait();
+  }
+  // Waits for the program's exit; its exit code.
+  DWORD Wait() {
     EXPECT_EQ(WaitForSingleObject(pi_.hProcess, 30000), WAIT_OBJECT_0);
     DWORD code = 0;
     GetExitCodeProcess(pi_.hProcess, &code);
@@ -292,6 +297,35 @@ TEST_F(VoskdarProgram, AnEmptyTermLeavesSearchDisabled) {
   ASSERT_NE(search, nullptr);
   EXPECT_FALSE(IsWindowEnabled(search));
   EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST_F(VoskdarProgram, RefusesToRunBesideTheEditor) {
+  std::FILE* marker = std::fopen("Dravonel.sem", "wb");
+  ASSERT_NE(marker, nullptr);
+  std::fclose(marker);
+  Started program(dir_, "haus");
+  EXPECT_EQ(program.Main(), nullptr);
+  HWND box = FindWindowA("#32770", "Problem");
+  ASSERT_NE(box, nullptr);
+  bool said = false;
+  for (HWND h : Children(box))
+    said = said || Text(h) == "Bitte beenden Sie zuerst das Corvanel Helvorindastrum W\xF6rterbuch !";
+  EXPECT_TRUE(said);
+  SendMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program.Wait(), 0u);
+  EXPECT_FALSE(fs::exists(dir_ / "Voskdar.Sem"));
+  EXPECT_FALSE(fs::exists(dir_ / "VOSKDAR.INI"));
+}
+
+TEST(StartTerm, IsTheFirstLineOfTheWordInFortyCharacters) {
+  const std::string blanks(40, ' ');
+  EXPECT_EQ(voskdar::StartTerm(std::nullopt), blanks);
+  EXPECT_EQ(voskdar::StartTerm("@"), blanks);
+  EXPECT_EQ(voskdar::StartTerm("   "), blanks);
+  EXPECT_EQ(voskdar::StartTerm("haus"), "haus" + std::string(36, ' '));
+  EXPECT_EQ(voskdar::StartTerm(std::string(50, 'x')), std::string(40, 'x'));
+  EXPECT_EQ(voskdar::StartTerm("haus\r\nt\xFCr"), "haus" + std::string(36, ' '));
+  EXPECT_EQ(voskdar::StartTerm("\"a'b\""), "\"a'b\"" + std::string(35, ' '));
 }
 
 }  // namespace
