@@ -7,6 +7,7 @@
 #include "apps/voskdar/program_state.h"
 #include "controls/tsay.h"
 #include "core/tdialog.h"
+#include "graphics/colour.h"
 #include "graphics/tfont.h"
 #include "runtime/memvar.h"
 #include "services/timer.h"
@@ -16,6 +17,7 @@ namespace voskdar {
 namespace {
 
 constexpr long kSplashMs = 3000;
+constexpr const char* kColors = "N*/W";
 constexpr const char* kNotice = "Alle Rechte vorbehalten.";
 
 struct Line {
@@ -33,7 +35,8 @@ void AddLabel(const std::shared_ptr<core::TDialog>& dialog, const Line& line,
   s.nHeight = line.height;
   s.lPixel = true;
   s.lCentered = true;
-  s.nClrText = "N*/W";
+  s.nClrText = gfx::NGETFORERGB(rt::Value(kColors));
+  s.nClrBack = gfx::NGETBACKRGB(rt::Value(kColors));
   s.oFont = font ? rt::Value(font) : rt::Value();
   s.bText = rt::Value::Block([text = line.text](rt::Args) { return rt::Value(text); });
   s.oWnd = rt::Value(dialog);
@@ -61,7 +64,7 @@ bool ABOUTINFO(bool lWait, bool lShow) {
   d.nBottom = 200;
   d.nRight = 319;
   d.cCaption = release;
-  d.nClrText = "N*/W";
+  d.nClrText = kColors;
   d.lPixel = true;
   d.oIcon = "Voskseek";
   d.oFont = rt::Value(font);

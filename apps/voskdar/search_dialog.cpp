@@ -100,6 +100,8 @@ std::shared_ptr<controls::TSay> Label(const std::shared_ptr<core::TDialog>& dial
   s.nWidth = 23;
   s.nHeight = 10;
   s.lPixel = true;
+  s.nClrText = dialog->nClrText;  // the dialog's colours
+  s.nClrBack = dialog->nClrPane;
   s.bText = rt::Value::Block([text](rt::Args) { return rt::Value(text); });
   s.oWnd = rt::Value(dialog);
   auto say = std::make_shared<controls::TSay>();
