@@ -196,8 +196,8 @@ void MakeButtons(SearchParts& p, int row, int right, const std::shared_ptr<core:
                           if (parts.search) parts.search->Enable();
                           parts.lTyped = true;
                           if (parts.get) {
-                            parts.get->Refresh();
                             parts.get->SetFocus();
+                            parts.get->_cText(rt::Value(text));
                           }
                         }
                         return rt::Value();

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -68,9 +69,11 @@ Rows ReadScratch() {
   return rows;
 }
 
+// By WM_GETTEXT: GetWindowText of another process's window gives the text
+// the window was created with, not what an edit holds now.
 std::string Text(HWND h) {
   char buf[256] = {};
-  GetWindowTextA(h, buf, sizeof buf);
+  SendMessageA(h, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
   return buf;
 }
 
@@ -244,6 +247,10 @@ TEST_F(VoskdarProgram, SearchesTheTermOfItsCommandLineIntoTheScratchTable) {
     HWND search = program.Button("&Suchen");
     ASSERT_NE(search, nullptr);
     EXPECT_TRUE(IsWindowEnabled(search));
+    for (HWND h : Children(program.Dialog()))
+      if (ClassOf(h) == "Edit") {
+        EXPECT_EQ(rt::RTRIM(Text(h)), "haus");
+      }
     for (const char* caption : {"&Einf\xFCgen", "&Hilfe", "&Beenden"}) EXPECT_NE(program.Button(caption), nullptr);
 
     // The nine items: a language is enabled only when its table exists.
@@ -290,12 +297,57 @@ TEST_F(VoskdarProgram, SearchesTheTermOfItsCommandLineIntoTheScratchTable) {
   EXPECT_EQ(rt::RTRIM(fromProgram[0][0]), "          Deutsch - Englisch");
 }
 
-TEST_F(VoskdarProgram, AnEmptyTermLeavesSearchDisabled) {
+TEST_F(VoskdarProgram, AnEmptyTermLeavesSearchDisabledUntilTheFirstKey) {
   Started program(dir_, "@");
   ASSERT_NE(program.Main(), nullptr);
   HWND search = program.Button("&Suchen");
   ASSERT_NE(search, nullptr);
   EXPECT_FALSE(IsWindowEnabled(search));
+  HWND edit = nullptr;
+  for (HWND h : Children(program.Dialog()))
+    if (ClassOf(h) == "Edit") edit = h;
+  ASSERT_NE(edit, nullptr);
+  SendMessageA(edit, WM_CHAR, 'h', 1);
+  EXPECT_TRUE(IsWindowEnabled(search));
+  EXPECT_EQ(rt::RTRIM(Text(edit)), "h");
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+// Puts text on the clipboard as the test process's own.
+void PutClipboard(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+  GlobalUnlock(block);
+  SetClipboardData(CF_TEXT, block);
+  CloseClipboard();
+}
+
+TEST_F(VoskdarProgram, PastesTheClipboardsFirstLine) {
+  PutClipboard("Haus\r\nzweite Zeile");
+  Started program(dir_, "@");
+  ASSERT_NE(program.Main(), nullptr);
+  HWND search = program.Button("&Suchen");
+  HWND paste = program.Button("&Einf\xFCgen");
+  ASSERT_TRUE(search && paste);
+  EXPECT_FALSE(IsWindowEnabled(search));
+  EXPECT_TRUE(IsWindowEnabled(paste));
+  SendMessageA(paste, BM_CLICK, 0, 0);
+  EXPECT_TRUE(IsWindowEnabled(search));
+  HWND edit = nullptr;
+  for (HWND h : Children(program.Dialog()))
+    if (ClassOf(h) == "Edit") edit = h;
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(rt::RTRIM(Text(edit)), "Haus");
+  // The paste took the clipboard's text away.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
+  CloseClipboard();
+  SendMessageA(search, BM_CLICK, 0, 0);
+  const Rows rows = ReadScratch();
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rt::RTRIM(rows[1][0]), "Haus");
   EXPECT_EQ(program.Close(), 0u);
 }
 
