@@ -83,16 +83,32 @@ std::string ClassOf(HWND h) {
   return buf;
 }
 
+BOOL CALLBACK CollectChild(HWND h, LPARAM p) {
+  reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+  return TRUE;
+}
+
 std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> out;
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM p) {
-        reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&out));
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
   return out;
+}
+
+// The visible top-level window of the process with the main window's title.
+struct MainSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindMain(HWND h, LPARAM p) {
+  auto* f = reinterpret_cast<MainSearch*>(p);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid == f->pid && IsWindowVisible(h) && GetParent(h) == nullptr && Text(h) == kTitle) {
+    f->found = h;
+    return FALSE;
+  }
+  return TRUE;
 }
 
 // A started program with its main window.
@@ -106,22 +122,8 @@ class Started {
     ok_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &pi_);
     if (!ok_) return;
     WaitForInputIdle(pi_.hProcess, 30000);
-    struct Find {
-      DWORD pid;
-      HWND found;
-    } find{pi_.dwProcessId, nullptr};
-    EnumWindows(
-        [](HWND h, LPARAM p) {
-          auto* f = reinterpret_cast<Find*>(p);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(h, &pid);
-          if (pid == f->pid && IsWindowVisible(h) && GetParent(h) == nullptr && Text(h) == kTitle) {
-            f->found = h;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&find));
+    MainSearch find{pi_.dwProcessId, nullptr};
+    EnumWindows(FindMain, reinterpret_cast<LPARAM>(&find));
     main_ = find.found;
   }
   ~Started() {
