@@ -1,0 +1,296 @@
+#include "apps/voskdar/search_dialog.h"
+
+#include <array>
+#include <vector>
+
+#include "apps/voskdar/program_state.h"
+#include "apps/voskdar/push_button.h"
+#include "apps/voskdar/quick_search.h"
+#include "apps/voskdar/search_texts.h"
+#include "apps/voskdar/tgradio.h"
+#include "controls/tget.h"
+#include "controls/tgroup.h"
+#include "controls/tsay.h"
+#include "core/tclipboard.h"
+#include "core/tdialog.h"
+#include "graphics/cursors.h"
+#include "runtime/strings.h"
+#include "runtime/table_fns.h"
+#include "services/help.h"
+#include "services/msgbox.h"
+
+namespace voskdar {
+
+namespace {
+
+// WS_CHILD | WS_VISIBLE.
+constexpr long kDialogStyle = 1342177280L;
+static_assert(kDialogStyle == static_cast<long>(WS_CHILD | WS_VISIBLE));
+constexpr const char* kHelpTopic = "Begriff suchen";
+
+struct ItemSpec {
+  const char* caption;
+  int row, col, width;
+  const char* toolTip;
+};
+
+// The six languages in the catalogue's order, then the sides and the exact
+// search; all 8 high.
+constexpr std::array<ItemSpec, 9> kItems{{
+    {" Eng", 21, 31, 22, "Deutsch/Englisch"},
+    {" Fra", 21, 56, 22, "Deutsch/Franz\xF6sisch"},
+    {" Ita", 21, 81, 22, "Deutsch/Italienisch"},
+    {" Spa", 21, 106, 22, "Deutsch/Spanisch"},
+    {" Por", 21, 131, 22, "Deutsch/Portugiesisch"},
+    {" Lat", 21, 156, 22, "Deutsch/Latein"},
+    {" Deutsch --> Fremdspr.", 36, 31, 70, "Deutsche Begriffe suchen"},
+    {" Fremdspr. --> Deutsch", 36, 106, 70, "Fremdsprachige Begriffe suchen"},
+    {" Exakte Suche einschalten", 46, 31, 80, "Genaue oder ungenaue Suche"},
+}};
+constexpr int kItemHeight = 8;
+
+// The dialog and the controls its actions reach.
+struct SearchParts {
+  std::shared_ptr<core::TDialog> dialog;
+  std::shared_ptr<controls::TGet> get;
+  std::shared_ptr<PushButton> search;
+  std::vector<std::shared_ptr<TGRadio>> items;
+  // Typing has enabled "&Suchen" since the last reset.
+  bool lTyped = false;
+};
+
+SearchParts& Parts() {
+  static SearchParts parts;
+  return parts;
+}
+
+bool TermEmpty() { return rt::ALLTRIM(Program().cTerm).empty(); }
+
+// A logical of the state as a variable of a control.
+rt::Value FlagBlock(bool& flag) {
+  return rt::Value::Block([&flag](rt::Args a) {
+    if (!a.empty() && a[0].IsLogical()) flag = a[0].AsLogical();
+    return rt::Value(flag);
+  });
+}
+
+bool& ItemFlag(std::size_t i) {
+  SearchOptions& o = Program().options;
+  if (i < o.languages.size()) return o.languages[i];
+  return i == 6 ? o.german : i == 7 ? o.foreign : o.exact;
+}
+
+// The text up to the first control character: a single-line field gets a
+// single line.
+std::string FirstLine(std::string text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) < 32) {
+      text.resize(i);
+      break;
+    }
+  }
+  return text;
+}
+
+std::shared_ptr<controls::TSay> Label(const std::shared_ptr<core::TDialog>& dialog, int row, int col,
+                                      const char* text) {
+  controls::SayArgs s;
+  s.nRow = row;
+  s.nCol = col;
+  s.nWidth = 23;
+  s.nHeight = 10;
+  s.lPixel = true;
+  s.nClrText = dialog->nClrText;  // the dialog's colours
+  s.nClrBack = dialog->nClrPane;
+  s.bText = rt::Value::Block([text](rt::Args) { return rt::Value(text); });
+  s.oWnd = rt::Value(dialog);
+  auto say = std::make_shared<controls::TSay>();
+  say->New(s);
+  return say;
+}
+
+void MakeGet(SearchParts& p) {
+  controls::GetArgs g;
+  g.nRow = 5;
+  g.nCol = 31;
+  g.nWidth = 150;
+  g.nHeight = 10;
+  g.lPixel = true;
+  g.cPicture = "@K";
+  g.oWnd = rt::Value(p.dialog);
+  g.bSetGet = rt::Value::Block([](rt::Args a) {
+    if (!a.empty() && a[0].IsString()) Program().cTerm = rt::PADR(a[0].AsString(), kTermLength);
+    return rt::Value(Program().cTerm);
+  });
+  g.bValid = rt::Value::Block([](rt::Args) {
+    if (Parts().get) Parts().get->Refresh();
+    return rt::Value(true);
+  });
+  g.bChanged = rt::Value::Block([](rt::Args) {
+    SearchParts& parts = Parts();
+    if (!parts.lTyped && parts.search) parts.search->Enable();
+    parts.lTyped = true;
+    return rt::Value(true);
+  });
+  g.cMsg = "Suchbegriff";
+  p.get = std::make_shared<controls::TGet>();
+  p.get->New(g);
+  p.get->cToolTip = "Suchbegriff";
+}
+
+void MakeItems(SearchParts& p) {
+  for (std::size_t i = 0; i < kItems.size(); ++i) {
+    const ItemSpec& spec = kItems[i];
+    GRadioArgs a;
+    a.nRow = spec.row;
+    a.nCol = spec.col;
+    a.aItems = rt::Value::Array({spec.caption});
+    a.bSetGet = FlagBlock(ItemFlag(i));
+    a.oWnd = rt::Value(p.dialog);
+    a.nWidth = spec.width;
+    a.nHeight = kItemHeight;
+    a.lPixel = true;
+    a.cBoxStyle = "CHECK";
+    a.cToolTip = spec.toolTip;
+    auto item = std::make_shared<TGRadio>();
+    item->New(a);
+    p.items.push_back(item);
+  }
+}
+
+void MakeButtons(SearchParts& p, int row, int right, const std::shared_ptr<core::TWindow>& oWnd) {
+  auto button = [&](int col, const char* caption, bool isDefault, const char* tip, rt::Value action) {
+    PushButtonArgs a;
+    a.nTop = row;
+    a.nLeft = right / 2 - col;
+    a.nWidth = 35;
+    a.nHeight = 10;
+    a.cCaption = caption;
+    a.lDefault = isDefault;
+    a.cToolTip = tip;
+    a.bAction = std::move(action);
+    auto b = std::make_shared<PushButton>();
+    b->New(rt::Value(p.dialog), a);
+    return b;
+  };
+  const std::weak_ptr<core::TWindow> window = oWnd;
+  p.search = button(147, "&Suchen", true, "Begriff suchen", rt::Value::Block([window](rt::Args) {
+                      SearchParts& parts = Parts();
+                      parts.lTyped = false;
+                      const auto main = window.lock();
+                      if (SUCHEN(main, Program().cTerm)) {
+                        if (Program().lClsCopy) {
+                          parts.dialog->End();
+                          if (main) main->End();
+                        }
+                      } else if (parts.get) {
+                        parts.get->SetFocus();
+                      }
+                      return rt::Value();
+                    }));
+  auto paste = button(110, "&Einf\xFCgen", false, "Einf\xFCgen aus Zwischenablage", rt::Value::Block([](rt::Args) {
+                        const std::string text = GETCLIPBOARD();
+                        SearchParts& parts = Parts();
+                        Program().cTerm = text;
+                        if (!rt::ALLTRIM(text).empty()) {
+                          if (parts.search) parts.search->Enable();
+                          parts.lTyped = true;
+                          if (parts.get) {
+                            parts.get->SetFocus();
+                            parts.get->_cText(rt::Value(text));
+                          }
+                        }
+                        return rt::Value();
+                      }));
+  button(73, "&Hilfe", false, "Hilfe anzeigen", rt::Value::Block([](rt::Args) {
+           svc::HELPTOPIC(rt::Value(kHelpTopic));
+           return rt::Value();
+         }));
+  button(36, "&Beenden", false, "Dialog schlie\xDF" "en", rt::Value::Block([window](rt::Args) {
+           if (const auto main = window.lock()) main->End();
+           return rt::Value();
+         }));
+  // Enabled while the clipboard holds text; the check is made once.
+  if (!IsClipboardFormatAvailable(CF_TEXT)) paste->nStyle |= WS_DISABLED;
+}
+
+}  // namespace
+
+std::shared_ptr<core::TDialog> SearchDialog() { return Parts().dialog; }
+
+void BUILDDLG(const std::shared_ptr<core::TWindow>& oWnd) {
+  RECT client{};
+  GetClientRect(oWnd->hWnd, &client);
+  SearchParts& p = Parts();
+  p = SearchParts{};
+  CHECKINI(true);
+  svc::HELPSETTOPIC(rt::Value(kHelpTopic));
+
+  core::DialogArgs d;
+  d.nTop = 0;
+  d.nLeft = 0;
+  d.nBottom = client.bottom;
+  d.nRight = client.right;
+  d.nStyle = kDialogStyle;
+  d.nClrText = "N/W";
+  d.oWnd = rt::Value(oWnd);
+  d.lPixel = true;
+  d.oFont = oWnd->oFont ? rt::Value(oWnd->oFont) : rt::Value();
+  p.dialog = std::make_shared<core::TDialog>();
+  p.dialog->New(d);
+
+  controls::GroupArgs g;
+  g.nTop = -3;
+  g.nLeft = 0;
+  g.nBottom = client.bottom / 2 - 18;
+  g.nRight = client.right / 2 - 1;
+  g.cLabel = "";
+  g.lPixel = true;
+  g.oWnd = rt::Value(p.dialog);
+  std::make_shared<controls::TGroup>()->New(g);
+
+  Label(p.dialog, 7, 3, "Begriff");
+  MakeGet(p);
+  Label(p.dialog, 22, 3, "Sprachen");
+  MakeItems(p);
+  MakeButtons(p, client.bottom / 2 - 13, client.right, oWnd);
+
+  core::DialogActivation act;
+  act.lModal = false;
+  act.lCentered = false;
+  act.bInit = rt::Value::Block([](rt::Args) {
+    SearchParts& parts = Parts();
+    for (std::size_t i = 0; i < Program().lTable.size(); ++i)
+      if (!Program().lTable[i]) parts.items[i]->Disable();
+    return rt::Value();
+  });
+  act.bPainted = rt::Value::Block([](rt::Args) {
+    if (TermEmpty() && Parts().search) Parts().search->Disable();
+    return rt::Value();
+  });
+  act.bValid = rt::Value::Block([](rt::Args) { return rt::Value((GetKeyState(VK_ESCAPE) & 0x8000) == 0); });
+  p.dialog->lHelpIcon = rt::Value(false);
+  p.dialog->Activate(act);
+}
+
+bool SUCHEN(const std::shared_ptr<core::TWindow>&, std::string_view cTerm) {
+  SearchHooks hooks;
+  hooks.error = [](std::string_view text) { svc::MSGALERT(std::string(text), std::string(kErrorTitle)); };
+  hooks.busy = [] { gfx::CURSORWAIT(); };
+  // The result list takes the rows from here; until it exists a search ends
+  // with its rows written and nothing copied.
+  SearchTables(cTerm, Program().options, hooks);
+  rt::DBCLOSEALL();
+  gfx::CURSORARROW();
+  return false;
+}
+
+std::string GETCLIPBOARD() {
+  ProgramState& s = Program();
+  const std::string text = s.oClip ? s.oClip->GetText() : std::string();
+  if (text.empty()) return std::string(kTermLength, ' ');
+  s.oClip->Clear();
+  return rt::PADR(FirstLine(text), kTermLength);
+}
+
+}  // namespace voskdar
