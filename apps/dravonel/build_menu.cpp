@@ -7,17 +7,17 @@
 #include <cstdio>
 #include <functional>
 
-#include "apps/common/about_box.h"
 #include "apps/common/settings_file.h"
 #include "apps/common/word_tables.h"
+#include "apps/dravonel/about_info.h"
 #include "apps/dravonel/editor_state.h"
 #include "apps/dravonel/open_dbf.h"
+#include "apps/dravonel/routines.h"
 #include "controls/tmenu.h"
 #include "controls/tmenuitem.h"
 #include "core/send_soft.h"
 #include "core/twindow.h"
 #include "runtime/files.h"
-#include "runtime/macro.h"
 #include "runtime/memvar.h"
 #include "services/help.h"
 #include "services/msgbox.h"
@@ -26,15 +26,6 @@
 namespace dravonel {
 
 namespace {
-
-// A routine of a later part, by name; NIL while it does not exist.
-template <class... A>
-rt::Value CallRoutine(std::string_view name, A&&... a) {
-  const rt::PublicFn* fn = rt::FindFunction(name);
-  if (!fn) return {};
-  rt::Value slots[] = {rt::Value(), rt::Value(std::forward<A>(a))...};
-  return (*fn)(rt::Args(slots + 1, sizeof...(A)));
-}
 
 rt::Value Block(std::function<void()> f) {
   return rt::Value::Block([f](rt::Args) {
@@ -108,14 +99,20 @@ void DirectionItems() {
        }));
 }
 
+// The main menu is built before the main window exists: its items name
+// the window as it is when they are chosen.
+rt::Value OwnerOr(const rt::Value& owner) {
+  return owner.IsNil() && Editor().oWndMain ? rt::Value(Editor().oWndMain) : owner;
+}
+
 void RecordItems(const rt::Value& owner) {
   Item("Begriff &anf\xFCgen", "Neuen Begriff erfassen", Block([owner] {
-         CallRoutine("ADDDATA", owner);
+         CallRoutine("ADDDATA", OwnerOr(owner));
          core::Ask(Editor().oBrwWords, "Refresh");
          SearchReset();
        }));
   Item("Begriff &bearbeiten", "Begriff ver\xE4ndern", Block([owner] {
-         CallRoutine("EDITDATA", owner);
+         CallRoutine("EDITDATA", OwnerOr(owner));
          core::Ask(Editor().oBrwWords, "Refresh");
          SearchReset();
        }));
@@ -295,7 +292,7 @@ rt::Value BUILDMENU() {
 
   Item("D&atensatz");
   ctl::MENUBEGIN(false);
-  RecordItems(rt::Value(e.oWndMain));
+  RecordItems({});
   Separator();
   ClipboardItems();
   ctl::MENUEND();
@@ -311,11 +308,7 @@ rt::Value BUILDMENU() {
   Item("Hilfe-&Index", "Hilfeindex", Block([] { svc::HELPSEARCH(); }));
   Separator();
   Item("&\xDC" "ber " + Release(), {}, Block([] {
-         common::AboutOptions o;
-         o.title = rt::MEMVARGET(kReleaseVar).AsString();
-         o.owner = Editor().oWndMain ? rt::Value(Editor().oWndMain) : rt::Value();
-         o.lines = common::ReadAboutLines();
-         common::AboutInfo(o);
+         ABOUTINFO(false, true);
          SearchReset();
        }));
   Separator();
