@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "apps/common/index_check.h"
 #include "apps/common/transchr.h"
@@ -17,10 +18,12 @@
 #include "apps/dravonel/dravonel_main.h"
 #include "apps/dravonel/editor_state.h"
 #include "apps/dravonel/open_dbf.h"
+#include "controls/tmenu.h"
 #include "controls/tmenuitem.h"
 #include "controls/tmsgbar.h"
 #include "controls/tmsgitem.h"
 #include "core/twindow.h"
+#include "runtime/macro.h"
 #include "runtime/memvar.h"
 #include "runtime/table_fns.h"
 #include "tests/apps_common/word_table_fixture.h"
@@ -133,6 +136,36 @@ TEST_F(EditorMain, WindowMenuAndMessageBarFromDefaultSettings) {
   std::ofstream("DEUENG.EXP") << "x";
   SendMessageA(main, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
   EXPECT_FALSE(Grayed(file, 7));
+}
+
+std::shared_ptr<ctl::TMenuItem> MenuItem(const rt::Value& menu, std::size_t i) {
+  return menu.As<ctl::TMenu>()->aItems.Items()[i].As<ctl::TMenuItem>();
+}
+
+// The "go to" items move the table itself in the order in force, and the
+// copy item hands the clipboard routine the word of the side not searched.
+TEST_F(EditorMain, GoToAndCopyItemsWorkOnTheTable) {
+  static std::vector<std::string> copied;
+  copied.clear();
+  rt::RegisterFunction("PUTCLIPBOARD", [](rt::Args a) {
+    copied.push_back(a.empty() ? std::string("<none>") : a[0].AsString());
+    return rt::Value(true);
+  });
+  Start();
+  auto& e = dravonel::Editor();
+  const rt::Value goTo = MenuItem(e.oMenuMain, 2)->bAction;
+  const rt::Value record = MenuItem(e.oMenuMain, 1)->bAction;
+  ASSERT_EQ(MenuItem(record, 5)->cPrompt.AsString(), "&Kopieren in Zwischenablage");
+  MenuItem(goTo, 3)->bAction.Eval();
+  rt::DBSELECTAREA("DBUCH");
+  EXPECT_EQ(rt::RECNO(), 7);
+  MenuItem(record, 5)->bAction.Eval();
+  e.lDirDe = false;
+  MenuItem(record, 5)->bAction.Eval();
+  MenuItem(goTo, 0)->bAction.Eval();
+  rt::DBSELECTAREA("DBUCH");
+  EXPECT_EQ(rt::RECNO(), 1);
+  EXPECT_EQ(copied, (std::vector<std::string>{"mot7", "Wort7"}));
 }
 
 // A switch reads the new dictionary's [Export] key: the export item follows.
