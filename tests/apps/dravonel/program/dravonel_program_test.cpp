@@ -275,6 +275,42 @@ TEST_F(DravonelProgram, StartsTheDictionaryItFindsAndWritesItsKeysAfterTheCopy) 
   }
 }
 
+// Coordinates that are no numbers fall back to the default place; a very
+// long title is shown as the settings give it.
+TEST_F(DravonelProgram, BadSettingsGiveDefaults) {
+  Tables({0});
+  const std::string title(600, 'T');
+  Ini("[Project]\r\nPDravonel=" + title + "\r\n[Dravonel]\r\nSprache=\r\nExtern=1\r\nTop=oben\r\nLeft=-\r\n"
+      "Bottom=12x\r\nRight=\r\n");
+  Started program(exe_, dir_);
+  ASSERT_TRUE(program.Ok());
+  HWND main = nullptr;
+  Await(program.Process(), [&] {
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(h, &pid);
+      if (pid == GetProcessId(program.Process()) && IsWindowVisible(h) && GetMenu(h)) main = h;
+    }
+    return main != nullptr;
+  });
+  ASSERT_NE(main, nullptr);
+  const std::string caption = Text(main);
+  EXPECT_EQ(caption.substr(0, 11), " " + title.substr(0, 10));
+  long top = 0, left = 0, bottom = 0, right = 0;
+  {
+    const std::string ini = FileBytes(dir_ / "VOSKDAR.INI");
+    fs::remove(dir_ / "VOSKDAR.INI");
+    common::GETCOORDS(common::kEditorPlacement, top, left, bottom, right);
+    std::ofstream(dir_ / "VOSKDAR.INI", std::ios::binary) << ini;
+  }
+  RECT r{};
+  GetWindowRect(main, &r);
+  EXPECT_EQ(r.top, top);
+  EXPECT_EQ(r.left, left);
+  EXPECT_EQ(CloseBox(program, main), 0u);
+  EXPECT_EQ(Setting(dir_, "Dravonel", "Sprache"), "DEUENG");
+}
+
 TEST_F(DravonelProgram, WithoutAnyTableOnlyTheProblemShows) {
   Started program(exe_, dir_);
   ASSERT_TRUE(program.Ok());
