@@ -311,6 +311,28 @@ TEST_F(DravonelProgram, BadSettingsGiveDefaults) {
   EXPECT_EQ(Setting(dir_, "Dravonel", "Sprache"), "DEUENG");
 }
 
+// The start-up check finds an index file whose header is damaged and
+// builds it again before the table is opened.
+TEST_F(DravonelProgram, ADamagedIndexIsBuiltAgain) {
+  Tables({0});
+  Ini("[Dravonel]\r\nSprache=DEUENG\r\nExtern=1\r\n");
+  {
+    std::fstream f(dir_ / "DEUENG1.NTX", std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(0);
+    f << "damaged!damaged!damaged!";
+  }
+  Started program(exe_, dir_);
+  ASSERT_TRUE(program.Ok());
+  HWND main = program.Window(" " + kRelease);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(CloseBox(program, main), 0u);
+  EXPECT_NE(FileBytes(dir_ / "DEUENG1.NTX").substr(0, 8), "damaged!");
+  ASSERT_TRUE(rt::DBUSEAREA(true, "", "DEUENG.DBF", "CHECK", true, true));
+  ASSERT_TRUE(rt::ORDLISTADD("DEUENG1"));
+  EXPECT_TRUE(rt::DBSEEK(rt::Value("WORT3")));
+  rt::DBCLOSEAREA();
+}
+
 TEST_F(DravonelProgram, WithoutAnyTableOnlyTheProblemShows) {
   Started program(exe_, dir_);
   ASSERT_TRUE(program.Ok());
