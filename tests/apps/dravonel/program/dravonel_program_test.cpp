@@ -162,8 +162,10 @@ TEST_F(DravonelProgram, WithoutSettingsSplashMainWindowMenusAndExit) {
   for (int i = 0; i < 3; ++i) RedrawWindow(splash, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   ASSERT_TRUE(Await(program.Process(), [&] { return !IsWindow(splash); }));
   const long shown = Milliseconds(Clock::now() - seen);
-  EXPECT_GE(shown, 2500);
-  EXPECT_LT(shown, 6000);
+  // Measured from when this process first saw the box, a little after its
+  // first paint, on a shared and busy machine.
+  EXPECT_GE(shown, 2000);
+  EXPECT_LT(shown, 8000);
 
   HWND main = program.AwaitWindow(" " + kRelease);
   ASSERT_NE(main, nullptr);
