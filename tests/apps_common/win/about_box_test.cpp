@@ -81,6 +81,28 @@ TEST(AboutBox, AClickClosesAtOnceAndTheTimerGoesToo) {
   EXPECT_NE(texts.find("http://wortwerk.example\r"), std::string::npos) << texts;
 }
 
+// A maker's picture file in the settings gives the second layout: the
+// notice with the first maker line, and the reservation line.
+TEST(AboutBox, WithAPictureFileTheNoticeAndReservationLines) {
+  common::test::WorkDir dir;
+  std::ofstream(".\\VOSKDAR.INI") << "[About]\r\nBitmap=hersteller.bmp\r\nFirma1=Wortwerk\r\n";
+  std::string texts;
+  const rt::Value ready = rt::Value::Block([&](rt::Args a) {
+    const auto dialog = a[0].As<core::TDialog>();
+    texts = ChildTexts(dialog->hWnd);
+    dialog->End();
+    return rt::Value();
+  });
+  common::AboutOptions o = Splash();
+  o.timed = false;
+  o.lines = common::ReadAboutLines();
+  EXPECT_EQ(o.lines.bitmapFile, "hersteller.bmp");
+  EXPECT_TRUE(common::AboutInfo(o, ready));
+  EXPECT_NE(texts.find("\rWortwerk|"), std::string::npos) << texts;
+  EXPECT_NE(texts.find("vorbehalten|"), std::string::npos) << texts;
+  EXPECT_EQ(texts.find("Lexingen"), std::string::npos) << texts;
+}
+
 TEST(AboutBox, NotShownWhenTheLoaderStartedTheProgram) {
   common::AboutOptions o = Splash();
   o.show = false;
