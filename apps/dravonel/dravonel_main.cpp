@@ -65,6 +65,31 @@ std::shared_ptr<controls::TMsgItem> BarItem(const std::shared_ptr<controls::TMsg
   return item;
 }
 
+// Moves are stored, the first showing opens the table, closing asks the
+// closing check.
+void SetHooks(EditorState& s) {
+  const std::weak_ptr<core::TWindow> weak = s.oWndMain;
+  s.oWndMain->bMoved = rt::Value::Block([weak](rt::Args) {
+    if (const auto wnd = weak.lock()) {
+      wnd->CoorsUpdate();
+      common::PUTCOORDS(common::kEditorPlacement, *wnd);
+    }
+    return rt::Value();
+  });
+  s.oWndMain->bInit = rt::Value::Block([](rt::Args) {
+    gfx::CURSORWAIT();
+    // Until the main dialog exists, opening the table is all it would do.
+    if (rt::FindFunction("BUILDDLG")) {
+      CallRoutine("BUILDDLG");
+    } else {
+      OPENDBF(Editor().cDictBase);
+    }
+    gfx::CURSORARROW();
+    return rt::Value();
+  });
+  s.oWndMain->bValid = rt::Value::Block([](rt::Args) { return rt::Value(ValidClose()); });
+}
+
 }  // namespace
 
 void MakeMainWindow() {
@@ -103,34 +128,10 @@ void MakeMainWindow() {
   bar->New(ba);
   s.oItemLang = rt::Value(BarItem(bar, kLangItemWidth));
   s.oItemCount = rt::Value(BarItem(bar, kCountItemWidth));
+  SetHooks(s);
 }
 
 namespace {
-
-void RunMainWindow() {
-  EditorState& s = Editor();
-  const std::weak_ptr<core::TWindow> weak = s.oWndMain;
-  s.oWndMain->bMoved = rt::Value::Block([weak](rt::Args) {
-    if (const auto wnd = weak.lock()) {
-      wnd->CoorsUpdate();
-      common::PUTCOORDS(common::kEditorPlacement, *wnd);
-    }
-    return rt::Value();
-  });
-  s.oWndMain->bInit = rt::Value::Block([](rt::Args) {
-    gfx::CURSORWAIT();
-    // Until the main dialog exists, opening the table is all it would do.
-    if (rt::FindFunction("BUILDDLG")) {
-      CallRoutine("BUILDDLG");
-    } else {
-      OPENDBF(Editor().cDictBase);
-    }
-    gfx::CURSORARROW();
-    return rt::Value();
-  });
-  s.oWndMain->bValid = rt::Value::Block([](rt::Args) { return rt::Value(ValidClose()); });
-  s.oWndMain->Activate();
-}
 
 void Exit() {
   rt::DBCLOSEALL();
@@ -191,7 +192,7 @@ void DRAVONEL() {
   EditorState& s = Editor();
   common::GETCOORDS(common::kEditorPlacement, s.nWinTop, s.nWinLeft, s.nWinBottom, s.nWinRight);
   MakeMainWindow();
-  RunMainWindow();
+  s.oWndMain->Activate();
   Exit();
 }
 

@@ -11,7 +11,7 @@ void DRAVONEL();
 
 // The icon, the fonts and the main window over the rectangle in the module
 // state, with its menu, clipboard object and message bar (whose two items
-// OPENDBF fills); not shown yet.
+// OPENDBF fills) and its move, first-show and closing hooks; not shown yet.
 void MakeMainWindow();
 
 // The main window's closing check: tells the user the table is being

@@ -213,6 +213,21 @@ TEST_F(EditorMain, ClosingAsksAboutPendingDeletionsOnly) {
   }
 }
 
+// "&Beenden" closes the window through its closing check.
+TEST_F(EditorMain, TheEndItemClosesThroughTheCheck) {
+  Start();
+  auto& e = dravonel::Editor();
+  const HWND main = e.oWndMain->hWnd;
+  const rt::Value file = MenuItem(e.oMenuMain, 0)->bAction;
+  const auto end = MenuItem(file, 9);
+  ASSERT_EQ(end->cPrompt.AsString(), "&Beenden");
+  end->bAction.Eval();
+  EXPECT_EQ(e.oWndMain->oMsgBar.As<controls::TMsgBar>()->cMsg.AsString(), dravonel::kClosingMessage);
+  MSG msg;
+  while (IsWindow(main) && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  EXPECT_FALSE(IsWindow(main));
+}
+
 TEST(EditorDictionary, TheConfiguredOneOrTheFirstPresent) {
   common::test::WorkDir dir;
   EXPECT_EQ(dravonel::AvailableDictionary("DEUENG"), std::nullopt);
