@@ -37,7 +37,7 @@ long ComboStyle(const rt::Value& n) {
 }  // namespace
 
 void TComboBox::NilToFirst() {
-  if (VarGet().IsNil()) VarPut(aItems.Len() ? rt::Value(EntryText(aItems.At(1))) : rt::Value(""));
+  if (TControl::VarGet().IsNil()) VarPut(aItems.Len() ? rt::Value(EntryText(aItems.At(1))) : rt::Value(""));
 }
 
 void TComboBox::MakeField(const rt::Value& cPicture, const rt::Value& bEditChange) {
@@ -159,7 +159,9 @@ void TComboBox::FieldLostFocus(HWND hNext) {
     nAt = static_cast<long>(found) + 1;
   }
   SetWindowTextA(oGet->hWnd, text.c_str());
-  if (bValid.IsBlock() && hNext && GetParent(hNext) == GetParent(hWnd) && !lValid()) PostMsg(WM_VD_COMBOFOCUS);
+  // The focus moving within the combo box itself is no leaving.
+  const bool leaving = hNext && hNext != hWnd && !IsChild(hWnd, hNext) && GetParent(hNext) == GetParent(hWnd);
+  if (bValid.IsBlock() && leaving && !lValid()) PostMsg(WM_VD_COMBOFOCUS);
 }
 
 void TComboBox::ItemHeight() {
@@ -187,7 +189,7 @@ void TComboBox::Default() {
   SendMessageA(hWnd, CB_RESETCONTENT, 0, 0);
   for (const rt::Value& item : aItems.Items())
     SendMessageA(hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.AsString().c_str()));
-  const rt::Value value = VarGet();
+  const rt::Value value = TControl::VarGet();
   nAt = 1;
   if (value.IsNumber()) {
     nAt = std::max(1L, value.AsInt());
@@ -400,7 +402,7 @@ rt::Value TComboBox::HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
     return rt::Value(0);
   }
   if (nMsg == WM_VD_COMBOFOCUS) {
-    ::SetFocus(hWnd);
+    ::SetFocus(oGet && oGet->hWnd ? oGet->hWnd : hWnd);
     return rt::Value(0);
   }
   return TControl::HandleEvent(nMsg, nWParam, nLParam);

@@ -14,6 +14,7 @@ namespace controls {
 namespace {
 
 constexpr long kExtendedKey = 16777216;
+constexpr long kCtrlV = 22, kCtrlX = 24;
 
 bool KeyIsDown(int vkey) { return (GetKeyState(vkey) & 0x8000) != 0; }
 
@@ -85,11 +86,20 @@ rt::Value TGet::KeyDown(long nKey, long nFlags) {
       return rt::Value(0);
     }
     case VK_INSERT:
+      if (shift && !ctrl) {
+        if (!lReadOnly) Paste();
+        return rt::Value(0);
+      }
       if (shift || ctrl) break;
       rt::Sets().insert = !rt::Sets().insert;
       DestroyCaret();
       CreateCaret(hWnd, nullptr, rt::Sets().insert ? 6 : 2, static_cast<int>(nChrHeight));
       ShowCaret(hWnd);
+      return rt::Value(0);
+    case 'V':
+    case 'X':
+      if (!ctrl) break;
+      if (!lReadOnly) nKey == 'V' ? Paste() : Cut();
       return rt::Value(0);
     case VK_HOME:
     case VK_END:
@@ -138,7 +148,9 @@ rt::Value TGet::KeyChar(long nKey, long nFlags) {
     if (nKey == VK_ESCAPE && owner) owner->End();
     return rt::Value(0);
   }
-  if (nKey == VK_BACK) return rt::Value(0);
+  // Backspace is handled in KeyDown; Ctrl+V and Ctrl+X there too, so the
+  // edit must not paste or cut a second time behind the Get's back.
+  if (nKey == VK_BACK || nKey == kCtrlV || nKey == kCtrlX) return rt::Value(0);
   if (nKey == VK_TAB || nKey == VK_RETURN) {
     const bool back = nKey == VK_TAB && KeyIsDown(VK_SHIFT);
     bool move = true;
