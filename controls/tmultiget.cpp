@@ -70,6 +70,9 @@ TMultiGet& TMultiGet::New(const MultiGetArgs& a) {
   if (rt::IsTrue(a.lHScroll)) nStyle |= WS_HSCROLL;
   if (rt::IsTrue(a.lCenter)) nStyle |= ES_CENTER;
   else if (rt::IsTrue(a.lRight)) nStyle |= ES_RIGHT;
+  // The text goes in once the edit's limit is raised: a long one would make
+  // the window fail at its creation.
+  cCaption.clear();
   Place(*this, "EDIT");
   if (oFont && hWnd) PostMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);
   if (lDrag) CheckDots();

@@ -53,7 +53,7 @@ class TMultiGet : public core::TControl {
   bool SaveToFile(const std::string& cFile) const;
   rt::Value UnDo() override;
 
-  // Lines: LineIndex and GetLine count from 0, GetRow, GetCol and GoTo from 1.
+  // Lines: LineIndex counts from 0; GetLine, GetRow, GetCol and GoTo from 1.
   long GetLineCount() const;
   long LineIndex(long nLine) const;
   std::string GetLine(long nLine) const;

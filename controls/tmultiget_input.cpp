@@ -1,4 +1,6 @@
 // TMultiGet's keys, focus, mouse, right-click menu and "Go To" dialog.
+#include <cstdlib>
+
 #include "controls/tget.h"
 #include "controls/tmenu.h"
 #include "controls/tmenuitem.h"
@@ -19,6 +21,7 @@ namespace controls {
 namespace {
 
 constexpr long kExtendedKey = 16777216;
+constexpr long kCtrlV = 22, kCtrlX = 24;
 
 bool KeyIsDown(int vkey) { return (GetKeyState(vkey) & 0x8000) != 0; }
 
@@ -31,7 +34,9 @@ rt::Value TMultiGet::KeyDown(long nKey, long nFlags) {
     if (lReadOnly) return rt::Value(0);
     // The edit acts first; the variable then holds what the window shows,
     // and only then is the change reported.
-    Native(WM_KEYDOWN, static_cast<WPARAM>(nKey), nFlags);
+    if (ctrl && nKey == 'V') SendMessageA(hWnd, WM_PASTE, 0, 0);
+    else if (ctrl && nKey == 'X') SendMessageA(hWnd, WM_CUT, 0, 0);
+    else Native(WM_KEYDOWN, static_cast<WPARAM>(nKey), nFlags);
     Store();
     Changed(rt::Value(nKey), rt::Value(nFlags));
     return rt::Value(0);
@@ -44,6 +49,8 @@ rt::Value TMultiGet::KeyChar(long nKey, long nFlags) {
     handler.Eval(rt::PROCNAME(4), rt::PROCLINE(4), Self());
     return rt::Value(0);
   }
+  // Ctrl+V and Ctrl+X were done in KeyDown; the edit must not do them again.
+  if (nKey == kCtrlV || nKey == kCtrlX) return rt::Value(0);
   const auto owner = Container();
   if (lReadOnly) {
     if (nKey == VK_RETURN && owner) owner->GoNextCtrl(hWnd);
@@ -175,7 +182,7 @@ void TMultiGet::DlgGoLine() {
   SayArgs s;
   s.nRow = 0.5;
   s.nCol = 2;
-  s.bText = "Line:";
+  s.bText = rt::Value::Block([](rt::Args) { return rt::Value("Line:"); });
   s.oWnd = dialog->Self();
   label->New(s);
   auto field = std::make_shared<TGet>();
@@ -189,7 +196,6 @@ void TMultiGet::DlgGoLine() {
   g.cPicture = "99999";
   field->New(g);
   std::weak_ptr<core::TDialog> weak = dialog;
-  std::weak_ptr<TMultiGet> memo = std::static_pointer_cast<TMultiGet>(shared_from_this());
   auto ok = std::make_shared<TButton>();
   ButtonArgs b;
   b.nRow = 1.3;
@@ -199,8 +205,11 @@ void TMultiGet::DlgGoLine() {
   b.nWidth = 32;
   b.nHeight = 11;
   b.lDefault = true;
-  b.bAction = rt::Value::Block([weak, memo, line](rt::Args) {
-    if (const auto m = memo.lock()) m->GoTo(line->AsInt());
+  std::weak_ptr<TGet> lineField = field;
+  auto chosen = std::make_shared<long>(0);
+  b.bAction = rt::Value::Block([weak, lineField, chosen](rt::Args) {
+    // The number the field shows, whether or not it has given up the focus.
+    if (const auto f = lineField.lock()) *chosen = std::atol(f->cText().c_str());
     if (const auto dlg = weak.lock()) dlg->End(IDOK);
     return rt::Value();
   });
@@ -221,6 +230,9 @@ void TMultiGet::DlgGoLine() {
   core::DialogActivation act;
   act.lCentered = true;
   dialog->Activate(act);
+  // Moved once the dialog is gone: giving the focus back to the memo selects
+  // its whole text.
+  if (*chosen > 0) GoTo(*chosen);
 }
 
 }  // namespace controls
