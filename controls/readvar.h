@@ -6,7 +6,8 @@
 
 namespace controls {
 
-// The first listed window that is a TGet and has the focus; NIL when none.
+// The first listed window that is a TGet, flagged as focused and holding the
+// keyboard focus; NIL when none.
 rt::Value READVAR();
 
 }  // namespace controls
