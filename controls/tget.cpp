@@ -8,6 +8,7 @@
 #include "core/send_soft.h"
 #include "graphics/colour.h"
 #include "runtime/settings.h"
+#include "runtime/strings.h"
 #include "runtime/transform.h"
 #include "runtime/value_fns.h"
 #include "runtime/value_text.h"
@@ -117,6 +118,8 @@ TGet& TGet::New(const GetArgs& a) {
   nClrDef = back;
   oGet->SetFocus();
   cCaption = oGet->Buffer();
+  // A password is never the window's text, not even at its creation.
+  if (lPassword && oGet->Type() == "C") cCaption.assign(rt::TRIM(cCaption).size(), '*');
   oGet->KillFocus();
   Place(*this, "EDIT");
   if (spinner) {
