@@ -248,6 +248,49 @@ TEST(TListBox, SourceTextAndFileNames) {
   });
 }
 
+// Controls made before their dialog: they come from its template and are
+// filled when the dialog binds them.
+TEST(TListBox, FromTheDialogTemplate) {
+  auto d = std::make_shared<core::TDialog>();
+  core::DialogArgs da;
+  da.nWidth = 300;
+  da.nHeight = 200;
+  da.cCaption = "Vorlage";
+  d->New(da);
+  Var v{rt::Value(2)}, k{rt::Value()};
+  controls::ListBoxArgs a;
+  a.bSetGet = v.Block();
+  a.aItems = Items({"eins", "zwei", "drei"});
+  a.oWnd = rt::Value(d);
+  a.lSort = true;
+  auto l = std::make_shared<controls::TListBox>();
+  l->New(a);
+  controls::ComboBoxArgs c;
+  c.nRow = 1;
+  c.nCol = 20;
+  c.bSetGet = k.Block();
+  c.aItems = Items({"Haus", "Baum"});
+  c.oWnd = rt::Value(d);
+  c.nStyle = 2;
+  c.nHeight = 80;
+  auto combo = std::make_shared<controls::TComboBox>();
+  combo->New(c);
+  EXPECT_EQ(l->hWnd, nullptr);
+  core::DialogActivation act;
+  act.bInit = rt::Value::Block([&](rt::Args) {
+    EXPECT_NE(l->hWnd, nullptr);
+    EXPECT_EQ(l->GetItem(1), "drei") << "sorted by the native list";
+    ExpectInStep(*l);
+    EXPECT_EQ(l->GetPos(), 2);
+    EXPECT_EQ(Shown(*k.v), Shown(rt::Value("Haus")));
+    EXPECT_NE(combo->oGet->hWnd, nullptr);
+    EXPECT_EQ(combo->EditText(), "Haus");
+    d->End(1);
+    return rt::Value();
+  });
+  d->Activate(act);
+}
+
 TEST(TComboBox, VariableAtStartAndChange) {
   WhileDialogUp([](const std::shared_ptr<core::TDialog>& d) {
     for (long style : {2L, 3L}) {
