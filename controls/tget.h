@@ -105,6 +105,11 @@ class TGet : public core::TControl {
   rt::Value KeyUp(long nKey, long nFlags);
   rt::Value LButtonDown(long nRow, long nCol, long nFlags) override;
   rt::Value LButtonUp(long nRow, long nCol, long nFlags) override;
+  rt::Value MouseMove(long nRow, long nCol, long nFlags) override;
+  rt::Value RButtonDown(long nRow, long nCol, long nFlags) override;
+  // The file dialog; a chosen name goes into the variable. The mask defaults
+  // to the variable's text, else "*.*".
+  std::string SelFile(const std::string& cMask = {}, const std::string& cTitle = {});
   rt::Value EraseBkGnd(LPARAM) override { return rt::Value(1); }
   rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
 

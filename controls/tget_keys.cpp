@@ -4,6 +4,9 @@
 #include "controls/tget.h"
 #include "core/message_loop.h"
 #include "graphics/class_names.h"
+#include "graphics/cursors.h"
+#include "runtime/strings.h"
+#include "services/common_dialogs.h"
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
 #include "runtime/settings.h"
@@ -294,6 +297,35 @@ rt::Value TGet::LButtonUp(long nRow, long nCol, long nFlags) {
     oGet->SetPos(nPos);
   }
   return rt::Value();
+}
+
+rt::Value TGet::MouseMove(long nRow, long nCol, long nFlags) {
+  if (lDrag) return TControl::MouseMove(nRow, nCol, nFlags);
+  if (const auto owner = Container()) owner->SetMsg(cMsg);
+  SetCursor(oCursor ? oCursor->hCursor : gfx::CURSORIBEAM());
+  CheckToolTip();
+  return rt::Value(0);
+}
+
+rt::Value TGet::RButtonDown(long nRow, long nCol, long nFlags) {
+  if (GetFocus() != hWnd) {
+    ::SetFocus(hWnd);
+    core::SYSREFRESH();
+    // The previous field's validation kept the focus.
+    if (!hWnd || GetFocus() != hWnd) return {};
+  }
+  return bRClicked.IsBlock() ? bRClicked.Eval(nRow, nCol, nFlags) : rt::Value();
+}
+
+std::string TGet::SelFile(const std::string& cMask, const std::string& cTitle) {
+  const rt::Value value = VarGet();
+  std::string mask = cMask;
+  if (mask.empty()) mask = value.IsString() ? rt::ALLTRIM(value.AsString()) : std::string();
+  if (mask.empty()) mask = "*.*";
+  const std::string chosen =
+      svc::CGETFILE(mask + "|" + mask, cTitle.empty() ? std::string("Please select a file") : cTitle);
+  if (!chosen.empty()) _cText(rt::Value(chosen));
+  return chosen;
 }
 
 }  // namespace controls

@@ -392,3 +392,33 @@ TEST(TGetInWindow, TabInAComboBoxFieldMovesInTheComboBoxsOwner) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TGetInWindow, RightClickTakesTheFocusFirst) {
+  controltest::OwnerWindow w(200, 300);
+  Field a{rt::Value("eins")}, b{rt::Value("zwei")};
+  std::vector<std::shared_ptr<controls::TGet>> gets;
+  for (Field* f : {&a, &b}) {
+    controls::GetArgs g;
+    g.nRow = static_cast<int>(gets.size()) * 3;
+    g.bSetGet = f->Block();
+    g.oWnd = w.value();
+    g.nWidth = 80;
+    gets.push_back(std::make_shared<controls::TGet>());
+    gets.back()->New(g);
+  }
+  SetFocus(gets[0]->hWnd);
+  long row = -1;
+  HWND focusSeen = nullptr;
+  gets[1]->bRClicked = rt::Value::Block([&](rt::Args x) {
+    row = x[0].AsInt();
+    focusSeen = GetFocus();
+    return rt::Value();
+  });
+  SendMessageA(gets[1]->hWnd, WM_RBUTTONDOWN, 0, MAKELPARAM(5, 4));
+  EXPECT_EQ(row, 4);
+  EXPECT_EQ(focusSeen, gets[1]->hWnd);
+}
+
+}  // namespace
