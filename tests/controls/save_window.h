@@ -6,6 +6,7 @@
 
 namespace controltest {
 
-void SaveWindow(HWND h, const char* file);
+// A pop-up window over it can be drawn into the picture as well.
+void SaveWindow(HWND h, const char* file, HWND popup = nullptr);
 
 }  // namespace controltest
