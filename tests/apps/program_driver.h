@@ -52,7 +52,5 @@ class Started {
 std::string Setting(const std::filesystem::path& dir, const char* section, const char* key);
 std::string FileBytes(const std::filesystem::path& file);
 
-// Saves the screen's rectangle r as a 24-bit BMP.
-void SaveScreen(const RECT& r, const std::string& path);
 
 }  // namespace apps_test

@@ -18,7 +18,7 @@
 #include "running_dialog.h"
 #include "runtime/dates.h"
 #include "runtime/settings.h"
-#include "save_window.h"
+#include "tests/graphics/window_shot.h"
 #include "services/int32.h"
 
 namespace {
@@ -59,13 +59,13 @@ HWND shotPopup = nullptr;
 
 void CALLBACK ListShot(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  controltest::SaveWindow(shotWindow, shotFile, shotPopup);
+  SaveWindowShot(shotWindow, shotFile, shotPopup);
   listShotTaken = true;
 }
 
 void CALLBACK MenuShot(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  controltest::SaveWindow(shotWindow, shotFile);
+  SaveWindowShot(shotWindow, shotFile);
   EndMenu();
 }
 
@@ -204,7 +204,7 @@ TEST(ListScreens, EditFieldsWhenAsked) {
     top += 34;
   }
   Settle(w.w->hWnd);
-  controltest::SaveWindow(w.w->hWnd, shot);
+  SaveWindowShot(w.w->hWnd, shot);
   rt::Sets() = saved;
 }
 

@@ -5,7 +5,7 @@
 
 #include "../controls/owner_window.h"
 #include "../graphics/window_pixels.h"
-#include "window_shot.h"
+#include "tests/graphics/window_shot.h"
 #include "core/message_loop.h"
 #include "graphics/colour.h"
 #include "graphics/tfont.h"
@@ -389,7 +389,7 @@ TEST(GridParts, LabelsBarsAndANoticeTogether) {
   for (int y = 200; y < 240; ++y)
     for (int x = 10; x < 300; ++x) text += px.At(x, y) == RGB(0, 128, 0) || px.At(x, y) == RGB(0, 255, 0);
   EXPECT_GT(text, 20);
-  gridtest::ShotIfAsked(owner.w->hWnd, "VD_GRID_PARTS_SHOT");
+  ShotIfAsked(owner.w->hWnd, "VD_GRID_PARTS_SHOT");
   notice->End();
   EXPECT_EQ(AwaitNotice(notice, true), nullptr);
   for (const auto& label : {raised, sunken, shaded}) label->End();

@@ -9,7 +9,7 @@
 
 #include "../graphics/window_pixels.h"
 #include "browse_fixture.h"
-#include "window_shot.h"
+#include "tests/graphics/window_shot.h"
 #include "graphics/tfont.h"
 #include "grid/grid_geometry.h"
 #include "grid/tgbscrlbar.h"
@@ -432,7 +432,7 @@ TEST_F(PaintGrid, EditorLookWithEveryBand) {
   for (int y = top; y < top + 6 * g->nHeightCell; ++y)
     for (int x = 380; x < 450; ++x) strokes += GetRValue(px.At(x, y)) < 60 && GetGValue(px.At(x, y)) < 60;
   EXPECT_GT(strokes, 10);
-  gridtest::ShotIfAsked(owner.w->hWnd, "VD_GRID_SHOT");
+  ShotIfAsked(owner.w->hWnd, "VD_GRID_SHOT");
 }
 
 }  // namespace

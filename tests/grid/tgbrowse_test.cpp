@@ -7,7 +7,7 @@
 
 #include "../services/box_driver.h"
 #include "browse_fixture.h"
-#include "window_shot.h"
+#include "tests/graphics/window_shot.h"
 #include "core/tdialog.h"
 #include "graphics/colour.h"
 #include "graphics/tfont.h"
@@ -315,7 +315,7 @@ TEST(TGBrowse, ShowSizesListsTheColumnsAndTheVisibleWidth) {
     g->AddColumn(column);
   }
   BoxDriver driver([&](HWND box) {
-    gridtest::ShotIfAsked(box, "VD_GRID_SIZES_SHOT");
+    ShotIfAsked(box, "VD_GRID_SIZES_SHOT");
     BoxDriver::PressEnter(box);
   });
   g->ShowSizes();

@@ -21,6 +21,7 @@
 #include "runtime/table_fns.h"
 #include "support/error_dialog.h"
 #include "tests/apps/program_driver.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
@@ -157,7 +158,7 @@ TEST_F(DravonelProgram, WithoutSettingsSplashMainWindowMenusAndExit) {
   if (const char* shot = std::getenv("VD_SHOT")) {
     RECT r{};
     GetWindowRect(splash, &r);
-    SaveScreen(r, std::string(shot) + "/dravonel_splash.bmp");
+    SaveScreenShot(r, std::string(shot) + "/dravonel_splash.bmp");
   }
   for (int i = 0; i < 3; ++i) RedrawWindow(splash, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   ASSERT_TRUE(Await(program.Process(), [&] { return !IsWindow(splash); }));
@@ -213,7 +214,7 @@ TEST_F(DravonelProgram, WithoutSettingsSplashMainWindowMenusAndExit) {
       if (IsWindowVisible(h) && GetWindowRect(h, &m)) UnionRect(&all, &all, &m);
     }
     RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    SaveScreen(all, std::string(shot) + "/dravonel_menu.bmp");
+    SaveScreenShot(all, std::string(shot) + "/dravonel_menu.bmp");
     PostMessageA(main, WM_CANCELMODE, 0, 0);
   }
 
