@@ -160,6 +160,10 @@ class TGBrowse : public core::TControl {
   void DrawHeaders();
   void DrawFooters() { DrawHeaders(); }
   void DrawSuper();
+  // Icon view: one icon per row from the current one; icon n (1-based)
+  // redrawn plain or in the focused look.
+  void DrawIcons();
+  void DrawIcon(long nIcon, bool lFocused = false);
 
   rt::Value EraseBkGnd(LPARAM hDC) override;
 
@@ -178,6 +182,10 @@ class TGBrowse : public core::TControl {
   void DrawRow(long nRow, bool selected);
   void RebuildColSizes();
   long ColSize(long n) const;
+  long IconsPerLine() const;
+  HICON IconOfRow();
+  // The record number of a table, else nAt.
+  long RowNumber();
   bool bChangeRan_ = false;
   long lastChangeRec_ = -1, lastChangeAt_ = -1;
   bool defaultedAtPaint_ = false;

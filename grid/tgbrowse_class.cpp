@@ -304,6 +304,14 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
           g.DrawFooters();
           return rt::Value();
         })
+        .Method("DrawIcons", [](TGBrowse& g, rt::Args) {
+          g.DrawIcons();
+          return rt::Value(0);
+        })
+        .Method("DrawIcon", [](TGBrowse& g, rt::Args a) {
+          g.DrawIcon(rt::Arg(a, 0).AsInt(), rt::IsTrue(rt::Arg(a, 1)));
+          return rt::Value(0);
+        })
         .Method("DrawSuper", [](TGBrowse& g, rt::Args) {
           g.DrawSuper();
           return rt::Value();

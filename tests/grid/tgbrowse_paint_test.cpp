@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -257,6 +258,79 @@ TEST_F(PaintGrid, ShortSkipAtTheTopKeepsTheCurrentRecord) {
   ASSERT_NE(lit, body.end());
   EXPECT_EQ(lit->nRow, 2);
   EXPECT_EQ(rt::RTRIM(lit->cText), "Wort000002");
+}
+
+// Pixels of colour c (or, with same false, of any other colour) in the
+// rectangle, as far as it lies in the client area.
+int CountIn(const WindowPixels& px, int left, int top, int right, int bottom, COLORREF c, bool same = true) {
+  int n = 0;
+  for (int y = std::max(top, 0); y < std::min(bottom, px.height); ++y)
+    for (int x = std::max(left, 0); x < std::min(right, px.width); ++x) n += (px.At(x, y) == c) == same;
+  return n;
+}
+
+bool Inside(const WindowPixels& px, int right, int bottom) { return right <= px.width && bottom <= px.height; }
+
+TEST_F(PaintGrid, IconViewShowsOneIconPerRowFromTheCurrentOne) {
+  // 300 x 200 pixels: six icons a line (the next would start past the width
+  // less 32), four lines.
+  auto g = WordGrid(30, 300, 200);
+  gridtest::PaintFully(*g);
+  std::vector<long> labelled;
+  g->bIconText = rt::Value::Block([&labelled](rt::Args) {
+    labelled.push_back(rt::RECNO());
+    return rt::Value(rt::RECNO());
+  });
+  g->lIconView = true;
+  const COLORREF pane = static_cast<COLORREF>(g->nClrPaneValue.AsInt());
+  struct Case {
+    long start;
+    long first, last;
+  };
+  for (const Case& k : {Case{3, 3, 26}, Case{27, 27, 30}}) {
+    labelled.clear();
+    rt::DBGOTO(k.start);
+    PainterRecorder rec;
+    InvalidateRect(g->hWnd, nullptr, TRUE);
+    UpdateWindow(g->hWnd);
+    EXPECT_TRUE(rec.cells.empty());
+    ASSERT_EQ(labelled.size(), static_cast<std::size_t>(k.last - k.first + 1)) << k.start;
+    EXPECT_EQ(labelled.front(), k.first);
+    EXPECT_EQ(labelled.back(), k.last);
+    EXPECT_EQ(rt::RECNO(), k.start);
+    const WindowPixels px(g->hWnd);
+    const long shown = k.last - k.first + 1;
+    for (long i = 0; i < 24; ++i) {
+      const int x = static_cast<int>(10 + (i % 6) * 50), y = static_cast<int>(10 + (i / 6) * 50);
+      const int icon = CountIn(px, x, y, x + 32, y + 32, pane, false);
+      const int label = CountIn(px, x - 8, y + 33, x + 40, y + 49, RGB(0, 0, 128));
+      if (i < shown) {
+        // Icons and labels the client area cuts off are not probed.
+        if (Inside(px, x + 32, y + 32)) {
+          EXPECT_GT(icon, 50) << k.start << " icon " << i + 1;
+        }
+        if (Inside(px, x + 40, y + 49)) {
+          EXPECT_GT(label, 10) << k.start << " icon " << i + 1;
+        }
+      } else {
+        EXPECT_EQ(icon, 0) << k.start << " icon " << i + 1;
+        EXPECT_EQ(label, 0) << k.start << " icon " << i + 1;
+      }
+    }
+  }
+  // Icon 2 in the focused look, then plain again as it was.
+  const WindowPixels before(g->hWnd);
+  g->DrawIcon(2, true);
+  const WindowPixels focused(g->hWnd);
+  EXPECT_GT(focused.Differences(before), 50);
+  int outside = 0;
+  for (int y = 0; y < before.height; ++y)
+    for (int x = 0; x < before.width; ++x)
+      outside += (x < 60 || x >= 92 || y < 10 || y >= 42) && focused.At(x, y) != before.At(x, y);
+  EXPECT_EQ(outside, 0);
+  g->DrawIcon(2, false);
+  EXPECT_EQ(WindowPixels(g->hWnd).Differences(before), 0);
+  EXPECT_EQ(rt::RECNO(), 27);
 }
 
 TEST_F(PaintGrid, ChangeHookRunsAfterTheFirstPaintAndAfterARecordChangeOnly) {

@@ -111,6 +111,67 @@ TEST(TGBrowse, DestroyGivesBackEveryDrawingObject) {
   svc::SetHandleTracking(false);
 }
 
+TEST(TGBrowse, InADialogItLandsWhereTheDialogsControlsOfItsCoordinatesLand) {
+  // The editor's layout: a child dialog over the main window's client area,
+  // the grid at (17, 0), half the width wide and 170 high, in pixels.
+  OwnerWindow owner(500, 800);
+  RECT client{};
+  GetClientRect(owner.w->hWnd, &client);
+  auto d = std::make_shared<core::TDialog>();
+  core::DialogArgs da;
+  da.nTop = 3;
+  da.nLeft = 0;
+  da.nBottom = client.bottom - 24;
+  da.nRight = client.right;
+  da.lPixel = true;
+  da.nStyle = static_cast<double>(WS_CHILD | WS_VISIBLE);
+  da.oWnd = owner.value();
+  d->New(da);
+  auto g = std::make_shared<TGBrowse>();
+  grid::BrowseArgs a;
+  a.nRow = 17;
+  a.nCol = 0;
+  a.nWidth = client.right / 2;
+  a.nHeight = 170;
+  a.oWnd = rt::Value(d);
+  a.lPixel = true;
+  a.aHeaders = rt::Value::Array({"Deutsch", "Englisch"});
+  a.bLine = rt::Value::Block([](rt::Args) { return rt::Value::Array({"Haus", "house"}); });
+  g->New(a);
+  EXPECT_FALSE(g->hWnd);
+  auto twin = std::make_shared<core::TControl>();
+  twin->Register();
+  twin->nTop = 17;
+  twin->nLeft = 0;
+  twin->nBottom = 17 + 170 - 1;
+  twin->nRight = client.right / 2 - 1;
+  twin->nStyle = WS_CHILD | WS_VISIBLE;
+  d->DefControl(rt::Value(twin));
+  core::DialogActivation act;
+  act.lModal = false;
+  d->Activate(act);
+  ASSERT_TRUE(IsWindow(g->hWnd));
+  auto placed = [&](HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    MapWindowPoints(nullptr, d->hWnd, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const RECT r = placed(g->hWnd);
+  const RECT t = placed(twin->hWnd);
+  EXPECT_EQ(r.top, 34);
+  EXPECT_EQ(r.bottom, 374);
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.right, client.right / 2 * 2);
+  EXPECT_TRUE(EqualRect(&r, &t));
+  // The object knows the place it has.
+  EXPECT_EQ(g->nTop, 34);
+  EXPECT_EQ(g->nBottom, 373);
+  EXPECT_EQ(g->nWidth(), client.right / 2 * 2);
+  EXPECT_EQ(g->nColCount(), 2);
+  DestroyWindow(d->hWnd);
+}
+
 class TableGrid : public testing::Test {
  protected:
   void Open(int rows, bool indexed = true) { gridtest::OpenWordTable(dir, rows, indexed); }
