@@ -318,6 +318,13 @@ TEST_F(PaintGrid, IconViewShowsOneIconPerRowFromTheCurrentOne) {
       }
     }
   }
+  rt::DBGOTO(1);
+  InvalidateRect(g->hWnd, nullptr, TRUE);
+  UpdateWindow(g->hWnd);
+  gridtest::ShotIfAsked(g->hWnd, "VD_GRID_ICONS_SHOT");
+  rt::DBGOTO(27);
+  InvalidateRect(g->hWnd, nullptr, TRUE);
+  UpdateWindow(g->hWnd);
   // Icon 2 in the focused look, then plain again as it was.
   const WindowPixels before(g->hWnd);
   g->DrawIcon(2, true);
