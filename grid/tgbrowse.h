@@ -144,10 +144,19 @@ class TGBrowse : public core::TControl {
   void Reset();
   void SyncChild(const rt::Value& aGrids, const rt::Value& aBlocks = {});
 
-  // Navigation and order (first bodies that the data sources and painting
-  // call).
+  // Navigation and order. n 0 in the page moves is a page of nRowCount()
+  // rows.
   TGBrowse& GoTop();
   TGBrowse& GoDown();
+  TGBrowse& GoUp();
+  TGBrowse& PageDown(long n = 0);
+  void PageUp(long n = 0);
+  TGBrowse& GoBottom();
+  // Scroll-bar codes (the low word of nCode) 0 line up, 1 line down, 2
+  // page up, 3 page down, 4 the thumb released at a position, 6 top, 7
+  // bottom. The position is the high word of nCode as the window's own bar
+  // sends it, else nPos.
+  rt::Value VScroll(LPARAM nCode, LPARAM nPos) override;
   rt::Value ResetSeek();
   bool SetOrder(long nCol, const rt::Value& prefix = {});
   bool HiliteCell(long nCol);
@@ -183,6 +192,13 @@ class TGBrowse : public core::TControl {
   void RebuildColSizes();
   long ColSize(long n) const;
   long IconsPerLine() const;
+  // Runs a row painter outside a paint message with a DC of its own.
+  void Draw(const std::function<void()>& draw);
+  void BarToRow();
+  // Counts the rows again (nLen).
+  long Count();
+  void OpenAppendRow();
+  void ThumbTo(long nPos);
   HICON IconOfRow();
   // The record number of a table, else nAt.
   long RowNumber();

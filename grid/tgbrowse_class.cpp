@@ -266,6 +266,14 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
         })
         .Method("GoTop", [](TGBrowse& g, rt::Args) { return g.GoTop().Self(); })
         .Method("GoDown", [](TGBrowse& g, rt::Args) { return g.GoDown().Self(); })
+        .Method("GoUp", [](TGBrowse& g, rt::Args) { return g.GoUp().Self(); })
+        .Method("GoBottom", [](TGBrowse& g, rt::Args) { return g.GoBottom().Self(); })
+        .Method("PageDown", [](TGBrowse& g, rt::Args a) { return g.PageDown(N(a, 0)).Self(); })
+        .Method("PageUp", [](TGBrowse& g, rt::Args a) {
+          g.PageUp(N(a, 0));
+          return rt::Value();
+        })
+        .Method("VScroll", [](TGBrowse& g, rt::Args a) { return g.VScroll(N(a, 0), N(a, 1)); })
         .Method("ResetSeek", [](TGBrowse& g, rt::Args) { return g.ResetSeek(); })
         .Method("SetOrder", [](TGBrowse& g, rt::Args a) { return rt::Value(g.SetOrder(N(a, 0), rt::Arg(a, 1))); })
         .Method("HiliteCell", [](TGBrowse& g, rt::Args a) { return rt::Value(g.HiliteCell(N(a, 0, 1))); })

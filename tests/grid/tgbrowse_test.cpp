@@ -390,3 +390,116 @@ TEST(TGBrowse, ShowSizesListsTheColumnsAndTheVisibleWidth) {
 }
 
 }  // namespace
+
+namespace {
+
+using gridtest::OpenWordTable;
+
+// A grid over 50 indexed rows, painted, on its first row.
+class NavGrid : public testing::Test {
+ protected:
+  void SetUp() override {
+    OpenWordTable(dir, 50);
+    g = Grid(owner, 400, 200, "WORTE");
+    gridtest::PaintFully(*g);
+    rows = g->nRowCount();
+    ASSERT_GT(rows, 3);
+    ASSERT_LT(rows, 20);
+  }
+  void TearDown() override { rt::DBCLOSEALL(); }
+  // The record, the screen row and the bar as a move left them.
+  void At(long rec, long rowPos, const char* what) {
+    EXPECT_EQ(rt::RECNO(), rec) << what;
+    EXPECT_EQ(g->nRowPos, rowPos) << what;
+    if (auto bar = g->oVScroll.As<grid::TGBScrlBar>()) {
+      EXPECT_EQ(bar->GetPos(), std::min(rt::ORDKEYNO(), BarEnd(*bar))) << what;
+    }
+  }
+  // The last position the bar takes: its maximum less the page, as the
+  // system keeps the thumb's page inside the range.
+  static long BarEnd(const grid::TGBScrlBar& bar) { return bar.GetRange().At(2).AsInt() - bar.nPgStep + 1; }
+  void Place(long rec, long rowPos) {
+    rt::DBGOTO(rec);
+    g->nAt = rec;
+    g->nRowPos = rowPos;
+    g->lHitTop = g->lHitBottom = false;
+  }
+  rt::test::ScratchDir dir;
+  OwnerWindow owner{400, 500};
+  std::shared_ptr<TGBrowse> g;
+  long rows = 0;
+};
+
+TEST_F(NavGrid, RowMovesScrollAtTheEdgesAndStopAtTheEnds) {
+  Place(3, 3);
+  g->GoDown();
+  At(4, 4, "down inside the page");
+  Place(rows, rows);
+  g->GoDown();
+  At(rows + 1, rows, "down on the last row scrolls");
+  EXPECT_FALSE(g->lRePaint);
+  gridtest::PaintFully(*g);
+  Place(50, rows);
+  g->GoDown();
+  EXPECT_TRUE(g->lHitBottom);
+  At(50, rows, "down at the bottom");
+  Place(2, 1);
+  g->GoUp();
+  At(1, 1, "up on the first row scrolls");
+  g->GoUp();
+  EXPECT_TRUE(g->lHitTop);
+  At(1, 1, "up at the top");
+  // Only GoUp and PageUp set lHitTop: GoTop moves each time.
+  Place(20, 4);
+  g->GoTop();
+  At(1, 1, "top");
+  rt::DBGOTO(9);
+  g->GoTop();
+  At(1, 1, "top again");
+}
+
+TEST_F(NavGrid, PagesMoveByAScreenAndEndOnTheLastOrFirstRow) {
+  Place(1, 1);
+  g->PageDown();
+  At(rows + 1, 1, "a page down");
+  // Near the end the page stops on the last row, lower on the screen.
+  Place(45, 1);
+  g->PageDown();
+  At(50, 6, "the last page");
+  g->PageDown();
+  EXPECT_TRUE(g->lHitBottom);
+  auto bar = g->oVScroll.As<grid::TGBScrlBar>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->GetPos(), BarEnd(*bar));
+  Place(30, 1);
+  g->PageUp();
+  At(30 - rows, 1, "a page up");
+  Place(5, 5);
+  g->PageUp();
+  At(1, 1, "a short page up");
+  g->PageUp();
+  EXPECT_TRUE(g->lHitTop);
+  Place(10, 2);
+  g->GoBottom();
+  EXPECT_TRUE(g->lHitBottom);
+  EXPECT_EQ(rt::RECNO(), 50);
+  EXPECT_EQ(g->nRowPos, rows);
+  EXPECT_EQ(bar->GetPos(), BarEnd(*bar));
+}
+
+TEST_F(NavGrid, ScrollBarMessagesMoveTheRows) {
+  struct Case {
+    long code, pos, rec;
+  };
+  const Case cases[] = {{SB_BOTTOM, 0, 50}, {SB_TOP, 0, 1}, {SB_LINEDOWN, 0, 2}, {SB_LINEUP, 0, 1},
+                        {SB_THUMBPOSITION, 20, 20}, {SB_THUMBPOSITION, 1, 1}, {SB_THUMBPOSITION, 49, 50}};
+  for (const Case& k : cases) {
+    g->VScroll(k.code, k.pos);
+    EXPECT_EQ(rt::RECNO(), k.rec) << k.code << " " << k.pos;
+  }
+  // The window's own bar sends the thumb's position in the high word.
+  g->VScroll(MAKEWPARAM(SB_THUMBPOSITION, 30), 0);
+  EXPECT_EQ(rt::RECNO(), 30);
+}
+
+}  // namespace
