@@ -157,6 +157,18 @@ class TGBrowse : public core::TControl {
   // bottom. The position is the high word of nCode as the window's own bar
   // sends it, else nPos.
   rt::Value VScroll(LPARAM nCode, LPARAM nPos) override;
+  TGBrowse& GoLeft();
+  TGBrowse& GoRight();
+  TGBrowse& GoHome();
+  TGBrowse& GoEnd();
+  TGBrowse& PanHome();
+  TGBrowse& PanEnd();
+  // The column under pixel nX, counted from the first scrolled column with
+  // the frozen widths before it, or from the first column.
+  long nAtCol(long nX, bool lFromFirst = false) const;
+  // Column n shows completely / at least in part.
+  bool IsColVisible(long n) const { return ColShows(n, true); }
+  bool IsColVis2(long n) const { return ColShows(n, false); }
   rt::Value ResetSeek();
   bool SetOrder(long nCol, const rt::Value& prefix = {});
   bool HiliteCell(long nCol);
@@ -199,6 +211,9 @@ class TGBrowse : public core::TControl {
   long Count();
   void OpenAppendRow();
   void ThumbTo(long nPos);
+  long VisibleWidth() const;
+  bool ColShows(long n, bool fully) const;
+  void HBarTo(long nPos);
   HICON IconOfRow();
   // The record number of a table, else nAt.
   long RowNumber();

@@ -273,6 +273,15 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
           g.PageUp(N(a, 0));
           return rt::Value();
         })
+        .Method("GoLeft", [](TGBrowse& g, rt::Args) { return g.GoLeft().Self(); })
+        .Method("GoRight", [](TGBrowse& g, rt::Args) { return g.GoRight().Self(); })
+        .Method("GoHome", [](TGBrowse& g, rt::Args) { return g.GoHome().Self(); })
+        .Method("GoEnd", [](TGBrowse& g, rt::Args) { return g.GoEnd().Self(); })
+        .Method("PanHome", [](TGBrowse& g, rt::Args) { return g.PanHome().Self(); })
+        .Method("PanEnd", [](TGBrowse& g, rt::Args) { return g.PanEnd().Self(); })
+        .Method("nAtCol", [](TGBrowse& g, rt::Args a) { return rt::Value(g.nAtCol(N(a, 0), rt::IsTrue(rt::Arg(a, 1)))); })
+        .Method("IsColVisible", [](TGBrowse& g, rt::Args a) { return rt::Value(g.IsColVisible(N(a, 0))); })
+        .Method("IsColVis2", [](TGBrowse& g, rt::Args a) { return rt::Value(g.IsColVis2(N(a, 0))); })
         .Method("VScroll", [](TGBrowse& g, rt::Args a) { return g.VScroll(N(a, 0), N(a, 1)); })
         .Method("ResetSeek", [](TGBrowse& g, rt::Args) { return g.ResetSeek(); })
         .Method("SetOrder", [](TGBrowse& g, rt::Args a) { return rt::Value(g.SetOrder(N(a, 0), rt::Arg(a, 1))); })

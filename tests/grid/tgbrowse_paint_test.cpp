@@ -340,6 +340,63 @@ TEST_F(PaintGrid, IconViewShowsOneIconPerRowFromTheCurrentOne) {
   EXPECT_EQ(rt::RECNO(), 27);
 }
 
+TEST_F(PaintGrid, ColumnTestsAndHorizontalMoves) {
+  // Four columns of 120 pixels on 400 (384 beside the vertical bar): three
+  // show fully, the fourth in part.
+  auto g = WordGrid(10, 400, 200);
+  gridtest::PaintFully(*g);
+  ASSERT_TRUE(g->oVScroll.IsObject());
+  EXPECT_TRUE(g->IsColVisible(3));
+  EXPECT_FALSE(g->IsColVisible(4));
+  EXPECT_TRUE(g->IsColVis2(4));
+  struct Hit {
+    long x;
+    bool fromFirst;
+    long col;
+  };
+  for (const Hit& h : {Hit{100, false, 1}, Hit{130, false, 2}, Hit{370, false, 4}, Hit{130, true, 2}})
+    EXPECT_EQ(g->nAtCol(h.x, h.fromFirst), h.col) << h.x;
+  g->nFreeze = 1;
+  g->nColPos = 3;
+  EXPECT_FALSE(g->IsColVis2(2));
+  EXPECT_TRUE(g->IsColVisible(4));
+  EXPECT_EQ(g->nAtCol(130), 3);
+  EXPECT_EQ(g->nAtCol(130, true), 2);
+  g->nFreeze = 0;
+  g->nColPos = 1;
+
+  // Cell mode: each move names the current cell and the first shown column.
+  g->lCellBrw = true;
+  g->nCell = 1;
+  struct Step {
+    const char* move;
+    long cell, colPos;
+  };
+  const Step steps[] = {{"GoRight", 2, 1}, {"GoRight", 3, 1}, {"GoRight", 4, 2}, {"GoRight", 4, 2},
+                        {"GoLeft", 3, 2},  {"GoLeft", 2, 2},  {"GoLeft", 1, 1},  {"GoEnd", 3, 1},
+                        {"GoHome", 1, 1},  {"PanEnd", 4, 2},  {"PanHome", 1, 1}};
+  for (const Step& st : steps) {
+    const std::string m = st.move;
+    if (m == "GoRight") g->GoRight();
+    if (m == "GoLeft") g->GoLeft();
+    if (m == "GoEnd") g->GoEnd();
+    if (m == "GoHome") g->GoHome();
+    if (m == "PanEnd") g->PanEnd();
+    if (m == "PanHome") g->PanHome();
+    EXPECT_EQ(g->nCell, st.cell) << m;
+    EXPECT_EQ(g->nColPos, st.colPos) << m;
+    EXPECT_FALSE(g->Col(g->nCell)->lNoLite) << m;
+  }
+  // Row mode: right turns to the first column that does not show, left
+  // back to the first.
+  g->lCellBrw = false;
+  g->GoRight();
+  EXPECT_EQ(g->nColPos, 4);
+  g->GoLeft();
+  EXPECT_EQ(g->nColPos, 1);
+  EXPECT_EQ(g->nCell, 1);
+}
+
 TEST_F(PaintGrid, ChangeHookRunsAfterTheFirstPaintAndAfterARecordChangeOnly) {
   auto g = WordGrid(20);
   int calls = 0;
