@@ -163,6 +163,14 @@ class TGBrowse : public core::TControl {
   TGBrowse& GoEnd();
   TGBrowse& PanHome();
   TGBrowse& PanEnd();
+  TGBrowse& PanLeft();
+  // A page to the right: the first column that does not show completely
+  // comes first; on the last page the last column is shown completely.
+  TGBrowse& PageRight();
+  void HThumbDrag(long nPos);
+  // Codes 0 left, 1 right, 2 a page left, 3 a page right, 4 the thumb at a
+  // position (as VScroll), 6 first, 7 last column.
+  rt::Value HScroll(LPARAM nCode, LPARAM nPos) override;
   // The column under pixel nX, counted from the first scrolled column with
   // the frozen widths before it, or from the first column.
   long nAtCol(long nX, bool lFromFirst = false) const;

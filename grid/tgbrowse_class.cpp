@@ -282,6 +282,12 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
         .Method("nAtCol", [](TGBrowse& g, rt::Args a) { return rt::Value(g.nAtCol(N(a, 0), rt::IsTrue(rt::Arg(a, 1)))); })
         .Method("IsColVisible", [](TGBrowse& g, rt::Args a) { return rt::Value(g.IsColVisible(N(a, 0))); })
         .Method("IsColVis2", [](TGBrowse& g, rt::Args a) { return rt::Value(g.IsColVis2(N(a, 0))); })
+        .Method("PanLeft", [](TGBrowse& g, rt::Args) { return g.PanLeft().Self(); })
+        .Method("HThumbDrag", [](TGBrowse& g, rt::Args a) {
+          g.HThumbDrag(N(a, 0));
+          return rt::Value();
+        })
+        .Method("HScroll", [](TGBrowse& g, rt::Args a) { return g.HScroll(N(a, 0), N(a, 1)); })
         .Method("VScroll", [](TGBrowse& g, rt::Args a) { return g.VScroll(N(a, 0), N(a, 1)); })
         .Method("ResetSeek", [](TGBrowse& g, rt::Args) { return g.ResetSeek(); })
         .Method("SetOrder", [](TGBrowse& g, rt::Args a) { return rt::Value(g.SetOrder(N(a, 0), rt::Arg(a, 1))); })

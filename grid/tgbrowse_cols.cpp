@@ -88,12 +88,7 @@ TGBrowse& TGBrowse::GoRight() {
     HiliteCell(nCell);
     HBarTo(nCell);
   } else if (!IsColVisible(nColCount())) {
-    // A page to the right: the first column that does not show comes first.
-    long next = nColPos + 1;
-    while (next < nColCount() && IsColVisible(next)) ++next;
-    nColPos = nCell = std::max(nFreeze + 1, next);
-    HBarTo(nCell);
-    Refresh(false);
+    PageRight();
   }
   return *this;
 }
@@ -155,6 +150,93 @@ TGBrowse& TGBrowse::PanEnd() {
   }
   HiliteCell(nColCount());
   return *this;
+}
+
+
+TGBrowse& TGBrowse::PanLeft() {
+  if (nFreeze >= nColCount()) return *this;
+  const long before = nCell;
+  long all = 0;
+  for (long i = 1; i <= nColCount(); ++i) all += ColSize(i);
+  if (all <= VisibleWidth()) {
+    nCell = lLockFreeze ? nFreeze + 1 : 1;
+    nColPos = 1;
+  } else {
+    // A page to the left: as many columns before the first shown one as
+    // fit together with it and the frozen ones.
+    long sum = ColSize(std::max(nColPos, nFreeze + 1));
+    for (long i = 1; i <= nFreeze; ++i) sum += ColSize(i);
+    long first = std::max(nColPos, nFreeze + 1);
+    while (first - 1 > nFreeze && sum + ColSize(first - 1) <= VisibleWidth()) sum += ColSize(--first);
+    nColPos = nCell = first;
+  }
+  if (nCell != before) Refresh(false);
+  HBarTo(nCell);
+  if (lCellBrw) HiliteCell(nCell);
+  return *this;
+}
+
+TGBrowse& TGBrowse::PageRight() {
+  long next = nColPos + 1;
+  while (next < nColCount() && IsColVisible(next)) ++next;
+  if (next >= nColCount()) {
+    // The last page: the first shown column advances until the last column
+    // shows completely.
+    while (!IsColVisible(nColCount()) && nColPos < nColCount()) ++nColPos;
+    nCell = nColCount();
+    if (auto h = oHScroll.As<TGBScrlBar>()) h->SetPos(h->GetRange().At(2).AsInt());
+  } else {
+    nColPos = nCell = std::max(nFreeze + 1, next);
+    HBarTo(nCell);
+  }
+  Refresh(false);
+  if (lCellBrw) HiliteCell(nCell);
+  return *this;
+}
+
+void TGBrowse::HThumbDrag(long nPos) {
+  if (nColCount() == 0) return;
+  if (nPos >= nColCount()) {
+    if (IsColVisible(nColCount())) {
+      nCell = nColCount();
+      HiliteCell(nCell);
+      Refresh(false);
+    } else {
+      PanEnd();
+    }
+    if (auto h = oHScroll.As<TGBScrlBar>()) h->SetPos(h->GetRange().At(2).AsInt());
+    return;
+  }
+  nCell = std::max(1L, nPos);
+  if (lLockFreeze && nFreeze > 0) nCell = std::max(nCell, nFreeze + 1);
+  HBarTo(nCell);
+  // The leftmost first column from which the columns up to the cell fit.
+  long frozen = 0;
+  for (long i = 1; i <= nFreeze; ++i) frozen += ColSize(i);
+  long first = std::max(nCell, nFreeze + 1);
+  long sum = frozen + ColSize(first);
+  while (first - 1 > nFreeze && sum + ColSize(first - 1) <= VisibleWidth()) sum += ColSize(--first);
+  nColPos = first;
+  HiliteCell(nCell);
+  Refresh(false);
+}
+
+rt::Value TGBrowse::HScroll(LPARAM nCode, LPARAM nPos) {
+  if (const auto owner = Container()) owner->nLastKey = 0;
+  lEditing = false;
+  if (hWnd) ::SetFocus(hWnd);
+  const long position = HIWORD(nCode) != 0 ? HIWORD(nCode) : static_cast<long>(nPos);
+  switch (LOWORD(nCode)) {
+    case SB_LINELEFT: GoLeft(); break;
+    case SB_LINERIGHT: GoRight(); break;
+    case SB_PAGELEFT: PanLeft(); break;
+    case SB_PAGERIGHT: PageRight(); break;
+    case SB_LEFT: PanHome(); break;
+    case SB_RIGHT: PanEnd(); break;
+    case SB_THUMBPOSITION: HThumbDrag(position); break;
+    default: return {};
+  }
+  return rt::Value(0);
 }
 
 }  // namespace grid

@@ -387,14 +387,28 @@ TEST_F(PaintGrid, ColumnTestsAndHorizontalMoves) {
     EXPECT_EQ(g->nColPos, st.colPos) << m;
     EXPECT_FALSE(g->Col(g->nCell)->lNoLite) << m;
   }
-  // Row mode: right turns to the first column that does not show, left
-  // back to the first.
+  // Row mode: right turns a page, here the last one, which ends with the
+  // last column shown completely; left goes back to the first.
   g->lCellBrw = false;
   g->GoRight();
-  EXPECT_EQ(g->nColPos, 4);
+  EXPECT_EQ(g->nColPos, 2);
+  EXPECT_EQ(g->nCell, 4);
   g->GoLeft();
   EXPECT_EQ(g->nColPos, 1);
   EXPECT_EQ(g->nCell, 1);
+  // The horizontal bar's messages.
+  struct Bar {
+    LPARAM code, pos;
+    long cell, colPos;
+  };
+  const Bar bars[] = {{SB_PAGERIGHT, 0, 4, 2},      {SB_PAGELEFT, 0, 1, 1}, {SB_THUMBPOSITION, 3, 3, 1},
+                      {SB_THUMBPOSITION, 4, 4, 2},  {SB_LEFT, 0, 1, 1},     {SB_RIGHT, 0, 4, 2},
+                      {MAKEWPARAM(SB_THUMBPOSITION, 2), 0, 2, 1}, {SB_LINERIGHT, 0, 4, 2}};
+  for (const Bar& b : bars) {
+    g->HScroll(b.code, b.pos);
+    EXPECT_EQ(g->nCell, b.cell) << b.code << " " << b.pos;
+    EXPECT_EQ(g->nColPos, b.colPos) << b.code << " " << b.pos;
+  }
 }
 
 TEST_F(PaintGrid, ChangeHookRunsAfterTheFirstPaintAndAfterARecordChangeOnly) {
