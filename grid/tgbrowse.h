@@ -152,6 +152,10 @@ class TGBrowse : public core::TControl {
   TGBrowse& PageDown(long n = 0);
   void PageUp(long n = 0);
   TGBrowse& GoBottom();
+  // Moves cell by cell and row by row to row nRow (nAt for an array, the
+  // logical position under a scope, else the screen row) and column nCol;
+  // the change hook runs once at the end when the row changed.
+  void GoPos(const rt::Value& nRow, const rt::Value& nCol);
   // Scroll-bar codes (the low word of nCode) 0 line up, 1 line down, 2
   // page up, 3 page down, 4 the thumb released at a position, 6 top, 7
   // bottom. The position is the high word of nCode as the window's own bar

@@ -282,6 +282,10 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
         .Method("nAtCol", [](TGBrowse& g, rt::Args a) { return rt::Value(g.nAtCol(N(a, 0), rt::IsTrue(rt::Arg(a, 1)))); })
         .Method("IsColVisible", [](TGBrowse& g, rt::Args a) { return rt::Value(g.IsColVisible(N(a, 0))); })
         .Method("IsColVis2", [](TGBrowse& g, rt::Args a) { return rt::Value(g.IsColVis2(N(a, 0))); })
+        .Method("GoPos", [](TGBrowse& g, rt::Args a) {
+          g.GoPos(rt::Arg(a, 0), rt::Arg(a, 1));
+          return rt::Value();
+        })
         .Method("PanLeft", [](TGBrowse& g, rt::Args) { return g.PanLeft().Self(); })
         .Method("HThumbDrag", [](TGBrowse& g, rt::Args a) {
           g.HThumbDrag(N(a, 0));

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/send_soft.h"
 #include "grid/tgbrowse.h"
@@ -293,6 +294,35 @@ void TGBrowse::ThumbTo(long nPos) {
   }
   Refresh(false);
   bChange.Eval(Self(), 0);
+}
+
+
+void TGBrowse::GoPos(const rt::Value& nRow, const rt::Value& nCol) {
+  if (!nRow.IsNumber() || !nCol.IsNumber()) return;
+  const rt::Value scope = bScope.IsBlock() ? bScope.Eval() : rt::Value();
+  const bool scoped = scope.IsString() ? !scope.AsString().empty() : !scope.IsNil();
+  const long current = cAlias.AsString() == "ARRAY" ? nAt : scoped ? nLogicPos() : nRowPos;
+  const long rowBefore = RowNumber();
+  // The hook hears once, after all the single moves.
+  const rt::Value hook = std::exchange(bChange, rt::Value());
+  const auto owner = Container();
+  for (long d = nCol.AsInt() - nCell; d != 0; d += d > 0 ? -1 : 1) {
+    if (d > 0) {
+      GoRight();
+    } else {
+      GoLeft();
+    }
+  }
+  for (long d = nRow.AsInt() - current; d != 0; d += d > 0 ? -1 : 1) {
+    if (owner) owner->nLastKey = d > 0 ? VK_DOWN : VK_UP;
+    if (d > 0) {
+      GoDown();
+    } else {
+      GoUp();
+    }
+  }
+  bChange = hook;
+  if (RowNumber() != rowBefore) bChange.Eval(Self(), owner ? rt::Value(owner->nLastKey) : rt::Value());
 }
 
 }  // namespace grid

@@ -497,6 +497,21 @@ TEST_F(NavGrid, ScrollBarMessagesMoveTheRows) {
     g->VScroll(k.code, k.pos);
     EXPECT_EQ(rt::RECNO(), k.rec) << k.code << " " << k.pos;
   }
+  // GoPos walks to a screen row; the hook hears once.
+  Place(1, 1);
+  int heard = 0;
+  g->bChange = rt::Value::Block([&heard](rt::Args) {
+    ++heard;
+    return rt::Value();
+  });
+  g->GoPos(4, 1);
+  At(4, 4, "GoPos");
+  EXPECT_EQ(heard, 1);
+  g->GoPos(4, 1);
+  EXPECT_EQ(heard, 1);
+  g->GoPos("4", 1);
+  At(4, 4, "GoPos with a text row");
+  g->bChange = {};
   // The window's own bar sends the thumb's position in the high word.
   g->VScroll(MAKEWPARAM(SB_THUMBPOSITION, 30), 0);
   EXPECT_EQ(rt::RECNO(), 30);
