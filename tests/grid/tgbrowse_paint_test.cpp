@@ -321,7 +321,7 @@ TEST_F(PaintGrid, IconViewShowsOneIconPerRowFromTheCurrentOne) {
   rt::DBGOTO(1);
   InvalidateRect(g->hWnd, nullptr, TRUE);
   UpdateWindow(g->hWnd);
-  gridtest::ShotIfAsked(g->hWnd, "VD_GRID_ICONS_SHOT");
+  ShotIfAsked(g->hWnd, "VD_GRID_ICONS_SHOT");
   rt::DBGOTO(27);
   InvalidateRect(g->hWnd, nullptr, TRUE);
   UpdateWindow(g->hWnd);
