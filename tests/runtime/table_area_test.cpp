@@ -2,6 +2,8 @@
 // current through every change, seeking, export and import, opening modes.
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "runtime/table_errors.h"
@@ -332,6 +334,61 @@ TEST_F(WorkAreaTest, SharedAreasSeeEachOthersCommittedRowsAndKeys) {
   EXPECT_EQ(RECCOUNT(), 2);
   DBGOBOTTOM();
   EXPECT_EQ(Trimmed(FIELDGET("DEUTSCH")), "Zug");
+  EXPECT_TRUE(errors.empty());
+}
+
+// A shared area keeps the order pages it read while the order's header says
+// nothing changed, and reads them again after another program's change: a
+// finished one counts the header's version (bytes 2-3) up, one under way
+// carries the change mark (bytes 1020-1023).
+TEST_F(WorkAreaTest, SharedAreasKeepOrderPagesUntilAnotherProgramChangesThem) {
+  MakeWordTable("S.DBF", {{"Haus", "house"}, {"Zug", "train"}});
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("S"), "ONE", false, false));
+  ASSERT_TRUE(ORDCREATE(Path("S1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
+  DBCLOSEAREA();
+  for (const char* alias : {"ONE", "TWO"}) {
+    ASSERT_TRUE(DBUSEAREA(true, "", Path("S"), alias, true, false));
+    ASSERT_TRUE(ORDLISTADD(Path("S1")));
+  }
+  auto version = [&] {
+    std::ifstream f(Path("S1.NTX"), std::ios::binary);
+    unsigned char b[4] = {};
+    f.read(reinterpret_cast<char*>(b), sizeof b);
+    return b[2] | b[3] << 8;
+  };
+  // Writes bytes into the order file behind both areas' backs.
+  auto patch = [&](std::streamoff at, const std::string& bytes) {
+    std::fstream f(Path("S1.NTX"), std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(at);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  };
+  const int before = version();
+  DBSELECTAREA("TWO");
+  ASSERT_TRUE(DBSEEK("HAUS"));
+
+  DBSELECTAREA("ONE");
+  ASSERT_TRUE(DBSEEK("HAUS"));
+  ASSERT_TRUE(DBRLOCK(RECNO()));
+  FIELDPUT("DEUTSCH", "Maus");
+  DBCOMMIT();
+  DBUNLOCK();
+  EXPECT_EQ(version(), before + 1);
+  DBSELECTAREA("TWO");
+  EXPECT_FALSE(DBSEEK("HAUS"));
+  EXPECT_TRUE(DBSEEK("MAUS"));
+  EXPECT_EQ(RECNO(), 1);
+
+  std::string bytes;
+  {
+    std::ifstream f(Path("S1.NTX"), std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(f), {});
+  }
+  const std::size_t key = bytes.find("MAUS ", 1024);
+  ASSERT_NE(key, std::string::npos);
+  patch(static_cast<std::streamoff>(key), "LAUS");
+  EXPECT_TRUE(DBSEEK("MAUS")) << "a page changed without the version is not read again";
+  patch(1020, "CHG!");
+  EXPECT_TRUE(DBSEEK("LAUS")) << "a change under way is read";
   EXPECT_TRUE(errors.empty());
 }
 
