@@ -25,6 +25,18 @@ class WorkAreaTest : public TableTest {
     ORDSETFOCUS(1);
   }
 
+  // The table in two shared areas ONE and TWO, each with the German order
+  // built once under the given name.
+  void OpenSharedTwice(const std::string& table, const std::string& order) {
+    ASSERT_TRUE(DBUSEAREA(true, "", Path(table), "ONE", false, false));
+    ASSERT_TRUE(ORDCREATE(Path(order), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
+    DBCLOSEAREA();
+    for (const char* alias : {"ONE", "TWO"}) {
+      ASSERT_TRUE(DBUSEAREA(true, "", Path(table), alias, true, false));
+      ASSERT_TRUE(ORDLISTADD(Path(order)));
+    }
+  }
+
   // Every live row's key in the order in force must match a fresh sort of
   // the table; both files must pass the structure check.
   void ExpectOrdersCurrent() {
@@ -316,13 +328,7 @@ TEST_F(WorkAreaTest, ExclusiveOpenRefusesEveryOtherOpenWithNetErr) {
 
 TEST_F(WorkAreaTest, SharedAreasSeeEachOthersCommittedRowsAndKeys) {
   MakeWordTable("V.DBF", {{"Haus", "house"}});
-  ASSERT_TRUE(DBUSEAREA(true, "", Path("V"), "ONE", false, false));
-  ASSERT_TRUE(ORDCREATE(Path("V1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
-  DBCLOSEAREA();
-  for (const char* alias : {"ONE", "TWO"}) {
-    ASSERT_TRUE(DBUSEAREA(true, "", Path("V"), alias, true, false));
-    ASSERT_TRUE(ORDLISTADD(Path("V1")));
-  }
+  ASSERT_NO_FATAL_FAILURE(OpenSharedTwice("V", "V1"));
   DBSELECTAREA("ONE");
   DBAPPEND();
   FIELDPUT("DEUTSCH", "Zug");
@@ -343,13 +349,7 @@ TEST_F(WorkAreaTest, SharedAreasSeeEachOthersCommittedRowsAndKeys) {
 // carries the change mark (bytes 1020-1023).
 TEST_F(WorkAreaTest, SharedAreasKeepOrderPagesUntilAnotherProgramChangesThem) {
   MakeWordTable("S.DBF", {{"Haus", "house"}, {"Zug", "train"}});
-  ASSERT_TRUE(DBUSEAREA(true, "", Path("S"), "ONE", false, false));
-  ASSERT_TRUE(ORDCREATE(Path("S1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
-  DBCLOSEAREA();
-  for (const char* alias : {"ONE", "TWO"}) {
-    ASSERT_TRUE(DBUSEAREA(true, "", Path("S"), alias, true, false));
-    ASSERT_TRUE(ORDLISTADD(Path("S1")));
-  }
+  ASSERT_NO_FATAL_FAILURE(OpenSharedTwice("S", "S1"));
   auto version = [&] {
     std::ifstream f(Path("S1.NTX"), std::ios::binary);
     unsigned char b[4] = {};
