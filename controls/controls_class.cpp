@@ -31,7 +31,7 @@ const rt::ClassInfo& TSay::ClassDef() {
                 })
         .Method("SetText",
                 [](TSay& s, rt::Args a) {
-                  s.SetText(a.empty() ? rt::Value() : a[0]);
+                  s.SetText(rt::Arg(a, 0));
                   return rt::Value();
                 })
         .Method("cGenPrg", [](TSay& s, rt::Args) { return rt::Value(s.cGenPrg()); })
@@ -80,7 +80,7 @@ const rt::ClassInfo& TMeter::ClassDef() {
         .Data("lPercentage", &TMeter::lPercentage)
         .Method("Set",
                 [](TMeter& m, rt::Args a) {
-                  m.Set(a.empty() ? rt::Value() : a[0]);
+                  m.Set(rt::Arg(a, 0));
                   return rt::Value();
                 })
         .Method("SetTotal",

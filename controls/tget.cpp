@@ -46,7 +46,7 @@ const rt::ClassInfo& TGet::ClassDef() {
         .Data("cPicture", &TGet::cPicture)
         .Method("cText", [](TGet& g, rt::Args) { return rt::Value(g.cText()); })
         .Method("_cText", [](TGet& g, rt::Args a) {
-          g._cText(a.empty() ? rt::Value() : a[0]);
+          g._cText(rt::Arg(a, 0));
           return g.Self();
         })
         .Method("Value", [](TGet& g, rt::Args) { return g.Value(); })

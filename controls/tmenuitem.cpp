@@ -192,7 +192,7 @@ const rt::ClassInfo& TMenuItem::ClassDef() {
             .Data("Cargo", &TMenuItem::Cargo)
             .Method("New",
                     [](TMenuItem& m, rt::Args a) {
-                      auto arg = [&a](std::size_t i) { return i < a.size() ? a[i] : rt::Value(); };
+                      auto arg = [&a](std::size_t i) -> const rt::Value& { return rt::Arg(a, i); };
                       return m
                           .New(MenuItemArgs{arg(0), arg(1), arg(2), arg(3), arg(4), arg(5), arg(6), arg(7), arg(8),
                                             arg(9), arg(10), arg(11), arg(12)})

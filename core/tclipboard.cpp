@@ -83,20 +83,20 @@ const rt::ClassInfo& TClipBoard::ClassDef() {
             .Method("New",
                     [](TClipBoard& o, rt::Args a) {
                       const long format = !a.empty() && a[0].IsNumber() ? a[0].AsInt() : CF_TEXT;
-                      return o.New(format, a.size() > 1 ? a[1] : rt::Value()).Self();
+                      return o.New(format, rt::Arg(a, 1)).Self();
                     })
             .Method("Clear", [](TClipBoard& o, rt::Args) { o.Clear(); return rt::Value(); })
             .Method("Open", [](TClipBoard& o, rt::Args) { return rt::Value(o.Open()); })
             .Method("Empty", [](TClipBoard& o, rt::Args) { return rt::Value(o.Empty()); })
             .Method("Close", [](TClipBoard& o, rt::Args) { return rt::Value(o.Close()); })
             .Method("IsEmpty", [](TClipBoard& o, rt::Args) { return rt::Value(o.IsEmpty()); })
-            .Method("SetData", [](TClipBoard& o, rt::Args a) { return o.SetData(a.empty() ? rt::Value() : a[0]); })
+            .Method("SetData", [](TClipBoard& o, rt::Args a) { return o.SetData(rt::Arg(a, 0)); })
             .Method("GetData", [](TClipBoard& o, rt::Args) { return o.GetData(); })
             .Method("SetText",
                     [](TClipBoard& o, rt::Args a) { return rt::Value(o.SetText(a.empty() ? "" : a[0].AsString())); })
             .Method("GetBitmap", [](TClipBoard& o, rt::Args) { return o.GetBitmap(); })
             .Method("SetBitmap",
-                    [](TClipBoard& o, rt::Args a) { return rt::Value(o.SetBitmap(a.empty() ? rt::Value() : a[0])); })
+                    [](TClipBoard& o, rt::Args a) { return rt::Value(o.SetBitmap(rt::Arg(a, 0))); })
             .Method("GetText", [](TClipBoard& o, rt::Args) { return rt::Value(o.GetText()); })
             .Method("End", [](TClipBoard& o, rt::Args) { o.End(); return rt::Value(); });
       });

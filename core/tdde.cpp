@@ -156,7 +156,7 @@ const rt::ClassInfo& TDde::ClassDef() {
         .Data("lActive", &TDde::lActive)
         .Method("New",
                 [](TDde& d, rt::Args a) {
-                  auto arg = [&a](std::size_t i) { return i < a.size() ? a[i] : rt::Value(); };
+                  auto arg = [&a](std::size_t i) -> const rt::Value& { return rt::Arg(a, i); };
                   return d.New(arg(0).AsString(), arg(1).AsString(), arg(2).AsString(), arg(3), arg(4)).Self();
                 })
         .Method("Activate", [](TDde& d, rt::Args) { d.Activate(); return rt::Value(); })

@@ -10,10 +10,7 @@ namespace grid {
 namespace {
 
 // The painter's parameters count from 1, as the callers number them.
-const rt::Value& Param(rt::Args args, std::size_t oneBased) {
-  static const rt::Value nil;
-  return oneBased <= args.size() ? args[oneBased - 1] : nil;
-}
+const rt::Value& Param(rt::Args args, std::size_t oneBased) { return rt::Arg(args, oneBased - 1); }
 
 int IntArg(rt::Args args, std::size_t n) { return svc::ToInt32(Param(args, n)); }
 COLORREF ColourArg(rt::Args args, std::size_t n) { return static_cast<COLORREF>(IntArg(args, n)) & 0xFFFFFF; }

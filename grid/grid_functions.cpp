@@ -15,10 +15,7 @@ namespace {
 // Positional parameter n (1-based) as the native layer reads it.
 struct Params {
   rt::Args args;
-  const rt::Value& operator[](std::size_t n) const {
-    static const rt::Value nil;
-    return n <= args.size() ? args[n - 1] : nil;
-  }
+  const rt::Value& operator[](std::size_t n) const { return rt::Arg(args, n - 1); }
   int Int(std::size_t n) const { return svc::ToInt32((*this)[n]); }
   // A logical parameter that defaults to dflt when it is no logical.
   bool Flag(std::size_t n, bool dflt) const { return (*this)[n].IsLogical() ? (*this)[n].AsLogical() : dflt; }

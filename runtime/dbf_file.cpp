@@ -202,9 +202,13 @@ void DbfFile::HeaderDamaged() const {
 void DbfFile::Refresh() {
   unsigned char h[8];
   if (file_.ReadAt(0, h, 8) != 8) ThrowFault(EG_READ, path_);
-  std::uint64_t size = file_.Size();
-  std::uint64_t fit = size > hdrLen_ ? (size - hdrLen_) / recLen_ : 0;
-  count_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(Get32(h + 4), fit));
+  // A shared table never shrinks (packing and zapping need it exclusive), so
+  // a count that is still the one read or written last still fits the file.
+  if (const std::uint32_t declared = Get32(h + 4); declared != count_) {
+    std::uint64_t size = file_.Size();
+    std::uint64_t fit = size > hdrLen_ ? (size - hdrLen_) / recLen_ : 0;
+    count_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(declared, fit));
+  }
   ClearWindow();
 }
 

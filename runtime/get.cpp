@@ -39,13 +39,13 @@ const ClassInfo& Get::ClassDef() {
 
     ClassBuilder<Get> m(c);
     m.Method("New", [](Get& g, Args a) {
-      auto arg = [&a](std::size_t i) { return i < a.size() ? a[i] : Value(); };
+      auto arg = [&a](std::size_t i) -> const Value& { return Arg(a, i); };
       g.New(static_cast<int>(arg(0).AsInt()), static_cast<int>(arg(1).AsInt()), arg(2), arg(3).AsString(), arg(4),
             arg(5).AsString());
       return g.Self();
     });
     m.Method("VarGet", [](Get& g, Args) { return g.VarGet(); });
-    m.Method("VarPut", [](Get& g, Args a) { return g.VarPut(a.empty() ? Value() : a[0]); });
+    m.Method("VarPut", [](Get& g, Args a) { return g.VarPut(Arg(a, 0)); });
     m.Method("UnTransform", [](Get& g, Args) { return g.UnTransform(); });
     auto action = [&m](std::string_view name, void (Get::*fn)()) {
       m.Method(name, [fn](Get& g, Args) {

@@ -46,6 +46,7 @@ void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
     half_ = NtxGet16(h + 20);
     root_ = NtxGet32(h + 4);
     free_ = NtxGet32(h + 8);
+    version_ = NtxGet16(h + 2);
     unique_ = h[278] != 0;
     ok = NtxGet16(h) == kSignature && keySize_ > 0 && keySize_ <= kMaxKeySize &&
          NtxGet16(h + 12) == keySize_ + 8 && maxItems_ >= 2 && maxItems_ <= MaxItemsThatFit(keySize_) &&
@@ -66,6 +67,7 @@ void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
   // half-page count another tool wrote.
   half_ = std::max<std::uint32_t>(1, std::min(half_, maxItems_ / 2));
   changing_ = false;
+  current_ = true;
   cache_.Reset(FrontWords(), kCachePages);
   cursor_.clear();
   try {
@@ -97,11 +99,18 @@ void NtxOrder::BeginChange() {
   changing_ = true;
 }
 
+// The version is counted up from what the file holds, not from what this
+// program read last: another program may have changed the order since.
 void NtxOrder::EndChange() {
   if (!changing_) return;
+  unsigned char version[2];
+  if (file_.ReadAt(2, version, sizeof version) != sizeof version) ThrowFault(EG_READ, path_);
+  NtxPut16(version, static_cast<std::uint16_t>(NtxGet16(version) + 1));
+  if (!file_.WriteAt(2, version, sizeof version)) ThrowFault(EG_WRITE, path_);
   const unsigned char clear[sizeof kChangingMark] = {};
   if (!file_.WriteAt(kChangingAt, clear, sizeof clear)) ThrowFault(EG_WRITE, path_);
   changing_ = false;
+  current_ = false;
 }
 
 void NtxOrder::Flush() {
@@ -116,15 +125,23 @@ void NtxOrder::Close() {
   cursorRec_ = 0;
 }
 
-void NtxOrder::DropCache() {
+void NtxOrder::Refresh() {
+  unsigned char h[kNtxPageSize];
+  if (file_.ReadAt(0, h, sizeof h) != sizeof h) ThrowFault(EG_READ, path_);
+  const std::uint16_t version = NtxGet16(h + 2);
+  const std::uint32_t root = NtxGet32(h + 4), free = NtxGet32(h + 8);
+  // A change under way may already have written some of its pages. The
+  // file grows only within a change, so its size needs no look of its own.
+  const bool changing = std::memcmp(h + kChangingAt, kChangingMark, sizeof kChangingMark) == 0;
+  if (current_ && !changing && version == version_ && root == root_ && free == free_) return;
   cache_.Reset(FrontWords(), kCachePages);
   cursor_.clear();
+  cursorRec_ = 0;
   fileSize_ = file_.Size();
-  unsigned char h[8];
-  if (file_.ReadAt(4, h, 8) == 8) {
-    root_ = NtxGet32(h);
-    free_ = NtxGet32(h + 4);
-  }
+  root_ = root;
+  free_ = free;
+  version_ = version;
+  current_ = !changing;
   MeasureHeight();
 }
 

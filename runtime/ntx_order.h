@@ -3,6 +3,11 @@
 // 1024-byte pages whose entries order by key bytes, then record number.
 // Pages are cached; every change is written through at once.
 //
+// Every change ends by counting up the header's version (bytes 2-3), so a
+// program that shares the file keeps its cached pages for as long as the
+// version, root, free list and size it last read stay the same, and reads
+// them again once another program has changed the order.
+//
 // While an order is being changed, its header carries a mark in bytes
 // 1020-1023, which the NTX layout leaves zero: set before the first write of
 // an update (the work area sets it before it writes the table's record) and
@@ -94,8 +99,10 @@ class NtxOrder {
   // Structure check for tests and diagnostics: ordering, equal leaf depth,
   // page bounds. Returns the number of entries, raises a fault when broken.
   std::uint32_t Verify();
-  // Forgets cached pages, so that changes by other programs are seen.
-  void DropCache();
+  // Reads the header again and forgets the cached pages and the cursor
+  // unless the order is provably as it was when they were read, so that
+  // changes by other programs are seen.
+  void Refresh();
 
  private:
   struct Step {
@@ -152,6 +159,11 @@ class NtxOrder {
   std::size_t height_ = 0;  // levels of the tree; leaves sit at depth height_ - 1
   bool changing_ = false;
   std::uint64_t fileSize_ = 0;
+  std::uint16_t version_ = 0;
+  // The cached pages match the file as of version_: false after a change of
+  // our own, which another program may have changed alongside, and while
+  // another program's change is under way.
+  bool current_ = false;
   // A cached page's decoded front: count, prefixes, children, record
   // numbers, in 8-byte words.
   std::size_t PrefixAt() const noexcept { return 1; }

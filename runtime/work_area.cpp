@@ -89,7 +89,7 @@ void WorkArea::Position(std::uint32_t recno) {
 void WorkArea::RefreshIfShared() {
   if (!dbf_.Shared()) return;
   dbf_.Refresh();
-  for (auto& o : orders_) o->DropCache();
+  for (auto& o : orders_) o->Refresh();
 }
 
 bool WorkArea::Visible(std::uint32_t recno) {

@@ -42,8 +42,6 @@ rt::Value ArgumentError(const char* name, rt::Args args) {
   return rt::RaiseError(e).value;
 }
 
-rt::Value FirstArg(rt::Args args) { return args.empty() ? rt::Value() : args[0]; }
-
 }  // namespace
 
 void TransChrInPlace(std::string& text) {
@@ -67,8 +65,8 @@ void RegisterWordFunctions() {
         return rt::Value(TRANSCHR(args[0].AsString()));
       },
       TransChrInPlace);
-  rt::RegisterFunction("ENTCRYPT", [](rt::Args args) { return ENTCRYPT(FirstArg(args)); });
-  rt::RegisterFunction("VERCRYPT", [](rt::Args args) { return VERCRYPT(FirstArg(args)); });
+  rt::RegisterFunction("ENTCRYPT", [](rt::Args args) { return ENTCRYPT(rt::Arg(args, 0)); });
+  rt::RegisterFunction("VERCRYPT", [](rt::Args args) { return VERCRYPT(rt::Arg(args, 0)); });
 }
 
 }  // namespace common

@@ -188,13 +188,13 @@ void TGRadio::SetGlyphBlocks() {
   // Blocks the program has set stay.
   if (bBitMapH.IsBlock() && bBmpWidth.IsBlock() && bBmpHeight.IsBlock()) return;
   bBitMapH = rt::Value::Block(
-      [](rt::Args a) { return rt::Value(svc::HandleNumber(HandleOfGlyph(a.empty() ? rt::Value() : a[0]))); });
+      [](rt::Args a) { return rt::Value(svc::HandleNumber(HandleOfGlyph(rt::Arg(a, 0)))); });
   bBmpWidth = rt::Value::Block([](rt::Args a) {
-    const HBITMAP h = HandleOfGlyph(a.empty() ? rt::Value() : a[0]);
+    const HBITMAP h = HandleOfGlyph(rt::Arg(a, 0));
     return rt::Value(h ? static_cast<long>(gfx::NBMPWIDTH(h)) : 0L);
   });
   bBmpHeight = rt::Value::Block([](rt::Args a) {
-    const HBITMAP h = HandleOfGlyph(a.empty() ? rt::Value() : a[0]);
+    const HBITMAP h = HandleOfGlyph(rt::Arg(a, 0));
     return rt::Value(h ? static_cast<long>(gfx::NBMPHEIGHT(h)) : 0L);
   });
 }

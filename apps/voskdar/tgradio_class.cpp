@@ -11,7 +11,7 @@ const rt::ClassInfo& TGRadio::ClassDef() {
         .Data("uForced", &TGRadio::uForced)
         .Method("Force",
                 [](TGRadio& g, rt::Args a) {
-                  g.Force(a.empty() ? rt::Value() : a[0]);
+                  g.Force(rt::Arg(a, 0));
                   return rt::Value();
                 })
         .Method("Refresh", [](TGRadio& g, rt::Args) {

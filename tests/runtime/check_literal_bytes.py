@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Fails when a string or character literal in the runtime's sources holds a
-UTF-8 multi-byte sequence. The runtime's texts are single-byte code-page
-strings; a non-ASCII character belongs in a literal only as an escape such as
-"\\xFC". Comments may use any encoding and are skipped."""
+"""Fails when a string or character literal in the sources below the given
+folders holds a UTF-8 multi-byte sequence. Every text of the runtime and the
+layers above it is a single-byte code-page string; a non-ASCII character
+belongs in a literal only as an escape such as "\\xFC". Comments may use any
+encoding and are skipped."""
 
 import pathlib
 import re
@@ -47,7 +48,7 @@ def literals(text):
 def main(folders):
     faults = []
     for folder in folders:
-        for path in sorted(pathlib.Path(folder).glob("*.[ch]*")):
+        for path in sorted(pathlib.Path(folder).rglob("*.[ch]*")):
             if path.suffix not in (".cpp", ".h"):
                 continue
             for line, literal in literals(path.read_bytes()):

@@ -2,6 +2,8 @@
 // current through every change, seeking, export and import, opening modes.
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "runtime/table_errors.h"
@@ -21,6 +23,18 @@ class WorkAreaTest : public TableTest {
     ASSERT_TRUE(ORDCREATE(Path("W1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
     ASSERT_TRUE(ORDCREATE(Path("W2"), "", "upper(FREMD)", ForeignKey()));
     ORDSETFOCUS(1);
+  }
+
+  // The table in two shared areas ONE and TWO, each with the German order
+  // built once under the given name.
+  void OpenSharedTwice(const std::string& table, const std::string& order) {
+    ASSERT_TRUE(DBUSEAREA(true, "", Path(table), "ONE", false, false));
+    ASSERT_TRUE(ORDCREATE(Path(order), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
+    DBCLOSEAREA();
+    for (const char* alias : {"ONE", "TWO"}) {
+      ASSERT_TRUE(DBUSEAREA(true, "", Path(table), alias, true, false));
+      ASSERT_TRUE(ORDLISTADD(Path(order)));
+    }
   }
 
   // Every live row's key in the order in force must match a fresh sort of
@@ -314,13 +328,7 @@ TEST_F(WorkAreaTest, ExclusiveOpenRefusesEveryOtherOpenWithNetErr) {
 
 TEST_F(WorkAreaTest, SharedAreasSeeEachOthersCommittedRowsAndKeys) {
   MakeWordTable("V.DBF", {{"Haus", "house"}});
-  ASSERT_TRUE(DBUSEAREA(true, "", Path("V"), "ONE", false, false));
-  ASSERT_TRUE(ORDCREATE(Path("V1"), "", "upper(DEUTSCH)+upper(FREMD)", GermanKey()));
-  DBCLOSEAREA();
-  for (const char* alias : {"ONE", "TWO"}) {
-    ASSERT_TRUE(DBUSEAREA(true, "", Path("V"), alias, true, false));
-    ASSERT_TRUE(ORDLISTADD(Path("V1")));
-  }
+  ASSERT_NO_FATAL_FAILURE(OpenSharedTwice("V", "V1"));
   DBSELECTAREA("ONE");
   DBAPPEND();
   FIELDPUT("DEUTSCH", "Zug");
@@ -332,6 +340,55 @@ TEST_F(WorkAreaTest, SharedAreasSeeEachOthersCommittedRowsAndKeys) {
   EXPECT_EQ(RECCOUNT(), 2);
   DBGOBOTTOM();
   EXPECT_EQ(Trimmed(FIELDGET("DEUTSCH")), "Zug");
+  EXPECT_TRUE(errors.empty());
+}
+
+// A shared area keeps the order pages it read while the order's header says
+// nothing changed, and reads them again after another program's change: a
+// finished one counts the header's version (bytes 2-3) up, one under way
+// carries the change mark (bytes 1020-1023).
+TEST_F(WorkAreaTest, SharedAreasKeepOrderPagesUntilAnotherProgramChangesThem) {
+  MakeWordTable("S.DBF", {{"Haus", "house"}, {"Zug", "train"}});
+  ASSERT_NO_FATAL_FAILURE(OpenSharedTwice("S", "S1"));
+  auto version = [&] {
+    std::ifstream f(Path("S1.NTX"), std::ios::binary);
+    unsigned char b[4] = {};
+    f.read(reinterpret_cast<char*>(b), sizeof b);
+    return b[2] | b[3] << 8;
+  };
+  // Writes bytes into the order file behind both areas' backs.
+  auto patch = [&](std::streamoff at, const std::string& bytes) {
+    std::fstream f(Path("S1.NTX"), std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(at);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  };
+  const int before = version();
+  DBSELECTAREA("TWO");
+  ASSERT_TRUE(DBSEEK("HAUS"));
+
+  DBSELECTAREA("ONE");
+  ASSERT_TRUE(DBSEEK("HAUS"));
+  ASSERT_TRUE(DBRLOCK(RECNO()));
+  FIELDPUT("DEUTSCH", "Maus");
+  DBCOMMIT();
+  DBUNLOCK();
+  EXPECT_EQ(version(), before + 1);
+  DBSELECTAREA("TWO");
+  EXPECT_FALSE(DBSEEK("HAUS"));
+  EXPECT_TRUE(DBSEEK("MAUS"));
+  EXPECT_EQ(RECNO(), 1);
+
+  std::string bytes;
+  {
+    std::ifstream f(Path("S1.NTX"), std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(f), {});
+  }
+  const std::size_t key = bytes.find("MAUS ", 1024);
+  ASSERT_NE(key, std::string::npos);
+  patch(static_cast<std::streamoff>(key), "LAUS");
+  EXPECT_TRUE(DBSEEK("MAUS")) << "a page changed without the version is not read again";
+  patch(1020, "CHG!");
+  EXPECT_TRUE(DBSEEK("LAUS")) << "a change under way is read";
   EXPECT_TRUE(errors.empty());
 }
 

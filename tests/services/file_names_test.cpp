@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <functional>
+#include <string>
 
 #include "scratch_dir.h"
 
@@ -43,12 +46,26 @@ TEST(FileNamesTest, NewFileNameSkipsTakenNumbers) {
   EXPECT_EQ(svc::CNEWFILENAME(root, "TXT"), root + "03.TXT");
 }
 
+// The name is the local time as hhmmss, taken between two readings of it
+// (a reading across midnight is taken again).
 TEST(FileNamesTest, TempFileIsTheTimeOfDay) {
-  std::string t = svc::CTEMPFILE();
-  ASSERT_EQ(t.size(), 6u);
-  EXPECT_EQ(t.find_first_not_of("0123456789"), std::string::npos);
-  EXPECT_LT(std::stoi(t.substr(0, 2)), 24);
-  EXPECT_LT(std::stoi(t.substr(2, 2)), 60);
+  auto secondOfDay = [] {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return t.wHour * 3600 + t.wMinute * 60 + t.wSecond;
+  };
+  int before = 0, after = 0;
+  std::string name;
+  do {
+    before = secondOfDay();
+    name = svc::CTEMPFILE();
+    after = secondOfDay();
+  } while (after < before);
+  ASSERT_EQ(name.size(), 6u);
+  ASSERT_EQ(name.find_first_not_of("0123456789"), std::string::npos) << name;
+  const int named = std::stoi(name.substr(0, 2)) * 3600 + std::stoi(name.substr(2, 2)) * 60 + std::stoi(name.substr(4, 2));
+  EXPECT_GE(named, before) << name;
+  EXPECT_LE(named, after) << name;
 }
 
 }  // namespace

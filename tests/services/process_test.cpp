@@ -41,7 +41,9 @@ TEST(ProcessTest, SystemQueries) {
   std::string self = svc::GETMODULEFILENAME(nullptr);
   EXPECT_NE(self.find("services_tests.exe"), std::string::npos) << self;
   EXPECT_EQ(svc::GETMODULEFILENAME(reinterpret_cast<HMODULE>(0x10)), "");
-  EXPECT_FALSE(svc::GETWINDIR().empty());
+  char windows[MAX_PATH] = {};
+  ASSERT_GT(GetWindowsDirectoryA(windows, sizeof windows), 0u);
+  EXPECT_EQ(svc::GETWINDIR(), windows);
   rt::Value v = svc::GETVERSION();
   ASSERT_EQ(v.Len(), 5u);
   EXPECT_GE(v.At(1).AsInt(), 4);
