@@ -298,7 +298,7 @@ rt::Value TDialog::Display() {
 }
 
 rt::Value TDialog::Paint() {
-  return bPainted.IsBlock() ? bPainted.Eval(svc::HandleNumber(hDC), cPS, Self()) : rt::Value();
+  return bPainted.IsBlock() ? bPainted.Eval(svc::HandleNumber(hDC), cPS(), Self()) : rt::Value();
 }
 
 bool TDialog::End(long result) {

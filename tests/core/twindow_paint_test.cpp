@@ -83,12 +83,13 @@ TEST(TWindowPaint, BrushUnderTheUsersPaintingDrawnOffScreen) {
     return rt::Value();
   });
   ShowWindow(w->hWnd, SW_SHOWNORMAL);
+  std::printf("diag visible=%d iconic=%d update=%d\n", IsWindowVisible(w->hWnd), IsIconic(w->hWnd), GetUpdateRect(w->hWnd, nullptr, FALSE));
   UpdateWindow(w->hWnd);
   EXPECT_EQ(paintedDC, static_cast<DWORD>(OBJ_MEMDC));
   EXPECT_EQ(psSize, sizeof(PAINTSTRUCT));
   EXPECT_TRUE(gotSelf);
   EXPECT_EQ(w->hDC, nullptr);
-  EXPECT_TRUE(w->cPS.IsNil());
+  EXPECT_TRUE(w->cPS().IsNil());
   const HDC screen = GetDC(w->hWnd);
   EXPECT_EQ(GetPixel(screen, 5, 5), kPane);
   EXPECT_EQ(GetPixel(screen, 100, 50), kBlock);
