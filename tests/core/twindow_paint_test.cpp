@@ -83,7 +83,6 @@ TEST(TWindowPaint, BrushUnderTheUsersPaintingDrawnOffScreen) {
     return rt::Value();
   });
   ShowWindow(w->hWnd, SW_SHOWNORMAL);
-  std::printf("diag visible=%d iconic=%d update=%d\n", IsWindowVisible(w->hWnd), IsIconic(w->hWnd), GetUpdateRect(w->hWnd, nullptr, FALSE));
   UpdateWindow(w->hWnd);
   EXPECT_EQ(paintedDC, static_cast<DWORD>(OBJ_MEMDC));
   EXPECT_EQ(psSize, sizeof(PAINTSTRUCT));
