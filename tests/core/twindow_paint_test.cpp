@@ -68,7 +68,7 @@ TEST(TWindowPaint, BrushUnderTheUsersPaintingDrawnOffScreen) {
   bool gotSelf = false;
   const rt::Value self = w.value();
   w->bPainted = rt::Value::Block([&](rt::Args a) {
-    const HDC dc = reinterpret_cast<HDC>(static_cast<std::intptr_t>(a[0].AsInt()));
+    const HDC dc = reinterpret_cast<HDC>(svc::ToHandle(a[0]));
     paintedDC = GetObjectType(dc);
     psSize = a[1].Len();
     gotSelf = a[2] == self;
