@@ -3,6 +3,7 @@
 
 #include "controls/tget.h"
 #include "core/message_loop.h"
+#include "graphics/class_names.h"
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
 #include "runtime/settings.h"
@@ -27,7 +28,7 @@ bool ChangeAllows(const rt::Value& bChange, long nKey, long nFlags, const rt::Va
 void TGet::MoveFocus(bool forward) {
   auto owner = Container();
   // Inside a combo box the move is the combo box's, in its own owner.
-  if (owner && owner->ClassName() == "TCOMBOBOX") {
+  if (owner && owner->ClassName() == vdclass::kComboBox) {
     const HWND combo = owner->hWnd;
     owner = owner->oWnd.As<core::TWindow>();
     if (owner) forward ? owner->GoNextCtrl(combo) : owner->GoPrevCtrl(combo);
@@ -201,7 +202,7 @@ rt::Value TGet::GotFocus(LPARAM hWndLost) {
   if (!lDrag) {
     oGet->KillFocus();
     oGet->SetFocus();
-    if (const auto owner = Container(); owner && owner->ClassName() == "TCOMBOBOX") oGet->Reset();
+    if (const auto owner = Container(); owner && owner->ClassName() == vdclass::kComboBox) oGet->Reset();
     DispText();
     if (oGet->Type() == "D" || oGet->Type() == "N") nPos = 1;
     oGet->SetPos(nPos);

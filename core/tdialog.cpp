@@ -407,7 +407,7 @@ rt::Value TDialog::EraseBkGnd(LPARAM hDC) {
 rt::Value TDialog::KeyChar(long nKey, long nFlags) {
   if (nKey == VK_ESCAPE) {
     const auto parent = oWnd.As<TWindow>();
-    if (!parent || parent->IsKindOf(vdclass::kMdiChild) || parent->IsKindOf("TDIALOG") ||
+    if (!parent || parent->IsKindOf(vdclass::kMdiChild) || parent->IsKindOf(vdclass::kDialog) ||
         parent->IsKindOf(vdclass::kMdiFrame)) {
       End();
       return rt::Value(0);

@@ -5,6 +5,7 @@
 
 #include "core/twindow.h"
 #include "core/twindow_design.h"
+#include "graphics/class_names.h"
 #include "services/int32.h"
 
 namespace core {
@@ -80,7 +81,7 @@ WindowArgs NewArgs(rt::Args a) {
 }  // namespace
 
 const rt::ClassInfo& TWindow::ClassDef() {
-  static const rt::ClassInfo info("TWINDOW", &Object::ClassDef(), rt::FactoryOf<TWindow>(), [](rt::ClassInfo& c) {
+  static const rt::ClassInfo info(std::string(vdclass::kWindow), &Object::ClassDef(), rt::FactoryOf<TWindow>(), [](rt::ClassInfo& c) {
     HandleData(c, "hWnd", &TWindow::hWnd);
     HandleData(c, "hDC", &TWindow::hDC);
     HandleData(c, "hCtlFocus", &TWindow::hCtlFocus);
