@@ -77,7 +77,7 @@ TBitmap& TBitmap::New(const BitmapArgs& a) {
     Default();
     owner->AddControl(Self());
   } else {
-    nStyle &= ~WS_VISIBLE;
+    // Created with its dialog later, and shown with it.
     core::Ask(oWnd, "DefControl", Self());
   }
   return *this;

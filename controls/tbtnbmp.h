@@ -80,6 +80,11 @@ class TBtnBmp : public core::TControl {
   rt::Value LButtonUp(long nRow, long nCol, long nFlags) override;
   rt::Value MouseMove(long nRow, long nCol, long nFlags) override;
 
+ protected:
+  // Draws over the finished face, before the focus rectangle, into the
+  // same (buffered) DC: w and h are the button's client size.
+  virtual void PaintOver(HDC, int /*w*/, int /*h*/) {}
+
  private:
   // In design mode or while a drag cursor is set the mouse belongs to the
   // base control.

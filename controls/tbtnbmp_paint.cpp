@@ -74,6 +74,7 @@ rt::Value TBtnBmp::Paint() {
                    static_cast<COLORREF>(nClrText), hDC);
   const int w = client.right, h = client.bottom;
   if (dropDown) DrawDropDown(hDC, w, h, lPressed, lBorder || lPressed);
+  PaintOver(hDC, w, h);
   if (!IsWindowEnabled(hWnd) && !picture3.bitmap) gfx::BTNDISABLE(hWnd, hDC);
   if (HasFocusRect()) {
     const auto owner = Container();

@@ -8,6 +8,7 @@
 #include "core/send_soft.h"
 #include "graphics/colour.h"
 #include "runtime/settings.h"
+#include "runtime/strings.h"
 #include "runtime/transform.h"
 #include "runtime/value_fns.h"
 #include "runtime/value_text.h"
@@ -117,11 +118,15 @@ TGet& TGet::New(const GetArgs& a) {
   nClrDef = back;
   oGet->SetFocus();
   cCaption = oGet->Buffer();
+  // A password is never the window's text, not even at its creation.
+  if (lPassword && oGet->Type() == "C") cCaption.assign(rt::TRIM(cCaption).size(), '*');
   oGet->KillFocus();
   Place(*this, "EDIT");
   if (spinner) {
     bMin = a.bMin;
     bMax = a.bMax;
+    spin_ = rt::Value::Array({a.bUp, a.bDown});
+    if (hWnd) Initiate(nullptr);
   }
   return *this;
 }
@@ -149,6 +154,7 @@ TGet& TGet::ReDefine(const GetRedefineArgs& a) {
   if (rt::IsTrue(a.lSpinner) && !lReadOnly) {
     bMin = a.bMin;
     bMax = a.bMax;
+    spin_ = rt::Value::Array({a.bUp, a.bDown});
   }
   nId = svc::ToInt32(a.nId);
   core::Ask(oWnd, "DefControl", Self());
@@ -166,8 +172,14 @@ void TGet::Default() {
 }
 
 void TGet::Initiate(HWND hDlg) {
-  TControl::Initiate(hDlg);
+  if (hDlg) TControl::Initiate(hDlg);
   if (!hWnd) return;
+  if (spin_.IsArray()) {
+    const rt::Value actions = spin_;
+    spin_ = rt::Value();
+    Spinner(actions.At(1), actions.At(2), bMin, bMax);
+    if (!hDlg) return;
+  }
   oGet->SetFocus();
   if (GetWindowLongA(hWnd, GWL_STYLE) & kPasswordStyle) lPassword = true;
   if (lReadOnly && nClrText == gfx::GETSYSCOLOR(COLOR_WINDOWTEXT) && nClrPane == gfx::GETSYSCOLOR(COLOR_WINDOW))

@@ -74,6 +74,19 @@ class TGet : public core::TControl {
   void SetMargins(int nLeft = 0, int nRight = 0);
   rt::Value GetMargins() const;
 
+  // The clipboard. Copy and Cut leave it alone when nothing is selected;
+  // pasted text goes into the buffer through the picture, its first line
+  // only, and the buffer keeps its length.
+  rt::Value Copy() override;
+  rt::Value Cut() override;
+  rt::Value Paste() override { return Paste(rt::Value()); }
+  rt::Value Paste(const rt::Value& cText);
+
+  // The spinner: a vertical scroll bar inside the field whose arrows step the
+  // value (bUp and bDown default to Increment and Decrement).
+  void Spinner(const rt::Value& bUp = {}, const rt::Value& bDown = {}, const rt::Value& bMin = {},
+               const rt::Value& bMax = {});
+
   bool lValid();
   std::string cGenPrg() const;
   void Move(int top, int left, int width = 0, int height = 0, bool repaint = false);
@@ -92,6 +105,11 @@ class TGet : public core::TControl {
   rt::Value KeyUp(long nKey, long nFlags);
   rt::Value LButtonDown(long nRow, long nCol, long nFlags) override;
   rt::Value LButtonUp(long nRow, long nCol, long nFlags) override;
+  rt::Value MouseMove(long nRow, long nCol, long nFlags) override;
+  rt::Value RButtonDown(long nRow, long nCol, long nFlags) override;
+  // The file dialog; a chosen name goes into the variable. The mask defaults
+  // to the variable's text, else "*.*".
+  std::string SelFile(const std::string& cMask = {}, const std::string& cTitle = {});
   rt::Value EraseBkGnd(LPARAM) override { return rt::Value(1); }
   rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
 
@@ -101,6 +119,11 @@ class TGet : public core::TControl {
   LRESULT Native(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
   void MoveFocus(bool forward);
   void StepValue(int n);
+  // Runs f with the Get holding the focus, as editing needs.
+  template <class F>
+  void Editing(F f);
+  // The spinner asked by ReDefine, made when the dialog makes the window.
+  rt::Value spin_;
 };
 
 // The edit window's formatting rectangle reset to its client area.

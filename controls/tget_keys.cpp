@@ -4,16 +4,20 @@
 #include "controls/tget.h"
 #include "core/message_loop.h"
 #include "graphics/class_names.h"
+#include "graphics/cursors.h"
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
 #include "runtime/settings.h"
+#include "runtime/strings.h"
 #include "runtime/text_case.h"
+#include "services/common_dialogs.h"
 
 namespace controls {
 
 namespace {
 
 constexpr long kExtendedKey = 16777216;
+constexpr long kCtrlV = 22, kCtrlX = 24;
 
 bool KeyIsDown(int vkey) { return (GetKeyState(vkey) & 0x8000) != 0; }
 
@@ -85,11 +89,20 @@ rt::Value TGet::KeyDown(long nKey, long nFlags) {
       return rt::Value(0);
     }
     case VK_INSERT:
+      if (shift && !ctrl) {
+        if (!lReadOnly) Paste();
+        return rt::Value(0);
+      }
       if (shift || ctrl) break;
       rt::Sets().insert = !rt::Sets().insert;
       DestroyCaret();
       CreateCaret(hWnd, nullptr, rt::Sets().insert ? 6 : 2, static_cast<int>(nChrHeight));
       ShowCaret(hWnd);
+      return rt::Value(0);
+    case 'V':
+    case 'X':
+      if (!ctrl) break;
+      if (!lReadOnly) nKey == 'V' ? Paste() : Cut();
       return rt::Value(0);
     case VK_HOME:
     case VK_END:
@@ -138,7 +151,9 @@ rt::Value TGet::KeyChar(long nKey, long nFlags) {
     if (nKey == VK_ESCAPE && owner) owner->End();
     return rt::Value(0);
   }
-  if (nKey == VK_BACK) return rt::Value(0);
+  // Backspace is handled in KeyDown; Ctrl+V and Ctrl+X there too, so the
+  // edit must not paste or cut a second time behind the Get's back.
+  if (nKey == VK_BACK || nKey == kCtrlV || nKey == kCtrlX) return rt::Value(0);
   if (nKey == VK_TAB || nKey == VK_RETURN) {
     const bool back = nKey == VK_TAB && KeyIsDown(VK_SHIFT);
     bool move = true;
@@ -282,6 +297,35 @@ rt::Value TGet::LButtonUp(long nRow, long nCol, long nFlags) {
     oGet->SetPos(nPos);
   }
   return rt::Value();
+}
+
+rt::Value TGet::MouseMove(long nRow, long nCol, long nFlags) {
+  if (lDrag) return TControl::MouseMove(nRow, nCol, nFlags);
+  if (const auto owner = Container()) owner->SetMsg(cMsg);
+  SetCursor(oCursor ? oCursor->hCursor : gfx::CURSORIBEAM());
+  CheckToolTip();
+  return rt::Value(0);
+}
+
+rt::Value TGet::RButtonDown(long nRow, long nCol, long nFlags) {
+  if (GetFocus() != hWnd) {
+    ::SetFocus(hWnd);
+    core::SYSREFRESH();
+    // The previous field's validation kept the focus.
+    if (!hWnd || GetFocus() != hWnd) return {};
+  }
+  return bRClicked.IsBlock() ? bRClicked.Eval(nRow, nCol, nFlags) : rt::Value();
+}
+
+std::string TGet::SelFile(const std::string& cMask, const std::string& cTitle) {
+  const rt::Value value = VarGet();
+  std::string mask = cMask;
+  if (mask.empty()) mask = value.IsString() ? rt::ALLTRIM(value.AsString()) : std::string();
+  if (mask.empty()) mask = "*.*";
+  const std::string chosen =
+      svc::CGETFILE(mask + "|" + mask, cTitle.empty() ? std::string("Please select a file") : cTitle);
+  if (!chosen.empty()) _cText(rt::Value(chosen));
+  return chosen;
 }
 
 }  // namespace controls

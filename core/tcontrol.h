@@ -28,6 +28,7 @@ enum ControlMessage : UINT {
   WM_VD_COLORS = 0x806,
   WM_VD_LOSTFOCUS = 0x809,
   WM_VD_CHANGEFOCUS = 0x810,
+  WM_VD_COMMAND8 = 0x812,
 };
 
 // Docking sides of nAlign.

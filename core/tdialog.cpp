@@ -378,6 +378,8 @@ rt::Value TDialog::Command(LPARAM nWParam, LPARAM nLParam) {
     return {};
   }
   if (code == 1 && clicked) clicked->SendMsg(WM_VD_CHANGE);
+  // A combo box's list closing up, passed on as in any window.
+  if (code == 8 && hCtrl) SendMessageA(hCtrl, WM_VD_COMMAND8, 0, 0);
   return {};
 }
 

@@ -23,17 +23,6 @@ namespace core {
 
 namespace {
 
-// The first icon of "user.exe", or the system's application icon where that
-// file gives none (Wine has no such icon): an iconic window always shows one.
-HICON DefaultIcon() {
-  static const HICON icon = [] {
-    const HICON user = gfx::EXTRACTICON("user.exe", 0);
-    const bool extracted = reinterpret_cast<std::uintptr_t>(user) > 1;
-    return extracted ? user : LoadIconA(nullptr, IDI_APPLICATION);
-  }();
-  return icon;
-}
-
 HFONT FontHandle(const std::shared_ptr<gfx::TFont>& font) { return font ? font->hFont : nullptr; }
 
 }  // namespace
@@ -162,7 +151,7 @@ rt::Value TWindow::Paint() {
     const bool mdiChild = IsKindOf(vdclass::kMdiChild);
     SendMessageA(hWnd, mdiChild ? WM_ERASEBKGND : WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
     const HICON icon = IconHandle();
-    gfx::DRAWICON(hDC, 0, 0, icon ? icon : DefaultIcon());
+    gfx::DRAWICON(hDC, 0, 0, icon ? icon : gfx::DEFAULTICON());
     return {};
   }
   paintBuffer_ = gfx::DispBufferBegin(hWnd, hDC);
@@ -181,7 +170,7 @@ rt::Value TWindow::Paint() {
 
 rt::Value TWindow::QueryDragIcon() {
   const HICON icon = IconHandle();
-  return rt::Value(svc::HandleNumber(icon ? icon : DefaultIcon()));
+  return rt::Value(svc::HandleNumber(icon ? icon : gfx::DEFAULTICON()));
 }
 
 }  // namespace core

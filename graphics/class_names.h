@@ -17,13 +17,13 @@ inline constexpr std::string_view kButton = "TBUTTON";
 inline constexpr std::string_view kMenu = "TMENU";
 inline constexpr std::string_view kMenuItem = "TMENUITEM";
 inline constexpr std::string_view kListBox = "TLISTBOX";
+inline constexpr std::string_view kComboBox = "TCOMBOBOX";
 inline constexpr std::string_view kMultiGet = "TMULTIGET";
 inline constexpr std::string_view kBar = "TBAR";
 inline constexpr std::string_view kOutlook = "TOUTLOOK";
 inline constexpr std::string_view kXBrowse = "TXBROWSE";
 inline constexpr std::string_view kWindow = "TWINDOW";
 inline constexpr std::string_view kDialog = "TDIALOG";
-inline constexpr std::string_view kComboBox = "TCOMBOBOX";
 inline constexpr std::string_view kMsgBar = "TMSGBAR";
 
 }  // namespace vdclass

@@ -77,6 +77,15 @@ HICON EXTRACTICON(const std::string& file, int index) {
   return ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(index));
 }
 
+HICON DEFAULTICON() {
+  static const HICON icon = [] {
+    const HICON user = EXTRACTICON("user.exe", 0);
+    const bool extracted = reinterpret_cast<std::uintptr_t>(user) > 1;
+    return extracted ? user : LoadIconA(nullptr, IDI_APPLICATION);
+  }();
+  return icon;
+}
+
 bool DRAWICON(HDC hDC, int row, int col, HICON icon) { return DrawIcon(hDC, col, row, icon) != 0; }
 
 bool DRAWICONFOCUS(HDC hDC, int row, int col, HICON icon) {

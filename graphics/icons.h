@@ -12,6 +12,9 @@ namespace gfx {
 HICON LOADICON(HINSTANCE hInstance, const rt::Value& nameOrId);
 // Icon `index` of an executable or library.
 HICON EXTRACTICON(const std::string& file, int index);
+// The first icon of "user.exe", or the system's application icon where that
+// file gives none (Wine has none): the icon shown where a program named none.
+HICON DEFAULTICON();
 // Top-left corner at (col, row).
 bool DRAWICON(HDC hDC, int row, int col, HICON icon);
 // Draws a 32 x 32 icon in its selected look: on displays of more than 8 bits

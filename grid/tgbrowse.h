@@ -144,10 +144,43 @@ class TGBrowse : public core::TControl {
   void Reset();
   void SyncChild(const rt::Value& aGrids, const rt::Value& aBlocks = {});
 
-  // Navigation and order (first bodies that the data sources and painting
-  // call).
+  // Navigation and order. n 0 in the page moves is a page of nRowCount()
+  // rows.
   TGBrowse& GoTop();
   TGBrowse& GoDown();
+  TGBrowse& GoUp();
+  TGBrowse& PageDown(long n = 0);
+  void PageUp(long n = 0);
+  TGBrowse& GoBottom();
+  // Moves cell by cell and row by row to row nRow (nAt for an array, the
+  // logical position under a scope, else the screen row) and column nCol;
+  // the change hook runs once at the end when the row changed.
+  void GoPos(const rt::Value& nRow, const rt::Value& nCol);
+  // Scroll-bar codes (the low word of nCode) 0 line up, 1 line down, 2
+  // page up, 3 page down, 4 the thumb released at a position, 6 top, 7
+  // bottom. The position is the high word of nCode as the window's own bar
+  // sends it, else nPos.
+  rt::Value VScroll(LPARAM nCode, LPARAM nPos) override;
+  TGBrowse& GoLeft();
+  TGBrowse& GoRight();
+  TGBrowse& GoHome();
+  TGBrowse& GoEnd();
+  TGBrowse& PanHome();
+  TGBrowse& PanEnd();
+  TGBrowse& PanLeft();
+  // A page to the right: the first column that does not show completely
+  // comes first; on the last page the last column is shown completely.
+  TGBrowse& PageRight();
+  void HThumbDrag(long nPos);
+  // Codes 0 left, 1 right, 2 a page left, 3 a page right, 4 the thumb at a
+  // position (as VScroll), 6 first, 7 last column.
+  rt::Value HScroll(LPARAM nCode, LPARAM nPos) override;
+  // The column under pixel nX, counted from the first scrolled column with
+  // the frozen widths before it, or from the first column.
+  long nAtCol(long nX, bool lFromFirst = false) const;
+  // Column n shows completely / at least in part.
+  bool IsColVisible(long n) const { return ColShows(n, true); }
+  bool IsColVis2(long n) const { return ColShows(n, false); }
   rt::Value ResetSeek();
   bool SetOrder(long nCol, const rt::Value& prefix = {});
   bool HiliteCell(long nCol);
@@ -160,6 +193,10 @@ class TGBrowse : public core::TControl {
   void DrawHeaders();
   void DrawFooters() { DrawHeaders(); }
   void DrawSuper();
+  // Icon view: one icon per row from the current one; icon n (1-based)
+  // redrawn plain or in the focused look.
+  void DrawIcons();
+  void DrawIcon(long nIcon, bool lFocused = false);
 
   rt::Value EraseBkGnd(LPARAM hDC) override;
 
@@ -178,6 +215,20 @@ class TGBrowse : public core::TControl {
   void DrawRow(long nRow, bool selected);
   void RebuildColSizes();
   long ColSize(long n) const;
+  long IconsPerLine() const;
+  // Runs a row painter outside a paint message with a DC of its own.
+  void Draw(const std::function<void()>& draw);
+  void BarToRow();
+  // Counts the rows again (nLen).
+  long Count();
+  void OpenAppendRow();
+  void ThumbTo(long nPos);
+  long VisibleWidth() const;
+  bool ColShows(long n, bool fully) const;
+  void HBarTo(long nPos);
+  HICON IconOfRow();
+  // The record number of a table, else nAt.
+  long RowNumber();
   bool bChangeRan_ = false;
   long lastChangeRec_ = -1, lastChangeAt_ = -1;
   bool defaultedAtPaint_ = false;

@@ -266,6 +266,33 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
         })
         .Method("GoTop", [](TGBrowse& g, rt::Args) { return g.GoTop().Self(); })
         .Method("GoDown", [](TGBrowse& g, rt::Args) { return g.GoDown().Self(); })
+        .Method("GoUp", [](TGBrowse& g, rt::Args) { return g.GoUp().Self(); })
+        .Method("GoBottom", [](TGBrowse& g, rt::Args) { return g.GoBottom().Self(); })
+        .Method("PageDown", [](TGBrowse& g, rt::Args a) { return g.PageDown(N(a, 0)).Self(); })
+        .Method("PageUp", [](TGBrowse& g, rt::Args a) {
+          g.PageUp(N(a, 0));
+          return rt::Value();
+        })
+        .Method("GoLeft", [](TGBrowse& g, rt::Args) { return g.GoLeft().Self(); })
+        .Method("GoRight", [](TGBrowse& g, rt::Args) { return g.GoRight().Self(); })
+        .Method("GoHome", [](TGBrowse& g, rt::Args) { return g.GoHome().Self(); })
+        .Method("GoEnd", [](TGBrowse& g, rt::Args) { return g.GoEnd().Self(); })
+        .Method("PanHome", [](TGBrowse& g, rt::Args) { return g.PanHome().Self(); })
+        .Method("PanEnd", [](TGBrowse& g, rt::Args) { return g.PanEnd().Self(); })
+        .Method("nAtCol", [](TGBrowse& g, rt::Args a) { return rt::Value(g.nAtCol(N(a, 0), rt::IsTrue(rt::Arg(a, 1)))); })
+        .Method("IsColVisible", [](TGBrowse& g, rt::Args a) { return rt::Value(g.IsColVisible(N(a, 0))); })
+        .Method("IsColVis2", [](TGBrowse& g, rt::Args a) { return rt::Value(g.IsColVis2(N(a, 0))); })
+        .Method("GoPos", [](TGBrowse& g, rt::Args a) {
+          g.GoPos(rt::Arg(a, 0), rt::Arg(a, 1));
+          return rt::Value();
+        })
+        .Method("PanLeft", [](TGBrowse& g, rt::Args) { return g.PanLeft().Self(); })
+        .Method("HThumbDrag", [](TGBrowse& g, rt::Args a) {
+          g.HThumbDrag(N(a, 0));
+          return rt::Value();
+        })
+        .Method("HScroll", [](TGBrowse& g, rt::Args a) { return g.HScroll(N(a, 0), N(a, 1)); })
+        .Method("VScroll", [](TGBrowse& g, rt::Args a) { return g.VScroll(N(a, 0), N(a, 1)); })
         .Method("ResetSeek", [](TGBrowse& g, rt::Args) { return g.ResetSeek(); })
         .Method("SetOrder", [](TGBrowse& g, rt::Args a) { return rt::Value(g.SetOrder(N(a, 0), rt::Arg(a, 1))); })
         .Method("HiliteCell", [](TGBrowse& g, rt::Args a) { return rt::Value(g.HiliteCell(N(a, 0, 1))); })
@@ -303,6 +330,14 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
         .Method("DrawFooters", [](TGBrowse& g, rt::Args) {
           g.DrawFooters();
           return rt::Value();
+        })
+        .Method("DrawIcons", [](TGBrowse& g, rt::Args) {
+          g.DrawIcons();
+          return rt::Value(0);
+        })
+        .Method("DrawIcon", [](TGBrowse& g, rt::Args a) {
+          g.DrawIcon(rt::Arg(a, 0).AsInt(), rt::IsTrue(rt::Arg(a, 1)));
+          return rt::Value(0);
         })
         .Method("DrawSuper", [](TGBrowse& g, rt::Args) {
           g.DrawSuper();

@@ -1,5 +1,5 @@
-// The first bodies of the grid's navigation and order operations that its
-// data sources and its painting call.
+// The grid's move to the top, its seek reset, order change and cell
+// highlight.
 #include <windows.h>
 
 #include "core/send_soft.h"
@@ -31,26 +31,6 @@ TGBrowse& TGBrowse::GoTop() {
   if (auto v = oVScroll.As<TGBScrlBar>()) v->SetPos(1);
   bChange.Eval(Self(), kUp);
   HiliteCell(nCell);
-  return *this;
-}
-
-TGBrowse& TGBrowse::GoDown() {
-  if (bLogicLen.IsBlock()) nLen = bLogicLen.Eval().AsInt();
-  if (nLen == 0) {
-    if (!lCanAppend) return *this;
-    nRowPos = 1;
-  }
-  ResetSeek();
-  if (lHitBottom) return *this;
-  if (Skip(1) == 0) {
-    lHitBottom = true;
-    return *this;
-  }
-  lHitTop = false;
-  if (nRowPos < nRowCount()) ++nRowPos;
-  if (hWnd) Refresh(false);
-  if (auto v = oVScroll.As<TGBScrlBar>()) v->SetPos(static_cast<int>(BarPosOf(nLogicPos())));
-  bChange.Eval(Self(), core::Ask(oWnd, "nLastKey"));
   return *this;
 }
 

@@ -344,7 +344,9 @@ void TGBrowse::Default() {
   if (auto v = oVScroll.As<TGBScrlBar>()) v->SetPage(static_cast<int>(std::min(nRowCount(), nLen)));
   if (auto h = oHScroll.As<TGBScrlBar>()) h->SetPage(1);
   if (oBrush && owner && owner->oBrush != oBrush) ++oBrush->nCount;
-  if (inDialog && hWnd) MoveWindow(hWnd, nLeft, nTop, nRight - nLeft + 1, nBottom - nTop + 1, TRUE);
+  // A grid of a dialog stays where the dialog placed it, as every other
+  // control of the same coordinates does; the object takes that place.
+  if (inDialog && hWnd) CoorsUpdate();
 }
 
 void TGBrowse::NewVScroll(long count) {

@@ -138,6 +138,10 @@ rt::Value TGBrowse::Paint() {
     }
   }
   const long lastRow = std::min(nLen + appendRow, nRowCount());
+  if (lIconView) {
+    DrawIcons();
+    return rt::Value(0);
+  }
   if (nHeightSuper > 0) {
     nColPos = nFreeze + 1;
     DrawSuper();

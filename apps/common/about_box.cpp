@@ -8,6 +8,7 @@
 #include "core/tdialog.h"
 #include "graphics/colour.h"
 #include "graphics/tfont.h"
+#include "runtime/memvar.h"
 #include "services/timer.h"
 
 namespace common {
@@ -72,12 +73,18 @@ bool AboutWait(const std::shared_ptr<core::TDialog>& oDlg) {
              }),
              rt::Value(oDlg));
   SplashTimers()[oDlg.get()] = timer;
+  if (rt::MEMVAREXISTS(kAboutTimerVar)) rt::MEMVARPUT(kAboutTimerVar, rt::Value(timer));
   timer->Activate();
   return true;
 }
 
 bool AboutInfo(const AboutOptions& o, const rt::Value& bReady) {
-  if (!o.show) return true;
+  const std::size_t privates = rt::PrivateMark();
+  rt::PRIVATE(kAboutTimerVar);
+  if (!o.show) {
+    rt::ReleasePrivates(privates);
+    return true;
+  }
   auto font = std::make_shared<gfx::TFont>()->New("Ms Sans Serif", 0, -8);
   auto bold = std::make_shared<gfx::TFont>()->New("Ms Sans Serif", 0, -8, false, true);
   auto dialog = std::make_shared<core::TDialog>();
@@ -141,6 +148,7 @@ bool AboutInfo(const AboutOptions& o, const rt::Value& bReady) {
   }
   dialog->Activate(act);
   EndSplashTimer(dialog.get());
+  rt::ReleasePrivates(privates);
   bold->End();
   font->End();
   return true;

@@ -34,6 +34,9 @@ struct AboutOptions {
 
 // The splash's wait after its first paint.
 inline constexpr long kSplashMilliseconds = 3000;
+// The private variable that holds the splash timer while the box is open
+// (NIL otherwise).
+inline constexpr const char* kAboutTimerVar = "OABOUT_TIMER";
 
 // The [About] keys of the settings file (their defaults when missing).
 AboutLines ReadAboutLines();
@@ -45,7 +48,7 @@ AboutLines ReadAboutLines();
 bool AboutInfo(const AboutOptions& options, const rt::Value& bReady = {});
 
 // Starts the splash timer that ends oDlg after kSplashMilliseconds, unless
-// the dialog already has one; true.
+// the dialog already has one, and stores it in kAboutTimerVar; true.
 bool AboutWait(const std::shared_ptr<core::TDialog>& oDlg);
 
 }  // namespace common

@@ -7,34 +7,30 @@
 #include <cstdio>
 #include <functional>
 
-#include "apps/common/about_box.h"
 #include "apps/common/settings_file.h"
 #include "apps/common/word_tables.h"
+#include "apps/dravonel/about_info.h"
 #include "apps/dravonel/editor_state.h"
 #include "apps/dravonel/open_dbf.h"
+#include "apps/dravonel/routines.h"
 #include "controls/tmenu.h"
 #include "controls/tmenuitem.h"
 #include "core/send_soft.h"
+#include "core/tclipboard.h"
 #include "core/twindow.h"
+#include "graphics/cursors.h"
 #include "runtime/files.h"
-#include "runtime/macro.h"
 #include "runtime/memvar.h"
+#include "runtime/strings.h"
+#include "runtime/table_fns.h"
 #include "services/help.h"
 #include "services/msgbox.h"
 #include "services/oem_ansi.h"
+#include "services/strtoken.h"
 
 namespace dravonel {
 
 namespace {
-
-// A routine of a later part, by name; NIL while it does not exist.
-template <class... A>
-rt::Value CallRoutine(std::string_view name, A&&... a) {
-  const rt::PublicFn* fn = rt::FindFunction(name);
-  if (!fn) return {};
-  rt::Value slots[] = {rt::Value(), rt::Value(std::forward<A>(a))...};
-  return (*fn)(rt::Args(slots + 1, sizeof...(A)));
-}
 
 rt::Value Block(std::function<void()> f) {
   return rt::Value::Block([f](rt::Args) {
@@ -58,10 +54,32 @@ rt::Value Item(const std::string& prompt, const std::string& message = {}, const
 
 void Separator() { ctl::MENUADDITEM({}); }
 
-// After duplicates, export and import: the grid back to its first row and
-// the search texts kept, the German side searched.
+constexpr const char* kTableAlias = "DBUCH";
+
+// Moves the word table to its first or last row in the order in force.
+void TableTo(bool last) {
+  if (rt::SELECT(kTableAlias) == 0) return;
+  rt::DBSELECTAREA(kTableAlias);
+  if (last) {
+    rt::DBGOBOTTOM();
+  } else {
+    rt::DBGOTOP();
+  }
+}
+
+// After duplicates, export and import: the table and the grid back to the
+// first row, the grid's headings without their order marker but for the
+// German one, the search texts kept and the German side searched. The
+// order in force stays.
 void ListReset() {
   auto& e = Editor();
+  TableTo(false);
+  rt::Value headers = core::Ask(e.oBrwWords, "aHeaders");
+  if (headers.IsArray() && headers.Items().size() >= 2) {
+    const rt::Value second = headers.Items()[1];
+    if (second.IsString()) headers.Items()[1] = rt::Value(svc::STRTOKEN(second.AsString(), 1));
+    headers.Items()[0] = rt::Value("Deutsch *");
+  }
   core::Ask(e.oBrwWords, "GoTop");
   core::Ask(e.oBrwWords, "Refresh");
   CallRoutine("ZQGETVAR", false);
@@ -108,14 +126,20 @@ void DirectionItems() {
        }));
 }
 
+// The main menu is built before the main window exists: its items name
+// the window as it is when they are chosen.
+rt::Value OwnerOr(const rt::Value& owner) {
+  return owner.IsNil() && Editor().oWndMain ? rt::Value(Editor().oWndMain) : owner;
+}
+
 void RecordItems(const rt::Value& owner) {
   Item("Begriff &anf\xFCgen", "Neuen Begriff erfassen", Block([owner] {
-         CallRoutine("ADDDATA", owner);
+         CallRoutine("ADDDATA", OwnerOr(owner));
          core::Ask(Editor().oBrwWords, "Refresh");
          SearchReset();
        }));
   Item("Begriff &bearbeiten", "Begriff ver\xE4ndern", Block([owner] {
-         CallRoutine("EDITDATA", owner);
+         CallRoutine("EDITDATA", OwnerOr(owner));
          core::Ask(Editor().oBrwWords, "Refresh");
          SearchReset();
        }));
@@ -124,36 +148,50 @@ void RecordItems(const rt::Value& owner) {
        }));
 }
 
+bool ClipboardHasText() {
+  if (const auto& clip = Editor().oClip) return !clip->GetText().empty();
+  return false;
+}
+
+// The current row's word on the side the search does not look at.
+std::string RowWordToCopy() {
+  if (rt::SELECT(kTableAlias) == 0) return {};
+  rt::DBSELECTAREA(kTableAlias);
+  return rt::ALLTRIM(rt::FIELDGET(Editor().lDirDe ? "FREMD" : "DEUTSCH").AsString());
+}
+
 void ClipboardItems() {
   Item("&Suchen aus Zwischenablage", "Begriff aus der Zwischenablage suchen", Block([] { CallRoutine("GETCLIPBOARD"); }),
-       {}, rt::Value::Block([](rt::Args) {
-         if (!OpenClipboard(nullptr)) return rt::Value(false);
-         const bool text = IsClipboardFormatAvailable(CF_TEXT);
-         CloseClipboard();
-         return rt::Value(text);
-       }));
+       {}, rt::Value::Block([](rt::Args) { return rt::Value(ClipboardHasText()); }));
   Item("&Kopieren in Zwischenablage", "Begriff in die Zwischenablage kopieren", Block([] {
-         CallRoutine("PUTCLIPBOARD");
+         CallRoutine("PUTCLIPBOARD", RowWordToCopy());
          SearchReset();
        }));
 }
 
 void MoveItems() {
-  const struct {
-    const char* prompt;
-    const char* message;
-    const char* step;
-  } moves[] = {{"Zum &ersten Datensatz", "Zum ersten Begriff", "GoTop"},
-               {"Zum &vorherigen Datensatz", "Zum vorherigen Begriff", "GoUp"},
-               {"Zum &n\xE4" "chsten Datensatz", "Zum n\xE4" "chsten Begriff", "GoDown"},
-               {"Zum &letzten Datensatz", "Zum letzten Begriff", "GoBottom"}};
-  for (const auto& m : moves) {
-    const std::string step = m.step;
-    Item(m.prompt, m.message, Block([step] {
-           core::Ask(Editor().oBrwWords, step);
-           SearchReset();
-         }));
-  }
+  Item("Zum &ersten Datensatz", "Zum ersten Begriff", Block([] {
+         gfx::CURSORWAIT();
+         TableTo(false);
+         core::Ask(Editor().oBrwWords, "GoTop");
+         gfx::CURSORARROW();
+         SearchReset();
+       }));
+  Item("Zum &vorherigen Datensatz", "Zum vorherigen Begriff", Block([] {
+         core::Ask(Editor().oBrwWords, "GoUp");
+         SearchReset();
+       }));
+  Item("Zum &n\xE4" "chsten Datensatz", "Zum n\xE4" "chsten Begriff", Block([] {
+         core::Ask(Editor().oBrwWords, "GoDown");
+         SearchReset();
+       }));
+  Item("Zum &letzten Datensatz", "Zum letzten Begriff", Block([] {
+         gfx::CURSORWAIT();
+         TableTo(true);
+         core::Ask(Editor().oBrwWords, "GoBottom");
+         gfx::CURSORARROW();
+         SearchReset();
+       }));
 }
 
 void WebAndMailItems(const std::string& webBitmap, const std::string& mailBitmap) {
@@ -295,7 +333,7 @@ rt::Value BUILDMENU() {
 
   Item("D&atensatz");
   ctl::MENUBEGIN(false);
-  RecordItems(rt::Value(e.oWndMain));
+  RecordItems({});
   Separator();
   ClipboardItems();
   ctl::MENUEND();
@@ -311,11 +349,7 @@ rt::Value BUILDMENU() {
   Item("Hilfe-&Index", "Hilfeindex", Block([] { svc::HELPSEARCH(); }));
   Separator();
   Item("&\xDC" "ber " + Release(), {}, Block([] {
-         common::AboutOptions o;
-         o.title = rt::MEMVARGET(kReleaseVar).AsString();
-         o.owner = Editor().oWndMain ? rt::Value(Editor().oWndMain) : rt::Value();
-         o.lines = common::ReadAboutLines();
-         common::AboutInfo(o);
+         ABOUTINFO(false, true);
          SearchReset();
        }));
   Separator();

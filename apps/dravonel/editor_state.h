@@ -11,13 +11,23 @@
 #include "runtime/value.h"
 
 namespace core {
+class TClipBoard;
 class TWindow;
+}  // namespace core
+namespace gfx {
+class TFont;
 }
 
 namespace dravonel {
 
 struct EditorState {
   std::shared_ptr<core::TWindow> oWndMain;
+  std::shared_ptr<core::TClipBoard> oClip;
+  // The window's icon object; "Ms Sans Serif" -8, its bold twin, and the
+  // grid's "Arial" -12; the child dialog's brush (set by the dialog).
+  rt::Value oIcon;
+  std::shared_ptr<gfx::TFont> oFontNormal, oFontBold, oFontGrid;
+  rt::Value oBrushWall;
   // The message bar's two items; objects of the message-bar layer, spoken
   // to by message name.
   rt::Value oItemLang, oItemCount;
@@ -37,8 +47,14 @@ struct EditorState {
 
 EditorState& Editor();
 
-// The public variables of the release title and the short product name.
+// The public variables: the program's directory, the release title and the
+// short product name.
+inline constexpr const char* kRunDirVar = "CRUNIN";
 inline constexpr const char* kReleaseVar = "CRELEASE";
 inline constexpr const char* kShortNameVar = "CRELEASE1";
+// The short name until the settings are read.
+inline constexpr const char* kFirstShortName = "Corvanel Helvorindastrum";
+// The program's icon resource, also the about box's.
+inline constexpr const char* kIconResource = "AAAAA";
 
 }  // namespace dravonel

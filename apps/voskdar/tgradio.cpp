@@ -107,8 +107,10 @@ TGRadio& TGRadio::Redefine(long id, const GRadioArgs& a) {
 
 void TGRadio::Initiate(HWND hDlg) {
   TControl::Initiate(hDlg);
-  if (!hWnd) return;
-  // The dialog item stands where its resource put it, already in pixels.
+  // An item of the program's own template keeps New's numbers, which Default
+  // scales when the item is first drawn; one bound to a resource item stands
+  // where the resource put it, already in pixels.
+  if (!hWnd || !fromResource_) return;
   RECT r{};
   GetWindowRect(hWnd, &r);
   MapWindowPoints(nullptr, GetParent(hWnd), reinterpret_cast<POINT*>(&r), 2);

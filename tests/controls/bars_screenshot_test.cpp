@@ -19,7 +19,7 @@
 #include "controls/tmsgbar.h"
 #include "controls/tscrollbar.h"
 #include "core/message_loop.h"
-#include "save_window.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
@@ -136,7 +136,7 @@ TEST(Screens, MainWindowWithMessageBarScrollBarsAndButtons) {
   EXPECT_EQ(bar->GetItem(), 7);
   EXPECT_EQ(bar->aItem[0]->cMsg, "Sprache: DEUENG");
   EXPECT_TRUE(w->oVScroll.IsObject() && w->oHScroll.IsObject());
-  if (const char* shot = std::getenv("VD_MSGBAR_SHOT")) controltest::SaveWindow(w->hWnd, shot);
+  ShotIfAsked(w->hWnd, "VD_MSGBAR_SHOT");
   DestroyWindow(w->hWnd);
 }
 
@@ -207,7 +207,7 @@ TEST(Screens, ButtonLooksAndAScrolledPicture) {
   EXPECT_EQ(view->nY, -60);
   EXPECT_TRUE(GetWindowLongA(focused->hWnd, GWL_STYLE) & BS_DEFPUSHBUTTON);
   EXPECT_FALSE(IsWindowEnabled(disabled->hWnd));
-  if (const char* shot = std::getenv("VD_BUTTONS_SHOT")) controltest::SaveWindow(w->hWnd, shot);
+  ShotIfAsked(w->hWnd, "VD_BUTTONS_SHOT");
   DestroyWindow(w->hWnd);
 }
 

@@ -9,6 +9,7 @@
 #include "controls/tbitmap.h"
 #include "controls/tbutton.h"
 #include "controls/tscrollbar.h"
+#include "core/tdialog.h"
 #include "owner_window.h"
 
 namespace {
@@ -171,6 +172,41 @@ TEST(TBitmap, ClipboardWithoutABitmapChangesNothing) {
   EXPECT_NE(other->picture.bitmap, replaced);
   EXPECT_EQ(other->PictureWidth(), 40);
   EXPECT_EQ(GetObjectType(replaced), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// A view given to a dialog before the dialog exists is made with the dialog
+// and shows with it, as the dialog's other controls do.
+TEST(TBitmap, MadeForADialogBeforeItExistsShowsWithIt) {
+  Pictures p;
+  auto dialog = std::make_shared<core::TDialog>();
+  core::DialogArgs d;
+  d.nTop = 0;
+  d.nLeft = 0;
+  d.nBottom = 100;
+  d.nRight = 200;
+  d.lPixel = true;
+  dialog->New(d);
+  controls::BitmapArgs a;
+  a.nWidth = 40;
+  a.nHeight = 30;
+  a.cBmpFile = p.small.path();
+  a.lNoBorder = true;
+  a.lPixel = true;
+  a.oWnd = rt::Value(dialog);
+  auto view = std::make_shared<controls::TBitmap>();
+  view->New(a);
+  bool visible = false;
+  dialog->bStart = rt::Value::Block([&](rt::Args) {
+    visible = view->hWnd && IsWindowVisible(view->hWnd);
+    dialog->End();
+    return rt::Value();
+  });
+  dialog->Activate(core::DialogActivation{});
+  EXPECT_TRUE(visible);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "controls/tsay.h"
 #include "core/message_loop.h"
 #include "core/tdialog.h"
-#include "save_window.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
@@ -238,7 +238,7 @@ TEST(TemplateDialog, AllFourControlsBoundAndShown) {
       core::SYSREFRESH();
       UpdateWindow(d->hWnd);
       for (HWND child = GetWindow(d->hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) UpdateWindow(child);
-      if (const char* shot = std::getenv("VD_DIALOG_SHOT")) controltest::SaveWindow(d->hWnd, shot);
+      ShotIfAsked(d->hWnd, "VD_DIALOG_SHOT");
       d->End(1);
       return rt::Value();
     });

@@ -1,9 +1,12 @@
 // The edit field under Wine: its window, keys through the Get buffer, the
-// spinner steps and the read-only and redefined cases.
+// clipboard, the spinner and the read-only, redefined and combo-box cases.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "controls/tcombobox.h"
 #include "controls/tget.h"
+#include "core/tclipboard.h"
+#include "owner_window.h"
 #include "runtime/dates.h"
 #include "runtime/settings.h"
 
@@ -163,6 +166,259 @@ TEST_F(TGetTest, BadDateIsRefusedAndTheVariableKept) {
   EXPECT_FALSE(g->lValid());
   g->LostFocus(0);
   EXPECT_EQ(f.value, rt::Value(rt::MakeDate(2024, 1, 31)));
+}
+
+}  // namespace
+
+namespace {
+
+void SetKey(int vkey, bool down) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[vkey] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+void PutClipboard(const std::string& text) {
+  auto clip = std::make_shared<core::TClipBoard>();
+  clip->New();
+  ASSERT_TRUE(clip->SetText(text));
+}
+
+std::string Clipboard() {
+  auto clip = std::make_shared<core::TClipBoard>();
+  clip->New();
+  return clip->GetText();
+}
+
+TEST_F(TGetTest, PasteKeysFitTheTextToTheField) {
+  struct Case {
+    const char* clip;
+    int key;  // with Ctrl, or Insert with Shift
+    const char* shown;
+  } cases[] = {
+      {"abcdefghijklmno", 'V', "abcdefghij"},
+      {"abc", 'V', "abc       "},
+      {"  xy  \r\nzweite Zeile", VK_INSERT, "xy        "},
+  };
+  for (const Case& c : cases) {
+    Field f{rt::Value(std::string(10, ' '))};
+    auto g = Make(f, nullptr);
+    g->GotFocus(0);
+    PutClipboard(c.clip);
+    SetKey(c.key == VK_INSERT ? VK_SHIFT : VK_CONTROL, true);
+    SendMessageA(g->hWnd, WM_KEYDOWN, static_cast<WPARAM>(c.key), 0);
+    // The character the key also makes must not paste a second time.
+    if (c.key == 'V') SendMessageA(g->hWnd, WM_CHAR, 22, 0);
+    SetKey(VK_SHIFT, false);
+    SetKey(VK_CONTROL, false);
+    EXPECT_EQ(g->cText(), c.shown) << c.clip;
+    EXPECT_EQ(f.value, rt::Value(c.shown)) << c.clip;
+  }
+}
+
+TEST_F(TGetTest, CutWritesThroughTheGetNotTheWindow) {
+  // A password keeps its characters, "@R" keeps its literals out.
+  struct Case {
+    const char* start;
+    const char* picture;
+    bool password;
+    long from, to;
+    const char* value;
+  } cases[] = {
+      {"geheim    ", nullptr, true, 0, 2, "heim      "},
+      {"1234", "@R 99/99", false, 3, 4, "124 "},
+  };
+  for (const Case& c : cases) {
+    Field f{rt::Value(c.start)};
+    controls::GetArgs a;
+    a.bSetGet = f.Block();
+    a.oWnd = rt::Value(owner_);
+    a.nWidth = 100;
+    if (c.picture) a.cPicture = c.picture;
+    a.lPassword = c.password;
+    auto g = std::make_shared<controls::TGet>();
+    g->New(a);
+    g->GotFocus(0);
+    SendMessageA(g->hWnd, EM_SETSEL, static_cast<WPARAM>(c.from), c.to);
+    SetKey(VK_CONTROL, true);
+    SendMessageA(g->hWnd, WM_KEYDOWN, 'X', 0);
+    SendMessageA(g->hWnd, WM_CHAR, 24, 0);
+    SetKey(VK_CONTROL, false);
+    EXPECT_EQ(f.value, rt::Value(c.value)) << c.start;
+  }
+}
+
+TEST_F(TGetTest, ClipboardLeftAloneWithoutSelectionAndReadOnlyPasteRefused) {
+  PutClipboard("bleibt");
+  Field f{rt::Value("haus      ")};
+  auto g = Make(f, nullptr);
+  g->GotFocus(0);
+  g->SetPos(1);
+  g->Copy();
+  g->Cut();
+  EXPECT_EQ(Clipboard(), "bleibt");
+  EXPECT_EQ(f.value, rt::Value("haus      "));
+  g->SetPos(1, 5);
+  g->Copy();
+  EXPECT_EQ(Clipboard(), "haus");
+
+  Field r{rt::Value("fest      ")};
+  auto ro = Make(r, nullptr, false, true);
+  ro->Paste(rt::Value("neu"));
+  EXPECT_EQ(r.value, rt::Value("fest      "));
+  EXPECT_EQ(ro->cText(), "fest      ");
+  // A paste beyond the field's length is cut, and only its first line taken.
+  Field p{rt::Value(std::string(6, ' '))};
+  auto gp = Make(p, nullptr);
+  gp->Paste(rt::Value("Baumhausbau\nzwei"));
+  EXPECT_EQ(p.value, rt::Value("Baumha"));
+}
+
+TEST_F(TGetTest, CaretKeysInPasswordAndLiteralFields) {
+  Field f{rt::Value("geheim")};
+  controls::GetArgs a;
+  a.bSetGet = f.Block();
+  a.oWnd = rt::Value(owner_);
+  a.nWidth = 100;
+  a.lPassword = true;
+  auto g = std::make_shared<controls::TGet>();
+  g->New(a);
+  g->GotFocus(0);
+  g->SetPos(1);
+  for (int i = 1; i <= 3; ++i) {
+    g->KeyDown(VK_RIGHT, 0);
+    EXPECT_EQ(g->nPos, 1 + i) << "one place per key";
+  }
+  // Left stops at the first place without looping.
+  for (int i = 0; i < 6; ++i) g->KeyDown(VK_LEFT, 0);
+  EXPECT_EQ(g->nPos, 1);
+  EXPECT_EQ(g->oGet->Pos(), 1);
+}
+
+TEST_F(TGetTest, EmptyDateClickGoesToTheStart) {
+  for (const char* format : {"dd.mm.yyyy", "yyyy-mm-dd"}) {
+    rt::Sets().dateFormat = format;
+    Field f{rt::Value(rt::Date{})};
+    auto g = Make(f, nullptr);
+    g->GotFocus(0);
+    g->SetPos(5);
+    g->LButtonUp(1, 40, 0);
+    EXPECT_EQ(g->nPos, 1) << format << " [" << g->cText() << "]";
+  }
+}
+
+TEST_F(TGetTest, SpinnerArrowsStepTheValue) {
+  Field f{rt::Value(5)};
+  auto g = Make(f, "999", true);
+  ASSERT_TRUE(g->oVScroll.IsObject());
+  EXPECT_TRUE(GetWindowLongA(g->hWnd, GWL_STYLE) & WS_VSCROLL);
+  SendMessageA(g->hWnd, WM_VSCROLL, SB_LINEUP, 0);
+  EXPECT_EQ(f.value.AsInt(), 6);
+  SendMessageA(g->hWnd, WM_VSCROLL, SB_LINEDOWN, 0);
+  SendMessageA(g->hWnd, WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(f.value.AsInt(), 4);
+  Field ro{rt::Value(5)};
+  auto fixed = Make(ro, "999", true, true);
+  EXPECT_FALSE(fixed->oVScroll.IsObject()) << "no spinner on a read-only field";
+}
+
+// In a visible window of their own, without the fixture's hidden one.
+TEST(TGetInWindow, ShiftTabFollowsBChangeAndReadOnlyEscEndsTheOwner) {
+  {
+    controltest::OwnerWindow w(200, 300);
+    Field a{rt::Value("eins")}, b{rt::Value("zwei")};
+    auto make = [&w](Field& f, int row) {
+      controls::GetArgs g;
+      g.nRow = row;
+      g.bSetGet = f.Block();
+      g.oWnd = w.value();
+      g.nWidth = 80;
+      auto get = std::make_shared<controls::TGet>();
+      get->New(g);
+      return get;
+    };
+    auto first = make(a, 1), second = make(b, 3);
+    SetFocus(second->hWnd);
+    ASSERT_EQ(GetFocus(), second->hWnd);
+    SetKey(VK_SHIFT, true);
+    second->bChange = rt::Value::Block([](rt::Args) { return rt::Value(); });
+    second->KeyChar(VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), second->hWnd) << "a bChange answering NIL keeps the focus";
+    second->bChange = rt::Value();
+    second->KeyChar(VK_TAB, 0);
+    SetKey(VK_SHIFT, false);
+    EXPECT_EQ(GetFocus(), first->hWnd);
+  }
+  // Esc in a read-only field ends its owner.
+  controltest::OwnerWindow w(200, 300);
+  Field f{rt::Value("fest")};
+  controls::GetArgs g;
+  g.bSetGet = f.Block();
+  g.oWnd = w.value();
+  g.lReadOnly = true;
+  auto get = std::make_shared<controls::TGet>();
+  get->New(g);
+  get->KeyChar(VK_ESCAPE, 0);
+  MSG msg;
+  EXPECT_NE(PeekMessageA(&msg, w.w->hWnd, WM_CLOSE, WM_CLOSE, PM_REMOVE), 0);
+}
+
+TEST(TGetInWindow, TabInAComboBoxFieldMovesInTheComboBoxsOwner) {
+  controltest::OwnerWindow w(200, 300);
+  Field v{rt::Value("Haus")}, other{rt::Value("x")};
+  controls::ComboBoxArgs c;
+  c.bSetGet = v.Block();
+  c.aItems = rt::Value::Array({"Haus", "Baum"});
+  c.oWnd = w.value();
+  c.nStyle = 2;
+  c.nWidth = 100;
+  c.nHeight = 80;
+  auto combo = std::make_shared<controls::TComboBox>();
+  combo->New(c);
+  controls::GetArgs g;
+  g.nRow = 6;
+  g.bSetGet = other.Block();
+  g.oWnd = w.value();
+  g.nWidth = 80;
+  auto next = std::make_shared<controls::TGet>();
+  next->New(g);
+  for (const long key : {long{VK_TAB}, long{VK_RETURN}}) {
+    SetFocus(combo->oGet->hWnd);
+    ASSERT_EQ(GetFocus(), combo->oGet->hWnd);
+    combo->oGet->KeyChar(key, 0);
+    EXPECT_EQ(GetFocus(), next->hWnd) << key;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TGetInWindow, RightClickTakesTheFocusFirst) {
+  controltest::OwnerWindow w(200, 300);
+  Field a{rt::Value("eins")}, b{rt::Value("zwei")};
+  std::vector<std::shared_ptr<controls::TGet>> gets;
+  for (Field* f : {&a, &b}) {
+    controls::GetArgs g;
+    g.nRow = static_cast<int>(gets.size()) * 3;
+    g.bSetGet = f->Block();
+    g.oWnd = w.value();
+    g.nWidth = 80;
+    gets.push_back(std::make_shared<controls::TGet>());
+    gets.back()->New(g);
+  }
+  SetFocus(gets[0]->hWnd);
+  long row = -1;
+  HWND focusSeen = nullptr;
+  gets[1]->bRClicked = rt::Value::Block([&](rt::Args x) {
+    row = x[0].AsInt();
+    focusSeen = GetFocus();
+    return rt::Value();
+  });
+  SendMessageA(gets[1]->hWnd, WM_RBUTTONDOWN, 0, MAKELPARAM(5, 4));
+  EXPECT_EQ(row, 4);
+  EXPECT_EQ(focusSeen, gets[1]->hWnd);
 }
 
 }  // namespace

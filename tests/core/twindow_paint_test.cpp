@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "core/twindow.h"
 #include "graphics/dc.h"
 #include "graphics/primitives.h"
+#include "tests/graphics/window_shot.h"
 #include "twindow_support.h"
 #include "services/int32.h"
 
@@ -22,40 +22,6 @@ using coretest::OwnedWindow;
 
 constexpr COLORREF kPane = RGB(255, 255, 224);
 constexpr COLORREF kBlock = RGB(0, 64, 160);
-
-// The window as the screen shows it, frame included, as a 24-bit BMP file.
-void WriteWindowBitmap(HWND hWnd, const std::string& file) {
-  RECT rc{};
-  GetWindowRect(hWnd, &rc);
-  const int width = rc.right - rc.left, height = rc.bottom - rc.top;
-  const HDC windowDC = GetWindowDC(hWnd);
-  const HDC memDC = CreateCompatibleDC(windowDC);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  const HBITMAP bmp = CreateDIBSection(windowDC, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = SelectObject(memDC, bmp);
-  BitBlt(memDC, 0, 0, width, height, windowDC, 0, 0, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = ((width * 3 + 3) / 4) * 4;
-  const DWORD imageSize = stride * height;
-  BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader + imageSize), 0, 0,
-                      static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader)};
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
-  out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-  out.write(static_cast<const char*>(bits), imageSize);
-  SelectObject(memDC, old);
-  DeleteObject(bmp);
-  DeleteDC(memDC);
-  ReleaseDC(hWnd, windowDC);
-}
-
-std::string TempFile(const char* name) {
-  char dir[MAX_PATH] = {};
-  GetTempPathA(sizeof dir, dir);
-  return std::string(dir) + name;
-}
 
 TEST(TWindowPaint, BrushUnderTheUsersPaintingDrawnOffScreen) {
   core::WindowArgs args = coretest::PixelArgs(100, 100, 339, 499);
@@ -94,9 +60,7 @@ TEST(TWindowPaint, BrushUnderTheUsersPaintingDrawnOffScreen) {
   EXPECT_EQ(GetPixel(screen, 100, 50), kBlock);
   EXPECT_EQ(GetPixel(screen, 380, 200), kPane);
   ReleaseDC(w->hWnd, screen);
-  const std::string image = TempFile("twindow.bmp");
-  WriteWindowBitmap(w->hWnd, image);
-  std::printf("window image: %s\n", image.c_str());
+  ShotIfAsked(w->hWnd, "VD_TWINDOW_SHOT");
 }
 
 TEST(TWindowPaint, DeviceContextIsSharedByDepth) {

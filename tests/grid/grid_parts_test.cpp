@@ -5,13 +5,14 @@
 
 #include "../controls/owner_window.h"
 #include "../graphics/window_pixels.h"
-#include "window_shot.h"
+#include "tests/graphics/window_shot.h"
 #include "core/message_loop.h"
 #include "graphics/colour.h"
 #include "graphics/tfont.h"
 #include "grid/dark_color.h"
 #include "grid/grid_messages.h"
 #include "grid/scroll_natives.h"
+#include "grid/tbtndown.h"
 #include "grid/tgbscrlbar.h"
 #include "grid/tgtsay.h"
 #include "runtime/codepage.h"
@@ -323,6 +324,67 @@ TEST(MSGBLINK, NoticesShowOneAtATimeInCallOrder) {
   EXPECT_EQ(AwaitNotice(empty, true), nullptr);
 }
 
+std::shared_ptr<grid::TBtnDown> DropButton(const OwnerWindow& owner, int top, int left, int size,
+                                           const rt::Value& bAction = {}) {
+  auto b = std::make_shared<grid::TBtnDown>();
+  controls::BtnBmpArgs a;
+  a.nTop = top;
+  a.nLeft = left;
+  a.nWidth = size;
+  a.nHeight = size;
+  a.oWnd = owner.value();
+  a.lBorder = false;
+  a.bAction = bAction;
+  b->New(a);
+  return b;
+}
+
+TEST(TBtnDown, ArrowWithoutABitmapShiftsWhilePressed) {
+  OwnerWindow owner(200, 200);
+  auto b = DropButton(owner, 10, 10, 20);
+  ASSERT_TRUE(IsWindow(b->hWnd));
+  EXPECT_EQ(b->ClassName(), "TBTNBMP");
+  EXPECT_TRUE(b->lBorder);
+  RECT client{};
+  GetClientRect(b->hWnd, &client);
+  const int w = client.right, h = client.bottom;
+  struct Probe {
+    int x, y;
+  };
+  // The two upper corners and the tip of the triangle.
+  const Probe points[] = {{w / 2 - 2, h / 2 - 1}, {w / 2 + 2, h / 2 - 1}, {w / 2, h / 2 + 1}};
+  for (bool pressed : {false, true}) {
+    b->lPressed = pressed;
+    InvalidateRect(b->hWnd, nullptr, FALSE);
+    UpdateWindow(b->hWnd);
+    const WindowPixels px(b->hWnd);
+    const int d = pressed ? 1 : 0;
+    for (const Probe& p : points) EXPECT_EQ(px.At(p.x + d, p.y + d), RGB(0, 0, 0)) << pressed << " " << p.x << "," << p.y;
+    // Above the arrow's top edge, in the other position, is face colour.
+    EXPECT_NE(px.At(w / 2, h / 2 - 2 + d), RGB(0, 0, 0)) << pressed;
+    if (pressed) {
+      EXPECT_NE(px.At(w / 2 - 2, h / 2 - 1), RGB(0, 0, 0));
+    }
+  }
+}
+
+TEST(TBtnDown, ABitmapNameDrawsNoArrowAndAClickLeavesItUnlit) {
+  OwnerWindow owner(200, 200);
+  int clicks = 0;
+  auto b = DropButton(owner, 10, 10, 20, rt::Value::Block([&clicks](rt::Args) {
+                        ++clicks;
+                        return rt::Value();
+                      }));
+  b->cResName1 = "KEINBILD";
+  InvalidateRect(b->hWnd, nullptr, FALSE);
+  UpdateWindow(b->hWnd);
+  const WindowPixels px(b->hWnd);
+  EXPECT_NE(px.At(10, 10), RGB(0, 0, 0));
+  b->Click();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(b->lBorder);
+}
+
 TEST(GridMessages, TableAndProperCase) {
   const rt::Value msg = grid::LOADMSG();
   ASSERT_EQ(msg.Len(), 55u);
@@ -378,18 +440,19 @@ TEST(GridParts, LabelsBarsAndANoticeTogether) {
   b.oWnd = owner.value();
   h->New(b);
   h->SetPos(4);
+  auto drop = DropButton(owner, 130, 10, 17);
   grid::MSGBLINK("Wort gespeichert;Liste aktualisiert", owner.value(), 200, 10, {}, false, 5000);
   const auto notice = grid::MsgBlinkLabel();
   ASSERT_NE(notice, nullptr);
   Settle(owner.w->hWnd);
-  for (HWND w : {raised->hWnd, sunken->hWnd, shaded->hWnd, v->hWnd, h->hWnd, notice->hWnd}) EXPECT_TRUE(IsWindowVisible(w));
+  for (HWND w : {raised->hWnd, sunken->hWnd, shaded->hWnd, v->hWnd, h->hWnd, drop->hWnd, notice->hWnd}) EXPECT_TRUE(IsWindowVisible(w));
   // The notice's text colour is the dark shade of its green.
   const WindowPixels px(owner.w->hWnd);
   int text = 0;
   for (int y = 200; y < 240; ++y)
     for (int x = 10; x < 300; ++x) text += px.At(x, y) == RGB(0, 128, 0) || px.At(x, y) == RGB(0, 255, 0);
   EXPECT_GT(text, 20);
-  gridtest::ShotIfAsked(owner.w->hWnd, "VD_GRID_PARTS_SHOT");
+  ShotIfAsked(owner.w->hWnd, "VD_GRID_PARTS_SHOT");
   notice->End();
   EXPECT_EQ(AwaitNotice(notice, true), nullptr);
   for (const auto& label : {raised, sunken, shaded}) label->End();

@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
 #include "../graphics/window_pixels.h"
 #include "browse_fixture.h"
-#include "window_shot.h"
+#include "tests/graphics/window_shot.h"
 #include "graphics/tfont.h"
 #include "grid/grid_geometry.h"
 #include "grid/tgbscrlbar.h"
@@ -259,6 +260,157 @@ TEST_F(PaintGrid, ShortSkipAtTheTopKeepsTheCurrentRecord) {
   EXPECT_EQ(rt::RTRIM(lit->cText), "Wort000002");
 }
 
+// Pixels of colour c (or, with same false, of any other colour) in the
+// rectangle, as far as it lies in the client area.
+int CountIn(const WindowPixels& px, int left, int top, int right, int bottom, COLORREF c, bool same = true) {
+  int n = 0;
+  for (int y = std::max(top, 0); y < std::min(bottom, px.height); ++y)
+    for (int x = std::max(left, 0); x < std::min(right, px.width); ++x) n += (px.At(x, y) == c) == same;
+  return n;
+}
+
+bool Inside(const WindowPixels& px, int right, int bottom) { return right <= px.width && bottom <= px.height; }
+
+TEST_F(PaintGrid, IconViewShowsOneIconPerRowFromTheCurrentOne) {
+  // 300 x 200 pixels: six icons a line (the next would start past the width
+  // less 32), four lines.
+  auto g = WordGrid(30, 300, 200);
+  gridtest::PaintFully(*g);
+  std::vector<long> labelled;
+  g->bIconText = rt::Value::Block([&labelled](rt::Args) {
+    labelled.push_back(rt::RECNO());
+    return rt::Value(rt::RECNO());
+  });
+  g->lIconView = true;
+  const COLORREF pane = static_cast<COLORREF>(g->nClrPaneValue.AsInt());
+  struct Case {
+    long start;
+    long first, last;
+  };
+  for (const Case& k : {Case{3, 3, 26}, Case{27, 27, 30}}) {
+    labelled.clear();
+    rt::DBGOTO(k.start);
+    PainterRecorder rec;
+    InvalidateRect(g->hWnd, nullptr, TRUE);
+    UpdateWindow(g->hWnd);
+    EXPECT_TRUE(rec.cells.empty());
+    ASSERT_EQ(labelled.size(), static_cast<std::size_t>(k.last - k.first + 1)) << k.start;
+    EXPECT_EQ(labelled.front(), k.first);
+    EXPECT_EQ(labelled.back(), k.last);
+    EXPECT_EQ(rt::RECNO(), k.start);
+    const WindowPixels px(g->hWnd);
+    const long shown = k.last - k.first + 1;
+    for (long i = 0; i < 24; ++i) {
+      const int x = static_cast<int>(10 + (i % 6) * 50), y = static_cast<int>(10 + (i / 6) * 50);
+      const int icon = CountIn(px, x, y, x + 32, y + 32, pane, false);
+      const int label = CountIn(px, x - 8, y + 33, x + 40, y + 49, RGB(0, 0, 128));
+      if (i < shown) {
+        // Icons and labels the client area cuts off are not probed.
+        if (Inside(px, x + 32, y + 32)) {
+          EXPECT_GT(icon, 50) << k.start << " icon " << i + 1;
+        }
+        if (Inside(px, x + 40, y + 49)) {
+          EXPECT_GT(label, 10) << k.start << " icon " << i + 1;
+        }
+      } else {
+        EXPECT_EQ(icon, 0) << k.start << " icon " << i + 1;
+        EXPECT_EQ(label, 0) << k.start << " icon " << i + 1;
+      }
+    }
+  }
+  rt::DBGOTO(1);
+  InvalidateRect(g->hWnd, nullptr, TRUE);
+  UpdateWindow(g->hWnd);
+  ShotIfAsked(g->hWnd, "VD_GRID_ICONS_SHOT");
+  rt::DBGOTO(27);
+  InvalidateRect(g->hWnd, nullptr, TRUE);
+  UpdateWindow(g->hWnd);
+  // Icon 2 in the focused look, then plain again as it was.
+  const WindowPixels before(g->hWnd);
+  g->DrawIcon(2, true);
+  const WindowPixels focused(g->hWnd);
+  EXPECT_GT(focused.Differences(before), 50);
+  int outside = 0;
+  for (int y = 0; y < before.height; ++y)
+    for (int x = 0; x < before.width; ++x)
+      outside += (x < 60 || x >= 92 || y < 10 || y >= 42) && focused.At(x, y) != before.At(x, y);
+  EXPECT_EQ(outside, 0);
+  g->DrawIcon(2, false);
+  EXPECT_EQ(WindowPixels(g->hWnd).Differences(before), 0);
+  EXPECT_EQ(rt::RECNO(), 27);
+}
+
+TEST_F(PaintGrid, ColumnTestsAndHorizontalMoves) {
+  // Four columns of 120 pixels on 400 (384 beside the vertical bar): three
+  // show fully, the fourth in part.
+  auto g = WordGrid(10, 400, 200);
+  gridtest::PaintFully(*g);
+  ASSERT_TRUE(g->oVScroll.IsObject());
+  EXPECT_TRUE(g->IsColVisible(3));
+  EXPECT_FALSE(g->IsColVisible(4));
+  EXPECT_TRUE(g->IsColVis2(4));
+  struct Hit {
+    long x;
+    bool fromFirst;
+    long col;
+  };
+  for (const Hit& h : {Hit{100, false, 1}, Hit{130, false, 2}, Hit{370, false, 4}, Hit{130, true, 2}})
+    EXPECT_EQ(g->nAtCol(h.x, h.fromFirst), h.col) << h.x;
+  g->nFreeze = 1;
+  g->nColPos = 3;
+  EXPECT_FALSE(g->IsColVis2(2));
+  EXPECT_TRUE(g->IsColVisible(4));
+  EXPECT_EQ(g->nAtCol(130), 3);
+  EXPECT_EQ(g->nAtCol(130, true), 2);
+  g->nFreeze = 0;
+  g->nColPos = 1;
+
+  // Cell mode: each move names the current cell and the first shown column.
+  g->lCellBrw = true;
+  g->nCell = 1;
+  struct Step {
+    const char* move;
+    long cell, colPos;
+  };
+  const Step steps[] = {{"GoRight", 2, 1}, {"GoRight", 3, 1}, {"GoRight", 4, 2}, {"GoRight", 4, 2},
+                        {"GoLeft", 3, 2},  {"GoLeft", 2, 2},  {"GoLeft", 1, 1},  {"GoEnd", 3, 1},
+                        {"GoHome", 1, 1},  {"PanEnd", 4, 2},  {"PanHome", 1, 1}};
+  for (const Step& st : steps) {
+    const std::string m = st.move;
+    if (m == "GoRight") g->GoRight();
+    if (m == "GoLeft") g->GoLeft();
+    if (m == "GoEnd") g->GoEnd();
+    if (m == "GoHome") g->GoHome();
+    if (m == "PanEnd") g->PanEnd();
+    if (m == "PanHome") g->PanHome();
+    EXPECT_EQ(g->nCell, st.cell) << m;
+    EXPECT_EQ(g->nColPos, st.colPos) << m;
+    EXPECT_FALSE(g->Col(g->nCell)->lNoLite) << m;
+  }
+  // Row mode: right turns a page, here the last one, which ends with the
+  // last column shown completely; left goes back to the first.
+  g->lCellBrw = false;
+  g->GoRight();
+  EXPECT_EQ(g->nColPos, 2);
+  EXPECT_EQ(g->nCell, 4);
+  g->GoLeft();
+  EXPECT_EQ(g->nColPos, 1);
+  EXPECT_EQ(g->nCell, 1);
+  // The horizontal bar's messages.
+  struct Bar {
+    LPARAM code, pos;
+    long cell, colPos;
+  };
+  const Bar bars[] = {{SB_PAGERIGHT, 0, 4, 2},      {SB_PAGELEFT, 0, 1, 1}, {SB_THUMBPOSITION, 3, 3, 1},
+                      {SB_THUMBPOSITION, 4, 4, 2},  {SB_LEFT, 0, 1, 1},     {SB_RIGHT, 0, 4, 2},
+                      {MAKEWPARAM(SB_THUMBPOSITION, 2), 0, 2, 1}, {SB_LINERIGHT, 0, 4, 2}};
+  for (const Bar& b : bars) {
+    g->HScroll(b.code, b.pos);
+    EXPECT_EQ(g->nCell, b.cell) << b.code << " " << b.pos;
+    EXPECT_EQ(g->nColPos, b.colPos) << b.code << " " << b.pos;
+  }
+}
+
 TEST_F(PaintGrid, ChangeHookRunsAfterTheFirstPaintAndAfterARecordChangeOnly) {
   auto g = WordGrid(20);
   int calls = 0;
@@ -432,7 +584,7 @@ TEST_F(PaintGrid, EditorLookWithEveryBand) {
   for (int y = top; y < top + 6 * g->nHeightCell; ++y)
     for (int x = 380; x < 450; ++x) strokes += GetRValue(px.At(x, y)) < 60 && GetGValue(px.At(x, y)) < 60;
   EXPECT_GT(strokes, 10);
-  gridtest::ShotIfAsked(owner.w->hWnd, "VD_GRID_SHOT");
+  ShotIfAsked(owner.w->hWnd, "VD_GRID_SHOT");
 }
 
 }  // namespace

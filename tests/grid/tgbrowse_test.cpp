@@ -7,7 +7,7 @@
 
 #include "../services/box_driver.h"
 #include "browse_fixture.h"
-#include "window_shot.h"
+#include "tests/graphics/window_shot.h"
 #include "core/tdialog.h"
 #include "graphics/colour.h"
 #include "graphics/tfont.h"
@@ -109,6 +109,67 @@ TEST(TGBrowse, DestroyGivesBackEveryDrawingObject) {
   }
   EXPECT_EQ(svc::TrackedHandles().size(), before);
   svc::SetHandleTracking(false);
+}
+
+TEST(TGBrowse, InADialogItLandsWhereTheDialogsControlsOfItsCoordinatesLand) {
+  // The editor's layout: a child dialog over the main window's client area,
+  // the grid at (17, 0), half the width wide and 170 high, in pixels.
+  OwnerWindow owner(500, 800);
+  RECT client{};
+  GetClientRect(owner.w->hWnd, &client);
+  auto d = std::make_shared<core::TDialog>();
+  core::DialogArgs da;
+  da.nTop = 3;
+  da.nLeft = 0;
+  da.nBottom = client.bottom - 24;
+  da.nRight = client.right;
+  da.lPixel = true;
+  da.nStyle = static_cast<double>(WS_CHILD | WS_VISIBLE);
+  da.oWnd = owner.value();
+  d->New(da);
+  auto g = std::make_shared<TGBrowse>();
+  grid::BrowseArgs a;
+  a.nRow = 17;
+  a.nCol = 0;
+  a.nWidth = client.right / 2;
+  a.nHeight = 170;
+  a.oWnd = rt::Value(d);
+  a.lPixel = true;
+  a.aHeaders = rt::Value::Array({"Deutsch", "Englisch"});
+  a.bLine = rt::Value::Block([](rt::Args) { return rt::Value::Array({"Haus", "house"}); });
+  g->New(a);
+  EXPECT_FALSE(g->hWnd);
+  auto twin = std::make_shared<core::TControl>();
+  twin->Register();
+  twin->nTop = 17;
+  twin->nLeft = 0;
+  twin->nBottom = 17 + 170 - 1;
+  twin->nRight = client.right / 2 - 1;
+  twin->nStyle = WS_CHILD | WS_VISIBLE;
+  d->DefControl(rt::Value(twin));
+  core::DialogActivation act;
+  act.lModal = false;
+  d->Activate(act);
+  ASSERT_TRUE(IsWindow(g->hWnd));
+  auto placed = [&](HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    MapWindowPoints(nullptr, d->hWnd, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const RECT r = placed(g->hWnd);
+  const RECT t = placed(twin->hWnd);
+  EXPECT_EQ(r.top, 34);
+  EXPECT_EQ(r.bottom, 374);
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.right, client.right / 2 * 2);
+  EXPECT_TRUE(EqualRect(&r, &t));
+  // The object knows the place it has.
+  EXPECT_EQ(g->nTop, 34);
+  EXPECT_EQ(g->nBottom, 373);
+  EXPECT_EQ(g->nWidth(), client.right / 2 * 2);
+  EXPECT_EQ(g->nColCount(), 2);
+  DestroyWindow(d->hWnd);
 }
 
 class TableGrid : public testing::Test {
@@ -315,7 +376,7 @@ TEST(TGBrowse, ShowSizesListsTheColumnsAndTheVisibleWidth) {
     g->AddColumn(column);
   }
   BoxDriver driver([&](HWND box) {
-    gridtest::ShotIfAsked(box, "VD_GRID_SIZES_SHOT");
+    ShotIfAsked(box, "VD_GRID_SIZES_SHOT");
     BoxDriver::PressEnter(box);
   });
   g->ShowSizes();
@@ -326,6 +387,134 @@ TEST(TGBrowse, ShowSizesListsTheColumnsAndTheVisibleWidth) {
                                "Sichtbarer Bereich  400 Pixels\r\n"),
             std::string::npos)
       << seen.Joined();
+}
+
+}  // namespace
+
+namespace {
+
+using gridtest::OpenWordTable;
+
+// A grid over 50 indexed rows, painted, on its first row.
+class NavGrid : public testing::Test {
+ protected:
+  void SetUp() override {
+    OpenWordTable(dir, 50);
+    g = Grid(owner, 400, 200, "WORTE");
+    gridtest::PaintFully(*g);
+    rows = g->nRowCount();
+    ASSERT_GT(rows, 3);
+    ASSERT_LT(rows, 20);
+  }
+  void TearDown() override { rt::DBCLOSEALL(); }
+  // The record, the screen row and the bar as a move left them.
+  void At(long rec, long rowPos, const char* what) {
+    EXPECT_EQ(rt::RECNO(), rec) << what;
+    EXPECT_EQ(g->nRowPos, rowPos) << what;
+    if (auto bar = g->oVScroll.As<grid::TGBScrlBar>()) {
+      EXPECT_EQ(bar->GetPos(), std::min(rt::ORDKEYNO(), BarEnd(*bar))) << what;
+    }
+  }
+  // The last position the bar takes: its maximum less the page, as the
+  // system keeps the thumb's page inside the range.
+  static long BarEnd(const grid::TGBScrlBar& bar) { return bar.GetRange().At(2).AsInt() - bar.nPgStep + 1; }
+  void Place(long rec, long rowPos) {
+    rt::DBGOTO(rec);
+    g->nAt = rec;
+    g->nRowPos = rowPos;
+    g->lHitTop = g->lHitBottom = false;
+  }
+  rt::test::ScratchDir dir;
+  OwnerWindow owner{400, 500};
+  std::shared_ptr<TGBrowse> g;
+  long rows = 0;
+};
+
+TEST_F(NavGrid, RowMovesScrollAtTheEdgesAndStopAtTheEnds) {
+  Place(3, 3);
+  g->GoDown();
+  At(4, 4, "down inside the page");
+  Place(rows, rows);
+  g->GoDown();
+  At(rows + 1, rows, "down on the last row scrolls");
+  EXPECT_FALSE(g->lRePaint);
+  gridtest::PaintFully(*g);
+  Place(50, rows);
+  g->GoDown();
+  EXPECT_TRUE(g->lHitBottom);
+  At(50, rows, "down at the bottom");
+  Place(2, 1);
+  g->GoUp();
+  At(1, 1, "up on the first row scrolls");
+  g->GoUp();
+  EXPECT_TRUE(g->lHitTop);
+  At(1, 1, "up at the top");
+  // Only GoUp and PageUp set lHitTop: GoTop moves each time.
+  Place(20, 4);
+  g->GoTop();
+  At(1, 1, "top");
+  rt::DBGOTO(9);
+  g->GoTop();
+  At(1, 1, "top again");
+}
+
+TEST_F(NavGrid, PagesMoveByAScreenAndEndOnTheLastOrFirstRow) {
+  Place(1, 1);
+  g->PageDown();
+  At(rows + 1, 1, "a page down");
+  // Near the end the page stops on the last row, lower on the screen.
+  Place(45, 1);
+  g->PageDown();
+  At(50, 6, "the last page");
+  g->PageDown();
+  EXPECT_TRUE(g->lHitBottom);
+  auto bar = g->oVScroll.As<grid::TGBScrlBar>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->GetPos(), BarEnd(*bar));
+  Place(30, 1);
+  g->PageUp();
+  At(30 - rows, 1, "a page up");
+  Place(5, 5);
+  g->PageUp();
+  At(1, 1, "a short page up");
+  g->PageUp();
+  EXPECT_TRUE(g->lHitTop);
+  Place(10, 2);
+  g->GoBottom();
+  EXPECT_TRUE(g->lHitBottom);
+  EXPECT_EQ(rt::RECNO(), 50);
+  EXPECT_EQ(g->nRowPos, rows);
+  EXPECT_EQ(bar->GetPos(), BarEnd(*bar));
+}
+
+TEST_F(NavGrid, ScrollBarMessagesMoveTheRows) {
+  struct Case {
+    long code, pos, rec;
+  };
+  const Case cases[] = {{SB_BOTTOM, 0, 50}, {SB_TOP, 0, 1}, {SB_LINEDOWN, 0, 2}, {SB_LINEUP, 0, 1},
+                        {SB_THUMBPOSITION, 20, 20}, {SB_THUMBPOSITION, 1, 1}, {SB_THUMBPOSITION, 49, 50}};
+  for (const Case& k : cases) {
+    g->VScroll(k.code, k.pos);
+    EXPECT_EQ(rt::RECNO(), k.rec) << k.code << " " << k.pos;
+  }
+  // GoPos walks to a screen row; the hook hears once.
+  Place(1, 1);
+  int heard = 0;
+  g->bChange = rt::Value::Block([&heard](rt::Args) {
+    ++heard;
+    return rt::Value();
+  });
+  g->GoPos(4, 1);
+  At(4, 4, "GoPos");
+  EXPECT_EQ(heard, 1);
+  g->GoPos(4, 1);
+  EXPECT_EQ(heard, 1);
+  g->GoPos("4", 1);
+  At(4, 4, "GoPos with a text row");
+  g->bChange = {};
+  // The window's own bar sends the thumb's position in the high word.
+  g->VScroll(MAKEWPARAM(SB_THUMBPOSITION, 30), 0);
+  EXPECT_EQ(rt::RECNO(), 30);
 }
 
 }  // namespace

@@ -9,39 +9,16 @@
 #include <string>
 
 #include "print/print_settings.h"
+#include "tests/print/file_printers.h"
 
 namespace {
 
-constexpr const char* kOutA = "C:\\out.ps";
-constexpr const char* kOutB = "C:\\out2.ps";
+using printtest::Count;
+using printtest::kOutA;
+using printtest::kOutB;
+using printtest::ReadFile;
 
-std::string ReadFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
-
-class PrintSettings : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetDefaultPrinterA("VD Test A");
-    prn::PRINTERINIT();
-    DeleteFileA(kOutA);
-    DeleteFileA(kOutB);
-    if (prn::PRNGETNAME().empty()) GTEST_SKIP() << "the prefix has no test printers";
-  }
-  void TearDown() override {
-    SetDefaultPrinterA("VD Test A");
-    prn::PRINTERINIT();
-  }
-};
+using PrintSettings = printtest::FilePrinters;
 
 // One document of `pages` pages with a line on each, on a DC of the record.
 void PrintPages(const char* title, int pages) {

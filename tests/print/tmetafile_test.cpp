@@ -13,7 +13,7 @@
 #include "print/tprinter.h"
 #include "tests/controls/owner_window.h"
 #include "tests/services/box_driver.h"
-#include "tests/support/save_window.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
@@ -102,7 +102,7 @@ TEST(TMetaFile, ShowsARecordedPageWithItsShadow) {
   EXPECT_EQ(ScreenPixel(m->hWnd, 150, 40), RGB(255, 255, 255));
   EXPECT_EQ(ScreenPixel(owner.w->hWnd, 120, 20 + 280 + 2), RGB(0, 0, 0));
   EXPECT_EQ(ScreenPixel(owner.w->hWnd, 20 + 200 + 2, 150), RGB(0, 0, 0));
-  if (const char* shot = std::getenv("VD_METAFILE_SHOT")) SaveWindowBmp(owner.w->hWnd, shot);
+  ShotIfAsked(owner.w->hWnd, "VD_METAFILE_SHOT");
   m->End();
   printer->End();
 }

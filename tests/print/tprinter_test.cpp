@@ -9,44 +9,21 @@
 #include <string>
 
 #include "print/print_settings.h"
+#include "tests/print/file_printers.h"
 #include "print/tprinter.h"
 #include "runtime/macro.h"
 #include "tests/services/box_driver.h"
 
 namespace {
 
-constexpr const char* kOutA = "C:\\out.ps";
-constexpr const char* kOutB = "C:\\out2.ps";
-
-std::string ReadFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
+using printtest::Count;
+using printtest::kOutA;
+using printtest::kOutB;
+using printtest::ReadFile;
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-class Printer : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetDefaultPrinterA("VD Test A");
-    prn::PRINTERINIT();
-    DeleteFileA(kOutA);
-    DeleteFileA(kOutB);
-    if (prn::PRNGETNAME().empty()) GTEST_SKIP() << "the prefix has no test printers";
-  }
-  void TearDown() override {
-    SetDefaultPrinterA("VD Test A");
-    prn::PRINTERINIT();
-  }
-};
+using Printer = printtest::FilePrinters;
 
 TEST_F(Printer, DirectPagesReachTheFile) {
   const auto p = prn::PRINTBEGIN(rt::Value("Probe document"));

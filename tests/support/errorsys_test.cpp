@@ -24,7 +24,7 @@
 #include "support/errorsys.h"
 #include "tests/runtime/scratch_dir.h"
 #include "tests/services/box_driver.h"
-#include "tests/support/save_window.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
@@ -171,7 +171,7 @@ TEST(ErrorSysDeathTest, QuitWritesTheLogAndEndsWithCodeOne) {
           std::fprintf(stderr, "%s\n", seen.c_str());
           if (const char* shot = std::getenv("VD_ERROR_SHOT")) {
             RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-            SaveWindowBmp(box, shot);
+            SaveWindowShot(box, shot);
           }
           // Closing the dialog is the same as Quit.
           PostMessageA(box, WM_CLOSE, 0, 0);

@@ -17,40 +17,12 @@
 #include "controls/tradio.h"
 #include "core/twindow.h"
 #include "grid/cell_painter.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
 constexpr int kWidth = 520;
 constexpr int kHeight = 300;
-
-void SaveBmp(HDC dc, const std::string& path) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = kWidth;
-  bi.bmiHeader.biHeight = kHeight;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HDC mem = CreateCompatibleDC(dc);
-  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, kWidth, kHeight, dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  const DWORD size = static_cast<DWORD>(((kWidth * 3 + 3) & ~3) * kHeight);
-  BITMAPFILEHEADER fh{};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-  fh.bfSize = fh.bfOffBits + size;
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(&fh, sizeof fh, 1, f);
-    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-    std::fwrite(bits, size, 1, f);
-    std::fclose(f);
-  }
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-}
 
 int CountColour(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour) {
   int n = 0;
@@ -235,7 +207,8 @@ TEST(Showcase, CellsControlsAndQuickSearchItems) {
   EXPECT_EQ(GetPixel(dc, 45, 30), RGB(210, 210, 230));  // row 1, first column
   // The check box printed its text at its place.
   EXPECT_LT(CountColour(dc, 10, 150, 150, 170, RGB(255, 255, 255)), 140 * 20);
-  if (const char* dir = std::getenv("VD_SHOT")) SaveBmp(dc, std::string(dir) + "\\check_items.bmp");
+  if (const char* dir = std::getenv("VD_SHOT"))
+    SaveDcShot(dc, RECT{0, 0, kWidth, kHeight}, std::string(dir) + "\\check_items.bmp");
   SelectObject(dc, oldPicture);
   DeleteObject(picture);
   DeleteDC(dc);

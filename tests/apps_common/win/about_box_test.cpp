@@ -9,6 +9,7 @@
 
 #include "apps/common/about_box.h"
 #include "core/tdialog.h"
+#include "runtime/memvar.h"
 #include "services/timer.h"
 #include "tests/apps_common/work_dir.h"
 
@@ -39,18 +40,22 @@ TEST(AboutBox, SplashClosesItselfWithOneTimerAfterItsFirstPaint) {
   common::test::WorkDir dir;
   Clock::time_point shown;
   std::size_t timers = 0;
+  bool timerVar = false;
   std::string texts;
   const rt::Value ready = rt::Value::Block([&](rt::Args a) {
     shown = Clock::now();
     const HWND dialog = a[0].As<core::TDialog>()->hWnd;
     for (int i = 0; i < 3; ++i) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     timers = svc::TimerRegistry().size();
+    timerVar = rt::MEMVARGET(common::kAboutTimerVar).As<svc::TTimer>() != nullptr;
     texts = ChildTexts(dialog);
     return rt::Value();
   });
   EXPECT_TRUE(common::AboutInfo(Splash(), ready));
   const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - shown).count();
   EXPECT_EQ(timers, 1u);
+  EXPECT_TRUE(timerVar) << "the timer is held in its private variable while the box is open";
+  EXPECT_FALSE(rt::MEMVAREXISTS(common::kAboutTimerVar)) << "released when the box has closed";
   EXPECT_GE(waited, common::kSplashMilliseconds - 100);
   EXPECT_LT(waited, common::kSplashMilliseconds + 3000);
   EXPECT_TRUE(svc::TimerRegistry().empty()) << "the timer ends with the box";
@@ -74,6 +79,28 @@ TEST(AboutBox, AClickClosesAtOnceAndTheTimerGoesToo) {
   EXPECT_TRUE(svc::TimerRegistry().empty());
   EXPECT_NE(texts.find("Wortwerk\r"), std::string::npos) << texts;
   EXPECT_NE(texts.find("http://wortwerk.example\r"), std::string::npos) << texts;
+}
+
+// A maker's picture file in the settings gives the second layout: the
+// notice with the first maker line, and the reservation line.
+TEST(AboutBox, WithAPictureFileTheNoticeAndReservationLines) {
+  common::test::WorkDir dir;
+  std::ofstream(".\\VOSKDAR.INI") << "[About]\r\nBitmap=hersteller.bmp\r\nFirma1=Wortwerk\r\n";
+  std::string texts;
+  const rt::Value ready = rt::Value::Block([&](rt::Args a) {
+    const auto dialog = a[0].As<core::TDialog>();
+    texts = ChildTexts(dialog->hWnd);
+    dialog->End();
+    return rt::Value();
+  });
+  common::AboutOptions o = Splash();
+  o.timed = false;
+  o.lines = common::ReadAboutLines();
+  EXPECT_EQ(o.lines.bitmapFile, "hersteller.bmp");
+  EXPECT_TRUE(common::AboutInfo(o, ready));
+  EXPECT_NE(texts.find("\rWortwerk|"), std::string::npos) << texts;
+  EXPECT_NE(texts.find("vorbehalten|"), std::string::npos) << texts;
+  EXPECT_EQ(texts.find("Lexingen"), std::string::npos) << texts;
 }
 
 TEST(AboutBox, NotShownWhenTheLoaderStartedTheProgram) {

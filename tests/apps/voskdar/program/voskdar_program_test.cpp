@@ -20,6 +20,7 @@
 #include "runtime/settings.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
@@ -174,41 +175,6 @@ std::string Setting(const fs::path& dir, const char* section, const char* key) {
   return buf;
 }
 
-// Saves the window's picture as a 24-bit BMP.
-void SaveWindow(HWND h, const std::string& path) {
-  RECT r{};
-  GetWindowRect(h, &r);
-  const int w = r.right - r.left, ht = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = ht;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, ht, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * ht);
-  BITMAPFILEHEADER fh{};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-  fh.bfSize = fh.bfOffBits + size;
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(&fh, sizeof fh, 1, f);
-    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-    std::fwrite(bits, size, 1, f);
-    std::fclose(f);
-  }
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-}
-
 class VoskdarProgram : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -272,7 +238,7 @@ TEST_F(VoskdarProgram, SearchesTheTermOfItsCommandLineIntoTheScratchTable) {
       EXPECT_EQ(r.top, at[i].y * 2) << i;
     }
 
-    if (const char* shot = std::getenv("VD_SHOT")) SaveWindow(program.Main(), std::string(shot) + "/voskdar_search.bmp");
+    if (const char* shot = std::getenv("VD_SHOT")) SaveWindowShot(program.Main(), std::string(shot) + "/voskdar_search.bmp");
 
     SendMessageA(search, BM_CLICK, 0, 0);
     fromProgram = ReadScratch();
