@@ -5,12 +5,12 @@
 #include "core/message_loop.h"
 #include "graphics/class_names.h"
 #include "graphics/cursors.h"
-#include "runtime/strings.h"
-#include "services/common_dialogs.h"
 #include "runtime/callstack.h"
 #include "runtime/setkey.h"
 #include "runtime/settings.h"
+#include "runtime/strings.h"
 #include "runtime/text_case.h"
+#include "services/common_dialogs.h"
 
 namespace controls {
 

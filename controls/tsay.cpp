@@ -5,6 +5,7 @@
 
 #include "controls/control_owner.h"
 #include "core/send_soft.h"
+#include "graphics/class_names.h"
 #include "graphics/colour.h"
 #include "graphics/ctl3d.h"
 #include "graphics/dc.h"
@@ -35,7 +36,7 @@ TSay& TSay::New(const SayArgs& a) {
   cCaption = ValueText(bGet.Eval(), cPicture);
   const long fore = a.nClrText.IsNil() && owner ? owner->nClrText : svc::ToInt32(a.nClrText);
   long back = svc::ToInt32(a.nClrBack);
-  if (a.nClrBack.IsNil()) back = owner && owner->ClassName() == "TWINDOW" ? owner->nClrPane : gfx::GETSYSCOLOR(COLOR_BTNFACE);
+  if (a.nClrBack.IsNil()) back = owner && owner->ClassName() == vdclass::kWindow ? owner->nClrPane : gfx::GETSYSCOLOR(COLOR_BTNFACE);
   SetColor(rt::Value(fore), rt::Value(back));
   // An empty caption has no width rather than a negative one.
   const long width = a.nWidth.IsNumber() ? svc::ToInt32(a.nWidth)

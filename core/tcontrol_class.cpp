@@ -2,6 +2,7 @@
 // sends at run time.
 #include "core/tcontrol.h"
 #include "core/tdialog.h"
+#include "graphics/class_names.h"
 #include "services/int32.h"
 
 namespace core {
@@ -98,7 +99,7 @@ const rt::ClassInfo& TControl::ClassDef() {
 }
 
 const rt::ClassInfo& TDialog::ClassDef() {
-  static const rt::ClassInfo info("TDIALOG", &TWindow::ClassDef(), rt::FactoryOf<TDialog>(), [](rt::ClassInfo& c) {
+  static const rt::ClassInfo info(std::string(vdclass::kDialog), &TWindow::ClassDef(), rt::FactoryOf<TDialog>(), [](rt::ClassInfo& c) {
     rt::ClassBuilder<TDialog>(c)
         .Data("cResName", &TDialog::cResName)
         .Data("cResData", &TDialog::cResData)

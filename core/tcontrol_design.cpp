@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "core/callback_guard.h"
 #include "core/tcontrol.h"
 #include "graphics/design_outline.h"
 
@@ -24,20 +25,22 @@ LPCSTR DotCursor(int handle) {
 }
 
 LRESULT CALLBACK DotProc(HWND hWnd, UINT nMsg, WPARAM w, LPARAM l) {
-  const int handle = static_cast<int>(GetWindowLongPtrA(hWnd, GWLP_ID));
-  if (nMsg == WM_SETCURSOR) {
-    SetCursor(LoadCursorA(nullptr, DotCursor(handle)));
-    return TRUE;
-  }
-  if (nMsg == WM_LBUTTONDOWN) {
-    if (const auto owner = dotsOwner.lock(); owner && owner->hWnd) {
-      POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
-      MapWindowPoints(hWnd, owner->hWnd, &p, 1);
-      owner->MResize(handle, p.y, p.x, rt::Value());
+  return GuardCallback([&]() -> LRESULT {
+    const int handle = static_cast<int>(GetWindowLongPtrA(hWnd, GWLP_ID));
+    if (nMsg == WM_SETCURSOR) {
+      SetCursor(LoadCursorA(nullptr, DotCursor(handle)));
+      return TRUE;
     }
-    return 0;
-  }
-  return DefWindowProcA(hWnd, nMsg, w, l);
+    if (nMsg == WM_LBUTTONDOWN) {
+      if (const auto owner = dotsOwner.lock(); owner && owner->hWnd) {
+        POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        MapWindowPoints(hWnd, owner->hWnd, &p, 1);
+        owner->MResize(handle, p.y, p.x, rt::Value());
+      }
+      return 0;
+    }
+    return DefWindowProcA(hWnd, nMsg, w, l);
+  });
 }
 
 bool DotsExist() { return dots[0] && IsWindow(dots[0]); }

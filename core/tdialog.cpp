@@ -298,7 +298,7 @@ rt::Value TDialog::Display() {
 }
 
 rt::Value TDialog::Paint() {
-  return bPainted.IsBlock() ? bPainted.Eval(svc::HandleNumber(hDC), cPS, Self()) : rt::Value();
+  return bPainted.IsBlock() ? bPainted.Eval(svc::HandleNumber(hDC), cPS(), Self()) : rt::Value();
 }
 
 bool TDialog::End(long result) {
@@ -409,7 +409,7 @@ rt::Value TDialog::EraseBkGnd(LPARAM hDC) {
 rt::Value TDialog::KeyChar(long nKey, long nFlags) {
   if (nKey == VK_ESCAPE) {
     const auto parent = oWnd.As<TWindow>();
-    if (!parent || parent->IsKindOf(vdclass::kMdiChild) || parent->IsKindOf("TDIALOG") ||
+    if (!parent || parent->IsKindOf(vdclass::kMdiChild) || parent->IsKindOf(vdclass::kDialog) ||
         parent->IsKindOf(vdclass::kMdiFrame)) {
       End();
       return rt::Value(0);

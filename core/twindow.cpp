@@ -99,18 +99,10 @@ void TWindow::ReleaseOwned() {
   // is), so keeping any of them would keep the window alive for ever. The
   // parent (oWnd), the result and Cargo stay readable: they hold no cycle
   // the window made itself.
-  for (rt::Value* hook : {&bInit,       &bMoved,      &bLClicked,  &bLButtonUp, &bKeyDown,   &bPainted,
-                          &bMButtonDown, &bMButtonUp,  &bRClicked,  &bRButtonUp, &bResized,   &bLDblClick,
-                          &bWhen,       &bValid,      &bKeyChar,   &bMMoved,    &bGotFocus,  &bLostFocus,
-                          &bDropFiles,  &bDdeInit,    &bDdeExecute, &bCommNotify, &bMenuSelect, &bZip,
-                          &bUnZip,      &bDropOver,   &bCopy,      &bCut,       &bFind,      &bPaste,
-                          &bPrint,      &bUnDo,       &bReDo,      &bDelete,    &bSelectAll, &bFindNext,
-                          &bReplace,    &bProperties, &bSocket,    &bTaskBar,   &bEraseBkGnd, &OnClick,
-                          &OnMouseMove, &OnKeyDown,   &OnMove,     &OnPaint,    &OnResize,   &cToolTip})
-    *hook = rt::Value();
-  for (rt::Value* owned : {&oMenu, &oSysMenu, &oPopup, &oMsgBar, &oBar, &oVScroll, &oHScroll, &oCtlFocus, &oTop,
-                           &oLeft, &oBottom, &oRight, &oClient, &aMinMaxInfo})
-    *owned = rt::Value();
+#define VD_RELEASE(m) m = rt::Value();
+  VD_TWINDOW_HOOKS(VD_RELEASE)
+  VD_TWINDOW_OWNED(VD_RELEASE)
+#undef VD_RELEASE
   aControls = rt::Value::Array();
 }
 

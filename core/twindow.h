@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "core/twindow_members.h"
 #include "graphics/disp.h"
 #include "graphics/tbrush.h"
 #include "graphics/tcursor.h"
@@ -41,41 +42,34 @@ class TWindow : public rt::Object {
   // while the window is not subclassed.
   WNDPROC nOldProc = nullptr;
 
-  rt::Value bInit, bMoved, bLClicked, bLButtonUp, bKeyDown, bPainted, bMButtonDown, bMButtonUp, bRClicked,
-      bRButtonUp, bResized, bLDblClick, bWhen, bValid, bKeyChar, bMMoved, bGotFocus, bLostFocus, bDropFiles,
-      bDdeInit, bDdeExecute, bCommNotify, bMenuSelect, bZip, bUnZip, bDropOver, bCopy, bCut, bFind, bPaste,
-      bPrint, bUnDo, bReDo, bDelete, bSelectAll, bFindNext, bReplace, bProperties;
+#define VD_VALUE_MEMBER(m) rt::Value m;
+#define VD_FLAG_MEMBER(m, initial) bool m = initial;
+#define VD_NUMBER_MEMBER(m) long m = 0;
+  VD_TWINDOW_HOOKS(VD_VALUE_MEMBER)
+  VD_TWINDOW_OWNED(VD_VALUE_MEMBER)
+  VD_TWINDOW_VALUES(VD_VALUE_MEMBER)
+  VD_TWINDOW_FLAGS(VD_FLAG_MEMBER)
+  VD_TWINDOW_NUMBERS(VD_NUMBER_MEMBER)
+#undef VD_VALUE_MEMBER
+#undef VD_FLAG_MEMBER
+#undef VD_NUMBER_MEMBER
 
   std::string cCaption;
-  rt::Value cPS;  // the paint record of the paint under way, as text
-  rt::Value cVarName;
+  // The paint record of the paint under way as text (by name "cPS"); NIL
+  // outside a paint.
+  rt::Value cPS() const;
+  void _cPS(const rt::Value& record);
   int nPaintCount = 0;  // depth of device-context use
-  rt::Value cMsg, cToolTip, Cargo;
   HDC hDC = nullptr;
-  long nId = 0;
-
-  bool lActive = true;
-  bool lCancel = false, lFocused = false, lVisible = false, lDesign = false, lVbx = false, lValidating = false;
 
   // Pixels in the parent's client coordinates; bottom and right inclusive.
   int nTop = 0, nLeft = 0, nBottom = 0, nRight = 0;
 
-  long nStyle = 0, nChrHeight = 0, nChrWidth = 0, nLastKey = 0, nClrPane = 0, nClrText = 0;
-  rt::Value nResult, nHelpId;
   HWND hCtlFocus = nullptr;
 
-  rt::Value aControls, aMinMaxInfo;
-
-  rt::Value oBar;
   std::shared_ptr<gfx::TBrush> oBrush;
   std::shared_ptr<gfx::TCursor> oCursor;
   std::shared_ptr<gfx::TFont> oFont;
-  // An icon object (its hIcon is drawn), or an icon handle as a number.
-  rt::Value oIcon;
-  rt::Value oMenu, oSysMenu, oPopup, oMsgBar, oWnd, oVScroll, oHScroll, oDragCursor, oCtlFocus;
-  rt::Value oTop, oLeft, oBottom, oRight, oClient;
-  rt::Value bSocket, bTaskBar, bEraseBkGnd;
-  rt::Value OnClick, OnMouseMove, OnKeyDown, OnMove, OnPaint, OnResize;
 
   // Class data: the menu item under selection, for F1 help in a menu.
   inline static rt::Value oMItemSelect;
@@ -267,62 +261,9 @@ class TWindow : public rt::Object {
 
   virtual rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
-  virtual rt::Value AsyncSelect(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value BeginPaint();
-  virtual rt::Value Close(LPARAM nWParam);
-  virtual rt::Value Command(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value CommNotify(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value CtlColor(LPARAM hWndChild, LPARAM hDCChild);
-  virtual rt::Value DdeAck(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value DdeExecute(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value DdeInitiate(LPARAM nWParam, long nLow, long nHigh);
-  virtual rt::Value DdeTerminate(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value Destroy();
-  virtual rt::Value DrawItem(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value DropFiles(LPARAM hDrop);
-  virtual rt::Value DropOver(long nLow, long nHigh, LPARAM nLParam);
-  virtual rt::Value EndPaint();
-  virtual rt::Value EraseBkGnd(LPARAM hDC);
-  virtual rt::Value GetDlgCode(LPARAM nWParam);
-  virtual rt::Value GetMinMaxInfo(LPARAM pMinMaxInfo);
-  virtual rt::Value GotFocus(LPARAM hWndLosing);
-  virtual rt::Value HelpF1();
-  virtual rt::Value HScroll(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value InitMenuPopup(LPARAM hMenu, long nPos, bool lSysMenu);
-  virtual rt::Value KeyChar(long nKey, long nFlags);
-  virtual rt::Value KeyDown(long nKey, long nFlags);
-  virtual rt::Value LButtonDown(long nRow, long nCol, long nFlags);
-  virtual rt::Value LButtonUp(long nRow, long nCol, long nFlags);
-  virtual rt::Value LDblClick(long nRow, long nCol, long nFlags);
-  virtual rt::Value LostFocus(LPARAM hWndGetting);
-  virtual rt::Value MButtonDown(long nRow, long nCol, long nFlags);
-  virtual rt::Value MButtonUp(long nRow, long nCol, long nFlags);
-  virtual rt::Value MeasureItem(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value MenuChar(long nKey, long nFlags, LPARAM hMenu);
-  virtual rt::Value MenuSelect(long nItem, long nFlags, LPARAM hMenu);
-  virtual rt::Value MouseMove(long nRow, long nCol, long nFlags);
-  virtual rt::Value MouseWheel(long nKeys, long nDelta, long nX, long nY);
-  // For classes that draw their own frame; NIL leaves it to the system.
-  virtual rt::Value NcPaint(LPARAM hRgn);
-  virtual rt::Value Moved(LPARAM nWParam, long nX, long nY);
-  virtual rt::Value NcActivate(bool lActive);
-  virtual rt::Value NcMouseMove(long nHitTest, long nRow, long nCol);
-  virtual rt::Value Notify(LPARAM nIdCtrl, LPARAM pNMHDR);
-  virtual rt::Value Paint();
-  virtual rt::Value PaletteChanged(LPARAM hWndChanging);
-  virtual rt::Value QueryDragIcon();
-  virtual rt::Value QueryEndSession();
-  virtual rt::Value QueryNewPalette();
-  virtual rt::Value RButtonDown(long nRow, long nCol, long nFlags);
-  virtual rt::Value RButtonUp(long nRow, long nCol, long nFlags);
-  virtual rt::Value ReSize(long nSizeType, long nWidth, long nHeight);
-  virtual rt::Value SysCommand(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value TaskBar(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value Timer(LPARAM nWParam, LPARAM nLParam);
-  virtual rt::Value VScroll(LPARAM nWParam, LPARAM nLParam);
-  // An event of a VBX control. VBX controls are not supported, so a window
-  // never hosts one and the event is not handled (NIL).
-  virtual rt::Value VbxFireEvent(LPARAM pEventInfo);
+#define VD_EVENT_METHOD(name, params) virtual rt::Value name params;
+  VD_TWINDOW_EVENTS(VD_EVENT_METHOD)
+#undef VD_EVENT_METHOD
 
  private:
   // nChrHeight and nChrWidth from oFont.
@@ -333,6 +274,9 @@ class TWindow : public rt::Object {
   // The off-screen buffer of the base window's own paint, kept typed so that
   // painting allocates nothing.
   gfx::DispBuffer paintBuffer_;
+  // The paint record, kept typed for the same reason.
+  PAINTSTRUCT paint_{};
+  bool painting_ = false;
 };
 
 using TWindowPtr = std::shared_ptr<TWindow>;

@@ -5,6 +5,7 @@
 
 #include "core/twindow.h"
 #include "core/twindow_design.h"
+#include "graphics/class_names.h"
 #include "services/int32.h"
 
 namespace core {
@@ -80,7 +81,7 @@ WindowArgs NewArgs(rt::Args a) {
 }  // namespace
 
 const rt::ClassInfo& TWindow::ClassDef() {
-  static const rt::ClassInfo info("TWINDOW", &Object::ClassDef(), rt::FactoryOf<TWindow>(), [](rt::ClassInfo& c) {
+  static const rt::ClassInfo info(std::string(vdclass::kWindow), &Object::ClassDef(), rt::FactoryOf<TWindow>(), [](rt::ClassInfo& c) {
     HandleData(c, "hWnd", &TWindow::hWnd);
     HandleData(c, "hDC", &TWindow::hDC);
     HandleData(c, "hCtlFocus", &TWindow::hCtlFocus);
@@ -132,37 +133,21 @@ const rt::ClassInfo& TWindow::ClassDef() {
         [](Object&, const rt::Value& v) { TWindow::oMItemSelect = v; });
 
     rt::ClassBuilder<TWindow> b(c);
-    // Members whose names are their own, by type.
-#define VD_MEMBER(m) {#m, &TWindow::m}
-    const std::pair<const char*, rt::Value TWindow::*> values[] = {
-        VD_MEMBER(bInit),       VD_MEMBER(bMoved),      VD_MEMBER(bLClicked),    VD_MEMBER(bLButtonUp),
-        VD_MEMBER(bKeyDown),    VD_MEMBER(bPainted),    VD_MEMBER(bMButtonDown), VD_MEMBER(bMButtonUp),
-        VD_MEMBER(bRClicked),   VD_MEMBER(bRButtonUp),  VD_MEMBER(bResized),     VD_MEMBER(bLDblClick),
-        VD_MEMBER(bWhen),       VD_MEMBER(bValid),      VD_MEMBER(bKeyChar),     VD_MEMBER(bMMoved),
-        VD_MEMBER(bGotFocus),   VD_MEMBER(bLostFocus),  VD_MEMBER(bDropFiles),   VD_MEMBER(bDdeInit),
-        VD_MEMBER(bDdeExecute), VD_MEMBER(bCommNotify), VD_MEMBER(bMenuSelect),  VD_MEMBER(bZip),
-        VD_MEMBER(bUnZip),      VD_MEMBER(bDropOver),   VD_MEMBER(bCopy),        VD_MEMBER(bCut),
-        VD_MEMBER(bFind),       VD_MEMBER(bPaste),      VD_MEMBER(bPrint),       VD_MEMBER(bUnDo),
-        VD_MEMBER(bReDo),       VD_MEMBER(bDelete),     VD_MEMBER(bSelectAll),   VD_MEMBER(bFindNext),
-        VD_MEMBER(bReplace),    VD_MEMBER(bProperties), VD_MEMBER(cPS),          VD_MEMBER(cVarName),
-        VD_MEMBER(cMsg),        VD_MEMBER(cToolTip),    VD_MEMBER(Cargo),        VD_MEMBER(nResult),
-        VD_MEMBER(nHelpId),     VD_MEMBER(aControls),   VD_MEMBER(aMinMaxInfo),  VD_MEMBER(oBar),
-        VD_MEMBER(oIcon),       VD_MEMBER(oMenu),       VD_MEMBER(oSysMenu),     VD_MEMBER(oPopup),
-        VD_MEMBER(oMsgBar),     VD_MEMBER(oWnd),        VD_MEMBER(oVScroll),     VD_MEMBER(oHScroll),
-        VD_MEMBER(oDragCursor), VD_MEMBER(oCtlFocus),   VD_MEMBER(oTop),         VD_MEMBER(oLeft),
-        VD_MEMBER(oBottom),     VD_MEMBER(oRight),      VD_MEMBER(oClient),      VD_MEMBER(bSocket),
-        VD_MEMBER(bTaskBar),    VD_MEMBER(bEraseBkGnd), VD_MEMBER(OnClick),      VD_MEMBER(OnMouseMove),
-        VD_MEMBER(OnKeyDown),   VD_MEMBER(OnMove),      VD_MEMBER(OnPaint),      VD_MEMBER(OnResize)};
-    const std::pair<const char*, bool TWindow::*> flags[] = {
-        VD_MEMBER(lActive),  VD_MEMBER(lCancel), VD_MEMBER(lFocused),   VD_MEMBER(lVisible),
-        VD_MEMBER(lDesign),  VD_MEMBER(lVbx),    VD_MEMBER(lValidating)};
-    const std::pair<const char*, long TWindow::*> numbers[] = {
-        VD_MEMBER(nId),       VD_MEMBER(nStyle),   VD_MEMBER(nChrHeight), VD_MEMBER(nChrWidth),
-        VD_MEMBER(nLastKey),  VD_MEMBER(nClrPane), VD_MEMBER(nClrText)};
-#undef VD_MEMBER
-    for (const auto& [name, member] : values) b.Data(name, member);
-    for (const auto& [name, member] : flags) b.Data(name, member);
-    for (const auto& [name, member] : numbers) b.Data(name, member);
+#define VD_DATA(m) b.Data(#m, &TWindow::m);
+#define VD_FLAG_DATA(m, initial) VD_DATA(m)
+    VD_TWINDOW_HOOKS(VD_DATA)
+    VD_TWINDOW_OWNED(VD_DATA)
+    VD_TWINDOW_VALUES(VD_DATA)
+    VD_TWINDOW_FLAGS(VD_FLAG_DATA)
+    VD_TWINDOW_NUMBERS(VD_DATA)
+#undef VD_FLAG_DATA
+#undef VD_DATA
+#define VD_EVENT(name, params) b.Method(#name, Adapt(&TWindow::name));
+    VD_TWINDOW_EVENTS(VD_EVENT)
+#undef VD_EVENT
+    c.AddData(
+        "cPS", [](const Object& o) { return static_cast<const TWindow&>(o).cPS(); },
+        [](Object& o, const rt::Value& v) { static_cast<TWindow&>(o)._cPS(v); });
     b.Data("nPaintCount", &TWindow::nPaintCount)
         .Data("nBottom", &TWindow::nBottom)
         .Data("nRight", &TWindow::nRight)
@@ -310,34 +295,12 @@ const rt::ClassInfo& TWindow::ClassDef() {
                   return w.HandleEvent(static_cast<UINT>(ArgAs<long>(a, 0)), static_cast<WPARAM>(ArgAs<long>(a, 1)),
                                        ArgAs<long>(a, 2));
                 })
-        .Method("Destroy", Adapt(&TWindow::Destroy))
-        .Method("AsyncSelect", Adapt(&TWindow::AsyncSelect))
-        .Method("BeginPaint", Adapt(&TWindow::BeginPaint))
-        .Method("Close", Adapt(&TWindow::Close))
-        .Method("Command", Adapt(&TWindow::Command))
-        .Method("CommNotify", Adapt(&TWindow::CommNotify))
-        .Method("CtlColor", Adapt(&TWindow::CtlColor))
-        .Method("DdeAck", Adapt(&TWindow::DdeAck))
-        .Method("DdeExecute", Adapt(&TWindow::DdeExecute))
-        .Method("DdeInitiate", Adapt(&TWindow::DdeInitiate))
-        .Method("DdeTerminate", Adapt(&TWindow::DdeTerminate))
-        .Method("DrawItem", Adapt(&TWindow::DrawItem))
-        .Method("DropFiles", Adapt(&TWindow::DropFiles))
-        .Method("DropOver", Adapt(&TWindow::DropOver))
-        .Method("EndPaint", Adapt(&TWindow::EndPaint))
-        .Method("EraseBkGnd", Adapt(&TWindow::EraseBkGnd))
-        .Method("GetDlgCode", Adapt(&TWindow::GetDlgCode))
-        .Method("GetMinMaxInfo", Adapt(&TWindow::GetMinMaxInfo))
-        .Method("GotFocus", Adapt(&TWindow::GotFocus))
-        .Method("HelpF1", Adapt(&TWindow::HelpF1))
         .Method("Help", [](TWindow& w, rt::Args) { return w.Help(); })
         .Method("KillFocus", Adapt(&TWindow::KillFocus))
         .Method("nGetChrHeight", [](TWindow& w, rt::Args) { return rt::Value(w.nGetChrHeight()); })
         .Method("SayBitmap", Nil([](TWindow& w, rt::Args a) {
                   w.SayBitmap(ArgAs<long>(a, 0), ArgAs<long>(a, 1), Arg(a, 2), ArgAs<long>(a, 3), ArgAs<long>(a, 4));
                 }))
-        .Method("HScroll", Adapt(&TWindow::HScroll))
-        .Method("InitMenuPopup", Adapt(&TWindow::InitMenuPopup))
         .Method("SelColor",
                 [](TWindow& w, rt::Args a) { return rt::Value(w.SelColor(Arg(a, 0).IsNil() || a[0].AsLogical())); })
         .Method("Print",
@@ -347,38 +310,7 @@ const rt::ClassInfo& TWindow::ClassDef() {
         .Method("HardCopy", [](TWindow& w, rt::Args a) { return w.HardCopy(ArgAs<int>(a, 0)); })
         .Method("ReadFile", [](TWindow& w, rt::Args a) { return w.ReadFile(TextArg(a, 0)); })
         .Method("Inspect", [](TWindow& w, rt::Args a) { return w.Inspect(TextArg(a, 0)); })
-        .Method("NcPaint", Adapt(&TWindow::NcPaint))
-        .Method("VbxFireEvent", Adapt(&TWindow::VbxFireEvent))
-        .Method("SelFont", [](TWindow& w, rt::Args) { return rt::Value(w.SelFont()); })
-        .Method("KeyChar", Adapt(&TWindow::KeyChar))
-        .Method("KeyDown", Adapt(&TWindow::KeyDown))
-        .Method("LButtonDown", Adapt(&TWindow::LButtonDown))
-        .Method("LButtonUp", Adapt(&TWindow::LButtonUp))
-        .Method("LDblClick", Adapt(&TWindow::LDblClick))
-        .Method("LostFocus", Adapt(&TWindow::LostFocus))
-        .Method("MButtonDown", Adapt(&TWindow::MButtonDown))
-        .Method("MButtonUp", Adapt(&TWindow::MButtonUp))
-        .Method("MeasureItem", Adapt(&TWindow::MeasureItem))
-        .Method("MenuChar", Adapt(&TWindow::MenuChar))
-        .Method("MenuSelect", Adapt(&TWindow::MenuSelect))
-        .Method("MouseMove", Adapt(&TWindow::MouseMove))
-        .Method("MouseWheel", Adapt(&TWindow::MouseWheel))
-        .Method("Moved", Adapt(&TWindow::Moved))
-        .Method("NcActivate", Adapt(&TWindow::NcActivate))
-        .Method("NcMouseMove", Adapt(&TWindow::NcMouseMove))
-        .Method("Notify", Adapt(&TWindow::Notify))
-        .Method("Paint", Adapt(&TWindow::Paint))
-        .Method("PaletteChanged", Adapt(&TWindow::PaletteChanged))
-        .Method("QueryDragIcon", Adapt(&TWindow::QueryDragIcon))
-        .Method("QueryEndSession", Adapt(&TWindow::QueryEndSession))
-        .Method("QueryNewPalette", Adapt(&TWindow::QueryNewPalette))
-        .Method("RButtonDown", Adapt(&TWindow::RButtonDown))
-        .Method("RButtonUp", Adapt(&TWindow::RButtonUp))
-        .Method("ReSize", Adapt(&TWindow::ReSize))
-        .Method("SysCommand", Adapt(&TWindow::SysCommand))
-        .Method("TaskBar", Adapt(&TWindow::TaskBar))
-        .Method("Timer", Adapt(&TWindow::Timer))
-        .Method("VScroll", Adapt(&TWindow::VScroll));
+        .Method("SelFont", [](TWindow& w, rt::Args) { return rt::Value(w.SelFont()); });
   });
   return info;
 }

@@ -1,6 +1,8 @@
 // Fonts, icons, device contexts and painting of a window.
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "core/send_soft.h"
 #include "core/twindow.h"
@@ -119,16 +121,27 @@ void TWindow::DispEnd(const rt::Value& aRestore) {
   hDC = reinterpret_cast<HDC>(svc::ToHandle(aRestore.At(3)));
 }
 
+rt::Value TWindow::cPS() const {
+  return painting_ ? rt::Value(std::string(reinterpret_cast<const char*>(&paint_), sizeof paint_)) : rt::Value();
+}
+
+void TWindow::_cPS(const rt::Value& record) {
+  painting_ = record.IsString() && record.AsString().size() >= sizeof paint_;
+  paint_ = PAINTSTRUCT{};
+  if (painting_) std::memcpy(&paint_, record.AsString().data(), sizeof paint_);
+}
+
 rt::Value TWindow::BeginPaint() {
   ++nPaintCount;
-  hDC = gfx::BEGINPAINT(hWnd, cPS);
+  hDC = ::BeginPaint(hWnd, &paint_);
+  painting_ = true;
   return {};
 }
 
 rt::Value TWindow::EndPaint() {
   if (nPaintCount > 0) --nPaintCount;
-  gfx::ENDPAINT(hWnd, cPS);
-  cPS = rt::Value();
+  ::EndPaint(hWnd, &paint_);
+  _cPS(rt::Value());
   hDC = nullptr;
   return rt::Value(0);
 }
@@ -150,7 +163,7 @@ rt::Value TWindow::Paint() {
     FillRect(hDC, &client, oBrush->hBrush);
   }
   rt::Value result;
-  if (bPainted.IsBlock()) result = bPainted.Eval(svc::HandleNumber(hDC), cPS, Self());
+  if (bPainted.IsBlock()) result = bPainted.Eval(svc::HandleNumber(hDC), cPS(), Self());
   hDC = gfx::DispBufferEnd(std::exchange(paintBuffer_, gfx::DispBuffer{}));
   return result;
 }

@@ -22,6 +22,7 @@ inline constexpr std::string_view kMultiGet = "TMULTIGET";
 inline constexpr std::string_view kBar = "TBAR";
 inline constexpr std::string_view kOutlook = "TOUTLOOK";
 inline constexpr std::string_view kXBrowse = "TXBROWSE";
+inline constexpr std::string_view kWindow = "TWINDOW";
 inline constexpr std::string_view kDialog = "TDIALOG";
 inline constexpr std::string_view kMsgBar = "TMSGBAR";
 

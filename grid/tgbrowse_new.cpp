@@ -9,6 +9,7 @@
 #include "core/send_soft.h"
 #include "core/tdialog.h"
 #include "core/window_class.h"
+#include "graphics/class_names.h"
 #include "graphics/colour.h"
 #include "graphics/tfont.h"
 #include "grid/grid_geometry.h"
@@ -200,7 +201,7 @@ void TGBrowse::Initiate(HWND hDlg) {
 
 void TGBrowse::Default() {
   const auto owner = Container();
-  const bool inDialog = owner && owner->IsKindOf("TDIALOG");
+  const bool inDialog = owner && owner->IsKindOf(vdclass::kDialog);
   const long available = nWidth() - (lNoVScroll ? 0 : 16);
   if (!aHeaders.IsArray()) aHeaders = rt::Value::Array();
   if (!aColSizes.IsArray() && !aColSizes.IsBlock()) aColSizes = rt::Value::Array();

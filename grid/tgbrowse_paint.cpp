@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/send_soft.h"
+#include "graphics/class_names.h"
 #include "graphics/tfont.h"
 #include "grid/grid_geometry.h"
 #include "grid/owned_gdi.h"
@@ -120,7 +121,7 @@ rt::Value TGBrowse::Paint() {
   const long appendRow = lAppendMode && cAlias.AsString() != "ARRAY" ? 1 : 0;
   if (!lRePaint || !hDC) return rt::Value(0);
   const auto owner = Container();
-  const bool plainWindow = !(owner && owner->IsKindOf("TDIALOG"));
+  const bool plainWindow = !(owner && owner->IsKindOf(vdclass::kDialog));
   // A grid on a plain window prepares its columns and bars on its first
   // paint, once its columns are known.
   if (plainWindow && !lPainted && !defaultedAtPaint_) {

@@ -74,9 +74,8 @@ ClassInfo::ClassInfo(std::string name, const ClassInfo* parent, Factory factory,
 }
 
 bool ClassInfo::IsDerivedFrom(std::string_view className) const {
-  std::string wanted = AsciiUpper(className);
   for (const ClassInfo* c = this; c; c = c->parent_)
-    if (c->name_ == wanted) return true;
+    if (NoCaseEqual(c->name_, className)) return true;
   return false;
 }
 
@@ -140,9 +139,8 @@ void ClassInfo::ForEachData(const std::function<void(const DataMember&)>& fn) co
 }
 
 const ClassInfo* FindClass(std::string_view name) {
-  std::string key = AsciiUpper(name);
   for (const ClassInfo* c : Registry())
-    if (c->Name() == key) return c;
+    if (NoCaseEqual(c->Name(), name)) return c;
   return nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include "controls/control_owner.h"
 #include "core/send_soft.h"
 #include "graphics/bitmap.h"
+#include "graphics/class_names.h"
 #include "graphics/gdi_scope.h"
 #include "grid/dark_color.h"
 #include "services/int32.h"
@@ -73,7 +74,7 @@ TGRadio::~TGRadio() {
 TGRadio& TGRadio::New(const GRadioArgs& a) {
   Setup(a);
   const auto owner = Container();
-  const bool inDialog = owner && owner->IsKindOf("TDIALOG");
+  const bool inDialog = owner && owner->IsKindOf(vdclass::kDialog);
   int top = static_cast<int>(svc::ToInt32(a.nRow));
   int left = static_cast<int>(svc::ToInt32(a.nCol));
   if (!rt::IsTrue(a.lPixel)) {
@@ -221,7 +222,7 @@ void TGRadio::Default() {
     SetWindowLongA(hWnd, GWL_EXSTYLE, GetWindowLongA(hWnd, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
   }
   if (!hWnd) return;
-  if (const auto owner = Container(); owner && owner->IsKindOf("TDIALOG") && !lDefault && !fromResource_) {
+  if (const auto owner = Container(); owner && owner->IsKindOf(vdclass::kDialog) && !lDefault && !fromResource_) {
     // Dialog coordinates are half pixels.
     oRect = RECT{2 * oRect.left, 2 * oRect.top, 2 * oRect.right, 2 * oRect.bottom};
     MoveWindow(hWnd, oRect.left, oRect.top, oRect.right - oRect.left + 1, oRect.bottom - oRect.top + 1, TRUE);

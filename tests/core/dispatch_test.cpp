@@ -14,6 +14,7 @@
 #include "runtime/object.h"
 #include "runtime/value.h"
 #include "test_support.h"
+#include "twindow_support.h"
 #include "services/int32.h"
 
 namespace {
@@ -167,6 +168,32 @@ TEST(Dispatcher, RoadOfAMessageAllocatesNothing) {
   EXPECT_EQ(allocations, 0u);
   EXPECT_EQ(window->clicks, 101);
   DestroyWindow(window->hWnd);
+}
+
+// The base window's own paint (off-screen buffer, brush, paint record) and
+// mouse move (cursor, message, tooltip check) after the first of each.
+TEST(Dispatcher, PaintAndMouseMoveOfAPlainWindowAllocateNothing) {
+  coretest::OwnedWindow w(coretest::PixelArgs(10, 10, 209, 309, WS_POPUP | WS_VISIBLE));
+  const auto paint = [&] {
+    InvalidateRect(w->hWnd, nullptr, TRUE);
+    UpdateWindow(w->hWnd);
+  };
+  paint();
+  SendMessageA(w->hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  std::size_t paints = 0, moves = 0;
+  {
+    coretest::AllocationCount counting;
+    for (int i = 0; i < 20; ++i) paint();
+    paints = counting.count();
+  }
+  {
+    coretest::AllocationCount counting;
+    for (int i = 0; i < 20; ++i) SendMessageA(w->hWnd, WM_MOUSEMOVE, MK_SHIFT, MAKELPARAM(i, 2 * i));
+    moves = counting.count();
+  }
+  EXPECT_EQ(paints, 0u);
+  EXPECT_EQ(moves, 0u);
+  EXPECT_FALSE(GetUpdateRect(w->hWnd, nullptr, FALSE)) << "the paints validated the window";
 }
 
 }  // namespace

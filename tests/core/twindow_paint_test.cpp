@@ -34,7 +34,7 @@ TEST(TWindowPaint, BrushUnderTheUsersPaintingDrawnOffScreen) {
   bool gotSelf = false;
   const rt::Value self = w.value();
   w->bPainted = rt::Value::Block([&](rt::Args a) {
-    const HDC dc = reinterpret_cast<HDC>(static_cast<std::intptr_t>(a[0].AsInt()));
+    const HDC dc = reinterpret_cast<HDC>(svc::ToHandle(a[0]));
     paintedDC = GetObjectType(dc);
     psSize = a[1].Len();
     gotSelf = a[2] == self;
@@ -54,7 +54,7 @@ TEST(TWindowPaint, BrushUnderTheUsersPaintingDrawnOffScreen) {
   EXPECT_EQ(psSize, sizeof(PAINTSTRUCT));
   EXPECT_TRUE(gotSelf);
   EXPECT_EQ(w->hDC, nullptr);
-  EXPECT_TRUE(w->cPS.IsNil());
+  EXPECT_TRUE(w->cPS().IsNil());
   const HDC screen = GetDC(w->hWnd);
   EXPECT_EQ(GetPixel(screen, 5, 5), kPane);
   EXPECT_EQ(GetPixel(screen, 100, 50), kBlock);

@@ -29,7 +29,7 @@ std::vector<HWND> Chain(const rt::Value& o) {
   std::vector<HWND> handles;
   const rt::Value chain = core::SCANPARENTS(o);
   for (const rt::Value& h : chain.Items()) {
-    handles.push_back(reinterpret_cast<HWND>(static_cast<std::intptr_t>(h.AsInt())));
+    handles.push_back(reinterpret_cast<HWND>(svc::ToHandle(h)));
   }
   return handles;
 }

@@ -19,10 +19,9 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 template <class Handle>
 Handle HandleAt(const rt::Value& pair, std::size_t i) {
-  return reinterpret_cast<Handle>(static_cast<std::intptr_t>(pair.At(i).AsInt()));
+  return reinterpret_cast<Handle>(svc::ToHandle(pair.At(i)));
 }
 
-// GDI handles carry 32 significant bits in every build.
 long Number(HANDLE h) { return static_cast<long>(svc::HandleNumber(h)); }
 
 TEST(PalBmpRead, PaletteOnlyForMoreThanSixteenColours) {

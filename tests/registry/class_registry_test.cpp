@@ -16,13 +16,26 @@ struct LibraryClass {
 };
 
 constexpr LibraryClass kLibraryClasses[] = {
-    {"OBJECT", false},    {"ERROR", true},     {"GET", true},       {"TINI", true},     {"TFILE", true},
-    {"TTXTFILE", true},   {"TSTRUCT", true},   {"TTIMER", true},    {"TRECT", true},    {"TPEN", true},
-    {"TBRUSH", true},     {"TCURSOR", true},   {"TFONT", true},     {"TWINDOW", true},  {"TCONTROL", false},
-    {"TDIALOG", true},    {"TCLIPBOARD", true}, {"TDDE", true},     {"TGET", true},     {"TCLIPGET", true},
-    {"TSAY", true},       {"TGROUP", true},    {"TICON", true},     {"TMETER", true},   {"TMENU", true},
-    {"TMENUITEM", true},  {"TACCTABLE", true}, {"TCHECKBOX", true}, {"TRADIO", true},   {"TRADMENU", true},
-    {"TGRADIO", true},    {"TGCOLUMN", true},  {"TGBSCRLBAR", true}, {"TGTSAY", true},   {"TGBROWSE", true},
+    // runtime
+    {"OBJECT", false}, {"ERROR", true}, {"GET", true},
+    // services
+    {"TINI", true}, {"TFILE", true}, {"TTXTFILE", true}, {"TSTRUCT", true}, {"TTIMER", true},
+    // graphics
+    {"TRECT", true}, {"TPEN", true}, {"TBRUSH", true}, {"TCURSOR", true}, {"TFONT", true},
+    // core
+    {"TWINDOW", true}, {"TCONTROL", false}, {"TDIALOG", true}, {"TDLGFIND", true}, {"TCLIPBOARD", true},
+    {"TDDE", true}, {"TMDIFRAME", true}, {"TMDICHILD", true}, {"TMDICLIENT", true},
+    // controls
+    {"TGET", true}, {"TCLIPGET", true}, {"TSAY", true}, {"TGROUP", true}, {"TICON", true}, {"TMETER", true},
+    {"TMENU", true}, {"TMENUITEM", true}, {"TACCTABLE", true}, {"TCHECKBOX", true}, {"TRADIO", true},
+    {"TRADMENU", true}, {"TBITMAP", true}, {"TSCROLLBAR", true}, {"TMSGBAR", true}, {"TMSGITEM", true},
+    {"TBUTTON", true}, {"TBTNBMP", true},
+    // grid
+    {"TGCOLUMN", true}, {"TGBSCRLBAR", true}, {"TGTSAY", true}, {"TGBROWSE", true},
+    // print
+    {"TPRINTER", true}, {"TMETAFILE", true},
+    // the check items
+    {"TGRADIO", true},
 };
 
 TEST(ClassRegistry, EveryLibraryClassIsListedAndCreatableByName) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "runtime/lang.h"
 #include "runtime/macro.h"
 #include "runtime/memvar.h"
+#include "runtime/object.h"
 #include "runtime/settings.h"
 #include "runtime/text_case.h"
 #include "tests/runtime/error_log.h"
@@ -434,6 +436,33 @@ TEST_F(MacroTest, EvaluatingACompiledExpressionAllocatesNothingOfItsOwn) {
   for (int i = 0; i < 100; ++i) r = block.Eval();
   EXPECT_EQ(gAllocations.load() - before, 0);
   EXPECT_EQ(r.AsNumber(), 41);
+}
+
+// A message by name, in any case, is looked up without copying the name,
+// assignments included; names longer than a string keeps in place show a
+// copy.
+class WordCounter : public Object {
+ public:
+  RT_CLASS_DECL()
+  long nCountOfEveryWordInTheTable = 0;
+};
+
+const ClassInfo& WordCounter::ClassDef() {
+  static const ClassInfo info("TWORDCOUNTERFORSENDS", &Object::ClassDef(), FactoryOf<WordCounter>(), [](ClassInfo& c) {
+    ClassBuilder<WordCounter>(c).Data("nCountOfEveryWordInTheTable", &WordCounter::nCountOfEveryWordInTheTable);
+  });
+  return info;
+}
+
+TEST(SendByName, AllocatesNothing) {
+  const Value counter(std::make_shared<WordCounter>());
+  Send(counter, "NCOUNTOFEVERYWORDINTHETABLE");
+  Value slots[] = {Value(7)};
+  const long before = gAllocations.load();
+  for (int i = 0; i < 100; ++i) Send(counter, "_nCountOfEveryWordInTheTable", Args(slots, 1));
+  const Value count = Send(counter, "ncountofeverywordinthetable");
+  EXPECT_EQ(gAllocations.load() - before, 0);
+  EXPECT_EQ(count.AsNumber(), 7);
 }
 #endif
 
