@@ -146,7 +146,7 @@ void MAIN(std::optional<std::string> cParam) {
 
   rt::DBCLOSEALL();
   rt::FERASE(std::string(".\\") + std::string(kScratchFile));
-  common::EraseMarker(common::kSearchSemaphore);
+  common::ZQDROPSEM("Voskdar");
   CHECKINI(false);
   common::CopySettings();
   wall->End();
