@@ -19,6 +19,13 @@ rt::Value Or(const rt::Value& given, const rt::Value& fallback) { return given.I
 
 TTrayIcon& TTrayIcon::New(const TrayIconArgs& a) {
   const auto owner = a.oWnd.As<TWindow>();
+  bLClicked = owner ? Or(a.bLClicked, owner->bLClicked) : a.bLClicked;
+  bRClicked = owner ? Or(a.bRClicked, owner->bRClicked) : a.bRClicked;
+  bMMoved = owner ? Or(a.bMMoved, owner->bMMoved) : a.bMMoved;
+  bLDblClick = owner ? Or(a.bLDblClick, owner->bLDblClick) : a.bLDblClick;
+  bLButtonUp = owner ? Or(a.bLButtonUp, owner->bLButtonUp) : a.bLButtonUp;
+  bRButtonUp = owner ? Or(a.bRButtonUp, owner->bRButtonUp) : a.bRButtonUp;
+
   oWnd = std::make_shared<TWindow>();
   WindowArgs w;
   w.nTop = 0;
@@ -30,6 +37,13 @@ TTrayIcon& TTrayIcon::New(const TrayIconArgs& a) {
   w.oWnd = a.oWnd;
   w.lPixel = true;
   oWnd->New(w);
+  // Ready for the shell's reports before anything can report.
+  const std::weak_ptr<Object> weak = shared_from_this();
+  oWnd->bTaskBar = rt::Value::Block([weak](rt::Args args) {
+    const auto self = std::static_pointer_cast<TTrayIcon>(weak.lock());
+    if (!self || args.size() < 2) return rt::Value();
+    return self->Command(svc::ToHandle(args[0]), svc::ToHandle(args[1]));
+  });
   const std::weak_ptr<TWindow> weakOwner = owner;
   oWnd->bInit = rt::Value::Block([weakOwner](rt::Args) {
     if (const auto o = weakOwner.lock(); o && o->hWnd) ShowWindow(o->hWnd, SW_HIDE);
@@ -40,18 +54,6 @@ TTrayIcon& TTrayIcon::New(const TrayIconArgs& a) {
   const rt::Value icon = owner ? Or(a.oIcon, owner->oIcon) : a.oIcon;
   const rt::Value tip = owner ? Or(a.cCaption, rt::Value(owner->cTitle())) : a.cCaption;
   Refresh(icon, tip.IsString() ? tip : rt::Value(""), true);
-  bLClicked = owner ? Or(a.bLClicked, owner->bLClicked) : a.bLClicked;
-  bRClicked = owner ? Or(a.bRClicked, owner->bRClicked) : a.bRClicked;
-  bMMoved = owner ? Or(a.bMMoved, owner->bMMoved) : a.bMMoved;
-  bLDblClick = owner ? Or(a.bLDblClick, owner->bLDblClick) : a.bLDblClick;
-  bLButtonUp = owner ? Or(a.bLButtonUp, owner->bLButtonUp) : a.bLButtonUp;
-  bRButtonUp = owner ? Or(a.bRButtonUp, owner->bRButtonUp) : a.bRButtonUp;
-  const std::weak_ptr<Object> weak = shared_from_this();
-  oWnd->bTaskBar = rt::Value::Block([weak](rt::Args args) {
-    const auto self = std::static_pointer_cast<TTrayIcon>(weak.lock());
-    if (!self || args.size() < 2) return rt::Value();
-    return self->Command(svc::ToHandle(args[0]), svc::ToHandle(args[1]));
-  });
   return *this;
 }
 

@@ -14,13 +14,11 @@ namespace {
 
 bool IsBreak(unsigned char c) { return c <= ' '; }
 
-// The clipboard's text, or nothing when the clipboard is held elsewhere
-// or its text is not one the watch takes.
+// The clipboard's text; false when it is not one the watch takes. A
+// clipboard held open elsewhere reads as empty.
 bool ClipboardText(std::string& text) {
   LoaderState& s = Loader();
-  if (!s.oClip || !s.oClip->Open()) return false;
-  s.oClip->Close();
-  text = s.oClip->GetText();
+  text = s.oClip ? s.oClip->GetText() : std::string();
   return WatchableText(text);
 }
 
