@@ -61,6 +61,17 @@ bool SYSREFRESH() {
   return true;
 }
 
+bool WAITMESSAGE() { return WaitMessage() != FALSE; }
+
+bool STOPUNTIL(const rt::Value& bCondition) {
+  if (!bCondition.IsBlock()) return true;
+  while (!rt::IsTrue(bCondition.Eval())) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kStopUntilWakeMs, QS_ALLINPUT);
+    if (!SYSREFRESH()) return false;
+  }
+  return true;
+}
+
 bool LWRUNNING() { return Running(); }
 
 bool SetRunningFlag(bool lRunning) {

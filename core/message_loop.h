@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "runtime/value.h"
+
 namespace core {
 
 // Runs until the quit message; a non-zero hWnd is the main window for the
@@ -14,6 +16,17 @@ int WINRUN(HWND hWnd = nullptr);
 // Handles every queued message once. False when the quit message came; a
 // quit taken while the loop runs is posted again for the loop.
 bool SYSREFRESH();
+
+// Sleeps until a message is queued for the thread; the system's answer.
+bool WAITMESSAGE();
+// The longest STOPUNTIL sleeps before it asks its condition again: a
+// condition that no message signals (a file, another process) is still
+// seen.
+inline constexpr DWORD kStopUntilWakeMs = 100;
+// Keeps the program's windows serviced until bCondition gives .T.; a true
+// condition returns at once. True when the condition held; false when the
+// quit message came, which is left for the message loop.
+bool STOPUNTIL(const rt::Value& bCondition);
 
 // Set while WINRUN runs and while a modal dialog box runs.
 bool LWRUNNING();

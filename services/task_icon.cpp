@@ -11,18 +11,17 @@ namespace svc {
 namespace {
 
 constexpr int kTipBytes = 64;
-constexpr long kAdd = 0, kModify = 1, kDelete = 2;
-constexpr long kFlagMessage = 1, kFlagIcon = 2, kFlagTip = 4;
 
-bool Notify(long message, const std::shared_ptr<TStruct>& record) {
-  return record && SHELL_NOTIFYICON(message, record->cBuffer).AsLogical();
+std::function<bool(long, const std::string&)>& Seam() {
+  static std::function<bool(long, const std::string&)> seam;
+  return seam;
 }
 
 void Set(TStruct& s, std::string_view name, const rt::Value& v) { s.SetMember(s.MemberIndex(name), v); }
 
 }  // namespace
 
-std::shared_ptr<TStruct> TASKADDICON(HWND hWnd, HICON hIcon, std::string_view cToolTip) {
+std::shared_ptr<TStruct> TrayRecord(HWND hWnd, HICON hIcon, long nFlags, std::string_view cToolTip, char pad) {
   // The shell's notification-icon record: handles take a pointer's width
   // and start on its boundary, so the 64-bit record has two gaps that the
   // 32-bit one (88 bytes) lacks.
@@ -36,27 +35,41 @@ std::shared_ptr<TStruct> TASKADDICON(HWND hWnd, HICON hIcon, std::string_view cT
   Set(*r, "nSize", r->SizeOf());
   Set(*r, "hWnd", HandleNumber(hWnd));
   Set(*r, "nId", 1);
-  Set(*r, "nFlags", kFlagMessage | kFlagIcon | kFlagTip);
+  Set(*r, "nFlags", nFlags);
   Set(*r, "nCallMsg", static_cast<long>(WM_TASKBAR_ICON));
   Set(*r, "hIcon", HandleNumber(hIcon));
   // The shell reads the tip up to its first zero byte, so the text ends
   // with one within the field.
   std::string tip(cToolTip.substr(0, kTipBytes - 1));
-  tip.resize(kTipBytes, '\0');
+  tip += '\0';
+  tip.resize(kTipBytes, pad);
   Set(*r, "cToolTip", tip);
-  Notify(kAdd, r);
+  return r;
+}
+
+bool TrayNotify(long nMessage, const std::shared_ptr<TStruct>& oRecord) {
+  if (!oRecord) return false;
+  if (Seam()) return Seam()(nMessage, oRecord->cBuffer);
+  return SHELL_NOTIFYICON(nMessage, oRecord->cBuffer).AsLogical();
+}
+
+void SetTrayNotifySeam(std::function<bool(long, const std::string&)> seam) { Seam() = std::move(seam); }
+
+std::shared_ptr<TStruct> TASKADDICON(HWND hWnd, HICON hIcon, std::string_view cToolTip) {
+  auto r = TrayRecord(hWnd, hIcon, kTrayFlagMessage | kTrayFlagIcon | kTrayFlagTip, cToolTip);
+  TrayNotify(kTrayAdd, r);
   return r;
 }
 
 std::shared_ptr<TStruct> TASKCHANGEICON(const std::shared_ptr<TStruct>& oRecord, HICON hIcon) {
   if (!oRecord) return oRecord;
-  Set(*oRecord, "nFlags", kFlagIcon);
+  Set(*oRecord, "nFlags", kTrayFlagIcon);
   Set(*oRecord, "hIcon", HandleNumber(hIcon));
-  Notify(kModify, oRecord);
+  TrayNotify(kTrayModify, oRecord);
   return oRecord;
 }
 
-bool TASKDELICON(const std::shared_ptr<TStruct>& oRecord) { return Notify(kDelete, oRecord); }
+bool TASKDELICON(const std::shared_ptr<TStruct>& oRecord) { return TrayNotify(kTrayDelete, oRecord); }
 
 rt::Value GETTASKS() {
   rt::Value titles = rt::Value::Array();

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "services/tstruct.h"
@@ -13,6 +15,17 @@
 namespace svc {
 
 inline constexpr UINT WM_TASKBAR_ICON = 2067;
+inline constexpr long kTrayAdd = 0, kTrayModify = 1, kTrayDelete = 2;
+inline constexpr long kTrayFlagMessage = 1, kTrayFlagIcon = 2, kTrayFlagTip = 4;
+
+// The shell's notification record for hWnd's entry 1 with the library's
+// message: the tip cut to 63 characters, a zero byte, then pad bytes to 64.
+std::shared_ptr<TStruct> TrayRecord(HWND hWnd, HICON hIcon, long nFlags, std::string_view cToolTip, char pad = '\0');
+// Hands the record to the shell with the code (kTrayAdd ...); the shell's
+// answer. A test may put a seam in front of the shell, which then gets
+// the code and the record's bytes instead; an empty one removes it.
+bool TrayNotify(long nMessage, const std::shared_ptr<TStruct>& oRecord);
+void SetTrayNotifySeam(std::function<bool(long, const std::string&)> seam);
 
 // Adds the icon for hWnd with its tool tip; the record of the entry.
 std::shared_ptr<TStruct> TASKADDICON(HWND hWnd, HICON hIcon, std::string_view cToolTip);

@@ -1,6 +1,7 @@
 #include "apps/common/settings_file.h"
 
 #include <cassert>
+#include <fstream>
 
 #include "apps/common/settings_keys.h"
 #include "runtime/files.h"
@@ -37,7 +38,9 @@ void CopySettings() {
 }
 
 void RestoreSettings() {
-  if (rt::FileExists(kIniCopyPath)) rt::FileCopy(kIniCopyPath, kIniPath);
+  // An empty or unreadable copy would wipe every setting.
+  std::ifstream copy{std::string(kIniCopyPath), std::ios::binary};
+  if (copy && copy.peek() != std::ifstream::traits_type::eof()) rt::FileCopy(kIniCopyPath, kIniPath);
 }
 
 }  // namespace common

@@ -3,11 +3,10 @@
 #include <windows.h>
 
 #include <array>
-#include <cctype>
-#include <cstdio>
 #include <functional>
 
 #include "apps/common/settings_file.h"
+#include "apps/common/web_mail.h"
 #include "apps/common/word_tables.h"
 #include "apps/dravonel/about_info.h"
 #include "apps/dravonel/editor_state.h"
@@ -218,37 +217,16 @@ std::string Release() { return rt::MEMVARGET(kReleaseVar).AsString(); }
 
 }  // namespace
 
-std::string PercentEncoded(const std::string& text) {
-  std::string out;
-  for (const unsigned char c : text) {
-    if (std::isalnum(c) && c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c == '-' || c == '_' || c == '.' || c == '~') {
-      out += static_cast<char>(c);
-    } else {
-      char hex[4];
-      std::snprintf(hex, sizeof hex, "%%%02X", c);
-      out += hex;
-    }
-  }
-  return out;
-}
+std::string PercentEncoded(const std::string& text) { return common::PercentEncoded(text); }
 
 bool OpenWebPage(const std::string& url) {
-  if (url.rfind("http://", 0) != 0 && url.rfind("https://", 0) != 0) return false;
   const auto window = Editor().oWndMain;
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(window ? window->hWnd : nullptr, nullptr, url.c_str(), nullptr, "", SW_SHOWNORMAL));
-  return result > 32;
+  return common::OpenWebPage(window ? window->hWnd : nullptr, url);
 }
 
 bool WriteMail(const std::string& address, const std::string& subject) {
-  if (address.empty()) return false;
-  const std::string target = "mailto:" + address + "?subject=" + PercentEncoded(subject);
   const auto window = Editor().oWndMain;
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(window ? window->hWnd : nullptr, nullptr, target.c_str(), nullptr, "", SW_SHOWNORMAL));
-  return result > 32;
+  return common::WriteMail(window ? window->hWnd : nullptr, address, subject);
 }
 
 void SwitchTo(const std::string& code) {

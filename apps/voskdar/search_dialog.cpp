@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "apps/voskdar/program_state.h"
-#include "apps/voskdar/push_button.h"
 #include "apps/voskdar/quick_search.h"
 #include "apps/voskdar/search_texts.h"
 #include "apps/voskdar/tgradio.h"
+#include "controls/tbutton.h"
 #include "controls/tget.h"
 #include "controls/tgroup.h"
 #include "controls/tsay.h"
@@ -53,7 +53,7 @@ constexpr int kItemHeight = 8;
 struct SearchParts {
   std::shared_ptr<core::TDialog> dialog;
   std::shared_ptr<controls::TGet> get;
-  std::shared_ptr<PushButton> search;
+  std::shared_ptr<controls::TButton> search;
   std::vector<std::shared_ptr<TGRadio>> items;
   // Typing has enabled "&Suchen" since the last reset.
   bool lTyped = false;
@@ -160,17 +160,19 @@ void MakeItems(SearchParts& p) {
 
 void MakeButtons(SearchParts& p, int row, int right, const std::shared_ptr<core::TWindow>& oWnd) {
   auto button = [&](int col, const char* caption, bool isDefault, const char* tip, rt::Value action) {
-    PushButtonArgs a;
-    a.nTop = row;
-    a.nLeft = right / 2 - col;
+    controls::ButtonArgs a;
+    a.nRow = row;
+    a.nCol = right / 2 - col;
     a.nWidth = 35;
     a.nHeight = 10;
+    a.lPixel = true;
     a.cCaption = caption;
     a.lDefault = isDefault;
-    a.cToolTip = tip;
     a.bAction = std::move(action);
-    auto b = std::make_shared<PushButton>();
-    b->New(rt::Value(p.dialog), a);
+    a.oWnd = rt::Value(p.dialog);
+    auto b = std::make_shared<controls::TButton>();
+    b->New(a);
+    b->cToolTip = tip;
     return b;
   };
   const std::weak_ptr<core::TWindow> window = oWnd;

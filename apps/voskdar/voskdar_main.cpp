@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "apps/common/about_box.h"
 #include "apps/common/check_data.h"
 #include "apps/common/marker_files.h"
 #include "apps/common/msg_meter.h"
@@ -11,7 +12,6 @@
 #include "apps/common/settings_file.h"
 #include "apps/common/transchr.h"
 #include "apps/common/window_placement.h"
-#include "apps/voskdar/about_box.h"
 #include "apps/voskdar/program_state.h"
 #include "apps/voskdar/scratch_table.h"
 #include "apps/voskdar/search_dialog.h"
@@ -90,8 +90,15 @@ void MAIN(std::optional<std::string> cParam) {
   common::CHECKDATA(common::KeyStyle::QuickSearch, common::kQuickSearchMeterTitle, nullptr);
   CHECKINI(true);
   PRINTERR();
-  const bool noTerm = !cParam || rt::ALLTRIM(*cParam).empty();
-  ABOUTINFO(true, noTerm);
+  common::AboutOptions about;
+  about.title = rt::MEMVARGET(kReleaseVar).AsString();
+  about.icon = rt::Value("Voskseek");
+  about.timed = true;
+  // A start with a term, "@" included, comes from the loader or a user
+  // who wants the search at once.
+  about.show = !cParam || rt::ALLTRIM(*cParam).empty();
+  about.lines = common::ReadAboutLines();
+  common::AboutInfo(about);
   common::ZQMAKESEM("Voskdar");
 
   ProgramState& s = Program();
@@ -139,7 +146,7 @@ void MAIN(std::optional<std::string> cParam) {
 
   rt::DBCLOSEALL();
   rt::FERASE(std::string(".\\") + std::string(kScratchFile));
-  common::EraseMarker(common::kSearchSemaphore);
+  common::ZQDROPSEM("Voskdar");
   CHECKINI(false);
   common::CopySettings();
   wall->End();

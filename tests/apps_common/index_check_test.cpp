@@ -71,7 +71,7 @@ TEST_F(IndexCheck, UpdateMarkerRebuildsEveryPresentTableWithTheProgramsKeys) {
   EXPECT_TRUE(first.notices.empty());
   EXPECT_EQ(StoredKey("DEUENG.DBF", "DEUENG1"), "upper(DEUTSCH)");
 
-  common::ZQMAKESEM("Update");
+  rt::FCLOSE(rt::FCREATE(common::kUpdateMarker, rt::FC_NORMAL));
   CheckRun second;
   second.Run(KeyStyle::Editor);
   ASSERT_EQ(second.notices.size(), 1u);
@@ -99,7 +99,7 @@ TEST_F(IndexCheck, UpdateMarkerRebuildsEveryPresentTableWithTheProgramsKeys) {
 TEST_F(IndexCheck, UpdateMarkerWithoutTheFirstIndexAsksNothing) {
   ASSERT_TRUE(MakeWordTable("DEUFRA.DBF", NumberedRows(2)));
   std::ofstream("DEUITA1.NTX") << "old";
-  common::ZQMAKESEM("Update");
+  rt::FCLOSE(rt::FCREATE(common::kUpdateMarker, rt::FC_NORMAL));
   CheckRun run;
   run.Run();
   EXPECT_TRUE(run.notices.empty());

@@ -18,10 +18,23 @@ TEST(MarkerFiles, MakeSemLeavesAnEmptyFileAndTruncates) {
   common::ZQMAKESEM("Voskdar");
   EXPECT_EQ(std::filesystem::file_size(dir.Dir() / "Voskdar.Sem"), 0u);
 
-  common::EraseMarker(common::kEditorSemaphore);
+  common::ZQDROPSEM("Dravonel");
   EXPECT_FALSE(common::MarkerExists(common::kEditorSemaphore));
   common::EraseMarker(common::kEditorSemaphore);  // missing: passed over
+  common::ZQDROPSEM("Voskdar");
 }
+
+#ifdef _WIN32
+// Another program erases only the semaphore of a program that has gone.
+TEST(MarkerFiles, ALiveSemaphoreCannotBeErased) {
+  common::test::WorkDir dir;
+  common::ZQMAKESEM("Voskdar");
+  common::EraseMarker(common::kSearchSemaphore);
+  EXPECT_TRUE(common::MarkerExists(common::kSearchSemaphore));
+  common::ZQDROPSEM("Voskdar");
+  EXPECT_FALSE(common::MarkerExists(common::kSearchSemaphore));
+}
+#endif
 
 TEST(MarkerFiles, UncreatableSemaphoreIsNotReported) {
   common::test::WorkDir dir;

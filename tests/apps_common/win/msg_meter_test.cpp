@@ -169,7 +169,7 @@ TEST(CheckDataDialogs, UpdateMarkerAsksThenRebuildsEveryIndexInsideTheMeter) {
     };
     common::CheckData(quiet);
   }
-  common::ZQMAKESEM("Update");
+  rt::FCLOSE(rt::FCREATE(common::kUpdateMarker, rt::FC_NORMAL));
   ASSERT_TRUE(rt::FileExists(".\\Update.Sem"));
 
   MeterWatch watch;

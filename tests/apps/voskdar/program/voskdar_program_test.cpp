@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* const kTitle = " ZQS Voskdar - Suchmaschine v1.41";
+const char* const kAboutTitle = "ZQS Voskdar - Suchmaschine v1.41";
 
 // The build's program, by its Windows name.
 std::string ProgramPath() {
@@ -115,7 +118,10 @@ BOOL CALLBACK FindMain(HWND h, LPARAM p) {
 // A started program with its main window.
 class Started {
  public:
-  Started(const fs::path& dir, const std::string& arg) {
+  // onNotice answers the update notice, when it shows.
+  Started(const fs::path& dir, const std::string& arg, bool expectMain = true,
+          std::function<void(HWND)> onNotice = {})
+      : onNotice_(std::move(onNotice)) {
     std::string command = "\"" + (dir / "Voskdar.exe").string() + "\"" + (arg.empty() ? "" : " " + arg);
     STARTUPINFOA si{};
     si.cb = sizeof si;
@@ -123,9 +129,24 @@ class Started {
     ok_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &pi_);
     if (!ok_) return;
     WaitForInputIdle(pi_.hProcess, 30000);
-    MainSearch find{pi_.dwProcessId, nullptr};
-    EnumWindows(FindMain, reinterpret_cast<LPARAM>(&find));
-    main_ = find.found;
+    if (!expectMain) return;
+    // Until the main window shows, note the boxes the start-up shows first
+    // and how long each stayed.
+    const DWORD begin = GetTickCount();
+    while (GetTickCount() - begin < 30000 && WaitForSingleObject(pi_.hProcess, 20) == WAIT_TIMEOUT) {
+      for (const char* title : {kAboutTitle, "Achtung"}) {
+        if (HWND box = FindWindowA("#32770", title)) {
+          Seen& seen = seen_[title];
+          if (!seen.box) seen = {box, GetTickCount(), 0};
+          if (std::string(title) == "Achtung" && onNotice_) onNotice_(box);
+        }
+      }
+      for (auto& [title, seen] : seen_)
+        if (seen.box && !seen.ms && !IsWindow(seen.box)) seen.ms = GetTickCount() - seen.shown;
+      MainSearch find{pi_.dwProcessId, nullptr};
+      EnumWindows(FindMain, reinterpret_cast<LPARAM>(&find));
+      if ((main_ = find.found)) break;
+    }
   }
   ~Started() {
     if (!ok_) return;
@@ -140,6 +161,16 @@ class Started {
   Started& operator=(const Started&) = delete;
 
   HWND Main() const { return main_; }
+  // A box the start-up showed before the main window: its window and the
+  // milliseconds it stayed open (0 while it is open).
+  struct Seen {
+    HWND box = nullptr;
+    DWORD shown = 0, ms = 0;
+  };
+  Seen Shown(const std::string& title) const {
+    const auto it = seen_.find(title);
+    return it == seen_.end() ? Seen{} : it->second;
+  }
   HWND Dialog() const {
     for (HWND h : Children(main_))
       if (ClassOf(h) == "#32770") return h;
@@ -167,6 +198,8 @@ class Started {
   bool ok_ = false;
   PROCESS_INFORMATION pi_{};
   HWND main_ = nullptr;
+  std::function<void(HWND)> onNotice_;
+  std::map<std::string, Seen> seen_;
 };
 
 std::string Setting(const fs::path& dir, const char* section, const char* key) {
@@ -207,8 +240,6 @@ TEST_F(VoskdarProgram, SearchesTheTermOfItsCommandLineIntoTheScratchTable) {
     Started program(dir_, "haus");
     ASSERT_NE(program.Main(), nullptr);
     EXPECT_TRUE(fs::exists(dir_ / "Voskdar.Sem"));
-    // A start with a term shows no about box.
-    EXPECT_EQ(FindWindowA(nullptr, "ZQS Voskdar - Suchmaschine v1.41"), nullptr);
     EXPECT_EQ(GetWindowLongA(program.Main(), GWL_STYLE) & (WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX),
               WS_SYSMENU);
 
@@ -323,7 +354,7 @@ TEST_F(VoskdarProgram, RefusesToRunBesideTheEditor) {
   std::FILE* marker = std::fopen("Dravonel.sem", "wb");
   ASSERT_NE(marker, nullptr);
   std::fclose(marker);
-  Started program(dir_, "haus");
+  Started program(dir_, "haus", false);
   EXPECT_EQ(program.Main(), nullptr);
   HWND box = FindWindowA("#32770", "Problem");
   ASSERT_NE(box, nullptr);
@@ -335,6 +366,109 @@ TEST_F(VoskdarProgram, RefusesToRunBesideTheEditor) {
   EXPECT_EQ(program.Wait(), 0u);
   EXPECT_FALSE(fs::exists(dir_ / "Voskdar.Sem"));
   EXPECT_FALSE(fs::exists(dir_ / "VOSKDAR.INI"));
+}
+
+TEST_F(VoskdarProgram, ShowsTheSplashOnlyForAStartWithoutTerm) {
+  const struct {
+    const char* arg;
+    bool shown;
+  } cases[] = {{"", true}, {"@", false}, {"haus", false}};
+  for (const auto& c : cases) {
+    Started program(dir_, c.arg);
+    ASSERT_NE(program.Main(), nullptr) << c.arg;
+    const auto about = program.Shown(kAboutTitle);
+    EXPECT_EQ(about.box != nullptr, c.shown) << c.arg;
+    if (c.shown) {
+      // It closed by itself, three seconds after it first painted.
+      EXPECT_GE(about.ms, 2500u);
+      EXPECT_LT(about.ms, 15000u);
+    }
+    EXPECT_EQ(program.Close(), 0u) << c.arg;
+  }
+}
+
+std::string Bytes(const fs::path& file) {
+  std::string bytes;
+  if (std::FILE* f = std::fopen(file.string().c_str(), "rb")) {
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) bytes.append(buf, n);
+    std::fclose(f);
+  }
+  return bytes;
+}
+
+TEST_F(VoskdarProgram, ExitWritesEveryOptionAndCopiesTheSettings) {
+  const std::string ini = (dir_ / "VOSKDAR.INI").string();
+  // Italian is on but its table is missing; German side off, exact on.
+  WritePrivateProfileStringA("Voskdar", "Ita", "1", ini.c_str());
+  WritePrivateProfileStringA("Voskdar", "Deu", "0", ini.c_str());
+  WritePrivateProfileStringA("Voskdar", "Exact", "1", ini.c_str());
+  WritePrivateProfileStringA("Info", "Product", "alt", ini.c_str());
+  std::FILE* scratch = std::fopen("VOSKTEMP.DBF", "wb");
+  ASSERT_NE(scratch, nullptr);
+  std::fclose(scratch);
+  {
+    Started program(dir_, "@");
+    ASSERT_NE(program.Main(), nullptr);
+    EXPECT_TRUE(fs::exists(dir_ / "Voskdar.Sem"));
+    EXPECT_EQ(program.Close(), 0u);
+  }
+  const std::pair<const char*, const char*> keys[] = {{"Eng", "1"}, {"Fra", "1"}, {"Ita", "0"},   {"Spa", "0"},
+                                                      {"Por", "0"}, {"Lat", "0"}, {"Deu", "0"},   {"Fremd", "1"},
+                                                      {"Exact", "1"}};
+  for (const auto& [key, value] : keys) EXPECT_EQ(Setting(dir_, "Voskdar", key), value) << key;
+  EXPECT_EQ(Setting(dir_, "Info", "Product"), "ZQS Voskdar - Suchmaschine v1.41");
+  EXPECT_FALSE(fs::exists(dir_ / "VOSKTEMP.DBF"));
+  EXPECT_FALSE(fs::exists(dir_ / "Voskdar.Sem"));
+  const std::string written = Bytes(dir_ / "VOSKDAR.INI");
+  EXPECT_FALSE(written.empty());
+  EXPECT_EQ(Bytes(dir_ / "VOSKDAR.SAV"), written);
+}
+
+// The key text stored in an index file of the table.
+std::string StoredKey(const common::WordTable& table, int order) {
+  const std::string file = std::string(table.base) + ".DBF";
+  if (!rt::DBUSEAREA(true, "", file, "KEYS", false, true)) return "<no table>";
+  std::string key = rt::ORDLISTADD(common::IndexName(table, order)) ? rt::ORDKEY() : "<no index>";
+  rt::DBCLOSEAREA();
+  return key;
+}
+
+TEST_F(VoskdarProgram, AnUpdateRebuildsEveryIndexAndSaysSoWhenTheFirstExisted) {
+  const common::WordTable& eng = common::kWordTables[0];
+  const common::WordTable& fra = common::kWordTables[1];
+  for (const bool firstExists : {true, false}) {
+    // Indexes on a key the program never builds, so that a rebuild shows.
+    for (const auto* table : {&eng, &fra}) {
+      ASSERT_TRUE(rt::DBUSEAREA(true, "", std::string(table->base) + ".DBF", "OLD", false, false));
+      for (int order : {1, 2}) ASSERT_TRUE(rt::ORDCREATE(common::IndexName(*table, order), "", "SPRACHE"));
+      rt::DBCLOSEAREA();
+    }
+    if (!firstExists) {
+      ASSERT_TRUE(fs::remove(dir_ / (common::IndexName(eng, 1) + ".NTX")));
+    }
+    std::FILE* marker = std::fopen("Update.Sem", "wb");
+    ASSERT_NE(marker, nullptr);
+    std::fclose(marker);
+
+    std::string notice;
+    {
+      Started program(dir_, "haus", true, [&notice](HWND box) {
+        for (HWND h : Children(box))
+          if (ClassOf(h) == "Static" && !Text(h).empty()) notice = Text(h);
+        SendMessageA(box, WM_COMMAND, IDOK, 0);
+      });
+      ASSERT_NE(program.Main(), nullptr);
+      EXPECT_EQ(program.Shown("Achtung").box != nullptr, firstExists);
+      EXPECT_EQ(program.Close(), 0u);
+    }
+    EXPECT_EQ(notice, firstExists ? "Sie haben ein Update installiert, die Datenbank wird reorganisiert." : "");
+    EXPECT_FALSE(fs::exists(dir_ / "Update.Sem"));
+    EXPECT_EQ(StoredKey(eng, 1), "upper(DEUTSCH)");
+    EXPECT_EQ(StoredKey(eng, 2), "upper(FREMD)");
+    EXPECT_EQ(StoredKey(fra, 1), "upper(DEUTSCH)");
+    EXPECT_EQ(StoredKey(fra, 2), "upper(TransChr(FREMD))");
+  }
 }
 
 TEST(StartTerm, IsTheFirstLineOfTheWordInFortyCharacters) {
