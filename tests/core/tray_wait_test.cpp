@@ -104,6 +104,17 @@ TEST(TTrayIcon, ClicksRunTheirBlockWithTheCursorAndTakeMissingOnesFromTheOwner) 
   tray->End();
 }
 
+bool timerFired;
+void CALLBACK SetTimerFired(HWND, UINT, UINT_PTR, DWORD) { timerFired = true; }
+
+volatile LONG threadDone;
+// Sets the flag once the event says the condition was first asked.
+DWORD WINAPI SetDoneWhenAsked(LPVOID event) {
+  WaitForSingleObject(static_cast<HANDLE>(event), INFINITE);
+  InterlockedExchange(&threadDone, 1);
+  return 0;
+}
+
 TEST(StopUntil, ReturnsForATrueConditionATimersChangeAndAPostedQuit) {
   int asked = 0;
   EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([&asked](rt::Args) {
@@ -112,29 +123,20 @@ TEST(StopUntil, ReturnsForATrueConditionATimersChangeAndAPostedQuit) {
   })));
   EXPECT_EQ(asked, 1);
 
-  static bool flag;
-  flag = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { flag = true; });
-  EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([](rt::Args) { return rt::Value(flag); })));
+  timerFired = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, SetTimerFired);
+  EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([](rt::Args) { return rt::Value(timerFired); })));
   KillTimer(nullptr, timer);
-  EXPECT_TRUE(flag);
+  EXPECT_TRUE(timerFired);
 
   // A condition that no message signals: a value another thread sets once
   // the condition was first asked.
-  static volatile LONG done;
-  done = 0;
+  threadDone = 0;
   HANDLE asked1 = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  HANDLE thread = CreateThread(
-      nullptr, 0,
-      [](LPVOID event) -> DWORD {
-        WaitForSingleObject(static_cast<HANDLE>(event), INFINITE);
-        InterlockedExchange(&done, 1);
-        return 0;
-      },
-      asked1, 0, nullptr);
+  HANDLE thread = CreateThread(nullptr, 0, SetDoneWhenAsked, asked1, 0, nullptr);
   EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([asked1](rt::Args) {
     SetEvent(asked1);
-    return rt::Value(done != 0);
+    return rt::Value(threadDone != 0);
   })));
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);
