@@ -137,7 +137,7 @@ void Exit() {
   rt::DBCLOSEALL();
   // The copy holds the settings as they were before this run's exit keys.
   common::CopySettings();
-  common::EraseMarker(common::kEditorSemaphore);
+  common::ZQDROPSEM("Dravonel");
   CHECKINI(false);
 }
 
