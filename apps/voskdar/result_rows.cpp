@@ -27,21 +27,19 @@ std::string HeaderAbove() {
   return code;
 }
 
-} // namespace
+}  // namespace
 
 long HitCount() {
   long hits = 0;
   for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP())
-    if (!IsHeader())
-      ++hits;
+    if (!IsHeader()) ++hits;
   rt::DBGOTOP();
   return hits;
 }
 
 std::optional<std::string> CopiedTerm() {
-  if (rt::DbEof() || IsHeader())
-    return std::nullopt;
+  if (rt::DbEof() || IsHeader()) return std::nullopt;
   return Field(HeaderAbove() == kForeignSideCode ? "WORT" : "FREMD");
 }
 
-} // namespace voskdar
+}  // namespace voskdar

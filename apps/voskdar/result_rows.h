@@ -19,4 +19,4 @@ long HitCount();
 // The record stays where it was.
 std::optional<std::string> CopiedTerm();
 
-} // namespace voskdar
+}  // namespace voskdar
