@@ -2,6 +2,7 @@
 
 #include "grid/cell_painter.h"
 #include "grid/dark_color.h"
+#include "grid/date_seek.h"
 #include "grid/grid_geometry.h"
 #include "grid/grid_messages.h"
 #include "grid/scroll_natives.h"
@@ -67,6 +68,10 @@ void RegisterGridFunctions() {
   rt::RegisterFunction("GETFONTHEIGHT", [](rt::Args args) {
     const Params p{args};
     return rt::Value(GETFONTHEIGHT(p.Handle<HDC>(1), p.Handle<HFONT>(2)));
+  });
+  rt::RegisterFunction("DATESEEK", [](rt::Args args) {
+    const Params p{args};
+    return rt::Value(DATESEEK(p[1].IsString() ? p[1].AsString() : std::string(), p.Int(2)));
   });
   rt::RegisterFunction("LOADMSG", [](rt::Args) { return LOADMSG(); });
   rt::RegisterFunction("PROPER", [](rt::Args args) { return rt::Value(PROPER(Params{args}[1].AsString())); });

@@ -6,8 +6,8 @@
 namespace grid {
 
 // TGDRAWCELL, TGBRWSCROLL, NTGBROW, NSBROWS, ATGBRWPOSRECT, SBGETHEIGHT,
-// SBMPHEIGHT, DARKCOLOR, GETFONTHEIGHT, LOADMSG, PROPER, MSGBLINK and the
-// scroll functions SETSCROLLRANGE, SETSCROLLPOS, GETSCROLLRANGE,
+// SBMPHEIGHT, DARKCOLOR, GETFONTHEIGHT, DATESEEK, LOADMSG, PROPER, MSGBLINK
+// and the scroll functions SETSCROLLRANGE, SETSCROLLPOS, GETSCROLLRANGE,
 // GETSCROLLPOS and SETSCROLLINFO, whose scroll-info forms replace the plain
 // ones in the programs that link the grid. Safe to call again.
 void RegisterGridFunctions();

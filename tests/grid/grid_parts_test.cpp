@@ -10,6 +10,7 @@
 #include "graphics/colour.h"
 #include "graphics/tfont.h"
 #include "grid/dark_color.h"
+#include "grid/date_seek.h"
 #include "grid/grid_messages.h"
 #include "grid/scroll_natives.h"
 #include "grid/tbtndown.h"
@@ -457,6 +458,29 @@ TEST(GridParts, LabelsBarsAndANoticeTogether) {
   EXPECT_EQ(AwaitNotice(notice, true), nullptr);
   for (const auto& label : {raised, sunken, shaded}) label->End();
   font->End();
+}
+
+// The date seek text through one key: digits fill from the left, Backspace
+// steps back over the separators, anything else leaves the text alone.
+TEST(GridMessages, DateSeekKeys) {
+  struct Case {
+    const char* text;
+    int key;
+    const char* out;
+  };
+  const Case cases[] = {
+      {"  /  /    ", '1', "1 /  /    "},   // digit into the first blank
+      {"12/  /    ", '3', "12/3 /    "},   // the separator is stepped over
+      {"12/31/2026", '7', "12/31/2026"},   // full text: unchanged
+      {"12/  /    ", 'A', "12/  /    "},   // a letter: unchanged
+      {"  /  /    ", 8, "  /  /    "},     // first blank at 1: nothing to take back
+      {"12/  /    ", 8, "1 /  /    "},     // first blank at 4: the digit before the separator
+      {"12/3 /    ", 8, "12/  /    "},     // first blank at 5: the fourth character
+      {"12/34/    ", 8, "12/3 /    "},     // first blank at 7
+      {"12/34/2026", 8, "12/34/202 "},     // no blank: the last character goes
+      {"1", '2', "12/  /    "},            // a short text takes the mask's separators
+  };
+  for (const Case& k : cases) EXPECT_EQ(grid::DATESEEK(k.text, k.key), k.out) << k.text << " + " << k.key;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // table, its messages, and the tables and files it cannot use.
 
 #include "apps/voskdar/quick_search.h"
+#include "apps/voskdar/result_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -268,6 +269,59 @@ TEST_F(QuickSearch, AScratchTableHeldElsewhereStopsTheSearch) {
   rt::DBCLOSEAREA();
   EXPECT_EQ(ScratchRows().size(), 5u);  // the held table kept its rows
 }
+
+}  // namespace
+}  // namespace voskdar
+
+namespace voskdar {
+namespace {
+
+struct CopyCase {
+  const char* name;
+  const char* term;
+  SearchOptions options;
+  const char* fraSprache;
+  // Per scratch row: the word a copy gives, "-" for a header row.
+  std::vector<std::string> copied;
+};
+
+// A copy gives the term of the other language than the one searched, on
+// every kind of row; the French table of the last case was added to by the
+// editor (no language code), and its rows copy like any other.
+const CopyCase kCopyCases[] = {
+    {"GermanPrefix", "haus", Sides(true, false, true, false), "FR", {"-", "house", "home", "house", "front door"}},
+    {"GermanExact", "Haus", Sides(true, false, true, false, true), "FR", {"-", "house", "home", "house"}},
+    {"GermanWildcard", "ha*s", Sides(true, false, true, false), "FR", {"-", "Jack", "house", "home"}},
+    {"ForeignPrefix", "house", Sides(true, false, false, true), "FR", {"-", "Haus", "Haus"}},
+    {"ForeignWildcard", "na*", Sides(false, true, false, true), "FR", {"-", "naiv"}},
+    {"BothSides", "caf\xE9", Sides(false, true, true, true), "FR", {"-", "caf\xE9", "-", "Caf\xE9", "Kaffeehaus"}},
+    {"RowsTheEditorAdded", "haus", Sides(false, true, true, false), "", {"-", "maison", "foyer"}},
+};
+
+class CopyRows : public QuickSearch, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(CopyRows, CopyTheOtherLanguage) {
+  const CopyCase& c = GetParam();
+  MakeTable(Eng(), kEnglish, "EN");
+  MakeTable(Fra(), kFrench, c.fraSprache);
+  ASSERT_GT(Search(c.term, c.options), 0);
+  ASSERT_TRUE(rt::DBUSEAREA(true, "", "VOSKTEMP.DBF", "DTMP", false, true));
+  long data = 0;
+  for (const std::string& s : c.copied) data += s != "-";
+  EXPECT_EQ(HitCount(), data);
+  EXPECT_EQ(rt::RECNO(), 1);
+  std::vector<std::string> copied;
+  for (; !rt::DbEof(); rt::DBSKIP()) {
+    const long recno = rt::RECNO();
+    copied.push_back(CopiedTerm().value_or("-"));
+    EXPECT_EQ(rt::RECNO(), recno);
+  }
+  EXPECT_EQ(copied, c.copied);
+  EXPECT_FALSE(CopiedTerm().has_value());  // past the last row
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CopyRows, ::testing::ValuesIn(kCopyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace voskdar
