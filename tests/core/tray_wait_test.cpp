@@ -104,6 +104,16 @@ TEST(TTrayIcon, ClicksRunTheirBlockWithTheCursorAndTakeMissingOnesFromTheOwner) 
   tray->End();
 }
 
+bool timerFlag = false;
+void CALLBACK SetTimerFlag(HWND, UINT, UINT_PTR, DWORD) { timerFlag = true; }
+
+volatile LONG done = 0;
+DWORD WINAPI SetDoneWhenAsked(LPVOID asked) {
+  WaitForSingleObject(static_cast<HANDLE>(asked), INFINITE);
+  InterlockedExchange(&done, 1);
+  return 0;
+}
+
 TEST(StopUntil, ReturnsForATrueConditionATimersChangeAndAPostedQuit) {
   int asked = 0;
   EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([&asked](rt::Args) {
@@ -112,26 +122,17 @@ TEST(StopUntil, ReturnsForATrueConditionATimersChangeAndAPostedQuit) {
   })));
   EXPECT_EQ(asked, 1);
 
-  static bool flag;
-  flag = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { flag = true; });
-  EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([](rt::Args) { return rt::Value(flag); })));
+  timerFlag = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, SetTimerFlag);
+  EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([](rt::Args) { return rt::Value(timerFlag); })));
   KillTimer(nullptr, timer);
-  EXPECT_TRUE(flag);
+  EXPECT_TRUE(timerFlag);
 
   // A condition that no message signals: a value another thread sets once
   // the condition was first asked.
-  static volatile LONG done;
   done = 0;
   HANDLE asked1 = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  HANDLE thread = CreateThread(
-      nullptr, 0,
-      [](LPVOID event) -> DWORD {
-        WaitForSingleObject(static_cast<HANDLE>(event), INFINITE);
-        InterlockedExchange(&done, 1);
-        return 0;
-      },
-      asked1, 0, nullptr);
+  HANDLE thread = CreateThread(nullptr, 0, SetDoneWhenAsked, asked1, 0, nullptr);
   EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([asked1](rt::Args) {
     SetEvent(asked1);
     return rt::Value(done != 0);

@@ -225,12 +225,21 @@ TEST_F(TrayMenu, SettingsAreWrittenOnSaveAndRestoredOnCancel) {
     for (HWND h = GetWindow(dialog, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
       char text[128] = {};
       GetWindowTextA(h, text, sizeof text);
-      if (std::string(text) == caption) SendMessageA(h, BM_CLICK, 0, 0);
+      // Posted, so that the dialog's own loop runs the click in order.
+      if (std::string(text) == caption) PostMessageA(h, BM_CLICK, 0, 0);
     }
   };
   {
     Driver save("#32770", "Voskdar - Einstellungen", [&click](HWND dialog) {
       if (const char* dir = std::getenv("VD_SHOT")) {
+        // Once the dialog and its controls have painted.
+        const auto painted = [dialog] {
+          if (GetUpdateRect(dialog, nullptr, FALSE)) return false;
+          for (HWND h = GetWindow(dialog, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+            if (GetUpdateRect(h, nullptr, FALSE)) return false;
+          return GetWindow(dialog, GW_CHILD) != nullptr;
+        };
+        for (int tries = 0; tries < 500 && !painted(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         RECT r{};
         GetWindowRect(dialog, &r);
         vdtest::SaveScreen(r, std::string(dir) + "/vosklift_setup.bmp");
