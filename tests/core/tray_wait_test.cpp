@@ -104,14 +104,13 @@ TEST(TTrayIcon, ClicksRunTheirBlockWithTheCursorAndTakeMissingOnesFromTheOwner) 
   tray->End();
 }
 
-bool timerFired;
-void CALLBACK SetTimerFired(HWND, UINT, UINT_PTR, DWORD) { timerFired = true; }
+bool timerFlag = false;
+void CALLBACK SetTimerFlag(HWND, UINT, UINT_PTR, DWORD) { timerFlag = true; }
 
-volatile LONG threadDone;
-// Sets the flag once the event says the condition was first asked.
-DWORD WINAPI SetDoneWhenAsked(LPVOID event) {
-  WaitForSingleObject(static_cast<HANDLE>(event), INFINITE);
-  InterlockedExchange(&threadDone, 1);
+volatile LONG done = 0;
+DWORD WINAPI SetDoneWhenAsked(LPVOID asked) {
+  WaitForSingleObject(static_cast<HANDLE>(asked), INFINITE);
+  InterlockedExchange(&done, 1);
   return 0;
 }
 
@@ -123,20 +122,20 @@ TEST(StopUntil, ReturnsForATrueConditionATimersChangeAndAPostedQuit) {
   })));
   EXPECT_EQ(asked, 1);
 
-  timerFired = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, SetTimerFired);
-  EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([](rt::Args) { return rt::Value(timerFired); })));
+  timerFlag = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, SetTimerFlag);
+  EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([](rt::Args) { return rt::Value(timerFlag); })));
   KillTimer(nullptr, timer);
-  EXPECT_TRUE(timerFired);
+  EXPECT_TRUE(timerFlag);
 
   // A condition that no message signals: a value another thread sets once
   // the condition was first asked.
-  threadDone = 0;
+  done = 0;
   HANDLE asked1 = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE thread = CreateThread(nullptr, 0, SetDoneWhenAsked, asked1, 0, nullptr);
   EXPECT_TRUE(core::STOPUNTIL(rt::Value::Block([asked1](rt::Args) {
     SetEvent(asked1);
-    return rt::Value(threadDone != 0);
+    return rt::Value(done != 0);
   })));
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);

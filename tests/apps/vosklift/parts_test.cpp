@@ -219,20 +219,27 @@ TEST_F(TrayMenu, ALanguageWritesTheEditorsKeysAndStartsIt) {
 }
 
 TEST_F(TrayMenu, SettingsAreWrittenOnSaveAndRestoredOnCancel) {
-  GTEST_SKIP() << "the settings dialog's modal loop does not return when its buttons are driven from a second "
-                  "thread (issue 24 stays open for it)";
   auto& s = vosklift::Loader();
   s.lClpTime = false;
   const auto click = [](HWND dialog, const char* caption) {
     for (HWND h = GetWindow(dialog, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
       char text[128] = {};
       GetWindowTextA(h, text, sizeof text);
-      if (std::string(text) == caption) SendMessageA(h, BM_CLICK, 0, 0);
+      // Posted, so that the dialog's own loop runs the click in order.
+      if (std::string(text) == caption) PostMessageA(h, BM_CLICK, 0, 0);
     }
   };
   {
     Driver save("#32770", "Voskdar - Einstellungen", [&click](HWND dialog) {
       if (const char* dir = std::getenv("VD_SHOT")) {
+        // Once the dialog and its controls have painted.
+        const auto painted = [dialog] {
+          if (GetUpdateRect(dialog, nullptr, FALSE)) return false;
+          for (HWND h = GetWindow(dialog, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+            if (GetUpdateRect(h, nullptr, FALSE)) return false;
+          return GetWindow(dialog, GW_CHILD) != nullptr;
+        };
+        for (int tries = 0; tries < 500 && !painted(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         RECT r{};
         GetWindowRect(dialog, &r);
         vdtest::SaveScreen(r, std::string(dir) + "/vosklift_setup.bmp");
