@@ -44,8 +44,22 @@ void MSGABOUT(rt::Args args) {
   ShellAboutA(GetActiveWindow(), t.text.c_str(), t.caption.c_str(), nullptr);
 }
 
-void MESSAGEBEEP(unsigned type) { MessageBeep(type); }
+namespace {
 
-void MSGBEEP() { MessageBeep(0); }
+long& Beeps() {
+  static long beeps = 0;
+  return beeps;
+}
+
+}  // namespace
+
+void MESSAGEBEEP(unsigned type) {
+  ++Beeps();
+  MessageBeep(type);
+}
+
+void MSGBEEP() { MESSAGEBEEP(0); }
+
+long BeepCount() { return Beeps(); }
 
 }  // namespace svc

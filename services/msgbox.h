@@ -33,5 +33,8 @@ SVC_MSG_OVERLOAD(void, MSGABOUT)
 
 void MESSAGEBEEP(unsigned type);
 void MSGBEEP();
+// How many beeps the process has sounded through the two above: all that
+// a test can hear of them.
+long BeepCount();
 
 }  // namespace svc

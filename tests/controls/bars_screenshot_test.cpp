@@ -12,9 +12,14 @@
 #include <string>
 
 #include "../graphics/bmp_fixture.h"
+#include "controls/tbar.h"
 #include "controls/tbitmap.h"
 #include "controls/tbtnbmp.h"
 #include "controls/tbutton.h"
+#include "controls/tcheckbox.h"
+#include "controls/tfolder.h"
+#include "controls/tgroup.h"
+#include "controls/tsay.h"
 #include "controls/tmenu.h"
 #include "controls/tmsgbar.h"
 #include "controls/tscrollbar.h"
@@ -208,6 +213,95 @@ TEST(Screens, ButtonLooksAndAScrolledPicture) {
   EXPECT_TRUE(GetWindowLongA(focused->hWnd, GWL_STYLE) & BS_DEFPUSHBUTTON);
   EXPECT_FALSE(IsWindowEnabled(disabled->hWnd));
   ShotIfAsked(w->hWnd, "VD_BUTTONS_SHOT");
+  DestroyWindow(w->hWnd);
+}
+
+// A 3-D button bar of flat buttons in three groups, with etched lines
+// between the groups and a drop-down button.
+TEST(Screens, WindowWithA3DButtonBarInGroups) {
+  auto w = MainWindow("Knopfleiste", 260, 520, false);
+  auto bar = std::make_shared<controls::TBar>();
+  controls::BarArgs b;
+  b.oWnd = rt::Value(w);
+  b.l3D = true;
+  bar->New(b);
+  const PictureFile book(RGB(192, 192, 192), RGB(0, 128, 0), true), arrow(RGB(192, 192, 192), RGB(0, 0, 192), false);
+  auto menu = std::make_shared<ctl::TMenu>();
+  menu->New(true, rt::Value(w));
+  for (int i = 0; i < 7; ++i) {
+    controls::BtnBmpBarArgs a;
+    a.oBar = rt::Value(bar);
+    a.cBmpFile1 = (i % 2 ? arrow : book).path();
+    a.lGroup = i == 3 || i == 5;
+    a.lBorder = false;
+    if (i == 6) a.oPopup = rt::Value(menu);
+    std::make_shared<controls::TBtnBmp>()->NewBar(a);
+  }
+  RECT client{};
+  GetClientRect(w->hWnd, &client);
+  w->ReSize(SIZE_RESTORED, client.right, client.bottom);
+  Settle(w->hWnd);
+  EXPECT_EQ(bar->nGroups, 2);
+  EXPECT_EQ(bar->Button(0)->nLeft, 11);
+  EXPECT_EQ(bar->Button(3)->nLeft, bar->Button(2)->nRight + 2 + 8);
+  ShotIfAsked(w->hWnd, "VD_BAR_SHOT");
+  DestroyWindow(w->hWnd);
+}
+
+// A folder of three tabs whose first page holds a few controls.
+TEST(Screens, AFolderWithItsPages) {
+  auto w = MainWindow("Einstellungen", 300, 420, false);
+  auto folder = std::make_shared<controls::TFolder>();
+  controls::FolderArgs f;
+  f.nTop = 10;
+  f.nLeft = 10;
+  f.lPixel = true;
+  f.nWidth = 370;
+  f.nHeight = 230;
+  f.oWnd = rt::Value(w);
+  rt::Value prompts = rt::Value::Array();
+  for (const char* p : {"&Allgemein", "&Tabellen", "&Drucken"}) prompts.Items().emplace_back(p);
+  f.aPrompts = prompts;
+  folder->New(f);
+  const rt::Value page(folder->Page(1));
+  controls::GroupArgs g;
+  g.nTop = 8;
+  g.nLeft = 8;
+  g.nBottom = 110;
+  g.nRight = 340;
+  g.cLabel = "Suche";
+  g.lPixel = true;
+  g.oWnd = page;
+  std::make_shared<controls::TGroup>()->New(g);
+  int row = 30;
+  for (const char* caption : {"Gro\xDF- und Kleinschreibung beachten", "Akzente beachten", "Nur ganze W\xF6rter"}) {
+    controls::CheckBoxArgs c;
+    c.nRow = row;
+    c.nCol = 20;
+    c.cCaption = caption;
+    c.nWidth = 280;
+    c.nHeight = 20;
+    c.lPixel = true;
+    c.oWnd = page;
+    c.bSetGet = rt::Value::Block([row](rt::Args) { return rt::Value(row != 55); });
+    std::make_shared<controls::TCheckBox>()->New(c);
+    row += 25;
+  }
+  controls::ButtonArgs ok;
+  ok.nRow = 140;
+  ok.nCol = 250;
+  ok.cCaption = "&\xDC" "bernehmen";
+  ok.nWidth = 90;
+  ok.nHeight = 24;
+  ok.lPixel = true;
+  ok.oWnd = page;
+  std::make_shared<controls::TButton>()->New(ok);
+  folder->aEnable.Items()[2] = rt::Value(false);
+  folder->SetPrompts();
+  Settle(w->hWnd);
+  EXPECT_TRUE(IsWindowVisible(folder->Page(1)->hWnd));
+  EXPECT_FALSE(IsWindowVisible(folder->Page(2)->hWnd));
+  ShotIfAsked(w->hWnd, "VD_FOLDER_SHOT");
   DestroyWindow(w->hWnd);
 }
 
