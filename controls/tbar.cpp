@@ -199,6 +199,7 @@ void TBar::Del(long nPos) {
     }
   }
   if (gone && gone->hWnd) DestroyWindow(gone->hWnd);
+  SizeFloatWindow();
   BtnAdjust();
   Refresh();
 }

@@ -29,7 +29,7 @@ constexpr LibraryClass kLibraryClasses[] = {
     {"TGET", true}, {"TCLIPGET", true}, {"TSAY", true}, {"TGROUP", true}, {"TICON", true}, {"TMETER", true},
     {"TMENU", true}, {"TMENUITEM", true}, {"TACCTABLE", true}, {"TCHECKBOX", true}, {"TRADIO", true},
     {"TRADMENU", true}, {"TBITMAP", true}, {"TSCROLLBAR", true}, {"TMSGBAR", true}, {"TMSGITEM", true},
-    {"TBUTTON", true}, {"TBTNBMP", true},
+    {"TBUTTON", true}, {"TBTNBMP", true}, {"TBAR", true}, {"TFOLDER", true},
     // grid
     {"TGCOLUMN", true}, {"TGBSCRLBAR", true}, {"TGTSAY", true}, {"TGBROWSE", true},
     // print
