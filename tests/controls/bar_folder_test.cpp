@@ -224,6 +224,42 @@ TEST(TBar, FiveButtonsFloatInThreeRowsAndDockBack) {
   for (std::size_t i = 0; i < bar->ButtonCount(); ++i) EXPECT_EQ(GetParent(bar->Button(i)->hWnd), bar->hWnd);
 }
 
+void CALLBACK ChooseFirst(HWND, UINT, UINT_PTR, DWORD) {
+  if (HWND popup = FindWindowA("#32768", nullptr); popup && IsWindowVisible(popup)) {
+    menuSeen = true;
+    PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
+  }
+}
+
+TEST(TBar, TheToolWindowsRightClickDocksTheBarAgain) {
+  controltest::OwnerWindow owner(300, 400);
+  const auto bar = NewBar(owner.value(), true);
+  for (int i = 0; i < 3; ++i) AddButton(bar);
+  bar->Float();
+  const auto tool = bar->FloatWindow();
+  ASSERT_TRUE(tool);
+  // Its close box cannot end the buttons with it.
+  SendMessageA(tool->hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  core::SYSREFRESH();
+  ASSERT_TRUE(IsWindow(tool->hWnd));
+  // The first place of the right-click menu is the top.
+  menuSeen = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, ChooseFirst);
+  SendMessageA(tool->hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  KillTimer(nullptr, timer);
+  core::SYSREFRESH();
+  EXPECT_TRUE(menuSeen);
+  EXPECT_EQ(bar->nMode, controls::kBarTop);
+  EXPECT_EQ(owner.w->oBar.AsObject(), bar);
+  EXPECT_FALSE(IsWindow(tool->hWnd));
+  EXPECT_EQ(GetParent(bar->Button(2)->hWnd), bar->hWnd);
+  // Laid out again for the top: 3-D buttons one cell apart from left 11.
+  EXPECT_EQ(bar->Button(0)->nLeft, 11);
+  EXPECT_EQ(bar->Button(1)->nLeft, 11 + 28);
+  EXPECT_EQ(bar->Button(0)->nTop, 3);
+}
+
 TEST(TBar, DeletingAGroupStartPassesItOn) {
   controltest::OwnerWindow owner(300, 400);
   const auto bar = NewBar(owner.value(), true);
