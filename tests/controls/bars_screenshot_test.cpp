@@ -12,6 +12,7 @@
 #include <string>
 
 #include "../graphics/bmp_fixture.h"
+#include "../graphics/window_pixels.h"
 #include "controls/tbar.h"
 #include "controls/tbitmap.h"
 #include "controls/tbtnbmp.h"
@@ -244,6 +245,13 @@ TEST(Screens, WindowWithA3DButtonBarInGroups) {
   EXPECT_EQ(bar->nGroups, 2);
   EXPECT_EQ(bar->Button(0)->nLeft, 11);
   EXPECT_EQ(bar->Button(3)->nLeft, bar->Button(2)->nRight + 2 + 8);
+  // The etched line before each group: shadow, then highlight.
+  const WindowPixels face(bar->hWnd);
+  for (const std::size_t start : {std::size_t{3}, std::size_t{5}}) {
+    const int x = bar->Button(start)->nLeft;
+    EXPECT_EQ(face.At(x - 5, 10), GetSysColor(COLOR_BTNSHADOW)) << start;
+    EXPECT_EQ(face.At(x - 4, 10), GetSysColor(COLOR_BTNHIGHLIGHT)) << start;
+  }
   ShotIfAsked(w->hWnd, "VD_BAR_SHOT");
   DestroyWindow(w->hWnd);
 }
