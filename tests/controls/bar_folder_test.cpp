@@ -98,6 +98,20 @@ TEST(TBar, ModeWordsAndTheOwnersSlots) {
   EXPECT_EQ(owner.w->oBottom.AsObject(), down);
   EXPECT_TRUE(owner.w->oBar.IsNil());
 
+  // At fixed pixel coordinates: no slot of the owner.
+  controltest::OwnerWindow fixed(300, 400);
+  const rt::Value at = rt::CreateObject(vdclass::kBar);
+  rt::SendV(at, "NewAt", 5, 6, 200, 30, rt::Value(), rt::Value(), fixed.value(), true);
+  RECT r{};
+  GetWindowRect(at.As<TBar>()->hWnd, &r);
+  MapWindowPoints(nullptr, fixed.w->hWnd, reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.top, 5);
+  EXPECT_EQ(r.left, 6);
+  EXPECT_EQ(r.right - r.left, 200);
+  EXPECT_EQ(r.bottom - r.top, 30);
+  EXPECT_EQ(at.As<TBar>()->nBtnHeight, 28);
+  EXPECT_TRUE(fixed.w->oBar.IsNil() && fixed.w->oTop.IsNil());
+
   controltest::OwnerWindow other(300, 400);
   const auto floating = NewBar(other.value(), false, "FLOAT");
   EXPECT_EQ(floating->nMode, controls::kBarFloat);
