@@ -52,6 +52,17 @@ class KeepArea {
   int area_;
 };
 
+// An existing file can be opened for writing: not read-only, not held by
+// another program. A rename over it would not be refused everywhere.
+bool Replaceable(const std::string& file) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(file, ec);
+  if (!std::filesystem::exists(status)) return true;
+  if ((status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) return false;
+  std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+  return f.is_open();
+}
+
 std::string ScratchName(const std::string& target) {
   const std::filesystem::path p(target);
   return std::filesystem::path(p).replace_extension(kScratchExtension).string();
@@ -179,6 +190,7 @@ long MarkUnfinishedAdds() {
 
 ExportResult ExportOwnRows(const std::string& target) {
   if (!SelectWords()) return ExportResult::NotWritten;
+  if (!Replaceable(target)) return ExportResult::NotReplaced;
   const std::string scratch = ScratchName(target);
   const long recno = rt::RECNO();
   bool written = false;
@@ -194,8 +206,8 @@ ExportResult ExportOwnRows(const std::string& target) {
     return ExportResult::NotWritten;
   }
   std::error_code ec;
-  std::filesystem::rename(scratch, target, ec);
-  if (ec) {
+  if (Replaceable(target)) std::filesystem::rename(scratch, target, ec);
+  if (ec || !Replaceable(target) || std::filesystem::exists(scratch)) {
     rt::FERASE(scratch);
     return ExportResult::NotReplaced;
   }
