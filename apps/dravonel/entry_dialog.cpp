@@ -59,6 +59,10 @@ EntryParts*& Open() {
   return parts;
 }
 
+// Asked from the pool for the dialog and for each control: each of them
+// ends the font it holds when it goes, so each must hold a count of its own.
+std::shared_ptr<gfx::TFont> DialogFont() { return std::make_shared<gfx::TFont>()->New("Ms Sans Serif", 0, -8); }
+
 bool Filled(const std::shared_ptr<controls::TGet>& get) { return get && !rt::ALLTRIM(get->cText()).empty(); }
 
 // "&Speichern" of the add dialog: enabled while both fields hold a term.
@@ -71,10 +75,6 @@ void CALLBACK CheckFields(HWND hWnd, UINT, UINT_PTR id, DWORD) {
   });
 }
 
-std::shared_ptr<gfx::TFont> DialogFont() {
-  if (const auto font = Editor().oFontNormal) return font;
-  return std::make_shared<gfx::TFont>()->New("Ms Sans Serif", 0, -8);
-}
 
 void Intro(EntryParts& p, const char* text) {
   grid::TSayArgs a;
@@ -84,6 +84,7 @@ void Intro(EntryParts& p, const char* text) {
   a.oWnd = rt::Value(p.dialog);
   a.lCentered = true;
   a.lPixels = true;
+  a.oFont = rt::Value(DialogFont());
   a.nWidth = 160;
   a.nHeight = 14;
   std::make_shared<grid::TGTSay>()->New(a);
@@ -97,6 +98,7 @@ void Label(EntryParts& p, int row, const char* text) {
   a.oWnd = rt::Value(p.dialog);
   a.lRight = true;
   a.lPixel = true;
+  a.oFont = rt::Value(DialogFont());
   a.nWidth = 40;
   a.nHeight = 7;
   std::make_shared<controls::TSay>()->New(a);
@@ -111,6 +113,7 @@ std::shared_ptr<controls::TGet> Field(EntryParts& p, int row, std::string& value
   g.lPixel = true;
   g.cPicture = "@K";
   g.cMsg = message;
+  g.oFont = rt::Value(DialogFont());
   g.oWnd = rt::Value(p.dialog);
   g.bSetGet = rt::Value::Block([&value](rt::Args a) {
     if (!a.empty() && a[0].IsString()) value = rt::PADR(a[0].AsString(), kTermLength);
@@ -149,6 +152,7 @@ std::shared_ptr<controls::TButton> Button(EntryParts& p, int col, const char* ca
   a.lPixel = true;
   a.cCaption = caption;
   a.lDefault = isDefault;
+  a.oFont = rt::Value(DialogFont());
   a.bAction = std::move(action);
   a.oWnd = rt::Value(p.dialog);
   auto b = std::make_shared<controls::TButton>();
