@@ -141,16 +141,32 @@ void SaveEntry(bool add, const std::string& german, const std::string& foreign) 
 
 long MarkDuplicates() {
   if (!SelectWords()) return 0;
-  long marked = 0;
-  bool started = false, kept = false;
-  std::string german, foreign;
+  // The upper-cased pair of every record, read in one pass in the table's
+  // own order (whole windows of records at a time); the walk through the
+  // order in force then compares these and reads a record only to mark it.
+  const std::size_t germanWidth = FieldWidth(kGerman), width = germanWidth + FieldWidth(kForeign);
+  const long count = rt::LASTREC();
+  std::string pairs(static_cast<std::size_t>(count) * width, ' ');
+  std::vector<bool> deleted(static_cast<std::size_t>(count) + 1);
+  const int order = rt::INDEXORD();
+  rt::ORDSETFOCUS(rt::Value(0));
   for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) {
-    std::string rowGerman = rt::UPPER(rt::FIELDGET(kGerman).AsString());
-    std::string rowForeign = rt::UPPER(rt::FIELDGET(kForeign).AsString());
-    const bool deleted = rt::DELETED();
-    if (started && rowGerman == german && rowForeign == foreign) {
+    const auto r = static_cast<std::size_t>(rt::RECNO());
+    const std::string row = rt::UPPER(rt::FIELDGET(kGerman).AsString()) + rt::UPPER(rt::FIELDGET(kForeign).AsString());
+    pairs.replace((r - 1) * width, width, row, 0, width);
+    deleted[r] = rt::DELETED();
+  }
+  rt::ORDSETFOCUS(rt::Value(order));
+  const auto pairOf = [&](long r) { return std::string_view(pairs).substr(static_cast<std::size_t>(r - 1) * width, width); };
+  long marked = 0;
+  bool kept = false;
+  std::string_view run;
+  for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) {
+    const long r = rt::RECNO();
+    const std::string_view pair = pairOf(r);
+    if (!run.empty() && pair == run) {
       // A row the user deleted never keeps a run: the first live one does.
-      if (deleted) continue;
+      if (deleted[static_cast<std::size_t>(r)]) continue;
       if (kept) {
         rt::DBDELETE();
         ++marked;
@@ -158,10 +174,8 @@ long MarkDuplicates() {
       kept = true;
       continue;
     }
-    started = true;
-    german = std::move(rowGerman);
-    foreign = std::move(rowForeign);
-    kept = !deleted;
+    run = pair;
+    kept = !deleted[static_cast<std::size_t>(r)];
   }
   return marked;
 }
