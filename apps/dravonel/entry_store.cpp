@@ -71,7 +71,10 @@ std::string ScratchName(const std::string& target) {
 // The values of every field and the deletion mark of the current row.
 std::vector<std::string> RowImage() {
   std::vector<std::string> image{rt::DELETED() ? "*" : " "};
-  for (int i = 1; i <= rt::FCOUNT(); ++i) image.push_back(rt::FIELDGET(i).AsString() + "|" + rt::FIELDNAME(i));
+  for (int i = 1; i <= rt::FCOUNT(); ++i) {
+    const rt::Value v = rt::FIELDGET(i);
+    image.push_back(rt::FIELDNAME(i) + "=" + (v.IsNumber() ? std::to_string(v.AsNumber()) : v.AsString()));
+  }
   return image;
 }
 
