@@ -6,6 +6,7 @@
 #include "apps/common/quiet_defaults.h"
 #include "apps/common/transchr.h"
 #include "apps/dravonel/editor_state.h"
+#include "apps/dravonel/entry_store.h"
 #include "graphics/cursors.h"
 #include "runtime/error.h"
 #include "runtime/object.h"
@@ -72,6 +73,7 @@ void OPENDBF(std::string_view cBase) {
     gfx::CURSORARROW();
     return;
   }
+  if (MarkUnfinishedAdds() > 0 && s.nDelPending == 0) s.nDelPending = 1;
   rt::ORDSETFOCUS(rt::Value(1));
   rt::DBGOTOP();
   s.cSeekDe = common::ENTCRYPT(rt::FIELDGET("DEUTSCH")).AsString();

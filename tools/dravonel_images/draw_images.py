@@ -3,7 +3,10 @@
 on a blue disc, 32 and 16 pixels. The pictures the programs share (the about
 box's "AB_Zqs" and the menu pictures) come from tools/suite_images.
 
-usage: draw_images.py OUTDIR   writes OUTDIR/aaaaa.ico
+The entry dialogs' icons "NEW" (a page with a green plus) and "EDIT" (a page
+with a pencil) are drawn here too.
+
+usage: draw_images.py OUTDIR   writes OUTDIR/aaaaa.ico, new.ico and edit.ico
 """
 import math
 import struct
@@ -38,9 +41,41 @@ def icon_pixels(size):
     return rows
 
 
-def icon_image(size):
+GREEN = (30, 140, 50)
+PENCIL = (230, 180, 40)
+TIP = (60, 60, 60)
+
+
+def page_pixels(size, mark):
+    """A page with ruled lines and, over it, a plus ("new") or a pencil."""
+    s = size / 32.0
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            px, py = (x + 0.5) / s, (y + 0.5) / s
+            colour = None
+            if 5 <= px < 23 and 3 <= py < 29:
+                colour = LINE
+                if 6 <= px < 22 and 4 <= py < 28:
+                    colour = PAGE
+                    if int(py) % 4 == 0 and 8 <= px < 20:
+                        colour = LINE
+            if mark == 'new' and ((14 <= px < 30 and 19 <= py < 25) or (19 <= px < 25 and 14 <= py < 30)):
+                colour = GREEN
+            if mark == 'edit':
+                d = px - (31 - py)
+                along = px + (31 - py)
+                if abs(d) <= 2.6 and 18 <= along <= 50:
+                    colour = PENCIL if along > 23 else TIP
+            row.append(colour + (255,) if colour else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def icon_image(size, pixels=icon_pixels):
     """One icon image: BITMAPINFOHEADER, 32-bit XOR rows, 1-bit AND mask."""
-    rows = icon_pixels(size)
+    rows = pixels(size)
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     xor = b''.join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
     stride = ((size + 31) // 32) * 4
@@ -54,8 +89,8 @@ def icon_image(size):
     return header + xor + bytes(mask)
 
 
-def write_ico(path, sizes):
-    images = [icon_image(s) for s in sizes]
+def write_ico(path, sizes, pixels=icon_pixels):
+    images = [icon_image(s, pixels) for s in sizes]
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for s, img in zip(sizes, images):
@@ -70,6 +105,8 @@ def main():
     out = Path(sys.argv[1])
     out.mkdir(parents=True, exist_ok=True)
     write_ico(out / 'aaaaa.ico', [32, 16])
+    write_ico(out / 'new.ico', [32, 16], lambda size: page_pixels(size, 'new'))
+    write_ico(out / 'edit.ico', [32, 16], lambda size: page_pixels(size, 'edit'))
 
 
 if __name__ == '__main__':
