@@ -8,7 +8,9 @@
 #include <utility>
 
 #include "graphics/function_names.h"
+#include "print/printer_device.h"
 #include "print/tprinter.h"
+#include "print/treport.h"
 #include "runtime/macro.h"
 #include "runtime/strings.h"
 #include "services/int32.h"
@@ -109,6 +111,8 @@ bool SETPRINTDEFAULT(const std::string& cPrinter) {
 }
 
 void RegisterPrintFunctions() {
+  RegisterReportFunctions();
+  InstallReportShell();
   rt::RegisterFunction(vdfn::kPrintBegin, [](rt::Args a) {
     return rt::Value(PRINTBEGIN(rt::Arg(a, 0), rt::IsTrue(rt::Arg(a, 1)), rt::IsTrue(rt::Arg(a, 2)), rt::Arg(a, 3),
                                 rt::IsTrue(rt::Arg(a, 4))));

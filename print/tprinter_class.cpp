@@ -45,6 +45,10 @@ const rt::ClassInfo& TPrinter::ClassDef() {
           p.EndPage();
           return rt::Value();
         })
+        .Method("Preview", [](TPrinter& p, rt::Args) {
+          p.Preview();
+          return rt::Value();
+        })
         .Method("End", [](TPrinter& p, rt::Args) {
           p.End();
           return rt::Value();

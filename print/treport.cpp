@@ -276,6 +276,8 @@ void TReport::Play() {
   }
   for (std::size_t i = 0; i < aGroups.size(); ++i) StartGroup(i);
   while (!lBreak && MoreRecords()) {
+    if (Shell().progress) Shell().progress(*this);
+    if (lBreak) break;
     if (!rt::IsTrue(hooks.bFor.Eval())) {
       Skip();
       continue;
@@ -335,6 +337,7 @@ void TReport::End() {
 void TReport::StartPage() {
   oDevice->StartPage();
   ++nPage;
+  if (Shell().progress) Shell().progress(*this);
   Hook(hooks.bStartPage, busyStartPage_);
   oHeader->Say();
   oTitle->Say();

@@ -37,6 +37,9 @@ struct ReportShell {
   // Runs play inside the progress dialog; false when the dialog's resources
   // cannot be had (nothing runs then).
   std::function<bool(TReport&, const std::function<void()>& play)> run;
+  // Called for every record and page while the report plays: lets pending
+  // messages run (the cancel button) and shows the page number.
+  std::function<void(TReport&)> progress;
 };
 void SetReportShell(ReportShell shell);
 const ReportShell& GetReportShell();
