@@ -113,6 +113,10 @@ const rt::ClassInfo& TReport::ClassDef() {
                                                   r.Activate(HooksOf(a));
                                                   return rt::Value();
                                                 })
+                                        .Method("oDevice",
+                                                [](TReport& r, rt::Args) {
+                                                  return r.oDevice ? r.oDevice->AsValue() : rt::Value();
+                                                })
                                         .Method("End",
                                                 [](TReport& r, rt::Args) {
                                                   r.End();
