@@ -83,6 +83,10 @@ class TMultiGet : public core::TControl {
   rt::Value Del();
 
   void DlgGoLine();
+  // The lines on the printer, 60 to a page, as the document "Notes". The
+  // printer layer sits above this one and is reached by name; answers
+  // whether a printer took the job.
+  bool Print();
   // The right-click menu as it is for the memo's state now.
   std::shared_ptr<ctl::TMenu> EditMenu();
 

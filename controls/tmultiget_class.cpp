@@ -35,6 +35,7 @@ const rt::ClassInfo& TMultiGet::ClassDef() {
                                    &n.oCursor, &n.cMsg, &n.lUpdate, &n.bWhen, &n.lReadOnly, &n.bValid, &n.bChange});
                       return m.ReDefine(n).Self();
                     })
+            .Method("Print", [](M& m, rt::Args) { return rt::Value(m.Print()); })
             .Method("cText",
                     [](M& m, rt::Args a) {
                       if (!a.empty()) m.cText(Text(a, 0));

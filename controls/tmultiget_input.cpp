@@ -144,8 +144,7 @@ std::shared_ptr<ctl::TMenu> TMultiGet::EditMenu() {
     add("&Font", true, act([](TMultiGet& m) { core::Ask(m.Self(), "SetCharFormat"); }));
   }
   add(separator, true, {});
-  // Printing the lines comes with the printer support.
-  add("P&rint", false, {});
+  add("P&rint", true, act([](TMultiGet& m) { m.Print(); }));
   add(separator, true, {});
   add("Select &All", true, act([](TMultiGet& m) { m.SelectAll(); }));
   return menu;

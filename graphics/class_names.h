@@ -25,5 +25,7 @@ inline constexpr std::string_view kXBrowse = "TXBROWSE";
 inline constexpr std::string_view kWindow = "TWINDOW";
 inline constexpr std::string_view kDialog = "TDIALOG";
 inline constexpr std::string_view kMsgBar = "TMSGBAR";
+inline constexpr std::string_view kPrinter = "TPRINTER";
+inline constexpr std::string_view kReport = "TREPORT";
 
 }  // namespace vdclass

@@ -147,6 +147,10 @@ class TGBrowse : public core::TControl {
   // Navigation and order. n 0 in the page moves is a page of nRowCount()
   // rows.
   TGBrowse& GoTop();
+  // Prints the grid's columns through the report engine of the print
+  // layer, reached by name; the grid stays where it was.
+  TGBrowse& Report(const rt::Value& cTitle = {}, bool lPreview = true, const rt::Value& oFont = {},
+                   const rt::Value& cCaption = {}, bool lModal = false);
   TGBrowse& GoDown();
   TGBrowse& GoUp();
   TGBrowse& PageDown(long n = 0);

@@ -265,6 +265,13 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
           return rt::Value();
         })
         .Method("GoTop", [](TGBrowse& g, rt::Args) { return g.GoTop().Self(); })
+        .Method("Report",
+                [](TGBrowse& g, rt::Args a) {
+                  return g
+                      .Report(rt::Arg(a, 0), !rt::Arg(a, 1).IsLogical() || rt::Arg(a, 1).AsLogical(), rt::Arg(a, 2),
+                              rt::Arg(a, 4), rt::IsTrue(rt::Arg(a, 5)))
+                      .Self();
+                })
         .Method("GoDown", [](TGBrowse& g, rt::Args) { return g.GoDown().Self(); })
         .Method("GoUp", [](TGBrowse& g, rt::Args) { return g.GoUp().Self(); })
         .Method("GoBottom", [](TGBrowse& g, rt::Args) { return g.GoBottom().Self(); })

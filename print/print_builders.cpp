@@ -7,7 +7,10 @@
 #include <cstring>
 #include <utility>
 
+#include "graphics/function_names.h"
+#include "print/printer_device.h"
 #include "print/tprinter.h"
+#include "print/treport.h"
 #include "runtime/macro.h"
 #include "runtime/strings.h"
 #include "services/int32.h"
@@ -108,19 +111,21 @@ bool SETPRINTDEFAULT(const std::string& cPrinter) {
 }
 
 void RegisterPrintFunctions() {
-  rt::RegisterFunction("PRINTBEGIN", [](rt::Args a) {
+  RegisterReportFunctions();
+  InstallReportShell();
+  rt::RegisterFunction(vdfn::kPrintBegin, [](rt::Args a) {
     return rt::Value(PRINTBEGIN(rt::Arg(a, 0), rt::IsTrue(rt::Arg(a, 1)), rt::IsTrue(rt::Arg(a, 2)), rt::Arg(a, 3),
                                 rt::IsTrue(rt::Arg(a, 4))));
   });
-  rt::RegisterFunction("PAGEBEGIN", [](rt::Args) {
+  rt::RegisterFunction(vdfn::kPageBegin, [](rt::Args) {
     PAGEBEGIN();
     return rt::Value();
   });
-  rt::RegisterFunction("PAGEEND", [](rt::Args) {
+  rt::RegisterFunction(vdfn::kPageEnd, [](rt::Args) {
     PAGEEND();
     return rt::Value();
   });
-  rt::RegisterFunction("PRINTEND", [](rt::Args) {
+  rt::RegisterFunction(vdfn::kPrintEnd, [](rt::Args) {
     PRINTEND();
     return rt::Value();
   });

@@ -139,8 +139,9 @@ void ForgetCurrentPrinter();
 rt::Value AGETPRINTERS();
 bool SETPRINTDEFAULT(const std::string& cPrinter);
 
-// Enters PRINTBEGIN, PAGEBEGIN, PAGEEND and PRINTEND in the registry of
-// public functions, so that lower layers reach them by name.
+// Enters PRINTBEGIN, PAGEBEGIN, PAGEEND, PRINTEND and the report builders
+// in the registry of public functions, so that lower layers reach them by
+// name, and lends the report engine the printer and its dialogs.
 void RegisterPrintFunctions();
 
 }  // namespace prn

@@ -1,5 +1,7 @@
 // TPrinter by name: what the preview, the fonts scaled to the printer and
 // the windows printing onto its pages ask of it.
+#include "graphics/class_names.h"
+#include "graphics/function_names.h"
 #include "print/tprinter.h"
 
 #include "runtime/macro.h"
@@ -8,7 +10,7 @@
 namespace prn {
 
 void TPrinter::Preview() {
-  const rt::PublicFn* preview = rt::FindFunction("RPREVIEW");
+  const rt::PublicFn* preview = rt::FindFunction(vdfn::kRPreview);
   if (lMeta && nPage > 0 && hDC && preview) {
     rt::Value args[] = {Self()};
     (*preview)(args);
@@ -18,7 +20,7 @@ void TPrinter::Preview() {
 }
 
 const rt::ClassInfo& TPrinter::ClassDef() {
-  static const rt::ClassInfo info("TPRINTER", &Object::ClassDef(), rt::FactoryOf<TPrinter>(), [](rt::ClassInfo& c) {
+  static const rt::ClassInfo info(std::string(vdclass::kPrinter), &Object::ClassDef(), rt::FactoryOf<TPrinter>(), [](rt::ClassInfo& c) {
     rt::ClassBuilder<TPrinter>(c)
         .Data("aMeta", &TPrinter::aMeta)
         .Data("cDir", &TPrinter::cDir)
@@ -41,6 +43,10 @@ const rt::ClassInfo& TPrinter::ClassDef() {
         })
         .Method("EndPage", [](TPrinter& p, rt::Args) {
           p.EndPage();
+          return rt::Value();
+        })
+        .Method("Preview", [](TPrinter& p, rt::Args) {
+          p.Preview();
           return rt::Value();
         })
         .Method("End", [](TPrinter& p, rt::Args) {

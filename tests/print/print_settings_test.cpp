@@ -10,6 +10,7 @@
 
 #include "print/print_settings.h"
 #include "tests/print/file_printers.h"
+#include "tests/print/ghostscript_page.h"
 
 namespace {
 
@@ -111,9 +112,20 @@ TEST_F(PrintSettings, RawFileGoesThroughToThePage) {
   EXPECT_FALSE(prn::IMPORTRAWFILE(dc, "C:\\no such.eps"));
   prn::ENDPAGE(dc);
   prn::PRNENDDOC(dc);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
   DeleteDC(dc);
   EXPECT_NE(ReadFile(kOutA).find("% vd raw box"), std::string::npos);
   DeleteFileA(eps.c_str());
+  if (!printtest::HaveGhostscript()) return;
+  // The page holds nothing but the box: any ink is the box.
+  const std::string bmp = "C:\\raw.bmp";
+  ASSERT_TRUE(printtest::RenderFirstPage(kOutA, bmp, "bmp16m", 72));
+  const printtest::PagePixels page(bmp);
+  DeleteFileA(bmp.c_str());
+  const RECT ink = page.Find(RECT{0, 0, page.Width(), page.Height()}, printtest::Dark);
+  EXPECT_GE(ink.left, 0);
+  // The driver hands raw data device units: 80 of them at 72 per inch.
+  EXPECT_NEAR(ink.right - ink.left, 80.0 * 72 / dpi, 2) << "the box's width";
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ constexpr LibraryClass kLibraryClasses[] = {
     // grid
     {"TGCOLUMN", true}, {"TGBSCRLBAR", true}, {"TGTSAY", true}, {"TGBROWSE", true},
     // print
-    {"TPRINTER", true}, {"TMETAFILE", true},
+    {"TPRINTER", true}, {"TMETAFILE", true}, {"TREPORT", true}, {"TRCOLUMN", true}, {"TRLINE", true},
+    {"TRGROUP", true}, {"TRFILE", true},
     // the check items
     {"TGRADIO", true},
 };
