@@ -22,6 +22,13 @@ namespace {
 constexpr long kBackspace = 8;
 constexpr double kSeekPause = 5.0;
 
+// The value of the controlling order's key for the current record; NIL
+// without an order.
+rt::Value KeyValue() {
+  const std::string key = rt::ORDKEY();
+  return key.empty() ? rt::Value() : rt::MacroEval(key);
+}
+
 // The time of the last seek keystroke, shared by every grid as the user
 // types into one at a time.
 double lastSeekKey = -1;
@@ -43,10 +50,8 @@ TGBrowse& TGBrowse::Seek(long nKey) {
 
   std::size_t keyLen = 0;
   if (charOrder) {
-    keyLen = InArea([] {
-               const rt::Value key = rt::MacroEval(rt::ORDKEY());
-               return rt::Value(static_cast<long>(key.IsString() ? key.AsString().size() : 0));
-             }).AsInt();
+    const rt::Value key = InArea(KeyValue);
+    keyLen = key.IsString() ? key.AsString().size() : 0;
   }
   bool accepted = true;
   if (nKey == kBackspace) {
@@ -109,7 +114,7 @@ TGBrowse& TGBrowse::Seek(long nKey) {
       const double value = sought.AsNumber();
       InArea([&] {
         rt::DBSEEK(rt::Value(value * 10), true);
-        const rt::Value key = rt::DbEof() ? rt::Value() : rt::MacroEval(rt::ORDKEY());
+        const rt::Value key = rt::DbEof() ? rt::Value() : KeyValue();
         const double next = key.IsNumber() ? std::fmod(std::fabs(key.AsNumber()), std::pow(10.0, text.size() + 1))
                                            : HUGE_VAL;
         if (next > value * 10 + 9) {
