@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../controls/running_dialog.h"
 #include "browse_fixture.h"
 #include "controls/tmenu.h"
 #include "tests/graphics/window_shot.h"
@@ -446,34 +447,53 @@ TEST_F(InputGrid, FocusRemembersTheRecordForTheNextVisit) {
   EXPECT_EQ(g->nRowPos, rows);
 }
 
-// The picture of the column menu open on a heading.
+// The picture of the column menu open on a heading, on a dialog as the
+// programs show their grids.
 const char* menuShotFile = nullptr;
-HWND menuShotOwner = nullptr;
+HWND menuShotWindow = nullptr;
+bool settled = false;
 
 void CALLBACK MenuShot(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  RECT area{};
-  GetWindowRect(menuShotOwner, &area);
-  if (const HWND popup = FindWindowA("#32768", nullptr)) {
-    RECT menu{};
-    GetWindowRect(popup, &menu);
-    UnionRect(&area, &area, &menu);
-  }
-  area.right = std::min<LONG>(area.right, 520);
-  area.bottom = std::min<LONG>(area.bottom, 400);
-  SaveScreenShot(area, menuShotFile);
+  SaveWindowShot(menuShotWindow, menuShotFile);
   EndMenu();
 }
 
 TEST_F(InputGrid, ColumnMenuPictureWhenAsked) {
   menuShotFile = std::getenv("VD_GRID_MENU_SHOT");
   if (!menuShotFile) GTEST_SKIP() << "no screenshot asked for";
-  g->Col(2)->lEdit = true;
-  gridtest::Settle(owner.w->hWnd);
-  menuShotOwner = owner.w->hWnd;
-  SetTimer(nullptr, 0, 400, MenuShot);
-  g->RButtonDown(headY, 150, 0);
-  EXPECT_EQ(g->nColCount(), 4);
+  // The fixture's own window would stand in front of the dialog.
+  ShowWindow(owner.w->hWnd, SW_HIDE);
+  controltest::WhileDialogUp(
+      [&](const std::shared_ptr<core::TDialog>& d) {
+        auto shown = std::make_shared<TGBrowse>();
+        grid::BrowseArgs a;
+        a.nWidth = 400;
+        a.nHeight = 200;
+        a.oWnd = rt::Value(d);
+        a.lPixel = true;
+        a.cAlias = "WORTE";
+        shown->New(a);
+        ShowWindow(d->hWnd, SW_SHOW);
+        gridtest::PaintFully(*shown);
+        gridtest::Settle(d->hWnd);
+        menuShotWindow = d->hWnd;
+        // The display takes the dialog's place and paint first.
+        settled = false;
+        SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR t, DWORD) {
+          KillTimer(nullptr, t);
+          settled = true;
+        });
+        MSG msg;
+        while (!settled && GetMessageA(&msg, nullptr, 0, 0)) {
+          TranslateMessage(&msg);
+          DispatchMessageA(&msg);
+        }
+        SetTimer(nullptr, 0, 300, MenuShot);
+        shown->RButtonDown(shown->nHeightHead / 2, 150, 0);
+        EXPECT_EQ(shown->nColCount(), 4);
+      },
+      420, 260, "Spalten");
 }
 
 }  // namespace
