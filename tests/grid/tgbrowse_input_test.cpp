@@ -223,6 +223,56 @@ TEST_F(InputGrid, EnterOnAnEditableCellHandsTheValueToTheEditor) {
   EXPECT_EQ(rt::RECNO(), 7);
 }
 
+// Which typed keys open the editor of an editable cell, by the cell's
+// value; the others go on to the seek.
+TEST(TGBrowseKeys, TypedKeysFitTheCellsValue) {
+  OwnerWindow owner(300, 400);
+  auto g = Grid(owner, 380, 200, "ARRAY");
+  g->SetArray(rt::Value::Array({rt::Value::Array({"Haus", 12, rt::Value(rt::Date{2460000}), true, false})}));
+  std::vector<std::vector<rt::Value>> heard;
+  const rt::Value values[] = {"Haus", 12, rt::Value(rt::Date{2460000}), true, false};
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    grid::ColumnArgs c;
+    c.cHeading = "C" + std::to_string(i + 1);
+    const rt::Value v = values[i];
+    c.bData = rt::Value::Block([v](rt::Args) { return v; });
+    c.nWidth = 60;
+    c.lEdit = true;
+    c.lBitMap = i == 4;
+    c.bPrevEdit = Recorder(heard, rt::Value(true));
+    auto column = std::make_shared<grid::TGColumn>();
+    column->New(c);
+    g->AddColumn(column);
+  }
+  g->lCellBrw = true;
+  struct Case {
+    long cell, key;
+    bool opens;
+  };
+  const Case cases[] = {{1, 'a', true},  {1, 0xE4, true}, {1, 7, false},  {2, '5', true},  {2, '-', true},
+                        {2, 'a', false}, {3, '1', true},  {3, '.', true}, {3, 'x', false}, {4, 'y', true},
+                        {4, 'N', true},  {4, 'S', false}, {4, ' ', false}, {5, ' ', true}, {5, 'T', false}};
+  for (const Case& k : cases) {
+    heard.clear();
+    g->nKeyDown = 0;
+    g->nCell = k.cell;
+    g->KeyChar(k.key, 1);
+    EXPECT_EQ(!heard.empty(), k.opens) << "column " << k.cell << " key " << k.key;
+  }
+  // Spanish yes widens the logical keys.
+  g->aMsg = rt::Value::Array({"SI"});
+  heard.clear();
+  g->nCell = 4;
+  g->KeyChar('S', 1);
+  EXPECT_FALSE(heard.empty());
+  // Nothing is typed into the append row.
+  g->lAppendMode = true;
+  heard.clear();
+  g->nCell = 1;
+  g->KeyChar('a', 1);
+  EXPECT_TRUE(heard.empty());
+}
+
 TEST_F(InputGrid, TheContextKeyAloneReachesItsBlockOnce) {
   std::vector<std::vector<rt::Value>> heard;
   g->bContext = Recorder(heard);
@@ -453,6 +503,11 @@ const char* menuShotFile = nullptr;
 HWND menuShotWindow = nullptr;
 bool settled = false;
 
+void CALLBACK Settled(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  settled = true;
+}
+
 void CALLBACK MenuShot(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   SaveWindowShot(menuShotWindow, menuShotFile);
@@ -480,10 +535,7 @@ TEST_F(InputGrid, ColumnMenuPictureWhenAsked) {
         menuShotWindow = d->hWnd;
         // The display takes the dialog's place and paint first.
         settled = false;
-        SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR t, DWORD) {
-          KillTimer(nullptr, t);
-          settled = true;
-        });
+        SetTimer(nullptr, 0, 300, Settled);
         MSG msg;
         while (!settled && GetMessageA(&msg, nullptr, 0, 0)) {
           TranslateMessage(&msg);

@@ -123,6 +123,15 @@ TEST_F(SeekGrid, SetOrderCutsTheTagAndGoesToTheTop) {
   EXPECT_EQ(heard.size(), 1u);
 }
 
+TEST_F(SeekGrid, ADoubleClickOnAHeadingMakesItsOrderActive) {
+  const LPARAM heading = MAKELPARAM(150, g->nHeightHead / 2);
+  PostMessageA(g->hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, heading);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  EXPECT_EQ(g->nColOrder, 2);
+  EXPECT_EQ(rt::ORDSETFOCUS(), "SUCHNR");
+}
+
 TEST_F(SeekGrid, KeysWithinFiveSecondsBuildOneText) {
   ASSERT_EQ(g->nColOrder, 1);
   Type("ma");
