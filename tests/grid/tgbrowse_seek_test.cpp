@@ -132,6 +132,17 @@ TEST_F(SeekGrid, ADoubleClickOnAHeadingMakesItsOrderActive) {
   EXPECT_EQ(rt::ORDSETFOCUS(), "SUCHNR");
 }
 
+// A grid made over a table in natural order has a tag block that does
+// nothing; the order comes active all the same.
+TEST_F(SeekGrid, SetOrderActivatesTheTagWhereTheTagBlockDoesNothing) {
+  g->bTagOrder = rt::Value::Block([](rt::Args) { return rt::Value(); });
+  rt::ORDSETFOCUS(0);
+  ASSERT_TRUE(g->SetOrder(2));
+  EXPECT_EQ(rt::ORDSETFOCUS(), "SUCHNR");
+  EXPECT_EQ(g->cOrderType, rt::Value("N"));
+  EXPECT_EQ(Current(), "AFFE");
+}
+
 TEST_F(SeekGrid, KeysWithinFiveSecondsBuildOneText) {
   ASSERT_EQ(g->nColOrder, 1);
   Type("ma");
