@@ -1,7 +1,8 @@
 // The grid's mouse: clicks that move the row and the cell, heading clicks
 // and their actions, dragging a column's width or the column itself on the
 // header row, double clicks, the middle button, the pointer's shapes and
-// the icon under the pointer in icon view.
+// the icon under the pointer in icon view. The gfx::CURSOR... functions
+// set the pointer themselves.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -207,7 +208,7 @@ rt::Value TGBrowse::MouseMove(long nRow, long nCol, long nFlags) {
       if (icon > 0) DrawIcon(icon, true);
       nIconPos = icon;
     }
-    SetCursor(gfx::CURSORHAND());
+    gfx::CURSORHAND();
     return rt::Value(0);
   }
   // During a width drag the pointer may leave the header row or the grid:
@@ -218,7 +219,7 @@ rt::Value TGBrowse::MouseMove(long nRow, long nCol, long nFlags) {
   const bool overFrozen = nFreeze > 0 && nCol < frozenWidth && !lLineDrag;
   if (!header || !lMChange || overFrozen) {
     if (lGrasp && !header) return TControl::MouseMove(nRow, nCol, nFlags);
-    SetCursor(gfx::CURSORARROW());
+    gfx::CURSORARROW();
     if (lLineDrag) {
       lCaptured = false;
       ReleaseCapture();
@@ -227,12 +228,12 @@ rt::Value TGBrowse::MouseMove(long nRow, long nCol, long nFlags) {
     return TControl::MouseMove(nRow, nCol, nFlags);
   }
   if (lColDrag) {
-    SetCursor(gfx::CURSORSIZE());
+    gfx::CURSORSIZE();
     return rt::Value(0);
   }
   if (lLineDrag) {
     VertLine(nCol);
-    SetCursor(gfx::CURSORWE());
+    gfx::CURSORWE();
     return rt::Value(0);
   }
   long border = frozenWidth;
@@ -241,7 +242,11 @@ rt::Value TGBrowse::MouseMove(long nRow, long nCol, long nFlags) {
     border += ColSize(i);
     nearBorder = std::abs(nCol - border) <= kBorderGrip;
   }
-  SetCursor(nearBorder ? gfx::CURSORWE() : gfx::CURSORHAND());
+  if (nearBorder) {
+    gfx::CURSORWE();
+  } else {
+    gfx::CURSORHAND();
+  }
   return rt::Value(0);
 }
 

@@ -9,6 +9,7 @@
 #include "../controls/running_dialog.h"
 #include "browse_fixture.h"
 #include "controls/tmenu.h"
+#include "graphics/cursors.h"
 #include "tests/graphics/window_shot.h"
 #include "grid/tgbscrlbar.h"
 #include "runtime/strings.h"
@@ -368,6 +369,25 @@ TEST_F(InputGrid, DraggingABorderChangesTheWidthByTheDistance) {
   EXPECT_GT(width, 0);
   EXPECT_LT(width, 20);
   EXPECT_EQ(g->aColSizes.At(1).AsInt(), kColWidth + 30);
+}
+
+TEST_F(InputGrid, ThePointerShowsWhatAPressWouldDo) {
+  struct Case {
+    long x, y;
+    HCURSOR cursor;
+    const char* what;
+  };
+  const HCURSOR arrow = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  const Case cases[] = {{kColWidth + 1, headY, LoadCursorA(nullptr, MAKEINTRESOURCEA(32644)), "on a border"},
+                        {50, headY, gfx::GETCURSORHAND(), "on a heading"},
+                        {50, RowY(2), arrow, "on a row"}};
+  for (const Case& k : cases) {
+    Post(g->hWnd, WM_MOUSEMOVE, k.x, k.y);
+    EXPECT_EQ(GetCursor(), k.cursor) << k.what;
+  }
+  g->lMChange = false;
+  Post(g->hWnd, WM_MOUSEMOVE, kColWidth + 1, headY);
+  EXPECT_EQ(GetCursor(), arrow);
 }
 
 TEST_F(InputGrid, DraggingAHeadingExchangesOrMovesColumns) {
