@@ -158,10 +158,8 @@ TGBrowse& TGBrowse::Seek(long nKey) {
     }
     bChange.Eval(Self(), 0L);
   }
-  if (!accepted) {
-    ResetSeek();
-    return *this;
-  }
+  // A refused key has beeped and leaves the text as it was: the user goes
+  // on typing where the seek stood.
   cSeek = text;
   bSeekChange.Eval();
   return *this;

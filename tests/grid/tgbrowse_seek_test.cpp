@@ -181,7 +181,7 @@ TEST_F(SeekGrid, AKeyThatMatchesNothingBeepsAndKeepsTextAndRecord) {
   // More keys than the key is long are refused.
   Type("ZEBRA     ", 0.1);
   Type("X", 0.1);
-  EXPECT_EQ(g->cSeek, rt::Value(""));
+  EXPECT_EQ(g->cSeek, rt::Value("ZEBRA     "));
   EXPECT_EQ(beeps, 3);
 }
 
@@ -196,10 +196,13 @@ TEST_F(SeekGrid, ANumericOrderTakesDigitsOnly) {
   Type("12");
   EXPECT_EQ(g->cSeek, rt::Value("12"));
   EXPECT_EQ(Current(), "AFFE");
+  Type("x");
+  EXPECT_EQ(beeps, 2);
+  EXPECT_EQ(g->cSeek, rt::Value("12"));
   Type("0");
   EXPECT_EQ(g->cSeek, rt::Value("120"));
   EXPECT_EQ(Current(), "MANN");
-  EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(beeps, 2);
   now += 10;
   Type("500");
   EXPECT_EQ(Current(), "ZEBRA");
@@ -219,6 +222,7 @@ TEST_F(SeekGrid, ADateOrderSeeksOnceTheDateIsComplete) {
   EXPECT_EQ(Current(), "MANN");
   Type("x");
   EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(g->cSeek, rt::Value("01/03/2024"));
   EXPECT_EQ(Current(), "MANN");
   rt::Sets() = saved;
 }
