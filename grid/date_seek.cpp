@@ -1,6 +1,6 @@
 #include "grid/date_seek.h"
 
-#include <windows.h>
+#include "grid/seek_clock.h"
 
 namespace grid {
 namespace {
@@ -14,8 +14,6 @@ std::string Padded(std::string_view text) {
   if (s.size() < kDateLen) s += kEmptyDateSeek.substr(s.size());
   return s;
 }
-
-void SeekBeep() { Beep(500, 55); }
 
 }  // namespace
 

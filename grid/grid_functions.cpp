@@ -3,6 +3,7 @@
 #include "grid/cell_painter.h"
 #include "grid/dark_color.h"
 #include "grid/date_seek.h"
+#include "grid/grid_debug.h"
 #include "grid/grid_geometry.h"
 #include "grid/grid_messages.h"
 #include "grid/scroll_natives.h"
@@ -29,6 +30,7 @@ struct Params {
 }  // namespace
 
 void RegisterGridFunctions() {
+  RegisterDebugFunctions();
   rt::RegisterFunction("TGDRAWCELL", [](rt::Args args) {
     TGDRAWCELL(args);
     return rt::Value();

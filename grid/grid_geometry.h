@@ -7,12 +7,19 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "runtime/value.h"
 
 namespace grid {
 
 // The row number NTGBROW answers for a point over the footer.
 constexpr int kFooterRow = 65535;
+
+// A mouse position half as the window's dispatcher hands it on (unsigned
+// 16 bits) read signed: left of or above a window that captured the mouse
+// is negative, not 65000-odd.
+inline long SignedPixel(long v) { return static_cast<std::int16_t>(static_cast<std::uint16_t>(v & 0xFFFF)); }
 
 // Scrolls the body rows by nRows (positive: the content moves up), clipped
 // to the whole rows between header and footer; the uncovered rows are left

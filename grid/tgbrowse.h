@@ -14,6 +14,10 @@
 #include "grid/cell_painter.h"
 #include "grid/tgcolumn.h"
 
+namespace ctl {
+class TMenu;
+}  // namespace ctl
+
 namespace grid {
 
 // The 29 arguments of New, in order.
@@ -202,6 +206,40 @@ class TGBrowse : public core::TControl {
   void DrawIcons();
   void DrawIcon(long nIcon, bool lFocused = false);
 
+  // Keys, mouse and focus. Mouse positions arrive as the dispatcher reads
+  // them (unsigned 16-bit halves) and are sign-extended here: a captured
+  // pointer left of or above the grid reads negative.
+  rt::Value KeyDown(long nKey, long nFlags) override;
+  rt::Value KeyChar(long nKey, long nFlags) override;
+  // The aKeyRemap row of the key decides by the shift state; its block runs
+  // when the flag is .T.
+  bool lIgnoreKey(long nKey, long nFlags);
+  rt::Value GetDlgCode(LPARAM nKey) override;
+  rt::Value LButtonDown(long nRow, long nCol, long nFlags) override;
+  rt::Value LButtonUp(long nRow, long nCol, long nFlags) override;
+  rt::Value LDblClick(long nRow, long nCol, long nFlags) override;
+  rt::Value RButtonDown(long nRow, long nCol, long nFlags) override;
+  rt::Value MButtonDown(long nRow, long nCol, long nFlags) override;
+  rt::Value MouseMove(long nRow, long nCol, long nFlags) override;
+  rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+  rt::Value GotFocus(LPARAM hWndLost) override;
+  rt::Value LostFocus(LPARAM hWndNew) override;
+  rt::Value ReSize(long nSizeType, long nWidth, long nHeight) override;
+  // A width drag: started with the border x, the column and the border x
+  // less the pointer x; each call with an x moves the inverted line; the
+  // call without arguments applies the new width.
+  void VertLine(const rt::Value& nX = {}, const rt::Value& nColumn = {}, const rt::Value& nOffset = {});
+  long nAtIcon(long nRow, long nCol) const;
+  // The column menu of the heading at (nRow, nCol), built but not shown;
+  // RButtonDown shows it.
+  std::shared_ptr<ctl::TMenu> ColumnMenu(long nRow, long nCol);
+  // The in-cell editor and row deletion.
+  bool lEditCol(const rt::Value& uVar, long nCol);
+  bool DeleteRow();
+  // Incremental seek: one keystroke added to the seek text, the grid moved
+  // to the first match.
+  TGBrowse& Seek(long nKey);
+
   rt::Value EraseBkGnd(LPARAM hDC) override;
 
   // Evaluates fn in the grid's work area; NIL (and nothing run) when the
@@ -236,6 +274,24 @@ class TGBrowse : public core::TControl {
   bool bChangeRan_ = false;
   long lastChangeRec_ = -1, lastChangeAt_ = -1;
   bool defaultedAtPaint_ = false;
+  // The column-width drag under way.
+  struct WidthDrag {
+    long column = 0, border = 0, drawn = -1, offset = 0;
+  };
+  WidthDrag widthDrag_;
+  // The column the column menu holds for undo and paste, with its kind
+  // (message 12 or 13) and old position.
+  std::shared_ptr<TGColumn> heldColumn_;
+  int heldKind_ = 0;
+  long heldPos_ = 0;
+  // A body row click or right click moving the current row there.
+  void RowClicked(long row);
+  void ToggleSelected(long nKey);
+  void OpenEditor(long nFlags);
+  // The tool tip of a width drag.
+  HWND widthTip_ = nullptr;
+  void ShowWidthTip(long nX, long nWidth);
+  void EndWidthTip();
 };
 
 // Module functions of the grid.

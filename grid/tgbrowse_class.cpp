@@ -302,6 +302,15 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
         .Method("VScroll", [](TGBrowse& g, rt::Args a) { return g.VScroll(N(a, 0), N(a, 1)); })
         .Method("ResetSeek", [](TGBrowse& g, rt::Args) { return g.ResetSeek(); })
         .Method("SetOrder", [](TGBrowse& g, rt::Args a) { return rt::Value(g.SetOrder(N(a, 0), rt::Arg(a, 1))); })
+        .Method("Seek", [](TGBrowse& g, rt::Args a) { return g.Seek(N(a, 0)).Self(); })
+        .Method("lEditCol", [](TGBrowse& g, rt::Args a) { return rt::Value(g.lEditCol(rt::Arg(a, 0), N(a, 1))); })
+        .Method("DeleteRow", [](TGBrowse& g, rt::Args) { return rt::Value(g.DeleteRow()); })
+        .Method("lIgnoreKey", [](TGBrowse& g, rt::Args a) { return rt::Value(g.lIgnoreKey(N(a, 0), N(a, 1))); })
+        .Method("VertLine", [](TGBrowse& g, rt::Args a) {
+          g.VertLine(rt::Arg(a, 0), rt::Arg(a, 1), rt::Arg(a, 2));
+          return rt::Value();
+        })
+        .Method("nAtIcon", [](TGBrowse& g, rt::Args a) { return rt::Value(g.nAtIcon(N(a, 0), N(a, 1))); })
         .Method("HiliteCell", [](TGBrowse& g, rt::Args a) { return rt::Value(g.HiliteCell(N(a, 0, 1))); })
         .Method("ShowSizes", [](TGBrowse& g, rt::Args) {
           g.ShowSizes();

@@ -49,11 +49,13 @@ bool TGBrowse::SetOrder(long nCol, const rt::Value& prefix) {
     tag = tag.substr(0, dot);
     column->cOrder = tag;
   }
-  if (bTagOrder.IsBlock()) {
-    bTagOrder.Eval(tag);
-  } else {
-    InArea([&] { return rt::Value(rt::ORDSETFOCUS(tag)); });
-  }
+  if (bTagOrder.IsBlock()) bTagOrder.Eval(tag);
+  // A grid made while its table had no active order holds a tag block
+  // that does nothing: the order is activated here then.
+  InArea([&] {
+    if (rt::UPPER(rt::ORDSETFOCUS()) != rt::UPPER(tag)) rt::ORDSETFOCUS(tag);
+    return rt::Value();
+  });
   cOrderType = InArea([] {
     const std::string key = rt::ORDKEY();
     return rt::Value(key.empty() ? std::string() : rt::VALTYPE(rt::MacroEval(key)));
