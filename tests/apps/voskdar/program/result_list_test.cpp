@@ -21,10 +21,13 @@
 #include "apps/voskdar/program_state.h"
 #include "apps/voskdar/quick_search.h"
 #include "apps/voskdar/result_list.h"
+#include "core/twindow.h"
+#include "core/window_list.h"
 #include "runtime/settings.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
 #include "services/handle_registry.h"
+#include "services/help.h"
 #include "tests/apps/program_driver.h"
 #include "tests/apps_common/work_dir.h"
 #include "tests/graphics/window_shot.h"
@@ -269,16 +272,25 @@ std::map<std::string, int> LiveHandles() {
   return tags;
 }
 
+// In this process: the help topic while the list runs and after it, the
+// buttons' tool tips, and the drawing objects, which scrolling keeps and
+// the list's end frees.
 TEST_F(ResultList, ScrollingKeepsTheDrawingObjectsAndTheEndFreesThem) {
   rt::Sets().deleted = true;
   ASSERT_GT(voskdar::SearchTables("haus", options, {[](std::string_view) {}, {}}), 0);
   svc::SetHandleTracking(true);
   std::map<std::string, int> opened, scrolled;
+  std::string topic;
+  std::map<std::string, std::string> tips;
   BoxDriver driver([&](HWND list) {
     HWND grid = ChildOf(list, "TGBrowse");
     if (!grid) return;
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     opened = LiveHandles();
+    topic = svc::GETHELPTOPIC();
+    for (const char* caption : {"&Kopieren", "&Hilfe", "&Abbrechen"})
+      if (const auto button = core::OWNDFROMHWND(ChildOf(list, "Button", caption)))
+        tips[caption] = button->cToolTip.AsString();
     for (int i = 0; i < 40; ++i) {
       SendMessageA(grid, WM_VSCROLL, i % 10 == 9 ? SB_PAGEDOWN : SB_LINEDOWN, 0);
       if (i % 7 == 0) RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -294,8 +306,13 @@ TEST_F(ResultList, ScrollingKeepsTheDrawingObjectsAndTheEndFreesThem) {
   svc::SetHandleTracking(false);
   std::map<std::string, int> closed = LiveHandles();
   rt::DBCLOSEALL();
-  // Seven flags and the brush's picture, loaded once for the list.
-  EXPECT_EQ(opened["BMP"], 8) << opened.size();
+  EXPECT_EQ(topic, "Trefferliste");
+  EXPECT_EQ(svc::GETHELPTOPIC(), "Begriff suchen");
+  const std::map<std::string, std::string> expectedTips{
+      {"&Kopieren", "Begriff kopieren"}, {"&Hilfe", "Hilfe anzeigen"}, {"&Abbrechen", "Trefferliste verlassen"}};
+  EXPECT_EQ(tips, expectedTips);
+  // Seven flags and the brush's picture, each loaded once for the list.
+  EXPECT_EQ(opened["BMP"], 8);
   EXPECT_EQ(scrolled, opened);
   EXPECT_EQ(closed["BMP"], 0);
   EXPECT_EQ(closed["PEN"], 0);
