@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -18,16 +19,20 @@
 #include "../../../services/box_driver.h"
 #include "apps/common/transchr.h"
 #include "apps/common/word_tables.h"
+#include "apps/voskdar/flag_bitmaps.h"
 #include "apps/voskdar/program_state.h"
 #include "apps/voskdar/quick_search.h"
 #include "apps/voskdar/result_list.h"
 #include "core/twindow.h"
+#include "grid/tgbrowse.h"
 #include "core/window_list.h"
 #include "runtime/settings.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
 #include "services/handle_registry.h"
 #include "services/help.h"
+#include "services/int32.h"
+#include "services/resources.h"
 #include "tests/apps/program_driver.h"
 #include "tests/apps_common/work_dir.h"
 #include "tests/graphics/window_shot.h"
@@ -316,6 +321,64 @@ TEST_F(ResultList, ScrollingKeepsTheDrawingObjectsAndTheEndFreesThem) {
   EXPECT_EQ(scrolled, opened);
   EXPECT_EQ(closed["BMP"], 0);
   EXPECT_EQ(closed["PEN"], 0);
+}
+
+// The columns of the list: the flag, then German and translation, or the
+// translation alone in an exact search.
+TEST_F(ResultList, AnExactSearchShowsTheTranslationAlone) {
+  struct Case {
+    bool exact;
+    std::vector<std::pair<std::string, long>> columns;
+  };
+  const Case cases[] = {
+      {false, {{" ", 20}, {" Deutsch", 172}, {" \xDC" "bersetzung", 185}}},
+      {true, {{" ", 20}, {" \xDC" "bersetzung", 355}}},
+  };
+  const bool saved = voskdar::Program().options.exact;
+  for (const Case& c : cases) {
+    options.exact = c.exact;
+    voskdar::Program().options.exact = c.exact;
+    rt::Sets().deleted = true;
+    ASSERT_GT(voskdar::SearchTables("haus", options, {[](std::string_view) {}, {}}), 0);
+    std::vector<std::pair<std::string, long>> columns;
+    BoxDriver driver([&](HWND list) {
+      const auto grid = std::dynamic_pointer_cast<grid::TGBrowse>(core::OWNDFROMHWND(ChildOf(list, "TGBrowse")));
+      if (grid)
+        for (long i = 1; i <= grid->nColCount(); ++i)
+          columns.emplace_back(grid->GetColumn(i)->cHeading.AsString(), grid->GetColumn(i)->nWidth);
+      Press(ChildOf(list, "Button", "&Abbrechen"));
+    });
+    EXPECT_FALSE(voskdar::SHOWTEMP(nullptr, "HAUS"));
+    ASSERT_TRUE(driver.Seen().appeared);
+    rt::DBCLOSEALL();
+    EXPECT_EQ(columns, c.columns) << c.exact;
+  }
+  voskdar::Program().options.exact = saved;
+}
+
+// Each flag is there once; a header code without a flag, a data row and a
+// resource module without the flags give none, and the row is drawn bare.
+TEST(FlagBitmaps, GiveEachHeaderItsFlag) {
+  {
+    const voskdar::FlagBitmaps flags;
+    std::vector<HBITMAP> seen;
+    for (const char* code : {"ENG", "FRA", "ITA", "SPA", "POR", "LAT", "DEU"}) {
+      const HBITMAP flag = flags.Of(code);
+      EXPECT_NE(flag, nullptr) << code;
+      EXPECT_EQ(std::count(seen.begin(), seen.end(), flag), 0) << code;
+      seen.push_back(flag);
+    }
+    EXPECT_EQ(flags.Of("DEU"), flags.Of("DEU"));
+    EXPECT_EQ(flags.Of("ENG "), flags.Of("ENG"));
+    for (const char* code : {"", "   ", "XYZ", "EN"}) EXPECT_EQ(flags.Of(code), nullptr) << code;
+  }
+  svc::SETRESOURCES(rt::Value(static_cast<double>(svc::HandleNumber(GetModuleHandleA("kernel32.dll")))));
+  {
+    const voskdar::FlagBitmaps flags;
+    EXPECT_EQ(flags.Of("ENG"), nullptr);
+    EXPECT_EQ(flags.Of("DEU"), nullptr);
+  }
+  svc::SETRESOURCES(rt::Value(0));
 }
 
 }  // namespace
