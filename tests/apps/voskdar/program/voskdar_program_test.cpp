@@ -213,14 +213,17 @@ bool SearchAndCancel(const Started& program, HWND search) {
                  reinterpret_cast<LPARAM>(button));
   };
   press(search);
-  HWND list = nullptr;
+  HWND list = nullptr, cancel = nullptr;
   const std::string title = std::string(voskdar::kResultsTitle) + "HAUS";
-  if (!apps_test::Await(program.Process(), [&] { return (list = FindWindowA("#32770", title.c_str())) != nullptr; }))
+  // The list shows once its controls exist.
+  if (!apps_test::Await(program.Process(), [&] {
+        list = FindWindowA("#32770", title.c_str());
+        if (!list || !IsWindowVisible(list)) return false;
+        for (HWND h : Children(list))
+          if (ClassOf(h) == "Button" && Text(h) == "&Abbrechen") cancel = h;
+        return cancel != nullptr;
+      }))
     return false;
-  HWND cancel = nullptr;
-  for (HWND h : Children(list))
-    if (ClassOf(h) == "Button" && Text(h) == "&Abbrechen") cancel = h;
-  if (!cancel) return false;
   press(cancel);
   return apps_test::Await(program.Process(), [&] { return !IsWindow(list); });
 }
