@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+#include <string>
+
 #include "apps/voskdar/flag_bitmaps.h"
 #include "apps/voskdar/program_state.h"
 #include "apps/voskdar/result_copy.h"
@@ -27,8 +31,8 @@ namespace voskdar {
 namespace {
 
 constexpr long kWhite = 16777215;
-// The scratch table's fields.
-constexpr long kWortField = 1, kFremdField = 2, kBitmapField = 4;
+// The scratch table's fields that the text columns show.
+constexpr long kWortField = 1, kFremdField = 2;
 
 // The dialog's parts that its blocks reach, held weakly: the blocks share
 // this record and keep no control of the dialog alive.
@@ -44,7 +48,7 @@ rt::Value InScratch(const std::function<rt::Value()>& fn) {
 }
 
 bool OnHeaderRow() {
-  return !rt::RTRIM(InScratch([] { return rt::FIELDGET(static_cast<int>(kBitmapField)); }).AsString()).empty();
+  return !rt::RTRIM(InScratch([] { return rt::FIELDGET("BITMAP"); }).AsString()).empty();
 }
 
 // The copy of the button and the double click: the current row read again,
@@ -102,7 +106,7 @@ std::shared_ptr<grid::TGColumn> FlagColumn(const std::weak_ptr<const FlagBitmaps
   c.bData = rt::Value::Block([flags](rt::Args) {
     const auto loaded = flags.lock();
     if (!loaded) return rt::Value("");
-    const std::string code = InScratch([] { return rt::FIELDGET(static_cast<int>(kBitmapField)); }).AsString();
+    const std::string code = InScratch([] { return rt::FIELDGET("BITMAP"); }).AsString();
     const HBITMAP flag = loaded->Of(code);
     return flag ? rt::Value(static_cast<double>(svc::HandleNumber(flag))) : rt::Value("");
   });

@@ -205,8 +205,9 @@ class Started {
   std::map<std::string, Seen> seen_;
 };
 
-// Presses "&Suchen", which opens the result list, and ends the list with
-// "&Abbrechen"; false when no list opened.
+// Presses "&Suchen", which opens the result list, ends the list with
+// "&Abbrechen" and waits until the search has closed the scratch table;
+// false when no list opened.
 bool SearchAndCancel(const Started& program, HWND search) {
   const auto press = [](HWND button) {
     PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
@@ -225,7 +226,16 @@ bool SearchAndCancel(const Started& program, HWND search) {
       }))
     return false;
   press(cancel);
-  return apps_test::Await(program.Process(), [&] { return !IsWindow(list); });
+  // The search closes its tables after the list has gone: the scratch
+  // table opens again once it has.
+  return apps_test::Await(program.Process(), [&] {
+    if (IsWindow(list)) return false;
+    HANDLE scratch = CreateFileA("VOSKTEMP.DBF", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    if (scratch == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(scratch);
+    return true;
+  });
 }
 
 std::string Setting(const fs::path& dir, const char* section, const char* key) {
