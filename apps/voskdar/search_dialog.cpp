@@ -5,6 +5,7 @@
 
 #include "apps/voskdar/program_state.h"
 #include "apps/voskdar/quick_search.h"
+#include "apps/voskdar/result_list.h"
 #include "apps/voskdar/search_texts.h"
 #include "apps/voskdar/tgradio.h"
 #include "controls/tbutton.h"
@@ -26,7 +27,6 @@ namespace {
 // WS_CHILD | WS_VISIBLE.
 constexpr long kDialogStyle = 1342177280L;
 static_assert(kDialogStyle == static_cast<long>(WS_CHILD | WS_VISIBLE));
-constexpr const char* kHelpTopic = "Begriff suchen";
 
 struct ItemSpec {
   const char* caption;
@@ -48,6 +48,8 @@ constexpr std::array<ItemSpec, 9> kItems{{
     {" Exakte Suche einschalten", 46, 31, 80, "Genaue oder ungenaue Suche"},
 }};
 constexpr int kItemHeight = 8;
+// The width of the word tables' terms, over which an exact search compares.
+constexpr long kExactLength = 50;
 
 // The dialog and the controls its actions reach.
 struct SearchParts {
@@ -205,7 +207,7 @@ void MakeButtons(SearchParts& p, int row, int right, const std::shared_ptr<core:
                         return rt::Value();
                       }));
   button(73, "&Hilfe", false, "Hilfe anzeigen", rt::Value::Block([](rt::Args) {
-           svc::HELPTOPIC(rt::Value(kHelpTopic));
+           svc::HELPTOPIC(rt::Value(kSearchHelpTopic));
            return rt::Value();
          }));
   button(36, "&Beenden", false, "Dialog schlie\xDF" "en", rt::Value::Block([window](rt::Args) {
@@ -226,7 +228,7 @@ void BUILDDLG(const std::shared_ptr<core::TWindow>& oWnd) {
   SearchParts& p = Parts();
   p = SearchParts{};
   CHECKINI(true);
-  svc::HELPSETTOPIC(rt::Value(kHelpTopic));
+  svc::HELPSETTOPIC(rt::Value(kSearchHelpTopic));
 
   core::DialogArgs d;
   d.nTop = 0;
@@ -275,16 +277,21 @@ void BUILDDLG(const std::shared_ptr<core::TWindow>& oWnd) {
   p.dialog->Activate(act);
 }
 
-bool SUCHEN(const std::shared_ptr<core::TWindow>&, std::string_view cTerm) {
+bool SUCHEN(const std::shared_ptr<core::TWindow>& oWnd, std::string_view cTerm) {
   SearchHooks hooks;
   hooks.error = [](std::string_view text) { svc::MSGALERT(std::string(text), std::string(kErrorTitle)); };
   hooks.busy = [] { gfx::CURSORWAIT(); };
-  // The result list takes the rows from here; until it exists a search ends
-  // with its rows written and nothing copied.
-  SearchTables(cTerm, Program().options, hooks);
+  bool copied = false;
+  if (SearchTables(cTerm, Program().options, hooks) > 0) {
+    // The list's title shows the term as searched: folded, upper-cased and,
+    // in an exact search, with the blanks the comparison covers.
+    std::string term = PrepareTerm(cTerm).folded;
+    if (Program().options.exact) term = rt::PADR(term, kExactLength);
+    copied = SHOWTEMP(oWnd, term);
+  }
   rt::DBCLOSEALL();
   gfx::CURSORARROW();
-  return false;
+  return copied;
 }
 
 std::string GETCLIPBOARD() {

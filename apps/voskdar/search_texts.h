@@ -19,6 +19,9 @@ std::string DirectionText(const common::WordTable& table, SearchSide side, bool 
 std::string HeaderCode(const common::WordTable& table, SearchSide side);
 
 inline constexpr std::string_view kErrorTitle = "Fehler";
+// The help topics of the search dialog and of the result list.
+inline constexpr const char* kSearchHelpTopic = "Begriff suchen";
+inline constexpr const char* kResultsHelpTopic = "Trefferliste";
 inline constexpr std::string_view kNoTermText = "Es wurde kein Suchbegriff eingegeben !";
 std::string NotFoundText(std::string_view term);
 // A table, index or the scratch table that a search cannot use, and why.

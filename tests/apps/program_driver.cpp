@@ -77,8 +77,8 @@ bool Await(HANDLE process, const std::function<bool()>& ready) {
   return true;
 }
 
-Started::Started(const fs::path& exe, const fs::path& dir) {
-  std::string command = "\"" + exe.string() + "\"";
+Started::Started(const fs::path& exe, const fs::path& dir, const std::string& args) {
+  std::string command = "\"" + exe.string() + "\"" + (args.empty() ? "" : " " + args);
   STARTUPINFOA si{};
   si.cb = sizeof si;
   const std::string cwd = dir.string();

@@ -29,7 +29,8 @@ bool Await(HANDLE process, const std::function<bool()>& ready);
 
 class Started {
  public:
-  Started(const std::filesystem::path& exe, const std::filesystem::path& dir);
+  // args: the command line after the program's name.
+  Started(const std::filesystem::path& exe, const std::filesystem::path& dir, const std::string& args = {});
   ~Started();
   Started(const Started&) = delete;
   Started& operator=(const Started&) = delete;

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the images the suite's programs share: the about-box picture
-"AB_Zqs" (160 x 55), the menu bitmaps of the six languages and of help,
-web and e-mail (16 x 16), the loader's icon "Voskdar" and the settings
+"AB_Zqs" (160 x 55), the menu bitmaps of the six languages, of German and
+of help, web and e-mail (16 x 16), the loader's icon "Voskdar" and the settings
 icon "Setup" (32 and 16 pixels). All are drawn here, pixel by pixel.
 
 usage: draw_images.py OUTDIR   writes the .bmp and .ico files into OUTDIR
@@ -19,8 +19,8 @@ GREEN = (30, 140, 60)
 BLUE = (30, 80, 190)
 GREY = (128, 128, 128)
 
-# Three-colour bands of the language bitmaps, in the tables' order; each
-# language gets bands of its own, not any real flag.
+# Three-colour bands of the language bitmaps, in the tables' order and then
+# German; each language gets bands of its own.
 LANGUAGES = {
     'eng': ((NAVY, WHITE, RED), 'h'),
     'fra': ((BLUE, WHITE, RED), 'v'),
@@ -28,6 +28,7 @@ LANGUAGES = {
     'spa': ((RED, GOLD, RED), 'h'),
     'por': ((GREEN, RED, RED), 'v'),
     'lat': ((GOLD, (120, 40, 40), GOLD), 'h'),
+    'deu': (((40, 40, 40), RED, GOLD), 'v'),
 }
 
 # A 5 x 7 pixel font for the picture's lettering.

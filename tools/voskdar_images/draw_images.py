@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the quick-search program's own images: the group icon "Voskseek"
-(a magnifying glass over a dictionary page, 32 and 16 pixels) and the
-bitmap "WALL" (a brick wall, used as a brush pattern).
+"""Draws the quick-search program's own images: the group icons "Voskseek"
+(a magnifying glass over a dictionary page) and "Suchen" (the glass over a
+list of hits), 32 and 16 pixels each, and the bitmap "WALL" (a brick wall,
+used as a brush pattern).
 
-usage: draw_images.py OUTDIR   writes OUTDIR/voskseek.ico and OUTDIR/wall.bmp
+usage: draw_images.py OUTDIR   writes OUTDIR/voskseek.ico, OUTDIR/suchen.ico
+                               and OUTDIR/wall.bmp
 """
 import math
 import struct
@@ -49,9 +51,42 @@ def icon_pixels(size):
     return rows
 
 
-def icon_image(size):
+def results_pixels(size):
+    """The result list's icon: rows of hits, one marked, under the glass."""
+    s = size / 32.0
+    cx, cy, r_out, r_in = 19 * s, 12 * s, 8.5 * s, 6.0 * s
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            px, py = x + 0.5, y + 0.5
+            colour = None
+            # The list: a white sheet with five lines, the third one marked.
+            if 2 * s <= px < 22 * s and 4 * s <= py < 30 * s:
+                colour = PAGE
+                line = int((py - 7 * s) / (4.5 * s))
+                if 0 <= line < 5 and (py - 7 * s) % (4.5 * s) < 2.5 * s and 5 * s <= px < 19 * s:
+                    colour = SPINE if line == 2 else LINE
+            if colour and (px < 3 * s or px >= 21 * s or py < 5 * s or py >= 29 * s):
+                colour = RIM
+            d = math.hypot(px - cx, py - cy)
+            t = ((px - cx) + (py - cy)) / math.sqrt(2)
+            off = abs((px - cx) - (py - cy)) / math.sqrt(2)
+            if r_out - 1 * s <= t <= 22 * s and off <= 2.2 * s:
+                colour = HANDLE
+            if d <= r_in:
+                base = colour or PAGE
+                colour = tuple((a + b) // 2 for a, b in zip(base, GLASS))
+            elif d <= r_out:
+                colour = RIM
+            row.append(colour + (255,) if colour else (0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
+def icon_image(rows):
     """One icon image: BITMAPINFOHEADER, 32-bit XOR rows, 1-bit AND mask."""
-    rows = icon_pixels(size)
+    size = len(rows)
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     xor = b''.join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
     stride = ((size + 31) // 32) * 4
@@ -65,8 +100,8 @@ def icon_image(size):
     return header + xor + bytes(mask)
 
 
-def write_ico(path, sizes):
-    images = [icon_image(s) for s in sizes]
+def write_ico(path, draw, sizes):
+    images = [icon_image(draw(s)) for s in sizes]
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for s, img in zip(sizes, images):
@@ -111,7 +146,8 @@ def main():
         sys.exit(__doc__)
     out = Path(sys.argv[1])
     out.mkdir(parents=True, exist_ok=True)
-    write_ico(out / 'voskseek.ico', [32, 16])
+    write_ico(out / 'voskseek.ico', icon_pixels, [32, 16])
+    write_ico(out / 'suchen.ico', results_pixels, [32, 16])
     write_bmp(out / 'wall.bmp', 64, 32)
 
 

@@ -18,10 +18,12 @@
 #include "apps/common/transchr.h"
 #include "apps/common/word_tables.h"
 #include "apps/voskdar/quick_search.h"
+#include "apps/voskdar/result_list.h"
 #include "apps/voskdar/voskdar_main.h"
 #include "runtime/settings.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
+#include "tests/apps/program_driver.h"
 #include "tests/graphics/window_shot.h"
 
 namespace {
@@ -161,6 +163,7 @@ class Started {
   Started& operator=(const Started&) = delete;
 
   HWND Main() const { return main_; }
+  HANDLE Process() const { return pi_.hProcess; }
   // A box the start-up showed before the main window: its window and the
   // milliseconds it stayed open (0 while it is open).
   struct Seen {
@@ -201,6 +204,39 @@ class Started {
   std::function<void(HWND)> onNotice_;
   std::map<std::string, Seen> seen_;
 };
+
+// Presses "&Suchen", which opens the result list, ends the list with
+// "&Abbrechen" and waits until the search has closed the scratch table;
+// false when no list opened.
+bool SearchAndCancel(const Started& program, HWND search) {
+  const auto press = [](HWND button) {
+    PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+  };
+  press(search);
+  HWND list = nullptr, cancel = nullptr;
+  const std::string title = std::string(voskdar::kResultsTitle) + "HAUS";
+  // The list shows once its controls exist.
+  if (!apps_test::Await(program.Process(), [&] {
+        list = FindWindowA("#32770", title.c_str());
+        if (!list || !IsWindowVisible(list)) return false;
+        for (HWND h : Children(list))
+          if (ClassOf(h) == "Button" && Text(h) == "&Abbrechen") cancel = h;
+        return cancel != nullptr;
+      }))
+    return false;
+  press(cancel);
+  // The search closes its tables after the list has gone: the scratch
+  // table opens again once it has.
+  return apps_test::Await(program.Process(), [&] {
+    if (IsWindow(list)) return false;
+    HANDLE scratch = CreateFileA("VOSKTEMP.DBF", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    if (scratch == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(scratch);
+    return true;
+  });
+}
 
 std::string Setting(const fs::path& dir, const char* section, const char* key) {
   char buf[256] = {};
@@ -271,7 +307,7 @@ TEST_F(VoskdarProgram, SearchesTheTermOfItsCommandLineIntoTheScratchTable) {
 
     if (const char* shot = std::getenv("VD_SHOT")) SaveWindowShot(program.Main(), std::string(shot) + "/voskdar_search.bmp");
 
-    SendMessageA(search, BM_CLICK, 0, 0);
+    ASSERT_TRUE(SearchAndCancel(program, search));
     fromProgram = ReadScratch();
     EXPECT_EQ(program.Close(), 0u);
   }
@@ -343,7 +379,7 @@ TEST_F(VoskdarProgram, PastesTheClipboardsFirstLine) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
   CloseClipboard();
-  SendMessageA(search, BM_CLICK, 0, 0);
+  ASSERT_TRUE(SearchAndCancel(program, search));
   const Rows rows = ReadScratch();
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rt::RTRIM(rows[1][0]), "Haus");
