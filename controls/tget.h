@@ -111,6 +111,10 @@ class TGet : public core::TControl {
   // to the variable's text, else "*.*".
   std::string SelFile(const std::string& cMask = {}, const std::string& cTitle = {});
   rt::Value EraseBkGnd(LPARAM) override { return rt::Value(1); }
+  // Paints through a memory DC: the brush or the native background, then
+  // the native edit's own painting, then bPainted; no flicker while typing.
+  rt::Value Paint() override;
+  rt::Value Display() override;
   rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
 
  private:

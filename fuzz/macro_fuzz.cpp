@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/array_cycles.h"
 #include "runtime/error.h"
 #include "runtime/macro.h"
 #include "runtime/macro_ast.h"
@@ -99,5 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rt::Sequence([&] { rt::MacroCompile(text).Eval(rt::Value("x"), rt::Value(2)); }, ignore);
   }
   rt::ReleasePrivates(mark);
+  // Arrays the text made to hold each other would otherwise outlive it.
+  rt::CollectArrayCycles();
   return 0;
 }

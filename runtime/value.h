@@ -152,8 +152,23 @@ inline const Value& Arg(Args a, std::size_t i) noexcept {
 // other types count as .F.
 inline bool IsTrue(const Value& v) noexcept { return v.IsLogical() && v.AsLogical(); }
 
-struct ArrayData {
+// Every live array is listed, so that arrays holding each other in a cycle,
+// which reference counting never frees, can be found (array_cycles.h).
+struct ArrayData : std::enable_shared_from_this<ArrayData> {
+  ArrayData();
+  ArrayData(const ArrayData& other);
+  ArrayData& operator=(const ArrayData& other) {
+    items = other.items;
+    return *this;
+  }
+  ~ArrayData();
+
   std::vector<Value> items;
+
+ private:
+  friend class ArrayList;
+  ArrayData* prev_ = nullptr;
+  ArrayData* next_ = nullptr;
 };
 
 struct BlockData {

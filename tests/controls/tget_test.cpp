@@ -9,6 +9,7 @@
 #include "owner_window.h"
 #include "runtime/dates.h"
 #include "runtime/settings.h"
+#include "services/int32.h"
 
 namespace {
 
@@ -79,6 +80,22 @@ TEST_F(TGetTest, WindowStyleAndPlace) {
   EXPECT_EQ(spin->nRight - spin->nLeft + 1, 120);
   EXPECT_TRUE(spin->nStyle & WS_VSCROLL);
   EXPECT_EQ(g->cGenPrg(), "\r\n   @  26,  24 GET oGet SIZE  99,  11 PIXEL OF oWnd \r\n");
+}
+
+TEST_F(TGetTest, PaintsThroughAMemoryDcAndRunsBPainted) {
+  Field f{rt::Value("haus")};
+  auto g = Make(f, nullptr);
+  ShowWindow(owner_->hWnd, SW_SHOW);
+  DWORD paintedOn = 0;
+  rt::Value third;
+  g->bPainted = rt::Value::Block([&](rt::Args a) {
+    paintedOn = GetObjectType(reinterpret_cast<HDC>(svc::ToHandle(a[0])));
+    third = a[2];
+    return rt::Value();
+  });
+  RedrawWindow(g->hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(paintedOn, static_cast<DWORD>(OBJ_MEMDC));
+  EXPECT_EQ(third.As<controls::TGet>(), g);
 }
 
 TEST_F(TGetTest, CommaJumpsToTheDecimals) {

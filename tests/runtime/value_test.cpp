@@ -2,7 +2,10 @@
 
 #include <type_traits>
 
+#include "runtime/array_cycles.h"
 #include "runtime/array_fns.h"
+#include "runtime/macro.h"
+#include "runtime/memvar.h"
 #include "runtime/compare.h"
 #include "runtime/settings.h"
 #include "runtime/value.h"
@@ -29,6 +32,41 @@ TEST(Value, ArraysAreSharedAndACloneCopiesDeep) {
   c.At(2).At(1) = "changed";
   EXPECT_EQ(a.At(2).At(1).AsString(), "x");
   EXPECT_FALSE(c.At(2) == a.At(2));
+}
+
+TEST(ArrayCycles, FreesArraysOnlyEachOtherHoldAndKeepsWhatIsHeld) {
+  CollectArrayCycles();
+  const std::size_t before = LiveArrays();
+  {
+    // Cycles made by xBase code: a self-holding array and two arrays holding
+    // each other, both let go when the private variables are released.
+    const std::size_t mark = PrivateMark();
+    PRIVATE("aSelf", Value::Array({}));
+    PRIVATE("aPair", Value());
+    MacroEval("AADD(aSelf, aSelf), aPair := {{}, {}}, AADD(aPair[1], aPair[2]), AADD(aPair[2], aPair[1])");
+    ReleasePrivates(mark);
+  }
+  Value held = Value::Array({1});
+  held.AsArrayPtr()->items.push_back(held);  // a cycle still held from here
+  Value inner = Value::Array({"kept"});
+  Value byBlock = Value::Block([inner](Args) { return inner; });
+  inner.AsArrayPtr()->items.push_back(inner);  // a cycle a block holds
+  inner = Value();
+  Value chain = Value::Array({Value::Array({Value::Array({"deep"})})});
+
+  EXPECT_GT(LiveArrays(), before + 5);
+  EXPECT_EQ(CollectArrayCycles(), 3u) << "the self-holding array and the pair";
+  EXPECT_EQ(LiveArrays(), before + 5);
+  EXPECT_EQ(held.Len(), 2u);
+  EXPECT_EQ(held.At(2).At(1).AsNumber(), 1);
+  EXPECT_EQ(byBlock.Eval().At(1).AsString(), "kept");
+  EXPECT_EQ(chain.At(1).At(1).At(1).AsString(), "deep");
+
+  held.AsArrayPtr()->items.clear();
+  byBlock.Eval().AsArrayPtr()->items.clear();
+  held = byBlock = chain = Value();
+  EXPECT_EQ(CollectArrayCycles(), 0u);
+  EXPECT_EQ(LiveArrays(), before);
 }
 
 TEST(Value, NumbersKeepTheirDecimals) {

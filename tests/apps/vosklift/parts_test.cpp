@@ -23,7 +23,7 @@
 #include "core/twindow.h"
 #include "runtime/memvar.h"
 #include "services/timer.h"
-#include "tests/apps/vosklift/shot.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
@@ -242,7 +242,7 @@ TEST_F(TrayMenu, SettingsAreWrittenOnSaveAndRestoredOnCancel) {
         for (int tries = 0; tries < 500 && !painted(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         RECT r{};
         GetWindowRect(dialog, &r);
-        vdtest::SaveScreen(r, std::string(dir) + "/vosklift_setup.bmp");
+        SaveScreenShot(r, std::string(dir) + "/vosklift_setup.bmp");
       }
       click(dialog, " Zwischenablage per &Timer \xFC" "berwachen");
       click(dialog, "&Speichern");

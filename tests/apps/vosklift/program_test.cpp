@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/apps/vosklift/shot.h"
+#include "tests/graphics/window_shot.h"
 
 namespace {
 
@@ -448,7 +448,7 @@ TEST_F(VoskliftProgram, ARightClickOpensTheMenuAndAClickElsewhereClosesIt) {
   if (const char* dir = std::getenv("VD_SHOT")) {
     RECT r{};
     GetWindowRect(menu, &r);
-    vdtest::SaveScreen(r, std::string(dir) + "/vosklift_menu.bmp");
+    SaveScreenShot(r, std::string(dir) + "/vosklift_menu.bmp");
   }
   SetCursorPos(1200, 1000);
   INPUT click[2] = {};
