@@ -233,6 +233,8 @@ long TGBrowse::lEditCol(const rt::Value& uValue, long nCol, const rt::Value& cPi
   const long pendingKey = nKeyDown, pendingFlags = nKeyFlag;
   nKeyDown = 0;
   const bool nativeWidths = newLook;
+  const bool logicDrop = uValue.IsLogical() && !column->aList.IsArray();
+  const int listHeight = logicDrop ? kLogicComboList + height : kListComboList;
   if (kind == EditorKind::Combo) {
     const bool logical = uValue.IsLogical() && !column->aList.IsArray();
     const rt::Value items = logical ? rt::Value::Array({GridMessage(1), GridMessage(2)}) : ListTexts(column->aList);
@@ -260,7 +262,7 @@ long TGBrowse::lEditCol(const rt::Value& uValue, long nCol, const rt::Value& cPi
     });
     c.aItems = items;
     c.nWidth = width;
-    c.nHeight = logical ? kLogicComboList + height : kListComboList;
+    c.nHeight = listHeight;
     c.oWnd = popup->Self();
     c.nClrFore = fore;
     c.nClrBack = back;
@@ -354,19 +356,27 @@ long TGBrowse::lEditCol(const rt::Value& uValue, long nCol, const rt::Value& cPi
     const auto e = weakEditor.lock();
     if (!p || !e) return rt::Value(false);
     const bool owner3D = owner && owner->hWnd && (GetWindowLongA(owner->hWnd, GWL_STYLE) & kDialog3DLook);
+    // The template's dialog units do not give the cell's pixels exactly:
+    // every editor is put in its place here.
     int boxHeight = height;
-    if (kind == EditorKind::Combo) {
-      RECT field{};
-      GetWindowRect(e->hWnd, &field);
-      boxHeight = std::max(height, static_cast<int>(field.bottom - field.top));
-    }
-    MoveWindow(p->hWnd, left + 1, top, width, boxHeight, TRUE);
     if (plain) {
       const int shift = owner3D && nativeWidths ? 1 : 0;
       const int dy = (nativeWidths ? -1 : -3) + shift, dx = -1 + shift;
       const int grow = nativeWidths ? 1 : 3;
-      MoveWindow(e->hWnd, dx, dy, width + grow, height + grow, TRUE);
+      e->Move(dy, dx, width + grow, height + grow, true);
+    } else if (kind == EditorKind::Button) {
+      e->Move(0, 0, width, height, true);
+      std::static_pointer_cast<TGBtnGet>(e)->PlaceButton();
+    } else {
+      // Room for both texts of a logical value, below the field.
+      const int field = static_cast<int>(SendMessageA(e->hWnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0)) + 6;
+      const int item = static_cast<int>(SendMessageA(e->hWnd, CB_GETITEMHEIGHT, 0, 0));
+      MoveWindow(e->hWnd, 0, 0, width, logicDrop ? field + 2 * item + 4 : listHeight, TRUE);
+      RECT shown{};
+      GetWindowRect(e->hWnd, &shown);
+      boxHeight = std::max(height, static_cast<int>(shown.bottom - shown.top));
     }
+    MoveWindow(p->hWnd, left + 1, top, width, boxHeight, TRUE);
     if (const auto get = std::dynamic_pointer_cast<TGGet>(e); get && pendingKey) {
       PostMessageA(get->hWnd, WM_CHAR, static_cast<WPARAM>(pendingKey), pendingFlags);
     }

@@ -57,28 +57,14 @@ void TGBtnGet::Default() {
   TGGet::Default();
   if (!bAction.IsBlock() || !hWnd) return;
   if (!oBtn) {
-    const bool bitmap = cResName.IsString() && !cResName.AsString().empty();
-    const HWND parent = GetParent(hWnd);
-    const bool look3D = parent && (GetWindowLongA(parent, GWL_STYLE) & kDialog3DLook);
-    const int width = static_cast<int>(nWidth()), height = static_cast<int>(nHeight());
-    int left = 0, size = 0, top = 0, tall = 0;
-    if (look3D) {
-      left = bitmap ? width - 18 : width - 16;
-      size = bitmap ? 18 : 12;
-      tall = height - 4;
-    } else {
-      left = bitmap ? width - 20 : width - 15;
-      size = bitmap ? 20 : 14;
-      top = 1;
-      tall = height - 2;
-    }
-    if (GetWindowLongA(hWnd, GWL_STYLE) & WS_VSCROLL) left -= GetSystemMetrics(SM_CYVSCROLL) - 1;
+    // The edit paints over its children unless told not to.
+    SetWindowLongA(hWnd, GWL_STYLE, GetWindowLongA(hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
     std::weak_ptr<TGBtnGet> weak = std::static_pointer_cast<TGBtnGet>(shared_from_this());
     controls::BtnBmpArgs b;
-    b.nTop = top;
-    b.nLeft = left;
-    b.nWidth = size;
-    b.nHeight = tall;
+    b.nTop = 0;
+    b.nLeft = 0;
+    b.nWidth = 12;
+    b.nHeight = 12;
     b.cResName1 = cResName;
     b.oWnd = Self();
     b.bAction = rt::Value::Block([weak](rt::Args) {
@@ -90,7 +76,7 @@ void TGBtnGet::Default() {
     });
     oBtn = std::make_shared<TBtnDown>();
     oBtn->New(b);
-    lBtnORBmp = bitmap;
+    lBtnORBmp = cResName.IsString() && !cResName.AsString().empty();
     // While the button has the focus the editor must not validate.
     oBtn->bGotFocus = rt::Value::Block([weak](rt::Args) {
       if (const auto self = weak.lock()) {
@@ -108,6 +94,30 @@ void TGBtnGet::Default() {
       return rt::Value();
     });
   }
+  PlaceButton();
+}
+
+void TGBtnGet::PlaceButton() {
+  if (!oBtn || !oBtn->hWnd) return;
+  const bool bitmap = cResName.IsString() && !cResName.AsString().empty();
+  const HWND parent = GetParent(hWnd);
+  const bool look3D = parent && (GetWindowLongA(parent, GWL_STYLE) & kDialog3DLook);
+  RECT r{};
+  GetWindowRect(hWnd, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  int left = 0, size = 0, top = 0, tall = 0;
+  if (look3D) {
+    left = bitmap ? width - 18 : width - 16;
+    size = bitmap ? 18 : 12;
+    tall = height - 4;
+  } else {
+    left = bitmap ? width - 20 : width - 15;
+    size = bitmap ? 20 : 14;
+    top = 1;
+    tall = height - 2;
+  }
+  if (GetWindowLongA(hWnd, GWL_STYLE) & WS_VSCROLL) left -= GetSystemMetrics(SM_CYVSCROLL) - 1;
+  oBtn->Move(top, left, size, tall, true);
   GETBTN(hWnd, ButtonMargin());
 }
 

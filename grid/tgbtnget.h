@@ -49,6 +49,8 @@ class TGBtnGet : public TGGet {
   // Makes the button (once) and keeps typed text clear of it.
   void Default() override;
   void Initiate(HWND hDlg) override;
+  // Puts the button inside the editor's right edge as the editor is now.
+  void PlaceButton();
   void SetIniClr();
   // The pixels at the right edge that typed text keeps clear of.
   int ButtonMargin() const;

@@ -143,6 +143,12 @@ rt::Value TGGet::LostFocus(LPARAM hWndNew) {
   return controls::TGet::LostFocus(hWndNew);
 }
 
+rt::Value TGGet::VDLostFocus(LPARAM hWndNew) {
+  const HWND focus = GetFocus();
+  if (focus == hWnd || (focus && IsChild(hWnd, focus))) return {};
+  return controls::TGet::VDLostFocus(hWndNew);
+}
+
 bool TGGet::lValid() {
   Assign();
   oGet->UpdateBuffer();

@@ -45,6 +45,9 @@ class TGGet : public controls::TGet {
   rt::Value KeyDown(long nKey, long nFlags) override;
   rt::Value KeyChar(long nKey, long nFlags) override;
   rt::Value LostFocus(LPARAM hWndNew) override;
+  // Nothing to validate while the focus is back on the editor or inside it
+  // (on its own button).
+  rt::Value VDLostFocus(LPARAM hWndNew) override;
   bool lValid();
   rt::Value RButtonDown(long nRow, long nCol, long nFlags) override;
   // The right-click menu as it is for the editor's state now.
