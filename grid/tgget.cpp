@@ -150,12 +150,15 @@ rt::Value TGGet::VDLostFocus(LPARAM hWndNew) {
 }
 
 bool TGGet::lValid() {
-  Assign();
-  oGet->UpdateBuffer();
+  // A bad date is refused before it is assigned: assigning would turn it
+  // into an empty date.
+  oGet->SetBuffer(GetText());
   if (oGet->BadDate()) {
     Beep(100, 3 * 55);
     return false;
   }
+  Assign();
+  oGet->UpdateBuffer();
   return !bValid.IsBlock() || rt::IsTrue(bValid.Eval(VarGet()));
 }
 

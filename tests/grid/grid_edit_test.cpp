@@ -394,4 +394,52 @@ TEST_F(EditGrid, ARecordHeldElsewhereKeepsTheTypedValueAndIsNotDeleted) {
   EXPECT_TRUE(rt::DELETED());
 }
 
+TEST_F(EditGrid, APendingKeyIsTypedIntoTheEditorOrChoosesTheListItem) {
+  auto g = ArrayGrid(1);
+  g->nCell = 1;
+  g->nKeyDown = 'M';
+  g->lEditCol(rt::Value("Haus1"), 1);
+  EXPECT_EQ(g->nKeyDown, 0);
+  const auto get = std::dynamic_pointer_cast<grid::TGGet>(grid::OpenEditor());
+  ASSERT_TRUE(get);
+  EXPECT_TRUE(get->lRightLeftExit);
+  ASSERT_TRUE(RunUntil([&] { return get->GetText().rfind("Maus1", 0) == 0; }));
+  Key(get->hWnd, VK_ESCAPE);
+  ASSERT_TRUE(EditClosed());
+
+  g->lLogicDrop = true;
+  struct Case {
+    long key;
+    long item;
+  };
+  for (const Case c : {Case{'N', 2}, Case{'j', 1}, Case{'F', 2}, Case{'T', 1}}) {
+    SCOPED_TRACE(c.key);
+    g->nKeyDown = c.key;
+    g->nCell = 3;
+    g->lEditCol(rt::Value(true), 3);
+    const auto combo = std::dynamic_pointer_cast<grid::TGCombo>(grid::OpenEditor());
+    ASSERT_TRUE(combo);
+    EXPECT_EQ(SendMessageA(combo->hWnd, CB_GETCURSEL, 0, 0) + 1, c.item);
+    Key(combo->hWnd, VK_ESCAPE);
+    ASSERT_TRUE(EditClosed());
+  }
+}
+
+TEST_F(EditGrid, AnInvalidDateIsRefusedAndTheEditStaysOpen) {
+  auto g = ArrayGrid(1);
+  g->aArray.At(1).Items()[1] = rt::Value(rt::Date{});
+  g->nCell = 2;
+  g->lEditCol(rt::Value(rt::Date{}), 2);
+  const auto get = std::dynamic_pointer_cast<grid::TGGet>(grid::OpenEditor());
+  ASSERT_TRUE(get);
+  ASSERT_TRUE(RunUntil([&] { return GetFocus() == get->hWnd; }));
+  TypeText(get->hWnd, "99999999");
+  Key(get->hWnd, VK_RETURN);
+  EXPECT_EQ(grid::OpenEditor(), get) << "refused";
+  EXPECT_TRUE(g->lEditing);
+  Key(get->hWnd, VK_ESCAPE);
+  ASSERT_TRUE(EditClosed());
+  EXPECT_EQ(g->aArray.At(1).At(2), rt::Value(rt::Date{}));
+}
+
 }  // namespace
