@@ -1,6 +1,7 @@
 #include "grid/tgcombo.h"
 
 #include "grid/edit_defer.h"
+#include "grid/grid_edit.h"
 
 namespace grid {
 
@@ -74,7 +75,9 @@ rt::Value TGCombo::LostFocus(LPARAM hWndNew) {
     return rt::Value(0);
   }
   SendMessageA(hWnd, CB_SHOWDROPDOWN, FALSE, 0);
-  if (bKeyDown.IsBlock()) bKeyDown.Eval(VK_ESCAPE, 0);
+  // An edit that ended already hid its pop-up, which took the focus away.
+  if (const auto popup = Container(); popup && popup == EditorPopup() && bKeyDown.IsBlock())
+    bKeyDown.Eval(VK_ESCAPE, 0);
   return rt::Value(0);
 }
 

@@ -5,14 +5,13 @@
 #include "controls/tmenuitem.h"
 #include "core/message_loop.h"
 #include "core/tclipboard.h"
+#include "grid/grid_edit.h"
 #include "runtime/settings.h"
 #include "runtime/value_fns.h"
 
 namespace grid {
 
 namespace {
-
-constexpr long kShiftOrCtrl[] = {VK_SHIFT, VK_CONTROL};
 
 bool KeyIsDown(int vkey) { return (GetKeyState(vkey) & 0x8000) != 0; }
 
@@ -114,7 +113,7 @@ rt::Value TGGet::KeyDown(long nKey, long nFlags) {
     return rt::Value(0);
   }
   if (OwnKey(nKey)) return rt::Value(0);
-  if (nKey == VK_INSERT && !KeyIsDown(kShiftOrCtrl[0]) && !KeyIsDown(kShiftOrCtrl[1])) {
+  if (nKey == VK_INSERT && !KeyIsDown(VK_SHIFT) && !KeyIsDown(VK_CONTROL)) {
     rt::Sets().insert = !rt::Sets().insert;
     if (!rt::IsTrue(lFixCaret)) BuildCaret();
     return rt::Value(0);
@@ -136,7 +135,11 @@ rt::Value TGGet::KeyChar(long nKey, long nFlags) {
 rt::Value TGGet::LostFocus(LPARAM hWndNew) {
   const std::shared_ptr<Object> keep = shared_from_this();
   const HWND next = reinterpret_cast<HWND>(hWndNew);
-  if (!KeepsEditOn(next) && !EndsEdit(LastKey())) {
+  // Only an edit still open is cancelled; one that ended hides its pop-up
+  // and so takes the focus away itself.
+  const auto popup = Container();
+  const bool open = popup && popup == EditorPopup();
+  if (open && !KeepsEditOn(next) && !EndsEdit(LastKey())) {
     nLastKey = 27;
     SendMessageA(hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
   }

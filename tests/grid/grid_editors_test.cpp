@@ -219,6 +219,13 @@ TEST_F(EditGrid, TheListEditorOpensAndClosesByItsRealStateAndGivesJaOrNein) {
       ShotTo("VD_GRID_COMBO_SHOT", owner.w->hWnd, info.hwndList);
     }
     SendMessageA(combo->hWnd, CB_SHOWDROPDOWN, FALSE, 0);
+    // Opened by a click, it takes the focus back when it loses it.
+    Click(combo->hWnd);
+    ASSERT_TRUE(RunUntil([&] { return combo->State(); }));
+    SetFocus(owner.w->hWnd);
+    EXPECT_TRUE(RunUntil([&] { return GetFocus() == combo->hWnd; }));
+    EXPECT_EQ(grid::OpenEditor(), combo);
+    SendMessageA(combo->hWnd, CB_SHOWDROPDOWN, FALSE, 0);
     Key(combo->hWnd, VK_RETURN);
     ASSERT_TRUE(EditClosed());
     EXPECT_EQ(g->aArray.At(1).At(3), rt::Value(c.expected));
