@@ -303,3 +303,36 @@ TEST(EditMemo, TitledWithItsButtonsAndLaidOutAgainAfterAResize) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditGrid, AMemoFieldIsEditedInTheMemoDialog) {
+  const std::string file = dir.In("NOTIZEN.DBF");
+  ASSERT_TRUE(rt::DBCREATE(file, rt::Value::Array({rt::Value::Array({"TEXT", "M", 10, 0})})));
+  ASSERT_TRUE(rt::DBUSEAREA(true, "", file, "NOTIZEN", false, false));
+  rt::DBAPPEND();
+  rt::FIELDPUT(1, "alt");
+  auto g = gridtest::Grid(owner, 300, 120, "NOTIZEN");
+  g->lCellBrw = true;
+  g->AddColumn(gridtest::EditColumn(g, "Notiz", grid::FIELDSETGETBLOCK("NOTIZEN", 1), 200, 0));
+  g->Col(1)->cData = "NOTIZEN->TEXT";
+  g->GoTop();
+  std::string caption;
+  BoxDriver driver([&caption](HWND box) {
+    char title[128] = {};
+    GetWindowTextA(box, title, sizeof title);
+    caption = title;
+    HWND edit = FindWindowExA(box, nullptr, "Edit", nullptr);
+    PostMessageA(edit, WM_CHAR, 'N', 1);
+    PostMessageA(FindWindowExA(box, nullptr, "Button", nullptr), BM_CLICK, 0, 0);
+  });
+  g->nCell = 1;
+  g->lEditCol(rt::FIELDGET(1), 1);
+  driver.Seen();
+  EXPECT_EQ(caption, "Bearbeiten Notiz");
+  EXPECT_TRUE(g->lChanged);
+  EXPECT_FALSE(g->lEditing);
+  EXPECT_EQ(rt::FIELDGET(1).AsString().front(), 'N');
+}
+
+}  // namespace
