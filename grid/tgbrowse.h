@@ -193,6 +193,16 @@ class TGBrowse : public core::TControl {
   bool SetOrder(long nCol, const rt::Value& prefix = {});
   bool HiliteCell(long nCol);
 
+  // In-cell editing: the editor over cell nCol of the current row (one at a
+  // time for all grids; answers 0), the editors' key hook (kind 0 single-line,
+  // 1 list, 2 multi-line; .T. when the key was the editing's), the write-back
+  // of an edited value and the deletion of the current row.
+  long lEditCol(const rt::Value& uValue, long nCol, const rt::Value& cPicture = {}, const rt::Value& bValid = {},
+                const rt::Value& nClrFore = {}, const rt::Value& nClrBack = {});
+  bool EditExit(long nKey, const rt::Value& oEditor, const rt::Value& uOld, const rt::Value& bValid, long nKind = 0);
+  void PostEdit(const rt::Value& uValue, long nCol, const rt::Value& bValid = {});
+  TGBrowse& DeleteRow();
+
   // Painting.
   rt::Value Display() override;
   rt::Value Paint() override;
@@ -233,9 +243,6 @@ class TGBrowse : public core::TControl {
   // The column menu of the heading at (nRow, nCol), built but not shown;
   // RButtonDown shows it.
   std::shared_ptr<ctl::TMenu> ColumnMenu(long nRow, long nCol);
-  // The in-cell editor and row deletion.
-  bool lEditCol(const rt::Value& uVar, long nCol);
-  bool DeleteRow();
   // Incremental seek: one keystroke added to the seek text, the grid moved
   // to the first match.
   TGBrowse& Seek(long nKey);
@@ -271,6 +278,16 @@ class TGBrowse : public core::TControl {
   HICON IconOfRow();
   // The record number of a table, else nAt.
   long RowNumber();
+  // Editing helpers: the end of an edit without a write, the pop-up closed
+  // and the focus handed back once the editor's message is done, the next
+  // editable cell (into the next row after the last).
+  void CancelEdit(const rt::Value& uOld);
+  void EndEditor();
+  void FocusBack();
+  void GoNextEditable();
+  void WriteAppendDefaults(long nCol);
+  void DeleteRecord();
+  void DeleteArrayRow();
   bool bChangeRan_ = false;
   long lastChangeRec_ = -1, lastChangeAt_ = -1;
   bool defaultedAtPaint_ = false;

@@ -303,8 +303,12 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
         .Method("ResetSeek", [](TGBrowse& g, rt::Args) { return g.ResetSeek(); })
         .Method("SetOrder", [](TGBrowse& g, rt::Args a) { return rt::Value(g.SetOrder(N(a, 0), rt::Arg(a, 1))); })
         .Method("Seek", [](TGBrowse& g, rt::Args a) { return g.Seek(N(a, 0)).Self(); })
-        .Method("lEditCol", [](TGBrowse& g, rt::Args a) { return rt::Value(g.lEditCol(rt::Arg(a, 0), N(a, 1))); })
-        .Method("DeleteRow", [](TGBrowse& g, rt::Args) { return rt::Value(g.DeleteRow()); })
+        .Method("lEditCol",
+                [](TGBrowse& g, rt::Args a) {
+                  return rt::Value(g.lEditCol(rt::Arg(a, 0), N(a, 1), rt::Arg(a, 2), rt::Arg(a, 3), rt::Arg(a, 4),
+                                              rt::Arg(a, 5)));
+                })
+        .Method("DeleteRow", [](TGBrowse& g, rt::Args) { return g.DeleteRow().Self(); })
         .Method("lIgnoreKey", [](TGBrowse& g, rt::Args a) { return rt::Value(g.lIgnoreKey(N(a, 0), N(a, 1))); })
         .Method("VertLine", [](TGBrowse& g, rt::Args a) {
           g.VertLine(rt::Arg(a, 0), rt::Arg(a, 1), rt::Arg(a, 2));
