@@ -232,6 +232,18 @@ class TGBrowse : public core::TControl {
   bool bChangeRan_ = false;
   long lastChangeRec_ = -1, lastChangeAt_ = -1;
   bool defaultedAtPaint_ = false;
+  // The hit flags hold only for the record they were set with: a move
+  // first drops flags that the record pointer has left (a seek by the
+  // grid's owner) and re-reads its position, and notes the record at its
+  // end.
+  struct FlagWatch {
+    explicit FlagWatch(TGBrowse& grid);
+    ~FlagWatch();
+    FlagWatch(const FlagWatch&) = delete;
+    FlagWatch& operator=(const FlagWatch&) = delete;
+    TGBrowse& g;
+  };
+  long flagRec_ = -1;
 };
 
 // Module functions of the grid.

@@ -19,6 +19,7 @@ constexpr long kUp = 38;
 }  // namespace
 
 TGBrowse& TGBrowse::GoTop() {
+  const FlagWatch watch(*this);
   if (bLogicLen.IsBlock()) nLen = bLogicLen.Eval().AsInt();
   if (nLen == 0) return *this;
   lAppendMode = false;

@@ -17,6 +17,7 @@
 #include "apps/dravonel/check_ini.h"
 #include "apps/dravonel/dictionary_choice.h"
 #include "apps/dravonel/editor_state.h"
+#include "apps/dravonel/main_dialog.h"
 #include "apps/dravonel/open_dbf.h"
 #include "apps/dravonel/routines.h"
 #include "controls/ticon.h"
@@ -178,6 +179,7 @@ void DRAVONEL() {
   RuntimeSettings();
   svc::SETHELPFILE(rt::Value("Dravonel.HLP"));
   common::RegisterWordFunctions();
+  RegisterDialogRoutines();
   CHECKINI(true);
   common::CHECKDATA(common::KeyStyle::Editor, common::kEditorMeterTitle, nullptr);
   CallRoutine("PRINTERR");
