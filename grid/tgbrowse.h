@@ -171,6 +171,13 @@ class TGBrowse : public core::TControl {
   // A page to the right: the first column that does not show completely
   // comes first; on the last page the last column is shown completely.
   TGBrowse& PageRight();
+  // A page to the right in the panning way: the page's last fully shown
+  // column comes first (at least one column further); the last column is
+  // current once it shows.
+  TGBrowse& PanRight();
+  // The edit move to the next editable cell of the row, else to the first
+  // one of the next row.
+  TGBrowse& GoNext();
   void HThumbDrag(long nPos);
   // Codes 0 left, 1 right, 2 a page left, 3 a page right, 4 the thumb at a
   // position (as VScroll), 6 first, 7 last column.
@@ -184,6 +191,9 @@ class TGBrowse : public core::TControl {
   rt::Value ResetSeek();
   bool SetOrder(long nCol, const rt::Value& prefix = {});
   bool HiliteCell(long nCol);
+  // The mouse's form: the cell walks to the column under pixel nX; .T.
+  // when it moved.
+  bool HiliteCell(long nCol, long nX);
 
   // Painting.
   rt::Value Display() override;
@@ -225,6 +235,10 @@ class TGBrowse : public core::TControl {
   void ThumbTo(long nPos);
   long VisibleWidth() const;
   bool ColShows(long n, bool fully) const;
+  // The frozen columns' widths, and whether column n may take the cell
+  // in an edit move.
+  long FrozenWidth() const;
+  bool Enterable(long n) const;
   void HBarTo(long nPos);
   HICON IconOfRow();
   // The record number of a table, else nAt.

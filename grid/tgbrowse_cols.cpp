@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/message_loop.h"
 #include "grid/tgbrowse.h"
 #include "grid/tgbscrlbar.h"
 
@@ -191,6 +192,82 @@ TGBrowse& TGBrowse::PageRight() {
   }
   Refresh(false);
   if (lCellBrw) HiliteCell(nCell);
+  return *this;
+}
+
+long TGBrowse::FrozenWidth() const {
+  long sum = 0;
+  for (long i = 1; i <= std::min(nFreeze, nColCount()); ++i) sum += ColSize(i);
+  return sum;
+}
+
+TGBrowse& TGBrowse::PanRight() {
+  const long n = nColCount();
+  if (nFreeze >= n) return *this;
+  const long before = nCell, beforePos = nColPos;
+  const long width = VisibleWidth();
+  const long first = std::max(nColPos, nFreeze + 1);
+  const auto widthFrom = [&](long k) {
+    long sum = FrozenWidth();
+    for (long i = k; i <= n; ++i) sum += ColSize(i);
+    return sum;
+  };
+  if (widthFrom(first) <= width) {
+    nCell = n;
+  } else {
+    if (first + 1 <= n && widthFrom(first + 1) <= width) {
+      nCell = first + 1;
+    } else {
+      long sum = FrozenWidth() + ColSize(first);
+      nCell = first;
+      while (nCell < n && sum + ColSize(nCell + 1) <= width) sum += ColSize(++nCell);
+      nCell = std::max(nCell, first + 1);
+    }
+    nColPos = nCell;
+    if (nFreeze > 0 ? IsColVis2(n) : IsColVisible(n)) nCell = n;
+  }
+  if (nCell != before || nColPos != beforePos) Refresh(false);
+  HBarTo(nCell);
+  HiliteCell(nCell);
+  return *this;
+}
+
+bool TGBrowse::Enterable(long n) const {
+  const auto column = Col(n);
+  return column && column->lEdit && !column->lNoHiLite &&
+         (!column->bWhen.IsBlock() || rt::IsTrue(column->bWhen.Eval()));
+}
+
+TGBrowse& TGBrowse::GoNext() {
+  const long n = nColCount();
+  long next = nCell + 1;
+  while (next <= n && !Enterable(next)) ++next;
+  if (next <= n) {
+    nCell = next;
+    bool scrolled = false;
+    while (!IsColVisible(nCell) && nColPos < nCell) {
+      ++nColPos;
+      scrolled = true;
+    }
+    if (scrolled) {
+      Refresh(false);
+    } else {
+      Draw([this] { DrawSelect(); });
+    }
+    HiliteCell(nCell);
+    HBarTo(nCell);
+    return *this;
+  }
+  long first = 1;
+  while (first <= n && !Enterable(first)) ++first;
+  if (first > n) return *this;
+  if (!IsColVisible(first)) nColPos = nFreeze + 1;
+  nCell = first;
+  HBarTo(nCell);
+  HiliteCell(nCell);
+  Refresh(false);
+  core::SYSREFRESH();
+  GoDown();
   return *this;
 }
 

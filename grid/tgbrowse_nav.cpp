@@ -76,6 +76,30 @@ bool TGBrowse::SetOrder(long nCol, const rt::Value& prefix) {
   return true;
 }
 
+bool TGBrowse::HiliteCell(long, long nX) {
+  if (nColCount() == 0) return false;
+  // A click into the frozen columns counts them from the left edge.
+  const long frozenHit = nAtCol(nX, true), scrolledHit = nAtCol(nX);
+  const long target = frozenHit <= nFreeze && scrolledHit > nFreeze ? frozenHit : scrolledHit;
+  const long before = nCell;
+  while (nCell < target) {
+    ++nCell;
+    if (nCell > nFreeze && !IsColVisible(nCell) && nColPos < nCell) {
+      ++nColPos;
+      if (hWnd) Refresh(false);
+    }
+  }
+  while (nCell > target && nCell > 1) --nCell;
+  if (lCellBrw) {
+    for (long i = 1; i <= nColCount(); ++i) {
+      auto column = Col(i);
+      column->lNoLite = !column->lFixLite;
+    }
+    Col(nCell)->lNoLite = false;
+  }
+  return nCell != before;
+}
+
 bool TGBrowse::HiliteCell(long nCol) {
   if (!lCellBrw || nColCount() == 0) return false;
   nCol = std::clamp(nCol, 1L, nColCount());

@@ -411,6 +411,76 @@ TEST_F(PaintGrid, ColumnTestsAndHorizontalMoves) {
   }
 }
 
+// Four columns of 120 pixels on 300 (284 beside the vertical bar): two
+// show fully, the third in part.
+TEST_F(PaintGrid, PanRightTheMouseHighlightAndTheEditMove) {
+  auto g = WordGrid(10, 300, 200);
+  gridtest::PaintFully(*g);
+  struct Pan {
+    long freeze, cell, colPos;
+  };
+  // From the first page, twice; with a frozen first column the last one
+  // counts once it shows in part.
+  for (const Pan& p : {Pan{0, 2, 2}, Pan{0, 4, 3}, Pan{1, 4, 3}}) {
+    if (p.freeze != g->nFreeze || p.cell == 2) {
+      g->nFreeze = p.freeze;
+      g->nColPos = g->nCell = 1;
+    }
+    g->PanRight();
+    EXPECT_EQ(g->nCell, p.cell) << p.freeze;
+    EXPECT_EQ(g->nColPos, p.colPos) << p.freeze;
+  }
+  g->nFreeze = 0;
+  g->nColPos = g->nCell = 1;
+
+  // The mouse walks the cell to the column under it and scrolls a column
+  // on when the cell does not show fully.
+  g->lCellBrw = true;
+  struct Click {
+    long freeze, x;
+    bool moved;
+    long cell, colPos;
+  };
+  const Click clicks[] = {{0, 130, true, 2, 1}, {0, 250, true, 3, 2}, {0, 10, true, 2, 2},
+                          {0, 10, false, 2, 2}, {1, 50, true, 1, 2}};
+  for (const Click& c : clicks) {
+    g->nFreeze = c.freeze;
+    EXPECT_EQ(g->HiliteCell(0, c.x), c.moved) << c.x;
+    EXPECT_EQ(g->nCell, c.cell) << c.x;
+    EXPECT_EQ(g->nColPos, c.colPos) << c.x;
+    EXPECT_FALSE(g->Col(g->nCell)->lNoLite) << c.x;
+  }
+  g->nFreeze = 0;
+
+  // Cell moves pass columns that may not be highlighted.
+  g->nColPos = g->nCell = 1;
+  g->Col(2)->lNoHiLite = true;
+  g->GoRight();
+  EXPECT_EQ(g->nCell, 3);
+  g->GoLeft();
+  EXPECT_EQ(g->nCell, 1);
+  g->Col(2)->lNoHiLite = false;
+
+  // The edit move: the editable columns 2 and 4 of the row, then the first
+  // of the next row; a column its condition refuses is passed.
+  g->Col(2)->lEdit = true;
+  g->Col(4)->lEdit = true;
+  g->GoNext();
+  EXPECT_EQ(g->nCell, 2);
+  g->GoNext();
+  EXPECT_EQ(g->nCell, 4);
+  EXPECT_EQ(g->nColPos, 3);
+  EXPECT_EQ(rt::RECNO(), 1);
+  g->GoNext();
+  EXPECT_EQ(g->nCell, 2);
+  EXPECT_EQ(g->nColPos, 1);
+  EXPECT_EQ(rt::RECNO(), 2);
+  g->Col(4)->bWhen = rt::Value::Block([](rt::Args) { return rt::Value(false); });
+  g->GoNext();
+  EXPECT_EQ(g->nCell, 2);
+  EXPECT_EQ(rt::RECNO(), 3);
+}
+
 TEST_F(PaintGrid, ChangeHookRunsAfterTheFirstPaintAndAfterARecordChangeOnly) {
   auto g = WordGrid(20);
   int calls = 0;
