@@ -13,7 +13,6 @@
 #include "controls/tbitmap.h"
 #include "controls/tbutton.h"
 #include "controls/tget.h"
-#include "core/message_loop.h"
 #include "core/tdialog.h"
 #include "core/twindow.h"
 #include "graphics/tbrush.h"
@@ -321,7 +320,10 @@ void BUILDDLG() {
     ZQGETVAR(false);
     if (const auto g = WordGrid())
       g->aActions = rt::Value::Array({Action([] { TABSORT(1); }), Action([] { TABSORT(2); })});
-    core::SYSREFRESH();
+    // Painted at once, without running other messages: the main window's
+    // own start-up is still on the stack, and a close handled here would
+    // end it before its message loop runs.
+    if (const auto dialog = Parts().dialog; dialog && dialog->hWnd) UpdateWindow(dialog->hWnd);
   });
   p.dialog->Activate(act);
 }

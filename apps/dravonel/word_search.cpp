@@ -48,16 +48,6 @@ std::string Heading(const grid::TGBrowse& g, long n) {
   return column && column->cHeading.IsString() ? column->cHeading.AsString() : std::string();
 }
 
-// The searched side shows its marker, the other side none.
-void MarkSide(long searched) {
-  const auto g = WordGrid();
-  if (!g) return;
-  for (long n : {1L, 2L}) {
-    const std::string token = svc::STRTOKEN(Heading(*g, n), 1);
-    SetHeading(*g, n, n == searched ? token + kMarker : token);
-  }
-}
-
 // The grid's order column, its order names and colours follow the table's
 // order, so that its seek and heading look match the rows it shows.
 void MarkOrder(grid::TGBrowse& g, long nOrder) {
@@ -98,6 +88,16 @@ void Reshow() {
 bool Seek(const std::string& text) { return rt::DBSEEK(rt::Value(text), false); }
 
 }  // namespace
+
+void MarkSide(long searched) {
+  const auto g = WordGrid();
+  if (!g) return;
+  for (long n : {1L, 2L}) {
+    const std::string token = svc::STRTOKEN(Heading(*g, n), 1);
+    SetHeading(*g, n, n == searched ? token + kMarker : token);
+  }
+  if (g->hWnd) g->Refresh(false);
+}
 
 std::string FirstLine(std::string_view text) {
   std::size_t end = 0;

@@ -20,6 +20,10 @@ void SEEKWORT(const std::string& cWord);
 bool PUTCLIPBOARD(const std::string& cText);
 bool GETCLIPBOARD();
 
+// The headings after a search: the searched side (1 German, 2 foreign)
+// shows " *", the other none; the grid shows them at once.
+void MarkSide(long searched);
+
 // The text searched for cText on order 2 of the open dictionary: folded
 // where its foreign key folds, upper-cased, without trailing blanks.
 std::string ForeignSeekText(std::string_view cText);
