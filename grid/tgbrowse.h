@@ -239,6 +239,11 @@ class TGBrowse : public core::TControl {
   // in an edit move.
   long FrozenWidth() const;
   bool Enterable(long n) const;
+  // A text source scrolls sideways by characters: nOffset, the first one
+  // shown, stays within 1..(longest line - characters that fit).
+  bool IsText() const;
+  long TextOffsetMax();
+  void TextOffset(long n);
   void HBarTo(long nPos);
   HICON IconOfRow();
   // The record number of a table, else nAt.

@@ -8,8 +8,50 @@
 #include "core/message_loop.h"
 #include "grid/tgbrowse.h"
 #include "grid/tgbscrlbar.h"
+#include "services/ttxtfile.h"
 
 namespace grid {
+
+namespace {
+
+// The steps of a text source's sideways moves, in characters.
+constexpr long kTextStep = 5;
+constexpr long kTextPanLeft = 10;
+constexpr long kTextPanRight = 20;
+
+}  // namespace
+
+bool TGBrowse::IsText() const { return cAlias.AsString() == "TEXT_" && oTxtFile.IsObject(); }
+
+long TGBrowse::TextOffsetMax() {
+  const auto text = oTxtFile.As<svc::TTxtFile>();
+  if (!text) return 1;
+  const long line = text->nLine;
+  long longest = 0;
+  for (long i = 1; i <= text->nTLines; ++i) {
+    text->GoTo(i);
+    longest = std::max(longest, static_cast<long>(text->ReadLine().size()));
+  }
+  text->GoTo(line);
+  long charWidth = 8;
+  if (hWnd) {
+    const HDC dc = ::GetDC(hWnd);
+    const HGDIOBJ old = SelectObject(dc, FontHandle());
+    TEXTMETRICA tm{};
+    if (GetTextMetricsA(dc, &tm) && tm.tmAveCharWidth > 0) charWidth = tm.tmAveCharWidth;
+    SelectObject(dc, old);
+    ::ReleaseDC(hWnd, dc);
+  }
+  return std::max(1L, longest - VisibleWidth() / charWidth);
+}
+
+void TGBrowse::TextOffset(long n) {
+  const long offset = std::clamp(n, 1L, TextOffsetMax());
+  if (offset == nOffset) return;
+  nOffset = offset;
+  HBarTo(nOffset);
+  if (hWnd) Refresh(false);
+}
 
 long TGBrowse::VisibleWidth() const { return nWidth() - (oVScroll.IsObject() ? 16 : 0); }
 
@@ -46,6 +88,10 @@ void TGBrowse::HBarTo(long nPos) {
 }
 
 TGBrowse& TGBrowse::GoLeft() {
+  if (IsText()) {
+    TextOffset(nOffset - kTextStep);
+    return *this;
+  }
   ResetSeek();
   if (lCellBrw) {
     long target = nCell - 1;
@@ -68,6 +114,10 @@ TGBrowse& TGBrowse::GoLeft() {
 }
 
 TGBrowse& TGBrowse::GoRight() {
+  if (IsText()) {
+    TextOffset(nOffset + kTextStep);
+    return *this;
+  }
   ResetSeek();
   if (nColCount() == 0) return *this;
   if (lCellBrw) {
@@ -95,6 +145,10 @@ TGBrowse& TGBrowse::GoRight() {
 }
 
 TGBrowse& TGBrowse::GoHome() {
+  if (IsText()) {
+    TextOffset(1);
+    return *this;
+  }
   const bool changed = nCell != nColPos;
   nCell = nColPos;
   if (changed) {
@@ -106,6 +160,10 @@ TGBrowse& TGBrowse::GoHome() {
 }
 
 TGBrowse& TGBrowse::GoEnd() {
+  if (IsText()) {
+    TextOffset(TextOffsetMax());
+    return *this;
+  }
   long last = std::max(nColPos, nFreeze + 1);
   while (last < nColCount() && IsColVisible(last + 1)) ++last;
   const bool changed = nCell != last;
@@ -119,6 +177,10 @@ TGBrowse& TGBrowse::GoEnd() {
 }
 
 TGBrowse& TGBrowse::PanHome() {
+  if (IsText()) {
+    TextOffset(1);
+    return *this;
+  }
   long first = 1;
   while (first < nColCount() && Col(first)->lNoHiLite) ++first;
   nCell = first;
@@ -134,6 +196,10 @@ TGBrowse& TGBrowse::PanHome() {
 }
 
 TGBrowse& TGBrowse::PanEnd() {
+  if (IsText()) {
+    TextOffset(TextOffsetMax());
+    return *this;
+  }
   if (nColCount() == 0) return *this;
   nColPos = nCell = nColCount();
   // Further left while the columns up to the last one still fit.
@@ -155,6 +221,10 @@ TGBrowse& TGBrowse::PanEnd() {
 
 
 TGBrowse& TGBrowse::PanLeft() {
+  if (IsText()) {
+    TextOffset(nOffset - kTextPanLeft);
+    return *this;
+  }
   if (nFreeze >= nColCount()) return *this;
   const long before = nCell;
   long all = 0;
@@ -178,6 +248,7 @@ TGBrowse& TGBrowse::PanLeft() {
 }
 
 TGBrowse& TGBrowse::PageRight() {
+  if (IsText()) return PanRight();
   long next = nColPos + 1;
   while (next < nColCount() && IsColVisible(next)) ++next;
   if (next >= nColCount()) {
@@ -202,6 +273,10 @@ long TGBrowse::FrozenWidth() const {
 }
 
 TGBrowse& TGBrowse::PanRight() {
+  if (IsText()) {
+    TextOffset(nOffset + kTextPanRight);
+    return *this;
+  }
   const long n = nColCount();
   if (nFreeze >= n) return *this;
   const long before = nCell, beforePos = nColPos;
@@ -272,6 +347,10 @@ TGBrowse& TGBrowse::GoNext() {
 }
 
 void TGBrowse::HThumbDrag(long nPos) {
+  if (IsText()) {
+    TextOffset(nPos);
+    return;
+  }
   if (nColCount() == 0) return;
   if (nPos >= nColCount()) {
     if (IsColVisible(nColCount())) {

@@ -481,6 +481,52 @@ TEST_F(PaintGrid, PanRightTheMouseHighlightAndTheEditMove) {
   EXPECT_EQ(rt::RECNO(), 3);
 }
 
+// A text source scrolls sideways by characters: the first one shown moves
+// by 5, 10 and 20, to either end or to the thumb, never past the longest
+// line less what fits.
+TEST_F(PaintGrid, TextSourceMovesSidewaysByCharacters) {
+  std::string line;
+  for (int i = 0; i < 200; ++i) line += static_cast<char>('a' + i % 26);
+  const std::string name = dir.In("BREIT.TXT");
+  std::ofstream(name, std::ios::binary) << line << "\r\nkurz\r\n";
+  auto g = Grid(owner, 300, 200);
+  ASSERT_FALSE(g->SetTxtFile(name).IsNil());
+  gridtest::PaintFully(*g);
+  g->GoEnd();
+  const long last = g->nOffset;
+  EXPECT_GT(last, 150);
+  EXPECT_LT(last, 200);
+  struct Move {
+    const char* move;
+    long offset;
+  };
+  const Move moves[] = {{"GoHome", 1},     {"GoRight", 6},   {"GoRight", 11},   {"GoLeft", 6},
+                        {"PanRight", 26},  {"PanLeft", 16},  {"PanLeft", 6},    {"GoLeft", 1},
+                        {"GoLeft", 1},     {"PanEnd", last}, {"PanRight", last}, {"PanHome", 1},
+                        {"Thumb", 40},     {"Thumb", 999},   {"PageRight", last}};
+  for (const Move& m : moves) {
+    const std::string move = m.move;
+    if (move == "GoHome") g->GoHome();
+    if (move == "GoRight") g->GoRight();
+    if (move == "GoLeft") g->GoLeft();
+    if (move == "PanRight") g->PanRight();
+    if (move == "PanLeft") g->PanLeft();
+    if (move == "PanEnd") g->PanEnd();
+    if (move == "PanHome") g->PanHome();
+    if (move == "Thumb") g->HThumbDrag(m.offset);
+    if (move == "PageRight") g->HScroll(SB_PAGERIGHT, 0);
+    EXPECT_EQ(g->nOffset, m.offset == 999 ? last : m.offset) << move;
+  }
+  // The rows show the text from the first character shown.
+  g->HThumbDrag(40);
+  PainterRecorder recorder;
+  g->Refresh(false);
+  gridtest::PaintFully(*g);
+  const auto texts = Texts(recorder.Of(CellKind::Body), 1);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts[0].substr(0, 10), line.substr(39, 10));
+}
+
 TEST_F(PaintGrid, ChangeHookRunsAfterTheFirstPaintAndAfterARecordChangeOnly) {
   auto g = WordGrid(20);
   int calls = 0;
