@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -115,6 +116,7 @@ const MenuKeys kMenuKeys[] = {
     {" &Franz\xF6sisch", "d>v\r"},
     {"&Fremdsprache -> Deutsch", "df"},
     {"&Kopieren in Zwischenablage", "ak"},
+    {"&Suchen aus Zwischenablage", "as"},
     {"Zum &n\xE4" "chsten Datensatz", "gn"},
     {"Zum &letzten Datensatz", "gl"},
 };
@@ -124,6 +126,16 @@ int ShownPopups() {
   for (HWND h = FindWindowA("#32768", nullptr); h; h = FindWindowExA(nullptr, h, "#32768", nullptr))
     shown += IsWindowVisible(h) ? 1 : 0;
   return shown;
+}
+
+void PutClipboard(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
 }
 
 std::string ClipboardText() {
@@ -273,6 +285,19 @@ TEST_F(DravonelSearch, SearchesLettersDirectionsAndTheClipboard) {
   PostMessageA(s.Button("Q"), BM_CLICK, 0, 0);
   EXPECT_EQ(Copied(), "agony");
 
+  // The clipboard's first line is searched, the German side first, then
+  // the foreign one; the clipboard is left empty.
+  const struct {
+    const char* clip;
+    const char* copied;
+  } clips[] = {{"Haus\r\nzweite Zeile", "home"}, {"  house\tx", "house"}};
+  for (const auto& c : clips) {
+    PutClipboard(c.clip);
+    Menu("&Suchen aus Zwischenablage");
+    ASSERT_TRUE(Await(program_->Process(), [&] { return ClipboardText().empty(); })) << c.clip;
+    EXPECT_EQ(Copied(), c.copied) << c.clip;
+  }
+
   // Escape in a search field leaves the dialog open.
   // The key's character is queued behind what was posted with it: the
   // second typed letter comes after it.
@@ -283,7 +308,7 @@ TEST_F(DravonelSearch, SearchesLettersDirectionsAndTheClipboard) {
   PostMessageA(s.getDe, WM_CHAR, 'y', 1);
   ASSERT_TRUE(Await(program_->Process(), [&] { return rt::TRIM(Text(s.getDe)) == "abxy"; }));
   EXPECT_TRUE(IsWindow(s.dialog) && IsWindowVisible(s.dialog));
-  EXPECT_EQ(Copied(), "agony");
+  EXPECT_EQ(Copied(), "house");
 
   // The foreign side: order 2 from its first row, the fields empty, and the
   // German word is what is copied.
