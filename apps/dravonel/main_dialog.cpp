@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <array>
-#include <vector>
+#include <functional>
 
 #include "apps/common/transchr.h"
 #include "apps/dravonel/build_menu.h"
@@ -241,8 +241,6 @@ void MakeLetters() {
 }  // namespace
 
 std::shared_ptr<grid::TGBrowse> WordGrid() { return Parts().grid; }
-
-std::shared_ptr<controls::TGet> SearchGet(bool german) { return german ? Parts().getDe : Parts().getFr; }
 
 bool SETLANG(std::string_view cBase) {
   auto& e = Editor();

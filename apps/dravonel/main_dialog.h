@@ -7,9 +7,6 @@
 #include <string>
 #include <string_view>
 
-namespace controls {
-class TGet;
-}
 namespace grid {
 class TGBrowse;
 }
@@ -25,9 +22,8 @@ bool SETLANG(std::string_view cBase);
 // the German field takes the focus.
 void ZQGETVAR(bool lFocus);
 
-// The dialog's word grid and search fields; null before the first build.
+// The dialog's word grid; null before the first build.
 std::shared_ptr<grid::TGBrowse> WordGrid();
-std::shared_ptr<controls::TGet> SearchGet(bool german);
 
 // Enters the dialog's and the searches' routines into the public function
 // registry, where the start-up and the menus find them.
