@@ -179,6 +179,13 @@ class TGBrowse : public core::TControl {
   // A page to the right: the first column that does not show completely
   // comes first; on the last page the last column is shown completely.
   TGBrowse& PageRight();
+  // A page to the right in the panning way: the page's last fully shown
+  // column comes first (at least one column further); the last column is
+  // current once it shows.
+  TGBrowse& PanRight();
+  // The edit move to the next editable cell of the row, else to the first
+  // one of the next row.
+  TGBrowse& GoNext();
   void HThumbDrag(long nPos);
   // Codes 0 left, 1 right, 2 a page left, 3 a page right, 4 the thumb at a
   // position (as VScroll), 6 first, 7 last column.
@@ -192,6 +199,9 @@ class TGBrowse : public core::TControl {
   rt::Value ResetSeek();
   bool SetOrder(long nCol, const rt::Value& prefix = {});
   bool HiliteCell(long nCol);
+  // The mouse's form: the cell walks to the column under pixel nX; .T.
+  // when it moved.
+  bool HiliteCell(long nCol, long nX);
 
   // In-cell editing: the editor over cell nCol of the current row (one at a
   // time for all grids; answers 0), the editors' key hook (kind 0 single-line,
@@ -274,6 +284,15 @@ class TGBrowse : public core::TControl {
   void ThumbTo(long nPos);
   long VisibleWidth() const;
   bool ColShows(long n, bool fully) const;
+  // The frozen columns' widths, and whether column n may take the cell
+  // in an edit move.
+  long FrozenWidth() const;
+  bool Enterable(long n) const;
+  // A text source scrolls sideways by characters: nOffset, the first one
+  // shown, stays within 1..(longest line - characters that fit).
+  bool IsText() const;
+  long TextOffsetMax();
+  void TextOffset(long n);
   void HBarTo(long nPos);
   HICON IconOfRow();
   // The record number of a table, else nAt.
@@ -309,6 +328,18 @@ class TGBrowse : public core::TControl {
   HWND widthTip_ = nullptr;
   void ShowWidthTip(long nX, long nWidth);
   void EndWidthTip();
+  // The hit flags hold only for the record they were set with: a move
+  // first drops flags that the record pointer has left (a seek by the
+  // grid's owner) and re-reads its position, and notes the record at its
+  // end.
+  struct FlagWatch {
+    explicit FlagWatch(TGBrowse& grid);
+    ~FlagWatch();
+    FlagWatch(const FlagWatch&) = delete;
+    FlagWatch& operator=(const FlagWatch&) = delete;
+    TGBrowse& g;
+  };
+  long flagRec_ = -1;
 };
 
 // Module functions of the grid.

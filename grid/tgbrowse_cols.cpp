@@ -5,10 +5,53 @@
 
 #include <algorithm>
 
+#include "core/message_loop.h"
 #include "grid/tgbrowse.h"
 #include "grid/tgbscrlbar.h"
+#include "services/ttxtfile.h"
 
 namespace grid {
+
+namespace {
+
+// The steps of a text source's sideways moves, in characters.
+constexpr long kTextStep = 5;
+constexpr long kTextPanLeft = 10;
+constexpr long kTextPanRight = 20;
+
+}  // namespace
+
+bool TGBrowse::IsText() const { return cAlias.AsString() == "TEXT_" && oTxtFile.IsObject(); }
+
+long TGBrowse::TextOffsetMax() {
+  const auto text = oTxtFile.As<svc::TTxtFile>();
+  if (!text) return 1;
+  const long line = text->nLine;
+  long longest = 0;
+  for (long i = 1; i <= text->nTLines; ++i) {
+    text->GoTo(i);
+    longest = std::max(longest, static_cast<long>(text->ReadLine().size()));
+  }
+  text->GoTo(line);
+  long charWidth = 8;
+  if (hWnd) {
+    const HDC dc = ::GetDC(hWnd);
+    const HGDIOBJ old = SelectObject(dc, FontHandle());
+    TEXTMETRICA tm{};
+    if (GetTextMetricsA(dc, &tm) && tm.tmAveCharWidth > 0) charWidth = tm.tmAveCharWidth;
+    SelectObject(dc, old);
+    ::ReleaseDC(hWnd, dc);
+  }
+  return std::max(1L, longest - VisibleWidth() / charWidth);
+}
+
+void TGBrowse::TextOffset(long n) {
+  const long offset = std::clamp(n, 1L, TextOffsetMax());
+  if (offset == nOffset) return;
+  nOffset = offset;
+  HBarTo(nOffset);
+  if (hWnd) Refresh(false);
+}
 
 long TGBrowse::VisibleWidth() const { return nWidth() - (oVScroll.IsObject() ? 16 : 0); }
 
@@ -45,6 +88,10 @@ void TGBrowse::HBarTo(long nPos) {
 }
 
 TGBrowse& TGBrowse::GoLeft() {
+  if (IsText()) {
+    TextOffset(nOffset - kTextStep);
+    return *this;
+  }
   ResetSeek();
   if (lCellBrw) {
     long target = nCell - 1;
@@ -67,6 +114,10 @@ TGBrowse& TGBrowse::GoLeft() {
 }
 
 TGBrowse& TGBrowse::GoRight() {
+  if (IsText()) {
+    TextOffset(nOffset + kTextStep);
+    return *this;
+  }
   ResetSeek();
   if (nColCount() == 0) return *this;
   if (lCellBrw) {
@@ -94,6 +145,10 @@ TGBrowse& TGBrowse::GoRight() {
 }
 
 TGBrowse& TGBrowse::GoHome() {
+  if (IsText()) {
+    TextOffset(1);
+    return *this;
+  }
   const bool changed = nCell != nColPos;
   nCell = nColPos;
   if (changed) {
@@ -105,6 +160,10 @@ TGBrowse& TGBrowse::GoHome() {
 }
 
 TGBrowse& TGBrowse::GoEnd() {
+  if (IsText()) {
+    TextOffset(TextOffsetMax());
+    return *this;
+  }
   long last = std::max(nColPos, nFreeze + 1);
   while (last < nColCount() && IsColVisible(last + 1)) ++last;
   const bool changed = nCell != last;
@@ -118,6 +177,10 @@ TGBrowse& TGBrowse::GoEnd() {
 }
 
 TGBrowse& TGBrowse::PanHome() {
+  if (IsText()) {
+    TextOffset(1);
+    return *this;
+  }
   long first = 1;
   while (first < nColCount() && Col(first)->lNoHiLite) ++first;
   nCell = first;
@@ -133,6 +196,10 @@ TGBrowse& TGBrowse::PanHome() {
 }
 
 TGBrowse& TGBrowse::PanEnd() {
+  if (IsText()) {
+    TextOffset(TextOffsetMax());
+    return *this;
+  }
   if (nColCount() == 0) return *this;
   nColPos = nCell = nColCount();
   // Further left while the columns up to the last one still fit.
@@ -154,6 +221,10 @@ TGBrowse& TGBrowse::PanEnd() {
 
 
 TGBrowse& TGBrowse::PanLeft() {
+  if (IsText()) {
+    TextOffset(nOffset - kTextPanLeft);
+    return *this;
+  }
   if (nFreeze >= nColCount()) return *this;
   const long before = nCell;
   long all = 0;
@@ -177,6 +248,7 @@ TGBrowse& TGBrowse::PanLeft() {
 }
 
 TGBrowse& TGBrowse::PageRight() {
+  if (IsText()) return PanRight();
   long next = nColPos + 1;
   while (next < nColCount() && IsColVisible(next)) ++next;
   if (next >= nColCount()) {
@@ -194,7 +266,91 @@ TGBrowse& TGBrowse::PageRight() {
   return *this;
 }
 
+long TGBrowse::FrozenWidth() const {
+  long sum = 0;
+  for (long i = 1; i <= std::min(nFreeze, nColCount()); ++i) sum += ColSize(i);
+  return sum;
+}
+
+TGBrowse& TGBrowse::PanRight() {
+  if (IsText()) {
+    TextOffset(nOffset + kTextPanRight);
+    return *this;
+  }
+  const long n = nColCount();
+  if (nFreeze >= n) return *this;
+  const long before = nCell, beforePos = nColPos;
+  const long width = VisibleWidth();
+  const long first = std::max(nColPos, nFreeze + 1);
+  const auto widthFrom = [&](long k) {
+    long sum = FrozenWidth();
+    for (long i = k; i <= n; ++i) sum += ColSize(i);
+    return sum;
+  };
+  if (widthFrom(first) <= width) {
+    nCell = n;
+  } else {
+    if (first + 1 <= n && widthFrom(first + 1) <= width) {
+      nCell = first + 1;
+    } else {
+      long sum = FrozenWidth() + ColSize(first);
+      nCell = first;
+      while (nCell < n && sum + ColSize(nCell + 1) <= width) sum += ColSize(++nCell);
+      nCell = std::max(nCell, first + 1);
+    }
+    nColPos = nCell;
+    if (nFreeze > 0 ? IsColVis2(n) : IsColVisible(n)) nCell = n;
+  }
+  if (nCell != before || nColPos != beforePos) Refresh(false);
+  HBarTo(nCell);
+  HiliteCell(nCell);
+  return *this;
+}
+
+bool TGBrowse::Enterable(long n) const {
+  const auto column = Col(n);
+  return column && column->lEdit && !column->lNoHiLite &&
+         (!column->bWhen.IsBlock() || rt::IsTrue(column->bWhen.Eval()));
+}
+
+TGBrowse& TGBrowse::GoNext() {
+  const long n = nColCount();
+  long next = nCell + 1;
+  while (next <= n && !Enterable(next)) ++next;
+  if (next <= n) {
+    nCell = next;
+    bool scrolled = false;
+    while (!IsColVisible(nCell) && nColPos < nCell) {
+      ++nColPos;
+      scrolled = true;
+    }
+    if (scrolled) {
+      Refresh(false);
+    } else {
+      Draw([this] { DrawSelect(); });
+    }
+    HiliteCell(nCell);
+    HBarTo(nCell);
+    return *this;
+  }
+  long first = 1;
+  while (first <= n && !Enterable(first)) ++first;
+  if (first > n) return *this;
+  if (!IsColVisible(first)) nColPos = nFreeze + 1;
+  nCell = first;
+  HBarTo(nCell);
+  HiliteCell(nCell);
+  Refresh(false);
+  core::SYSREFRESH();
+  GoDown();
+  return *this;
+}
+
 void TGBrowse::HThumbDrag(long nPos) {
+  if (IsText()) {
+    TextOffset(nPos);
+    return;
+  }
   if (nColCount() == 0) return;
   if (nPos >= nColCount()) {
     if (IsColVisible(nColCount())) {

@@ -162,7 +162,7 @@ rt::Value TGBrowse::KeyDown(long nKey, long nFlags) {
       case kPgUp: GoTop(); break;
       case kPgDn: GoBottom(); break;
       case kLeft: PanLeft(); break;
-      case kRight: PageRight(); break;
+      case kRight: PanRight(); break;
       default: return TControl::KeyDown(nKey, nFlags);
     }
     return rt::Value(0);

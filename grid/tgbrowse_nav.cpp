@@ -19,6 +19,7 @@ constexpr long kUp = 38;
 }  // namespace
 
 TGBrowse& TGBrowse::GoTop() {
+  const FlagWatch watch(*this);
   if (bLogicLen.IsBlock()) nLen = bLogicLen.Eval().AsInt();
   if (nLen == 0) return *this;
   lAppendMode = false;
@@ -75,6 +76,30 @@ bool TGBrowse::SetOrder(long nCol, const rt::Value& prefix) {
   if (hWnd) ::SetFocus(hWnd);
   if (!prefix.IsNil()) cPrefix = prefix;
   return true;
+}
+
+bool TGBrowse::HiliteCell(long, long nX) {
+  if (nColCount() == 0) return false;
+  // A click into the frozen columns counts them from the left edge.
+  const long frozenHit = nAtCol(nX, true), scrolledHit = nAtCol(nX);
+  const long target = frozenHit <= nFreeze && scrolledHit > nFreeze ? frozenHit : scrolledHit;
+  const long before = nCell;
+  while (nCell < target) {
+    ++nCell;
+    if (nCell > nFreeze && !IsColVisible(nCell) && nColPos < nCell) {
+      ++nColPos;
+      if (hWnd) Refresh(false);
+    }
+  }
+  while (nCell > target && nCell > 1) --nCell;
+  if (lCellBrw) {
+    for (long i = 1; i <= nColCount(); ++i) {
+      auto column = Col(i);
+      column->lNoLite = !column->lFixLite;
+    }
+    Col(nCell)->lNoLite = false;
+  }
+  return nCell != before;
 }
 
 bool TGBrowse::HiliteCell(long nCol) {

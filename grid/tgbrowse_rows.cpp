@@ -22,6 +22,14 @@ constexpr long kKeyPgDn = 34;
 
 }  // namespace
 
+TGBrowse::FlagWatch::FlagWatch(TGBrowse& grid) : g(grid) {
+  if (g.flagRec_ < 0 || g.RowNumber() == g.flagRec_) return;
+  g.lHitTop = g.lHitBottom = false;
+  g.ResetBarPos();
+}
+
+TGBrowse::FlagWatch::~FlagWatch() { g.flagRec_ = g.RowNumber(); }
+
 void TGBrowse::Draw(const std::function<void()>& draw) {
   if (!hWnd) return;
   if (hDC) {
@@ -44,6 +52,7 @@ long TGBrowse::Count() {
 }
 
 TGBrowse& TGBrowse::GoDown() {
+  const FlagWatch watch(*this);
   if (Count() == 0) {
     if (!lCanAppend) return *this;
     nRowPos = 1;
@@ -95,6 +104,7 @@ void TGBrowse::OpenAppendRow() {
 }
 
 TGBrowse& TGBrowse::GoUp() {
+  const FlagWatch watch(*this);
   if (Count() == 0) {
     if (lAppendMode && lCanAppend) {
       lAppendMode = false;
@@ -142,6 +152,7 @@ TGBrowse& TGBrowse::GoUp() {
 }
 
 TGBrowse& TGBrowse::PageDown(long n) {
+  const FlagWatch watch(*this);
   const long rows = nRowCount();
   if (n <= 0) n = rows;
   lAppendMode = false;
@@ -192,6 +203,7 @@ TGBrowse& TGBrowse::PageDown(long n) {
 }
 
 void TGBrowse::PageUp(long n) {
+  const FlagWatch watch(*this);
   const long rows = nRowCount();
   if (n <= 0) n = rows;
   lHitBottom = lAppendMode = false;
@@ -228,6 +240,7 @@ void TGBrowse::PageUp(long n) {
 }
 
 TGBrowse& TGBrowse::GoBottom() {
+  const FlagWatch watch(*this);
   if (Count() == 0) return *this;
   lAppendMode = false;
   ResetSeek();
@@ -263,6 +276,7 @@ rt::Value TGBrowse::VScroll(LPARAM nCode, LPARAM nPos) {
 }
 
 void TGBrowse::ThumbTo(long nPos) {
+  const FlagWatch watch(*this);
   auto v = oVScroll.As<TGBScrlBar>();
   if (Count() == 0 || !v) return;
   const long barMax = v->GetRange().At(2).AsInt();

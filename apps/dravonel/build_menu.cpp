@@ -12,6 +12,7 @@
 #include "apps/dravonel/editor_state.h"
 #include "apps/dravonel/open_dbf.h"
 #include "apps/dravonel/routines.h"
+#include "apps/dravonel/word_search.h"
 #include "controls/tmenu.h"
 #include "controls/tmenuitem.h"
 #include "core/send_soft.h"
@@ -25,7 +26,6 @@
 #include "services/help.h"
 #include "services/msgbox.h"
 #include "services/oem_ansi.h"
-#include "services/strtoken.h"
 
 namespace dravonel {
 
@@ -73,12 +73,7 @@ void TableTo(bool last) {
 void ListReset() {
   auto& e = Editor();
   TableTo(false);
-  rt::Value headers = core::Ask(e.oBrwWords, "aHeaders");
-  if (headers.IsArray() && headers.Items().size() >= 2) {
-    const rt::Value second = headers.Items()[1];
-    if (second.IsString()) headers.Items()[1] = rt::Value(svc::STRTOKEN(second.AsString(), 1));
-    headers.Items()[0] = rt::Value("Deutsch *");
-  }
+  MarkSide(1);
   core::Ask(e.oBrwWords, "GoTop");
   core::Ask(e.oBrwWords, "Refresh");
   CallRoutine("ZQGETVAR", false);

@@ -18,6 +18,7 @@
 #include "apps/dravonel/dictionary_choice.h"
 #include "apps/dravonel/editor_state.h"
 #include "apps/dravonel/maintenance.h"
+#include "apps/dravonel/main_dialog.h"
 #include "apps/dravonel/open_dbf.h"
 #include "apps/dravonel/routines.h"
 #include "controls/ticon.h"
@@ -180,6 +181,7 @@ void DRAVONEL() {
   svc::SETHELPFILE(rt::Value("Dravonel.HLP"));
   common::RegisterWordFunctions();
   RegisterMaintenance();
+  RegisterDialogRoutines();
   CHECKINI(true);
   common::CHECKDATA(common::KeyStyle::Editor, common::kEditorMeterTitle, nullptr);
   CallRoutine("PRINTERR");

@@ -36,6 +36,8 @@ struct EditorState {
   rt::Value oMenuMain, oItemExport, oDlgMain, oBrwWords;
   std::string cDictBase{common::kDefaultDictionary};
   std::string cSeekDe, cSeekFr;
+  // The open dictionary's column captions and flag bitmaps.
+  std::string cCapDe{"Deutsch"}, cCapFr{"Englisch"}, cBmpDe{"DEU"}, cBmpFr{"ENG"};
   bool lDirDe = true;
   long nDelPending = 0;
   bool lExtern = false;

@@ -411,6 +411,122 @@ TEST_F(PaintGrid, ColumnTestsAndHorizontalMoves) {
   }
 }
 
+// Four columns of 120 pixels on 300 (284 beside the vertical bar): two
+// show fully, the third in part.
+TEST_F(PaintGrid, PanRightTheMouseHighlightAndTheEditMove) {
+  auto g = WordGrid(10, 300, 200);
+  gridtest::PaintFully(*g);
+  struct Pan {
+    long freeze, cell, colPos;
+  };
+  // From the first page, twice; with a frozen first column the last one
+  // counts once it shows in part.
+  for (const Pan& p : {Pan{0, 2, 2}, Pan{0, 4, 3}, Pan{1, 4, 3}}) {
+    if (p.freeze != g->nFreeze || p.cell == 2) {
+      g->nFreeze = p.freeze;
+      g->nColPos = g->nCell = 1;
+    }
+    g->PanRight();
+    EXPECT_EQ(g->nCell, p.cell) << p.freeze;
+    EXPECT_EQ(g->nColPos, p.colPos) << p.freeze;
+  }
+  g->nFreeze = 0;
+  g->nColPos = g->nCell = 1;
+
+  // The mouse walks the cell to the column under it and scrolls a column
+  // on when the cell does not show fully.
+  g->lCellBrw = true;
+  struct Click {
+    long freeze, x;
+    bool moved;
+    long cell, colPos;
+  };
+  const Click clicks[] = {{0, 130, true, 2, 1}, {0, 250, true, 3, 2}, {0, 10, true, 2, 2},
+                          {0, 10, false, 2, 2}, {1, 50, true, 1, 2}};
+  for (const Click& c : clicks) {
+    g->nFreeze = c.freeze;
+    EXPECT_EQ(g->HiliteCell(0, c.x), c.moved) << c.x;
+    EXPECT_EQ(g->nCell, c.cell) << c.x;
+    EXPECT_EQ(g->nColPos, c.colPos) << c.x;
+    EXPECT_FALSE(g->Col(g->nCell)->lNoLite) << c.x;
+  }
+  g->nFreeze = 0;
+
+  // Cell moves pass columns that may not be highlighted.
+  g->nColPos = g->nCell = 1;
+  g->Col(2)->lNoHiLite = true;
+  g->GoRight();
+  EXPECT_EQ(g->nCell, 3);
+  g->GoLeft();
+  EXPECT_EQ(g->nCell, 1);
+  g->Col(2)->lNoHiLite = false;
+
+  // The edit move: the editable columns 2 and 4 of the row, then the first
+  // of the next row; a column its condition refuses is passed.
+  g->Col(2)->lEdit = true;
+  g->Col(4)->lEdit = true;
+  g->GoNext();
+  EXPECT_EQ(g->nCell, 2);
+  g->GoNext();
+  EXPECT_EQ(g->nCell, 4);
+  EXPECT_EQ(g->nColPos, 3);
+  EXPECT_EQ(rt::RECNO(), 1);
+  g->GoNext();
+  EXPECT_EQ(g->nCell, 2);
+  EXPECT_EQ(g->nColPos, 1);
+  EXPECT_EQ(rt::RECNO(), 2);
+  g->Col(4)->bWhen = rt::Value::Block([](rt::Args) { return rt::Value(false); });
+  g->GoNext();
+  EXPECT_EQ(g->nCell, 2);
+  EXPECT_EQ(rt::RECNO(), 3);
+}
+
+// A text source scrolls sideways by characters: the first one shown moves
+// by 5, 10 and 20, to either end or to the thumb, never past the longest
+// line less what fits.
+TEST_F(PaintGrid, TextSourceMovesSidewaysByCharacters) {
+  std::string line;
+  for (int i = 0; i < 200; ++i) line += static_cast<char>('a' + i % 26);
+  const std::string name = dir.In("BREIT.TXT");
+  std::ofstream(name, std::ios::binary) << line << "\r\nkurz\r\n";
+  auto g = Grid(owner, 300, 200);
+  ASSERT_FALSE(g->SetTxtFile(name).IsNil());
+  gridtest::PaintFully(*g);
+  g->GoEnd();
+  const long last = g->nOffset;
+  EXPECT_GT(last, 150);
+  EXPECT_LT(last, 200);
+  struct Move {
+    const char* move;
+    long offset;
+  };
+  const Move moves[] = {{"GoHome", 1},     {"GoRight", 6},   {"GoRight", 11},   {"GoLeft", 6},
+                        {"PanRight", 26},  {"PanLeft", 16},  {"PanLeft", 6},    {"GoLeft", 1},
+                        {"GoLeft", 1},     {"PanEnd", last}, {"PanRight", last}, {"PanHome", 1},
+                        {"Thumb", 40},     {"Thumb", 999},   {"PageRight", last}};
+  for (const Move& m : moves) {
+    const std::string move = m.move;
+    if (move == "GoHome") g->GoHome();
+    if (move == "GoRight") g->GoRight();
+    if (move == "GoLeft") g->GoLeft();
+    if (move == "PanRight") g->PanRight();
+    if (move == "PanLeft") g->PanLeft();
+    if (move == "PanEnd") g->PanEnd();
+    if (move == "PanHome") g->PanHome();
+    if (move == "Thumb") g->HThumbDrag(m.offset);
+    if (move == "PageRight") g->HScroll(SB_PAGERIGHT, 0);
+    EXPECT_EQ(g->nOffset, m.offset == 999 ? last : m.offset) << move;
+  }
+  // The rows show the text from the first character shown.
+  g->HThumbDrag(40);
+  PainterRecorder recorder;
+  g->Refresh(false);
+  gridtest::PaintFully(*g);
+  const auto texts = Texts(recorder.Of(CellKind::Body), 1);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts[0].substr(0, 10), line.substr(39, 10));
+}
+
 TEST_F(PaintGrid, ChangeHookRunsAfterTheFirstPaintAndAfterARecordChangeOnly) {
   auto g = WordGrid(20);
   int calls = 0;

@@ -458,6 +458,34 @@ TEST_F(NavGrid, RowMovesScrollAtTheEdgesAndStopAtTheEnds) {
   At(1, 1, "top again");
 }
 
+// The grid's owner seeks and only refreshes: a flag set on another record
+// no longer holds, one on the same record still does.
+TEST_F(NavGrid, HitFlagsHoldOnlyForTheRecordTheyWereSetOn) {
+  Place(10, 2);
+  g->GoBottom();
+  ASSERT_TRUE(g->lHitBottom);
+  rt::DBGOTO(20);
+  g->nRowPos = 1;
+  g->Refresh(false);
+  g->GoDown();
+  At(21, 2, "down after a seek made from the bottom");
+  Place(1, 1);
+  g->GoUp();
+  ASSERT_TRUE(g->lHitTop);
+  rt::DBGOTO(30);
+  g->nRowPos = 1;
+  g->Refresh(false);
+  g->GoUp();
+  At(29, 1, "up after a seek made from the top");
+  Place(50, rows);
+  g->GoDown();
+  ASSERT_TRUE(g->lHitBottom);
+  g->Refresh(false);
+  g->GoDown();
+  EXPECT_TRUE(g->lHitBottom);
+  At(50, rows, "still at the bottom");
+}
+
 TEST_F(NavGrid, PagesMoveByAScreenAndEndOnTheLastOrFirstRow) {
   Place(1, 1);
   g->PageDown();

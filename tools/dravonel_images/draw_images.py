@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Draws the dictionary editor's own group icon "AAAAA": an open dictionary
-on a blue disc, 32 and 16 pixels. The pictures the programs share (the about
-box's "AB_Zqs" and the menu pictures) come from tools/suite_images.
+"""Draws the dictionary editor's own images: the group icon "AAAAA" (an open
+dictionary on a blue disc, 32 and 16 pixels), the main dialog's wall tile
+"WALL" (32 x 32) and the German side's flag "DEU" (16 x 16, bands of its
+own as the foreign flags have). The pictures the programs share (the about
+box's "AB_Zqs" and the language menu pictures, which also serve as the
+foreign flags) come from tools/suite_images.
 
 The entry dialogs' icons "NEW" (a page with a green plus) and "EDIT" (a page
 with a pencil) are drawn here too.
 
-usage: draw_images.py OUTDIR   writes OUTDIR/aaaaa.ico, new.ico and edit.ico
+usage: draw_images.py OUTDIR   writes OUTDIR/aaaaa.ico, new.ico, edit.ico, wall.bmp
+                               and deu.bmp
 """
 import math
 import struct
@@ -99,6 +103,50 @@ def write_ico(path, sizes, pixels=icon_pixels):
     path.write_bytes(out + b''.join(images))
 
 
+def wall_pixels():
+    """A quiet stone pattern: light grey blocks in a brick bond."""
+    rows = []
+    for y in range(32):
+        row = []
+        for x in range(32):
+            shift = 8 if (y // 8) % 2 else 0
+            joint = y % 8 == 7 or (x + shift) % 16 == 15
+            grain = ((x * 7 + y * 13) % 11) - 5
+            base = 206 if joint else 228 + grain
+            row.append((base, base, min(255, base + 6)))
+        rows.append(row)
+    return rows
+
+
+def deu_pixels():
+    """Three horizontal bands, black, red and gold, in a grey frame."""
+    bands = ((30, 30, 30), (200, 30, 40), (235, 190, 40))
+    rows = []
+    for y in range(16):
+        row = []
+        for x in range(16):
+            if y < 2 or y > 13:
+                row.append((255, 255, 255))
+            elif x in (0, 15) or y in (2, 13):
+                row.append((128, 128, 128))
+            else:
+                row.append(bands[min((y - 3) * 3 // 10, 2)])
+        rows.append(row)
+    return rows
+
+
+def write_bmp(path, rows):
+    width, height = len(rows[0]), len(rows)
+    stride = (width * 3 + 3) & ~3
+    data = bytearray()
+    for row in reversed(rows):
+        line = b''.join(bytes((b, g, r)) for (r, g, b) in row)
+        data += line + bytes(stride - len(line))
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(data), 3780, 3780, 0, 0)
+    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
+    path.write_bytes(head + info + bytes(data))
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
@@ -107,6 +155,8 @@ def main():
     write_ico(out / 'aaaaa.ico', [32, 16])
     write_ico(out / 'new.ico', [32, 16], lambda size: page_pixels(size, 'new'))
     write_ico(out / 'edit.ico', [32, 16], lambda size: page_pixels(size, 'edit'))
+    write_bmp(out / 'wall.bmp', wall_pixels())
+    write_bmp(out / 'deu.bmp', deu_pixels())
 
 
 if __name__ == '__main__':
