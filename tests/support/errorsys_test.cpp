@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/library_error.h"
+#include "core/message_loop.h"
 #include "runtime/arith.h"
 #include "runtime/callstack.h"
 #include "runtime/error.h"
@@ -114,6 +115,48 @@ TEST(ErrorSys, RecoverableErrorsPassQuietly) {
   EXPECT_FALSE(*dialogShown);
 }
 
+HWND ButtonOf(HWND dlg, const std::string& caption) {
+  for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char text[64] = {};
+    GetWindowTextA(c, text, sizeof text);
+    if (caption == text) return c;
+  }
+  return nullptr;
+}
+
+// With the message loop running, "&Retry" answers .T. and "&Default" .F.,
+// and each later error gets the dialog again: the handler's own block is
+// back after every answer.
+TEST(ErrorSys, RetryAndDefaultAnswerAndTheNextErrorShowsTheDialogAgain) {
+  rt::test::ScratchDir dir;
+  const std::string previous = std::filesystem::current_path().string();
+  SetCurrentDirectoryA(dir.Dir().string().c_str());
+  Handler handler;
+  const bool running = core::SetRunningFlag(true);
+  struct Case {
+    const char* press;
+    rt::Value expected;
+  } cases[] = {{"&Default", rt::Value(false)}, {"&Retry", rt::Value(true)}, {"&Default", rt::Value(false)}};
+  for (const Case& c : cases) {
+    std::vector<std::string> buttons;
+    BoxDriver driver([&](HWND box) {
+      for (const ChildText& t : Children(box))
+        if (t.cls == "Button") buttons.push_back(t.text);
+      if (HWND b = ButtonOf(box, c.press)) PostMessageA(b, BM_CLICK, 0, 0);
+    });
+    auto e = rt::MakeError(rt::EG_WRITE, 1011, "DBFNTX", "DBAPPEND");
+    e->canRetry = true;
+    e->canDefault = true;
+    EXPECT_EQ(rt::RaiseError(e), c.expected) << c.press;
+    EXPECT_EQ(driver.Seen().caption, support::kErrorDialogTitle);
+    EXPECT_EQ(buttons, (std::vector<std::string>{"&Quit", "&Retry", "&Default", "See Error.log file"})) << c.press;
+  }
+  // A division by zero afterwards is quiet again, not a stop box.
+  EXPECT_EQ(rt::Divide(rt::Value(1), rt::Value(0)), rt::Value(0));
+  core::SetRunningFlag(running);
+  SetCurrentDirectoryA(previous.c_str());
+}
+
 TEST(LibraryError, TheSixErrorsAndNoSeventh) {
   struct Case {
     const char* description;
@@ -168,18 +211,31 @@ TEST(ErrorSysDeathTest, QuitWritesTheLogAndEndsWithCodeOne) {
           GetWindowTextA(box, caption, sizeof caption);
           seen += std::string("caption=") + caption + "|";
           for (const ChildText& c : Children(box)) seen += c.cls + ":" + c.text + "|";
-          std::fprintf(stderr, "%s\n", seen.c_str());
           if (const char* shot = std::getenv("VD_ERROR_SHOT")) {
             RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             SaveWindowShot(box, shot);
           }
+          // "See Error.log file" opens the log in Notepad, which is found
+          // and closed again before the dialog.
+          if (HWND see = FindWindowExA(box, nullptr, "Button", "See Error.log file"))
+            PostMessageA(see, BM_CLICK, 0, 0);
+          HWND notepad = nullptr;
+          for (int tries = 0; tries < 1500 && !(notepad = FindWindowA("Notepad", nullptr)); ++tries)
+            WaitForSingleObject(GetCurrentProcess(), 20);
+          if (notepad) {
+            char title[128] = {};
+            GetWindowTextA(notepad, title, sizeof title);
+            seen += std::string("notepad=") + title + "|";
+            PostMessageA(notepad, WM_CLOSE, 0, 0);
+          }
+          std::fprintf(stderr, "%s\n", seen.c_str());
           // Closing the dialog is the same as Quit.
           PostMessageA(box, WM_CLOSE, 0, 0);
         });
         ReportAndQuit(e);
       },
       ::testing::ExitedWithCode(1),
-      "caption=Vindral for Harbour\\|.*Error description: Error DBFNTX/1012  .*: DEUENG.DBF\\|.*&Stack List");
+      "caption=Vindral for Harbour\\|.*Error description: Error DBFNTX/1012  .*: DEUENG.DBF\\|.*&Stack List\\|.*notepad=.*rror\\.log");
 
   const std::vector<std::string> lines = Lines(ReadFile(dir.In("Error.log")));
   ASSERT_GT(lines.size(), 10u);
