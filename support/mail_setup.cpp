@@ -19,6 +19,7 @@ namespace support {
 namespace {
 
 constexpr std::size_t kFieldLength = 100;
+constexpr const char* kDialogColours = "N/W";
 
 rt::Value TextBlock(std::string text) {
   return rt::Value::Block([text = std::move(text)](rt::Args) { return rt::Value(text); });
@@ -43,6 +44,8 @@ void Label(const rt::Value& dialog, int row, int col, int width, int height, std
   a.lPixel = true;
   a.lCentered = centred;
   a.lRight = right;
+  a.nClrText = gfx::NGETFORERGB(rt::Value(kDialogColours));
+  a.nClrBack = gfx::NGETBACKRGB(rt::Value(kDialogColours));
   std::make_shared<controls::TSay>()->New(a);
 }
 
@@ -87,8 +90,8 @@ bool AskOnce(const std::string& cSubject, std::string& name, std::string& reply)
   d.nRight = 300;
   d.lPixel = true;
   d.cCaption = kMailSetupTitle;
-  d.nClrText = gfx::NGETFORERGB(rt::Value("N/W"));
-  d.nClrBack = gfx::NGETBACKRGB(rt::Value("N/W"));
+  d.nClrText = gfx::NGETFORERGB(rt::Value(kDialogColours));
+  d.nClrBack = gfx::NGETBACKRGB(rt::Value(kDialogColours));
   d.oFont = rt::Value(font);
   dialog->New(d);
   dialog->lHelpIcon = false;

@@ -108,6 +108,8 @@ TEST(Alert, ThreeOptionsLaidOutWithTheFocusOnTheDefault) {
       captions.push_back(TextOf(b));
     }
     focusOnSecond = p.buttons.size() == 3 && p.focus == p.buttons[1];
+    // Answered once the dialog's own loop runs, so it is painted whole.
+    SendMessageA(box, WM_NULL, 0, 0);
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     ShotIfAsked(box, "VD_ALERT_SHOT");
     if (p.buttons.size() == 3) PostMessageA(p.buttons[2], BM_CLICK, 0, 0);
