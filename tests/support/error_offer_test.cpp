@@ -112,12 +112,19 @@ class ErrorOffer : public printtest::FilePrinters {
     Click(ChildWith(offer, "&Weiter"));
   }
 
+  // Answers the box and waits until it is gone, so that the next box of
+  // the same title is not taken for it.
+  static void Dismiss(Started& program, HWND box, int button) {
+    PostMessageA(box, WM_COMMAND, button, 0);
+    EXPECT_TRUE(Await(program.Process(), [box] { return !IsWindow(box); }));
+  }
+
   // Waits for the box of that title, checks its text and answers it.
   void Answer(Started& program, const std::string& title, const std::string& text, int button) {
     HWND box = program.AwaitWindow(title, "#32770");
     ASSERT_NE(box, nullptr) << title;
     EXPECT_NE(StaticTexts(box).find(text), std::string::npos) << StaticTexts(box);
-    PostMessageA(box, WM_COMMAND, button, 0);
+    Dismiss(program, box, button);
   }
 
   // The editor without any word table ends after the offer with this box.
@@ -258,7 +265,7 @@ TEST_F(ErrorOffer, AFailedMailKeepsTheLog) {
     if (!c.library) {
       EXPECT_NE(text.find("\"sndmail.dll\" wurde nicht gefunden"), std::string::npos) << text;
     }
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    Dismiss(*program, box, IDOK);
     EditorEnds(*program);
     EXPECT_TRUE(LogStays());
     EXPECT_FALSE(fs::exists(dir_ / "SendMail.txt"));
