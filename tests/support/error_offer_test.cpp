@@ -16,6 +16,7 @@
 #include "support/error_offer.h"
 #include "support/mail_service.h"
 #include "support/mail_setup.h"
+#include "support/mail_support.h"
 #include "tests/apps/program_driver.h"
 #include "tests/graphics/window_shot.h"
 #include "tests/print/file_printers.h"
@@ -135,6 +136,29 @@ class ErrorOffer : public printtest::FilePrinters {
 
   fs::path dir_;
 };
+
+// The stand-in as the programs bind it: three plain names, called on the
+// loaded library with the arguments removed by the callee; the send
+// records its line and answers the code the test chose.
+TEST(MailStandIn, ExportsThePlainNamesAndAnswersTheChosenCode) {
+  const fs::path record = fs::temp_directory_path() / "standin_record.txt";
+  fs::remove(record);
+  SetEnvironmentVariableA("VD_SNDMAIL_RECORD", record.string().c_str());
+  SetEnvironmentVariableA("VD_SNDMAIL_RESULT", "7");
+  HMODULE library = LoadLibraryA(WindowsPath(VD_SNDMAIL_DLL).c_str());
+  ASSERT_NE(library, nullptr);
+  for (const char* entry : {"USmtpLibOpen", "USmtpCmdLineSendMail", "USmtpLibClose"})
+    EXPECT_NE(GetProcAddress(library, entry), nullptr) << entry;
+  const auto h = reinterpret_cast<std::intptr_t>(library);
+  support::SMTPLIBOPEN(h);
+  EXPECT_EQ(support::SMTPSENDMAIL(h, "SndMail -f a -b x.txt").AsInt(), 7);
+  support::SMTPLIBCLOSE(h);
+  FreeLibrary(library);
+  EXPECT_EQ(FileBytes(record), "SndMail -f a -b x.txt\r\n");
+  SetEnvironmentVariableA("VD_SNDMAIL_RECORD", nullptr);
+  SetEnvironmentVariableA("VD_SNDMAIL_RESULT", nullptr);
+  fs::remove(record);
+}
 
 TEST_F(ErrorOffer, WithoutALogNothingIsOffered) {
   auto program = Start();
