@@ -204,6 +204,21 @@ TEST_F(ErrorOffer, EachProgramOffersTheLogAndDeletesItWhenAsked) {
   }
 }
 
+// A log that another program holds cannot be erased: one clear box, the
+// program goes on, and the log is offered again at the next start.
+TEST_F(ErrorOffer, AHeldLogIsSaidSoAndStays) {
+  Log(LogOf(2));
+  HANDLE held = CreateFileA((dir_ / "Error.log").string().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  auto program = Start();
+  Choose(*program, " &L\xF6schen");
+  Answer(*program, "Problem", "\"ERROR.LOG\" konnte nicht gel\xF6scht werden.", IDOK);
+  EditorEnds(*program);
+  CloseHandle(held);
+  EXPECT_TRUE(LogStays());
+}
+
 // 50 lines fill one page, 51 take two; the printed log is erased, a
 // cancelled print dialog keeps it.
 TEST_F(ErrorOffer, PrintsFiftyLinesAPageAndKeepsTheLogWhenCancelled) {
