@@ -98,10 +98,19 @@ int ALERT(const rt::Value& cMessage, const rt::Value& aOptions, const rt::Value&
     auto d = weak.lock();
     HDC hDC = GetDC(d->hWnd);
     AlertMeasures m{};
-    m.charHeight = static_cast<int>(d->nGetChrHeight());
+    // A line as the alert's font draws it: the dialog measures its font
+    // only once it has taken it over, and a font's nominal height leaves
+    // the last line of a text cut off.
+    const HGDIOBJ previous = SelectObject(hDC, font->hFont);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(hDC, &tm);
+    SelectObject(hDC, previous);
+    m.charHeight = static_cast<int>(tm.tmHeight + tm.tmExternalLeading);
     for (const std::string& line : lines) m.textWidth = std::max(m.textWidth, TextWidth(hDC, font->hFont, line));
-    m.textWidth += 10;
-    m.textHeight = static_cast<int>(lines.size()) * m.charHeight;
+    // Ten points of air, and the field's frame and inner margins.
+    m.textWidth += 10 + 2 * GetSystemMetrics(SM_CXEDGE) + 8;
+    // The text field's frame takes its share of the height.
+    m.textHeight = static_cast<int>(lines.size()) * m.charHeight + 2 * GetSystemMetrics(SM_CYEDGE) + 2;
     m.titleWidth = TextWidth(hDC, font->hFont, title);
     for (const std::string& o : options) m.optionWidths.push_back(TextWidth(hDC, font->hFont, o));
     ReleaseDC(d->hWnd, hDC);

@@ -45,8 +45,8 @@ bool QuietDefault(const rt::Error& e) {
   return e.canDefault && (openFailure || e.genCode == rt::EG_APPENDLOCK);
 }
 
-// Levels 0 and 1 are the handler and the installed block.
-constexpr int kHandlerLevels = 2;
+// Levels 0 to 2 are the report, the handler and the installed block.
+constexpr int kHandlerLevels = 3;
 
 ErrorChoice Report(const rt::Error& e) {
   RT_PROC("ERRORREPORT");

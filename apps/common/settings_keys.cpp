@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "runtime/text_case.h"
+#include "support/mail_service.h"
 
 namespace common {
 
@@ -62,7 +63,7 @@ constexpr SettingKey kKeys[] = {
     {"Info", "Product", "", F::Text},
     {"MailSupport", "Name", "", F::Text},
     {"MailSupport", "Reply", "", F::Text},
-    {"MailSupport", "SendTo", "support@zqs-voskdar.example", F::Text},
+    {"MailSupport", "SendTo", support::kSupportAddress, F::Text},
 };
 
 bool SameName(std::string_view a, std::string_view b) { return rt::AsciiUpper(a) == rt::AsciiUpper(b); }

@@ -35,6 +35,7 @@
 #include "runtime/table_fns.h"
 #include "services/help.h"
 #include "services/msgbox.h"
+#include "support/error_offer.h"
 
 namespace dravonel {
 
@@ -184,7 +185,7 @@ void DRAVONEL() {
   RegisterDialogRoutines();
   CHECKINI(true);
   common::CHECKDATA(common::KeyStyle::Editor, common::kEditorMeterTitle, nullptr);
-  CallRoutine("PRINTERR");
+  support::PRINTERR();
   // A configured dictionary without its table would fail at every start
   // and leave the semaphore behind: another one serves, or none at all.
   if (!ChooseDictionary()) {

@@ -4,10 +4,10 @@
 
 #include "apps/dravonel/dravonel_main.h"
 #include "runtime/error.h"
-#include "support/errorsys.h"
+#include "apps/common/error_support.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  support::ERRORSYS();
+  common::InstallErrorSupport();
   dravonel::DRAVONEL();
   return rt::ERRORLEVEL();
 }

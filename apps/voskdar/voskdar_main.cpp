@@ -27,6 +27,7 @@
 #include "runtime/table_fns.h"
 #include "services/help.h"
 #include "services/msgbox.h"
+#include "support/error_offer.h"
 
 namespace voskdar {
 
@@ -54,8 +55,6 @@ void StoreCoords(core::TWindow& w) {
 }
 
 }  // namespace
-
-void PRINTERR() {}
 
 std::string StartTerm(const std::optional<std::string>& cParam) {
   if (!cParam || rt::ALLTRIM(*cParam).empty() || *cParam == "@") return std::string(kTermLength, ' ');
@@ -89,7 +88,7 @@ void MAIN(std::optional<std::string> cParam) {
   common::RegisterWordFunctions();
   common::CHECKDATA(common::KeyStyle::QuickSearch, common::kQuickSearchMeterTitle, nullptr);
   CHECKINI(true);
-  PRINTERR();
+  support::PRINTERR();
   common::AboutOptions about;
   about.title = rt::MEMVARGET(kReleaseVar).AsString();
   about.icon = rt::Value("Voskseek");

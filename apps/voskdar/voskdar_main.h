@@ -9,9 +9,6 @@ namespace voskdar {
 // cParam: the first word of the command line, none when there is none.
 void MAIN(std::optional<std::string> cParam);
 
-// The error-log offer; nothing to offer yet.
-void PRINTERR();
-
 // The search term a start with cParam gets: blanks for none, a blank word
 // or "@"; else the word up to its first control character, padded or cut
 // to the term's length.

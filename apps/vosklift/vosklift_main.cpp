@@ -26,6 +26,7 @@
 #include "services/msgbox.h"
 #include "services/oem_ansi.h"
 #include "services/timer.h"
+#include "support/error_offer.h"
 
 namespace vosklift {
 
@@ -79,6 +80,7 @@ void MAIN() {
   common::RestoreSettings();
   UpdateCleanUp();
   CHECKINI(true);
+  support::PRINTERR();
 
   common::AboutOptions about;
   about.title = Release() + " - TrayModul";

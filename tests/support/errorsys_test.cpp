@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/library_error.h"
+#include "core/message_loop.h"
 #include "runtime/arith.h"
 #include "runtime/callstack.h"
 #include "runtime/error.h"
@@ -114,6 +115,50 @@ TEST(ErrorSys, RecoverableErrorsPassQuietly) {
   EXPECT_FALSE(*dialogShown);
 }
 
+HWND ButtonOf(HWND dlg, const std::string& caption) {
+  for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char text[64] = {};
+    GetWindowTextA(c, text, sizeof text);
+    if (caption == text) return c;
+  }
+  return nullptr;
+}
+
+// With the message loop running, "&Retry" answers .T. and "&Default" .F.,
+// and each later error gets the dialog again: the handler's own block is
+// back after every answer.
+TEST(ErrorSys, RetryAndDefaultAnswerAndTheNextErrorShowsTheDialogAgain) {
+  rt::test::ScratchDir dir;
+  const std::string previous = std::filesystem::current_path().string();
+  SetCurrentDirectoryA(dir.Dir().string().c_str());
+  Handler handler;
+  const bool running = core::SetRunningFlag(true);
+  struct Case {
+    const char* press;
+    rt::ErrorOutcome::Kind expected;
+  } cases[] = {{"&Default", rt::ErrorOutcome::Default},
+               {"&Retry", rt::ErrorOutcome::Retry},
+               {"&Default", rt::ErrorOutcome::Default}};
+  for (const Case& c : cases) {
+    std::vector<std::string> buttons;
+    BoxDriver driver([&](HWND box) {
+      for (const ChildText& t : Children(box))
+        if (t.cls == "Button") buttons.push_back(t.text);
+      if (HWND b = ButtonOf(box, c.press)) PostMessageA(b, BM_CLICK, 0, 0);
+    });
+    auto e = rt::MakeError(rt::EG_WRITE, 1011, "DBFNTX", "DBAPPEND");
+    e->canRetry = true;
+    e->canDefault = true;
+    EXPECT_EQ(rt::RaiseError(e).kind, c.expected) << c.press;
+    EXPECT_EQ(driver.Seen().caption, support::kErrorDialogTitle);
+    EXPECT_EQ(buttons, (std::vector<std::string>{"&Quit", "&Retry", "&Default", "See Error.log file"})) << c.press;
+  }
+  // A division by zero afterwards is quiet again, not a stop box.
+  EXPECT_EQ(rt::Divide(rt::Value(1), rt::Value(0)), rt::Value(0));
+  core::SetRunningFlag(running);
+  SetCurrentDirectoryA(previous.c_str());
+}
+
 TEST(LibraryError, TheSixErrorsAndNoSeventh) {
   struct Case {
     const char* description;
@@ -141,12 +186,58 @@ TEST(LibraryError, TheSixErrorsAndNoSeventh) {
 }
 
 // An error the handler reports; the child process of a death test runs it.
+constexpr int kRaiserLine = __LINE__ + 2;
 [[noreturn]] void ReportAndQuit(const rt::ErrorPtr& e) {
   RT_PROC("RAISER");
   rt::Value args[] = {rt::Value("W\xFC" "rter.dbf"), rt::Value(3)};
   rt::CallGuard inner("OPENWORDS", 77, rt::Args(args));
   rt::RaiseError(e);
   std::_Exit(99);
+}
+
+// The log with what differs from machine to machine and run to run masked:
+// times, sizes, memory figures, the program path, the processor, the
+// Windows version, the running applications and the classes the test
+// program happens to register.
+std::string Masked(const std::string& log) {
+  const struct {
+    const char* start;
+    const char* mask;
+  } masks[] = {
+      {"   Path and name: ", "<program>"},    {"   Size: ", "<size>"},
+      {"   Time from start: ", "<time>"},     {"   Error occurred at: ", "<when>"},
+      {"   CPU type: ", "<cpu>"},             {"   Hardware memory: ", "<memory>"},
+      {"   Windows version: ", "<windows>"},  {"   Windows total applications running: ", "<count>"},
+      {"      Actual  Value: ", "<bytes>"},   {"      Highest Value: ", "<bytes>"},
+  };
+  std::string out;
+  bool skipping = false;  // the lines of a masked list
+  for (const std::string& line : Lines(log)) {
+    std::string kept = line;
+    if (skipping) {
+      if (line.empty() || line == "Memory Analysis") {
+        skipping = false;
+      } else {
+        continue;
+      }
+    }
+    for (const auto& m : masks)
+      if (line.rfind(m.start, 0) == 0) kept = std::string(m.start) + m.mask;
+    if (line.ends_with(" Static variables")) kept = "   <count> Static variables";
+    if (line.rfind("   Called from RAISER(", 0) == 0 && line == "   Called from RAISER(" + std::to_string(kRaiserLine) + ")")
+      kept = "   Called from RAISER(<line>)";
+    out += kept + "\r\n";
+    if (line.rfind("   Windows total applications running: ", 0) == 0) {
+      out += "<applications>\r\n";
+      skipping = true;
+    }
+    if (line == "===============" && out.find("Classes in use:\r\n===============\r\n") != std::string::npos &&
+        out.find("<classes>") == std::string::npos) {
+      out += "<classes>\r\n";
+      skipping = true;
+    }
+  }
+  return out;
 }
 
 TEST(ErrorSysDeathTest, QuitWritesTheLogAndEndsWithCodeOne) {
@@ -168,18 +259,36 @@ TEST(ErrorSysDeathTest, QuitWritesTheLogAndEndsWithCodeOne) {
           GetWindowTextA(box, caption, sizeof caption);
           seen += std::string("caption=") + caption + "|";
           for (const ChildText& c : Children(box)) seen += c.cls + ":" + c.text + "|";
-          std::fprintf(stderr, "%s\n", seen.c_str());
           if (const char* shot = std::getenv("VD_ERROR_SHOT")) {
             RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             SaveWindowShot(box, shot);
           }
+          // "See Error.log file" opens the log in Notepad, which is found
+          // and closed again before the dialog.
+          if (HWND see = FindWindowExA(box, nullptr, "Button", "See Error.log file"))
+            PostMessageA(see, BM_CLICK, 0, 0);
+          HWND notepad = nullptr;
+          for (int tries = 0; tries < 1500 && !(notepad = FindWindowA("Notepad", nullptr)); ++tries)
+            WaitForSingleObject(GetCurrentProcess(), 20);
+          if (notepad) {
+            // Its title names the file once it is loaded.
+            char title[128] = {};
+            for (int tries = 0; tries < 1500; ++tries) {
+              GetWindowTextA(notepad, title, sizeof title);
+              if (std::string(title).find("rror.log") != std::string::npos) break;
+              WaitForSingleObject(GetCurrentProcess(), 20);
+            }
+            seen += std::string("notepad=") + title + "|";
+            PostMessageA(notepad, WM_CLOSE, 0, 0);
+          }
+          std::fprintf(stderr, "%s\n", seen.c_str());
           // Closing the dialog is the same as Quit.
           PostMessageA(box, WM_CLOSE, 0, 0);
         });
         ReportAndQuit(e);
       },
       ::testing::ExitedWithCode(1),
-      "caption=Vindral for Harbour\\|.*Error description: Error DBFNTX/1012  .*: DEUENG.DBF\\|.*&Stack List");
+      "caption=Vindral for Harbour\\|.*Error description: Error DBFNTX/1012  .*: DEUENG.DBF\\|.*&Stack List\\|.*notepad=.*rror\\.log");
 
   const std::vector<std::string> lines = Lines(ReadFile(dir.In("Error.log")));
   ASSERT_GT(lines.size(), 10u);
@@ -203,6 +312,7 @@ TEST(ErrorSysDeathTest, QuitWritesTheLogAndEndsWithCodeOne) {
   EXPECT_NE(text.find("   Windows total applications running: "), std::string::npos);
   EXPECT_TRUE(lines.back().ends_with(" bytes")) << lines.back();
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+  EXPECT_EQ(Masked(text), ReadFile(std::string(VD_SUPPORT_FIXTURES) + "/error_log_handler.golden"));
 }
 
 TEST(ErrorSysDeathTest, AnUnwritableLogStillShowsTheDialog) {

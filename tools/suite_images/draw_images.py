@@ -130,6 +130,21 @@ def email_pixels():
     return rows
 
 
+def stop_pixels():
+    """A red octagon with a white bar, on the dialog grey."""
+    rows = [[(192, 192, 192)] * 32 for _ in range(32)]
+    for y in range(32):
+        for x in range(32):
+            dx, dy = abs(x - 15.5), abs(y - 15.5)
+            if max(dx, dy) <= 14.5 and dx + dy <= 21:
+                edge = max(dx, dy) > 13.5 or dx + dy > 20
+                rows[y][x] = WHITE if edge else RED
+    for y in range(13, 19):
+        for x in range(6, 26):
+            rows[y][x] = WHITE
+    return rows
+
+
 def write_bmp(path, rows):
     width, height = len(rows[0]), len(rows)
     stride = (width * 3 + 3) & ~3
@@ -218,6 +233,7 @@ def main():
     write_bmp(out / 'help.bmp', help_pixels())
     write_bmp(out / 'web.bmp', web_pixels())
     write_bmp(out / 'email.bmp', email_pixels())
+    write_bmp(out / 'stop_max.bmp', stop_pixels())
     write_ico(out / 'voskdar.ico', loader_icon, [32, 16])
     write_ico(out / 'setup.ico', setup_icon, [32, 16])
 

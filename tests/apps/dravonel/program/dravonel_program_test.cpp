@@ -372,12 +372,19 @@ TEST_F(DravonelProgram, ADamagedOrHeldTableIsReportedByName) {
     HWND box = program.AwaitWindow(support::kErrorDialogTitle);
     ASSERT_NE(box, nullptr);
     EXPECT_NE(StaticTexts(box).find("DEUENG.DBF"), std::string::npos) << StaticTexts(box);
+    if (!held) {
+      EXPECT_NE(StaticTexts(box).find("DBFNTX/"), std::string::npos) << StaticTexts(box);
+    }
     HWND quit = nullptr;
     for (HWND h : Children(box))
       if (Text(h) == "&Quit") quit = h;
     ASSERT_NE(quit, nullptr);
     PostMessageA(quit, BM_CLICK, 0, 0);
     EXPECT_EQ(program.Wait(), 1u);
+    const std::string log = FileBytes(dir_ / "Error.log");
+    EXPECT_EQ(log.rfind("Application\r\n===========\r\n", 0), 0u);
+    EXPECT_NE(log.find("DEUENG.DBF"), std::string::npos);
+    fs::remove(dir_ / "Error.log");
     if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
     if (!held) {
       EXPECT_EQ(FileBytes(dir_ / "DEUENG.DBF"), before);
