@@ -1,16 +1,15 @@
 #!/usr/bin/env python3
 """Draws the dictionary editor's own images: the group icon "AAAAA" (an open
 dictionary on a blue disc, 32 and 16 pixels), the main dialog's wall tile
-"WALL" (32 x 32) and the German side's flag "DEU" (16 x 16, bands of its
-own as the foreign flags have). The pictures the programs share (the about
-box's "AB_Zqs" and the language menu pictures, which also serve as the
-foreign flags) come from tools/suite_images.
+"WALL" (32 x 32). The pictures the programs share (the about box's
+"AB_Zqs", the language menu pictures, which also serve as the flags, and
+the German flag "DEU") come from tools/suite_images.
 
 The entry dialogs' icons "NEW" (a page with a green plus) and "EDIT" (a page
 with a pencil) are drawn here too.
 
-usage: draw_images.py OUTDIR   writes OUTDIR/aaaaa.ico, new.ico, edit.ico, wall.bmp
-                               and deu.bmp
+usage: draw_images.py OUTDIR   writes OUTDIR/aaaaa.ico, new.ico, edit.ico and
+                               wall.bmp
 """
 import math
 import struct
@@ -118,23 +117,6 @@ def wall_pixels():
     return rows
 
 
-def deu_pixels():
-    """Three horizontal bands, black, red and gold, in a grey frame."""
-    bands = ((30, 30, 30), (200, 30, 40), (235, 190, 40))
-    rows = []
-    for y in range(16):
-        row = []
-        for x in range(16):
-            if y < 2 or y > 13:
-                row.append((255, 255, 255))
-            elif x in (0, 15) or y in (2, 13):
-                row.append((128, 128, 128))
-            else:
-                row.append(bands[min((y - 3) * 3 // 10, 2)])
-        rows.append(row)
-    return rows
-
-
 def write_bmp(path, rows):
     width, height = len(rows[0]), len(rows)
     stride = (width * 3 + 3) & ~3
@@ -156,7 +138,6 @@ def main():
     write_ico(out / 'new.ico', [32, 16], lambda size: page_pixels(size, 'new'))
     write_ico(out / 'edit.ico', [32, 16], lambda size: page_pixels(size, 'edit'))
     write_bmp(out / 'wall.bmp', wall_pixels())
-    write_bmp(out / 'deu.bmp', deu_pixels())
 
 
 if __name__ == '__main__':
