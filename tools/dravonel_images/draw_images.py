@@ -12,9 +12,11 @@ usage: draw_images.py OUTDIR   writes OUTDIR/aaaaa.ico, new.ico, edit.ico and
                                wall.bmp
 """
 import math
-import struct
 import sys
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from image_files import write_bmp, write_ico  # noqa: E402
 
 NAVY = (20, 40, 110)
 PAGE = (250, 250, 236)
@@ -76,30 +78,8 @@ def page_pixels(size, mark):
     return rows
 
 
-def icon_image(size, pixels=icon_pixels):
-    """One icon image: BITMAPINFOHEADER, 32-bit XOR rows, 1-bit AND mask."""
-    rows = pixels(size)
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    xor = b''.join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
-    stride = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(rows):
-        bits = bytearray(stride)
-        for x, (_, _, _, a) in enumerate(row):
-            if a == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    return header + xor + bytes(mask)
 
 
-def write_ico(path, sizes, pixels=icon_pixels):
-    images = [icon_image(s, pixels) for s in sizes]
-    out = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for s, img in zip(sizes, images):
-        out += struct.pack('<BBBBHHII', s, s, 0, 0, 1, 32, len(img), offset)
-        offset += len(img)
-    path.write_bytes(out + b''.join(images))
 
 
 def wall_pixels():
@@ -117,16 +97,6 @@ def wall_pixels():
     return rows
 
 
-def write_bmp(path, rows):
-    width, height = len(rows[0]), len(rows)
-    stride = (width * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(rows):
-        line = b''.join(bytes((b, g, r)) for (r, g, b) in row)
-        data += line + bytes(stride - len(line))
-    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(data), 3780, 3780, 0, 0)
-    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    path.write_bytes(head + info + bytes(data))
 
 
 def main():
@@ -134,9 +104,9 @@ def main():
         sys.exit(__doc__)
     out = Path(sys.argv[1])
     out.mkdir(parents=True, exist_ok=True)
-    write_ico(out / 'aaaaa.ico', [32, 16])
-    write_ico(out / 'new.ico', [32, 16], lambda size: page_pixels(size, 'new'))
-    write_ico(out / 'edit.ico', [32, 16], lambda size: page_pixels(size, 'edit'))
+    write_ico(out / 'aaaaa.ico', icon_pixels, [32, 16])
+    write_ico(out / 'new.ico', lambda size: page_pixels(size, 'new'), [32, 16])
+    write_ico(out / 'edit.ico', lambda size: page_pixels(size, 'edit'), [32, 16])
     write_bmp(out / 'wall.bmp', wall_pixels())
 
 

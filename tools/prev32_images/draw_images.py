@@ -10,6 +10,9 @@ import struct
 import sys
 from pathlib import Path
 
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from image_files import write_bmp  # noqa: E402
+
 FACE = (192, 192, 192)
 INK = (0, 0, 0)
 PAPER = (255, 255, 255)
@@ -121,16 +124,6 @@ def pictures():
     return out
 
 
-def write_bmp(path, rows):
-    width, height = len(rows[0]), len(rows)
-    stride = (width * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(rows):
-        line = b''.join(bytes((b, g, r)) for (r, g, b) in row)
-        data += line + bytes(stride - len(line))
-    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(data), 3780, 3780, 0, 0)
-    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    path.write_bytes(head + info + bytes(data))
 
 
 def write_magnifier_cursor(path):

@@ -7,9 +7,11 @@ icon "Setup" (32 and 16 pixels). All are drawn here, pixel by pixel.
 usage: draw_images.py OUTDIR   writes the .bmp and .ico files into OUTDIR
 """
 import math
-import struct
 import sys
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from image_files import write_bmp, write_ico  # noqa: E402
 
 WHITE = (255, 255, 255)
 NAVY = (30, 50, 120)
@@ -145,16 +147,6 @@ def stop_pixels():
     return rows
 
 
-def write_bmp(path, rows):
-    width, height = len(rows[0]), len(rows)
-    stride = (width * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(rows):
-        line = b''.join(bytes((b, g, r)) for (r, g, b) in row)
-        data += line + bytes(stride - len(line))
-    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(data), 3780, 3780, 0, 0)
-    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    path.write_bytes(head + info + bytes(data))
 
 
 def loader_icon(size):
@@ -197,29 +189,8 @@ def setup_icon(size):
     return rows
 
 
-def icon_image(rows):
-    size = len(rows)
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    xor = b''.join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
-    stride = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(rows):
-        bits = bytearray(stride)
-        for x, (_, _, _, a) in enumerate(row):
-            if a == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    return header + xor + bytes(mask)
 
 
-def write_ico(path, draw, sizes):
-    images = [icon_image(draw(s)) for s in sizes]
-    out = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for s, img in zip(sizes, images):
-        out += struct.pack('<BBBBHHII', s, s, 0, 0, 1, 32, len(img), offset)
-        offset += len(img)
-    path.write_bytes(out + b''.join(images))
 
 
 def main():
