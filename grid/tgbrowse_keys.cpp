@@ -109,8 +109,12 @@ void TGBrowse::OpenEditor(long nFlags) {
   }
   rt::Value value;
   if (aArray.IsArray() && !IsTable() && lAppendMode) {
-    const bool hasDefault = aDefValue.IsArray() && nCell <= static_cast<long>(aDefValue.Len());
-    value = hasDefault ? aDefValue.At(static_cast<std::size_t>(nCell)) : rt::Value(std::string(10, ' '));
+    // An empty text takes no typing: it counts as no default.
+    const rt::Value given = aDefValue.IsArray() && nCell <= static_cast<long>(aDefValue.Len())
+                                ? aDefValue.At(static_cast<std::size_t>(nCell))
+                                : rt::Value();
+    const bool usable = !given.IsNil() && !(given.IsString() && given.AsString().empty());
+    value = usable ? given : rt::Value(std::string(10, ' '));
   } else {
     value = IsTable() ? InArea([&] { return column->bData.Eval(); }) : column->bData.Eval();
   }
