@@ -543,6 +543,11 @@ TEST_F(NavGrid, ScrollBarMessagesMoveTheRows) {
   // The window's own bar sends the thumb's position in the high word.
   g->VScroll(MAKEWPARAM(SB_THUMBPOSITION, 30), 0);
   EXPECT_EQ(rt::RECNO(), 30);
+  // The same message as the system sends it, through the window.
+  SendMessageA(g->hWnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12), 0);
+  EXPECT_EQ(rt::RECNO(), 12);
+  SendMessageA(g->hWnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1), 0);
+  EXPECT_EQ(rt::RECNO(), 1);
 }
 
 }  // namespace
