@@ -20,6 +20,7 @@
 #include "apps/common/word_tables.h"
 #include "runtime/table_fns.h"
 #include "support/error_dialog.h"
+#include "tests/apps/dravonel/program/program_folder.h"
 #include "tests/apps/program_driver.h"
 #include "tests/graphics/window_shot.h"
 
@@ -61,31 +62,13 @@ DWORD CloseBox(Started& program, HWND main) {
   return program.Wait();
 }
 
-class DravonelProgram : public ::testing::Test {
+class DravonelProgram : public EditorFolder {
  protected:
-  void SetUp() override {
-    common::RegisterWordFunctions();
-    dir_ = fs::temp_directory_path() /
-           (std::string("dravonel_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    exe_ = dir_ / "Dravonel.exe";
-    ASSERT_TRUE(CopyFileA(WindowsPath(VD_DRAVONEL_EXE).c_str(), exe_.string().c_str(), FALSE));
-    previous_ = fs::current_path();
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    rt::DBCLOSEALL();
-    std::error_code ec;
-    fs::current_path(previous_, ec);
-    fs::remove_all(dir_, ec);
-  }
   void Tables(std::initializer_list<std::size_t> which) {
     for (std::size_t i : which) MakeTable(common::kWordTables[i], 5);
   }
   void Ini(const std::string& text) { std::ofstream(dir_ / "VOSKDAR.INI", std::ios::binary) << text; }
 
-  fs::path dir_, previous_, exe_;
 };
 
 TEST_F(DravonelProgram, IsAWindowsGuiProgramWithItsResources) {

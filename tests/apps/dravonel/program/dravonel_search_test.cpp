@@ -20,6 +20,7 @@
 #include "apps/common/word_tables.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
+#include "tests/apps/dravonel/program/program_folder.h"
 #include "tests/apps/program_driver.h"
 #include "tests/graphics/window_shot.h"
 
@@ -149,25 +150,8 @@ std::string ClipboardText() {
   return text;
 }
 
-class DravonelSearch : public ::testing::Test {
+class DravonelSearch : public EditorFolder {
  protected:
-  void SetUp() override {
-    common::RegisterWordFunctions();
-    dir_ = fs::temp_directory_path() /
-           (std::string("dravonel_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    exe_ = dir_ / "Dravonel.exe";
-    ASSERT_TRUE(CopyFileA(WindowsPath(VD_DRAVONEL_EXE).c_str(), exe_.string().c_str(), FALSE));
-    previous_ = fs::current_path();
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    rt::DBCLOSEALL();
-    std::error_code ec;
-    fs::current_path(previous_, ec);
-    fs::remove_all(dir_, ec);
-  }
 
   // Waits for the main dialog with its fields and grid.
   Surface AwaitSurface(HWND old = nullptr) {
@@ -236,7 +220,6 @@ class DravonelSearch : public ::testing::Test {
     return program_->Wait();
   }
 
-  fs::path dir_, previous_, exe_;
   std::unique_ptr<Started> program_;
   HWND main_ = nullptr;
 };

@@ -19,6 +19,7 @@
 #include "apps/common/transchr.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
+#include "tests/apps/dravonel/program/program_folder.h"
 #include "tests/apps/program_driver.h"
 #include "tests/graphics/window_shot.h"
 
@@ -113,25 +114,12 @@ void Type(HWND edit, const std::string& text) {
   for (char c : text) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0);
 }
 
-class Maintenance : public ::testing::Test {
+class Maintenance : public EditorFolder {
  protected:
   void SetUp() override {
-    common::RegisterWordFunctions();
-    dir_ = fs::temp_directory_path() /
-           (std::string("dravonel_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    exe_ = dir_ / "Dravonel.exe";
-    ASSERT_TRUE(CopyFileA(WindowsPath(VD_DRAVONEL_EXE).c_str(), exe_.string().c_str(), FALSE));
-    previous_ = fs::current_path();
-    fs::current_path(dir_);
+    EditorFolder::SetUp();
+    if (HasFatalFailure()) return;
     std::ofstream(dir_ / "VOSKDAR.INI", std::ios::binary) << "[Dravonel]\r\nSprache=DEUENG\r\nExtern=1\r\n";
-  }
-  void TearDown() override {
-    rt::DBCLOSEALL();
-    std::error_code ec;
-    fs::current_path(previous_, ec);
-    fs::remove_all(dir_, ec);
   }
 
   // Starts the program (its start-up builds the orders) and waits for the
@@ -164,7 +152,6 @@ class Maintenance : public ::testing::Test {
     EXPECT_EQ(program.Wait(), 0u);
   }
 
-  fs::path dir_, previous_, exe_;
 };
 
 TEST_F(Maintenance, AddAndEditThroughTheirDialogs) {
