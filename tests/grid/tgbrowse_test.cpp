@@ -575,6 +575,10 @@ TEST(NavGridFullTable, TheThumbSitsAtTopMiddleAndBottom) {
   ASSERT_TRUE(ReadTransDeEn("Z:/usr/share/trans/de-en", static_cast<std::size_t>(-1), pairs))
       << "Debian's trans-de-en is needed";
   rt::test::ScratchDir dir;
+  // Closed before the folder goes, on a failed assertion too.
+  struct CloseTables {
+    ~CloseTables() { rt::DBCLOSEALL(); }
+  } closeTables;
   const common::WordTable& table = *common::FindWordTable(common::kDefaultDictionary);
   const std::string file = dir.In(std::string(table.base) + ".DBF");
   ASSERT_TRUE(WriteWordTable(file, "EN", pairs));
@@ -620,7 +624,6 @@ TEST(NavGridFullTable, TheThumbSitsAtTopMiddleAndBottom) {
   SendMessageA(g->hWnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, middle), 0);
   EXPECT_NEAR(rt::ORDKEYNO(), count / 2, count / 50);
   EXPECT_NEAR(thumb(), middle, 1) << "the thumb dropped in the middle";
-  rt::DBCLOSEALL();
 }
 
 }  // namespace
