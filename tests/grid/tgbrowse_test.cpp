@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "../services/box_driver.h"
+#include "apps/common/word_tables.h"
 #include "browse_fixture.h"
 #include "tests/graphics/window_shot.h"
 #include "core/tdialog.h"
@@ -13,9 +14,12 @@
 #include "graphics/tfont.h"
 #include "grid/grid_geometry.h"
 #include "grid/tgbscrlbar.h"
+#include "runtime/macro.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
 #include "services/handle_registry.h"
+#include "tools/word_tables/sources.h"
+#include "tools/word_tables/table_writer.h"
 
 namespace {
 
@@ -548,6 +552,78 @@ TEST_F(NavGrid, ScrollBarMessagesMoveTheRows) {
   EXPECT_EQ(rt::RECNO(), 12);
   SendMessageA(g->hWnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1), 0);
   EXPECT_EQ(rt::RECNO(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The window's own bar as the system keeps it.
+SCROLLINFO VerticalBar(HWND hwnd) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  GetScrollInfo(hwnd, SB_VERT, &info);
+  return info;
+}
+
+// The full German-English dictionary as the sample tables tool writes it,
+// in the editor's German order: far more rows than the bar's 32767 steps,
+// so every thumb position is scaled.
+TEST(NavGridFullTable, TheThumbSitsAtTopMiddleAndBottom) {
+  WordPairs pairs;
+  ASSERT_TRUE(ReadTransDeEn("Z:/usr/share/trans/de-en", static_cast<std::size_t>(-1), pairs))
+      << "Debian's trans-de-en is needed";
+  rt::test::ScratchDir dir;
+  // Closed before the folder goes, on a failed assertion too.
+  struct CloseTables {
+    ~CloseTables() { rt::DBCLOSEALL(); }
+  } closeTables;
+  const common::WordTable& table = *common::FindWordTable(common::kDefaultDictionary);
+  const std::string file = dir.In(std::string(table.base) + ".DBF");
+  ASSERT_TRUE(WriteWordTable(file, "EN", pairs));
+  ASSERT_TRUE(rt::DBUSEAREA(true, "", file, "DBUCH", false, false));
+  ASSERT_TRUE(rt::ORDCREATE(dir.In(common::IndexName(table, 1)), "",
+                            common::OrderKey(table, 1, common::KeyStyle::Editor)));
+  const long count = rt::LASTREC();
+  ASSERT_GT(count, 2 * 32767);
+  OwnerWindow owner(800, 600);
+  auto g = Grid(owner, 800, 600, "DBUCH");
+  gridtest::PaintFully(*g);
+  const SCROLLINFO bar = VerticalBar(g->hWnd);
+  ASSERT_EQ(bar.nMin, 1);
+  ASSERT_EQ(bar.nMax, 32767);
+  const int end = bar.nMax - static_cast<int>(std::max(bar.nPage, 1u)) + 1;
+  const int middle = (bar.nMin + bar.nMax) / 2;
+  const int tolerance = (bar.nMax - bar.nMin) / 50;
+  auto thumb = [&] {
+    gridtest::PaintFully(*g);
+    return VerticalBar(g->hWnd).nPos;
+  };
+
+  g->GoBottom();
+  EXPECT_EQ(rt::ORDKEYNO(), count);
+  EXPECT_EQ(thumb(), end) << "GoBottom";
+  g->GoTop();
+  EXPECT_EQ(rt::ORDKEYNO(), 1);
+  EXPECT_EQ(thumb(), bar.nMin) << "GoTop";
+  // The key half-way down the order, sought as the editor seeks: the found
+  // row at the top, the bar re-read, the rows refreshed.
+  ASSERT_TRUE(rt::ORDKEYGOTO(count / 2));
+  const rt::Value key = rt::MacroEval(rt::ORDKEY());
+  rt::DBGOTOP();
+  ASSERT_TRUE(rt::DBSEEK(key, false));
+  EXPECT_NEAR(rt::ORDKEYNO(), count / 2, count / 100);
+  g->nRowPos = 1;
+  g->ResetBarPos();
+  g->Refresh(false);
+  EXPECT_NEAR(thumb(), middle, tolerance) << "a seek half-way";
+  g->GoBottom();
+  EXPECT_EQ(thumb(), end) << "GoBottom after the seek";
+  // The thumb dropped in the middle scales back to the middle row.
+  SendMessageA(g->hWnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, middle), 0);
+  EXPECT_NEAR(rt::ORDKEYNO(), count / 2, count / 50);
+  EXPECT_NEAR(thumb(), middle, 1) << "the thumb dropped in the middle";
 }
 
 }  // namespace

@@ -12,9 +12,8 @@
 #include <limits>
 #include <string>
 
-#include "runtime/table_fns.h"
-#include "tools/word_tables/cp1252.h"
 #include "tools/word_tables/sources.h"
+#include "tools/word_tables/table_writer.h"
 
 namespace {
 
@@ -34,23 +33,6 @@ constexpr Dictionary kDictionaries[] = {
     {"DEUPOR", "PT", "dictd/freedict-deu-por", true, true},
     {"DEULAT", "LA", "dictd/freedict-lat-deu", true, false},
 };
-
-bool WriteTable(const std::string& path, const char* language, const WordPairs& pairs) {
-  rt::Value structure = rt::Value::Array({rt::Value::Array({"DEUTSCH", "C", 50, 0}),
-                                          rt::Value::Array({"FREMD", "C", 50, 0}),
-                                          rt::Value::Array({"SPRACHE", "C", 2, 0}),
-                                          rt::Value::Array({"STATUS", "N", 1, 0})});
-  if (!rt::DBCREATE(path, structure) || !rt::DBUSEAREA(true, "DBFNTX", path, "WORDS", false, false)) return false;
-  for (const auto& [german, foreign] : pairs) {
-    rt::DBAPPEND();
-    rt::FIELDPUT(1, Utf8ToCp1252(german));
-    rt::FIELDPUT(2, Utf8ToCp1252(foreign));
-    rt::FIELDPUT(3, language);
-    rt::FIELDPUT(4, 0);
-  }
-  rt::DBCLOSEAREA();
-  return true;
-}
 
 }  // namespace
 
@@ -81,7 +63,7 @@ int main(int argc, char** argv) {
       continue;
     }
     std::string path = out + "/" + d.table + ".DBF";
-    if (!WriteTable(path, d.language, pairs)) {
+    if (!WriteWordTable(path, d.language, pairs)) {
       std::fprintf(stderr, "make_word_tables: cannot write %s\n", path.c_str());
       return 1;
     }

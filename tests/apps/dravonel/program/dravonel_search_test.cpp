@@ -33,10 +33,11 @@ const std::string kTitle = " ZQS Voskdar W\xF6rtbuch v1.41";
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
 // The English sample: more rows than the grid shows, two HAUS rows, the
-// only Q word, and the last row of the German order.
+// only Q word, the last row of the German order, and a row without its
+// German word, the last of the foreign order.
 Rows EnglishRows() {
   Rows rows = {{"Aal", "eel"}, {"Abend", "evening"}, {"Haus", "house"}, {"Haus", "home"},
-               {"Hausaufgabe", "homework"}, {"Qual", "agony"}, {"Zylinder", "cylinder"}};
+               {"Hausaufgabe", "homework"}, {"Qual", "agony"}, {"Zylinder", "cylinder"}, {"", "zest"}};
   for (int i = 10; i < 70; ++i) rows.emplace_back("Mittel" + std::to_string(i), "middle" + std::to_string(i));
   return rows;
 }
@@ -300,6 +301,14 @@ TEST_F(DravonelSearch, SearchesLettersDirectionsAndTheClipboard) {
   EXPECT_EQ(Copied(), "Qual");
   EXPECT_EQ(rt::TRIM(Text(s.getDe)), "");
   EXPECT_EQ(rt::TRIM(Text(s.getFr)), "");
+  // Copying an empty term empties the clipboard. A key typed after the copy
+  // shows when the copy, queued before it, has run.
+  Menu("Zum &letzten Datensatz");
+  PutClipboard("vorher");
+  Menu("&Kopieren in Zwischenablage");
+  Type(s.getDe, "x");
+  ASSERT_TRUE(Await(program_->Process(), [&] { return rt::TRIM(Text(s.getDe)) == "x"; }));
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT)) << ClipboardText();
 
   // Another dictionary rebuilds the dialog; its foreign side folds accents.
   Menu(" &Franz\xF6sisch");
