@@ -54,7 +54,7 @@ TBtnBmp& TBtnBmp::New(const BtnBmpArgs& a) {
   lAdjust = rt::IsTrue(a.lAdjust);
   lUpdate = rt::IsTrue(a.lUpdate);
   cCaption = TextOr(a.cCaption);
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   lBorder = a.lBorder.IsLogical() ? a.lBorder.AsLogical() : true;
   nLayout = LayoutOf(a.cLayout.IsNil() ? rt::Value("CENTER") : a.cLayout);
   const bool barLike = InBarLike(owner);
@@ -99,7 +99,7 @@ TBtnBmp& TBtnBmp::NewBar(const BtnBmpBarArgs& a) {
   bDropOver = a.bDropOver;
   cAction = TextOr(a.cAction);
   cCaption = TextOr(a.cCaption);
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   lBorder = a.lBorder.IsLogical() ? a.lBorder.AsLogical() : true;
   l97Look = !lBorder;
   oPopup = a.oPopup;
@@ -128,7 +128,7 @@ TBtnBmp& TBtnBmp::ReDefine(const BtnBmpRedefineArgs& a) {
   lUpdate = rt::IsTrue(a.lUpdate);
   cToolTip = a.cToolTip;
   cCaption = TextOr(a.cCaption);
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   lBorder = a.lBorder.IsLogical() ? a.lBorder.AsLogical() : true;
   l97Look = !lBorder;
   nLayout = LayoutOf(a.cLayout.IsNil() ? rt::Value("CENTER") : a.cLayout);

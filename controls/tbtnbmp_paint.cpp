@@ -63,10 +63,7 @@ rt::Value TBtnBmp::Paint() {
     if (!font && owner) {
       if (const auto outer = owner->oWnd.As<core::TWindow>()) font = outer->oFont;
     }
-    if (font) {
-      ++font->nCount;
-      oFont = font;
-    }
+    if (font) KeepFont(font);
   }
   const bool dropDown = oPopup.IsObject();
   gfx::PALBTNPAINT(hWnd, picture1, picture2, picture3, lPressed, lAdjust, lBorder, dropDown,

@@ -38,7 +38,7 @@ TCheckBox& TCheckBox::New(const CheckBoxArgs& a) {
   const long height = a.nHeight.IsNumber() ? svc::ToInt32(a.nHeight) : 19;
   nHelpId = a.nHelpTopic.IsNil() ? rt::Value(100) : a.nHelpTopic;
   bChange = a.bChange;
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   bValid = a.bValid;
   bWhen = a.bWhen;
   cMsg = a.cMsg;
@@ -97,7 +97,7 @@ void TCheckBox::Default() {
   TControl::Default();
   Refresh();
   if (!oFont) {
-    if (const auto owner = Container()) oFont = owner->oFont;
+    if (const auto owner = Container()) KeepFont(owner->oFont);
   }
   if (hWnd && oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);
 }

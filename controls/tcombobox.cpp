@@ -64,7 +64,7 @@ TComboBox& TComboBox::New(const ComboBoxArgs& a) {
   nHelpId = a.nHelpId;
   bChange = a.bChange;
   bValid = a.bValid;
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   cMsg = a.cMsg;
   lUpdate = rt::IsTrue(a.lUpdate);
   bWhen = a.bWhen;
@@ -179,7 +179,7 @@ void TComboBox::ItemHeight() {
 
 void TComboBox::Default() {
   if (!oFont) {
-    if (const auto owner = Container()) oFont = owner->oFont;
+    if (const auto owner = Container()) KeepFont(owner->oFont);
   }
   if (hWnd && oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);
   if (hWnd && (nStyle & 3) == 3) nStyle = GetWindowLongA(hWnd, GWL_STYLE);

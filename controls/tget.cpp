@@ -68,7 +68,7 @@ TGet& TGet::New(const GetArgs& a) {
   oWnd = OwnerOr(a.oWnd);
   bSetGet = a.bSetGet.IsBlock() ? a.bSetGet : OwnVariable();
   cPicture = a.cPicture;
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   oCursor = a.oCursor.As<gfx::TCursor>();
   lDrag = rt::IsTrue(a.lDesign);
   cMsg = a.cMsg;
@@ -138,7 +138,7 @@ TGet& TGet::ReDefine(const GetRedefineArgs& a) {
   nHelpId = a.nHelpId;
   cPicture = a.cPicture;
   bValid = a.bValid;
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   oCursor = a.oCursor.As<gfx::TCursor>();
   cMsg = a.cMsg;
   lUpdate = rt::IsTrue(a.lUpdate);
@@ -165,7 +165,7 @@ void TGet::Default() {
   if (!oFont) {
     if (const auto owner = Container()) {
       if (!owner->oFont) owner->GetFont();
-      oFont = owner->oFont;
+      KeepFont(owner->oFont);
     }
   }
   if (oFont && hWnd) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);

@@ -18,8 +18,8 @@ void TGroup::Colours(const rt::Value& nClrText, const rt::Value& nClrBack, const
   SetColor(nClrText.IsNil() && owner ? rt::Value(owner->nClrText) : nClrText,
            nClrBack.IsNil() && owner ? rt::Value(owner->nClrPane) : nClrBack,
            transparent ? std::make_shared<gfx::TBrush>()->New(rt::Value("NULL")) : nullptr);
-  oFont = font.As<gfx::TFont>();
-  if (!oFont && owner) oFont = owner->oFont;
+  KeepFont(font.As<gfx::TFont>());
+  if (!oFont && owner) KeepFont(owner->oFont);
 }
 
 TGroup& TGroup::New(const GroupArgs& a) {

@@ -43,7 +43,7 @@ TListBox& TListBox::New(const ListBoxArgs& a) {
   bValid = a.bValid;
   lDrag = rt::IsTrue(a.lDesign);
   bLDblClick = a.bLDblClick;
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   cMsg = a.cMsg;
   lUpdate = rt::IsTrue(a.lUpdate);
   bWhen = a.bWhen;
@@ -122,7 +122,7 @@ void TListBox::ItemHeight() {
 
 void TListBox::Default() {
   if (!oFont) {
-    if (const auto owner = Container()) oFont = owner->oFont;
+    if (const auto owner = Container()) KeepFont(owner->oFont);
   }
   if (hWnd && oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);
   if (!cFileSpec.empty()) FillFromMask();

@@ -54,7 +54,7 @@ void TMeter::Common(const rt::Value& setGet, const rt::Value& total, const rt::V
   const auto owner = Container();
   bSetGet = setGet.IsBlock() ? setGet : rt::Value::Block([](rt::Args) { return rt::Value(1); });
   nTotal = total.IsNumber() ? total.AsNumber() : 10;
-  oFont = font.As<gfx::TFont>();
+  KeepFont(font.As<gfx::TFont>());
   // A text of one character 0 shows as nothing.
   cText = text.IsString() ? text.AsString() : std::string(1, '\0');
   lPercentage = !rt::IsTrue(noPercentage);
@@ -68,7 +68,7 @@ void TMeter::Common(const rt::Value& setGet, const rt::Value& total, const rt::V
 void TMeter::Default() {
   if (VarGet().IsNil()) VarPut(rt::Value(0));
   if (!oFont) {
-    if (const auto owner = Container()) oFont = owner->oFont;
+    if (const auto owner = Container()) KeepFont(owner->oFont);
   }
 }
 

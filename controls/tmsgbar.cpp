@@ -46,7 +46,7 @@ TMsgBar& TMsgBar::New(const MsgBarArgs& a) {
   lInset = a.lInset.IsLogical() ? a.lInset.AsLogical() : true;
   nClrText = a.nClrText.IsNumber() ? svc::ToInt32(a.nClrText) : 0;
   nClrPane = a.nClrPane.IsNumber() ? svc::ToInt32(a.nClrPane) : gfx::GETSYSCOLOR(COLOR_BTNFACE);
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   nStyle = WS_VISIBLE | WS_CHILD | WS_BORDER;
   RECT client{};
   if (owner && owner->hWnd) GetClientRect(owner->hWnd, &client);
@@ -68,9 +68,8 @@ TMsgBar& TMsgBar::New(const MsgBarArgs& a) {
 
 void TMsgBar::Default() {
   if (oFont) {
-    // Given by the caller: the bar takes a use of its own.
-    const auto given = std::exchange(oFont, nullptr);
-    SetFont(given);
+    // Given by the caller: New has taken the bar's use of it.
+    SetFont(oFont);
   } else {
     // Set first, then the creation's use is dropped: the bar holds exactly
     // one use, and the font lives as long as the bar.

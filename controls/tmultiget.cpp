@@ -40,7 +40,7 @@ std::string Shown(const rt::Value& u) {
 TMultiGet& TMultiGet::New(const MultiGetArgs& a) {
   oWnd = OwnerOr(a.oWnd);
   bSetGet = a.bSetGet.IsBlock() ? a.bSetGet : OwnText();
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   oCursor = a.oCursor.As<gfx::TCursor>();
   cMsg = a.cMsg;
   lUpdate = rt::IsTrue(a.lUpdate);
@@ -86,7 +86,7 @@ TMultiGet& TMultiGet::ReDefine(const MultiGetRedefineArgs& a) {
   nHelpId = a.nHelpId;
   SetColor(rt::Value(a.nClrFore.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOWTEXT) : svc::ToInt32(a.nClrFore)),
            rt::Value(a.nClrBack.IsNil() ? gfx::GETSYSCOLOR(COLOR_WINDOW) : svc::ToInt32(a.nClrBack)));
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   oCursor = a.oCursor.As<gfx::TCursor>();
   cMsg = a.cMsg;
   lUpdate = rt::IsTrue(a.lUpdate);
@@ -117,7 +117,7 @@ void TMultiGet::Default() {
   if (!oFont) {
     if (const auto owner = Container()) {
       if (!owner->oFont) owner->GetFont();
-      oFont = owner->oFont;
+      KeepFont(owner->oFont);
     }
   }
   if (oFont && hWnd) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);

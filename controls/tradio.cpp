@@ -77,7 +77,7 @@ void TRadio::Default() {
   TControl::Default();
   if (lChecked) SetCheck(true);
   if (!oFont) {
-    if (const auto owner = Container()) oFont = owner->oFont;
+    if (const auto owner = Container()) KeepFont(owner->oFont);
   }
   if (hWnd && oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);
 }

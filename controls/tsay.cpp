@@ -29,7 +29,7 @@ TSay& TSay::New(const SayArgs& a) {
   bGet = a.bText.IsBlock() ? a.bText : TextBlock("");
   bSetGet = bGet;
   cPicture = a.cPicture;
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   lDrag = rt::IsTrue(a.lDesign);
   lUpdate = rt::IsTrue(a.lUpdate);
   l3D = rt::IsTrue(a.lShaded) || rt::IsTrue(a.lBox) || rt::IsTrue(a.lRaised);
@@ -77,7 +77,7 @@ TSay& TSay::ReDefine(long id, const rt::Value& bText, const rt::Value& owner, co
   oWnd = OwnerOr(owner);
   cPicture = picture;
   lUpdate = update;
-  oFont = font.As<gfx::TFont>();
+  KeepFont(font.As<gfx::TFont>());
   if (bText.IsBlock()) {
     bGet = bText;
     bSetGet = bText;
@@ -95,7 +95,7 @@ void TSay::Default() {
   if (!oFont) {
     if (const auto owner = Container()) {
       if (!owner->oFont) owner->GetFont();
-      oFont = owner->oFont;
+      KeepFont(owner->oFont);
     }
   }
   if (oFont && hWnd) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);

@@ -76,7 +76,7 @@ void TControl::Initiate(HWND hDlg) {
   if (!oFont) {
     if (const auto owner = Container()) {
       if (!owner->oFont) owner->GetFont();
-      oFont = owner->oFont;
+      KeepFont(owner->oFont);
     }
   }
   if (oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);

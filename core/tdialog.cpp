@@ -81,7 +81,7 @@ TDialog& TDialog::New(const DialogArgs& a) {
   nStyle = a.nStyle.IsNumber() ? svc::ToInt32(a.nStyle) : kDefaultStyle;
   oWnd = a.oWnd;
   if (!a.oIcon.IsNil()) SetIcon(a.oIcon);
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   nLastKey = 0;
   nHelpId = a.nHelpId;
   lResize16 = false;

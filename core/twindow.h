@@ -112,6 +112,10 @@ class TWindow : public rt::Object {
   void SetBrush(const std::shared_ptr<gfx::TBrush>& brush);
   void GetFont();
   void SetFont(const std::shared_ptr<gfx::TFont>& font);
+  // Holds a use of the font (and ends the use of the one it replaces)
+  // without telling the window: a font given by the caller or shared with
+  // the owner lives until its last holder has ended it.
+  void KeepFont(std::shared_ptr<gfx::TFont> font);
   // The colour dialog for the text colour (lFore) or the pane colour; the
   // colour chosen, or the old one when cancelled.
   long SelColor(bool lFore = true);

@@ -322,7 +322,7 @@ void TGBrowse::Default() {
     bar->WinNew(h);
     oHScroll = rt::Value(bar);
   }
-  if (!oFont && owner) oFont = owner->oFont;
+  if (!oFont && owner) KeepFont(owner->oFont);
   for (long i = 1; i <= nColCount(); ++i) {
     auto column = Col(i);
     if (column->oFont.IsNil()) column->oFont = rt::Value(oFont);

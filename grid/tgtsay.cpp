@@ -52,10 +52,10 @@ TGTSay& TGTSay::New(const TSayArgs& a) {
   bGet = a.bText.IsBlock() ? a.bText : rt::Value::Block([](rt::Args) { return rt::Value(""); });
   bSetGet = bGet;
   cPicture = a.cPicture;
-  oFont = a.oFont.As<gfx::TFont>();
+  KeepFont(a.oFont.As<gfx::TFont>());
   if (!oFont && owner) {
     if (!owner->oFont) owner->GetFont();
-    oFont = owner->oFont;
+    KeepFont(owner->oFont);
   }
   lCentered = rt::IsTrue(a.lCentered);
   lRight = rt::IsTrue(a.lRight);
@@ -108,7 +108,7 @@ TGTSay& TGTSay::ReDefine(long id, const rt::Value& bText, const rt::Value& owner
   bSetGet = bGet;
   cPicture = picture;
   lUpdate = rt::IsTrue(update);
-  oFont = font.As<gfx::TFont>();
+  KeepFont(font.As<gfx::TFont>());
   lShaded = rt::IsTrue(shaded);
   blWhen = when;
   const auto container = Container();
@@ -133,7 +133,7 @@ void TGTSay::Default() {
   if (!oFont) {
     if (const auto owner = Container()) {
       if (!owner->oFont) owner->GetFont();
-      oFont = owner->oFont;
+      KeepFont(owner->oFont);
     }
   }
   if (!hWnd) return;

@@ -173,7 +173,12 @@ void TPrinter::Rebuild() {
 
 std::shared_ptr<gfx::TFont> TPrinter::SetFont(const std::shared_ptr<gfx::TFont>& font) {
   if (font) {
-    oFont = font;
+    // The printer holds a use of the font it keeps, as every owner does: End
+    // then leaves a font that others still hold (pooled fonts are shared).
+    if (font != oFont) {
+      ++font->nCount;
+      if (const auto old = std::exchange(oFont, font)) old->End();
+    }
   } else if (!oFont) {
     oFont = std::make_shared<gfx::TFont>()->New("COURIER", 0, -12, false, false, 0, 0, 0, false, false, false, 0, 0,
                                                 0, 0, Self());

@@ -162,7 +162,7 @@ void TGRadio::Setup(const GRadioArgs& a) {
     aFonts[i] = a.aFonts.IsArray() && a.aFonts.Len() > i ? a.aFonts.At(i + 1).As<gfx::TFont>() : nullptr;
     if (!aFonts[i] && owner) aFonts[i] = owner->oFont;
   }
-  oFont = aFonts[0];
+  KeepFont(aFonts[0]);
 
   // The bound value: a number for a group, a logical for a single item;
   // anything else (or a number naming no item) becomes the first choice.

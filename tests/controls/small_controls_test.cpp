@@ -12,6 +12,7 @@
 #include "controls/tsay.h"
 #include "core/message_loop.h"
 #include "core/tdialog.h"
+#include "graphics/tfont.h"
 #include "tests/graphics/window_shot.h"
 
 namespace {
@@ -247,6 +248,50 @@ TEST(TemplateDialog, AllFourControlsBoundAndShown) {
   d->Activate(act);
   EXPECT_TRUE(bound);
   EXPECT_EQ(d->nResult.AsNumber(), 1);
+}
+
+// A font handed to a dialog is shared by the dialog and its controls; each
+// holder takes a use, so ending one label leaves the font alive for the rest,
+// and the dialog itself shows it.
+TEST(TemplateDialog, AGivenFontLivesUntilItsLastHolderEnds) {
+  auto font = std::make_shared<gfx::TFont>()->New("Courier New", 0, -15);
+  ASSERT_NE(font->hFont, nullptr);
+  const HFONT handle = font->hFont;
+  auto d = std::make_shared<core::TDialog>();
+  core::DialogArgs a;
+  a.nTop = 100;
+  a.nLeft = 100;
+  a.nWidth = 300;
+  a.nHeight = 200;
+  a.oFont = rt::Value(font);
+  d->New(a);
+  const rt::Value owner(d);
+  auto inherits = std::make_shared<controls::TSay>();
+  inherits->New(Say(0, 1, rt::Value("Eins"), owner));
+  auto given = Say(2, 1, rt::Value("Zwei"), owner);
+  given.oFont = rt::Value(font);
+  auto holds = std::make_shared<controls::TSay>();
+  holds->New(given);
+  auto stays = std::make_shared<controls::TSay>();
+  stays->New(Say(4, 1, rt::Value("Drei"), owner));
+  core::DialogActivation act;
+  act.bInit = rt::Value::Block([&](rt::Args) {
+    EXPECT_EQ(d->oFont, font);
+    for (const auto& say : {inherits, holds, stays}) {
+      EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(say->hWnd, WM_GETFONT, 0, 0)), handle);
+    }
+    inherits->Destroy();
+    holds->Destroy();
+    LOGFONTA alive{};
+    EXPECT_NE(GetObjectA(handle, sizeof alive, &alive), 0);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(stays->hWnd, WM_GETFONT, 0, 0)), handle);
+    d->End(1);
+    return rt::Value();
+  });
+  d->Activate(act);
+  LOGFONTA alive{};
+  EXPECT_NE(GetObjectA(handle, sizeof alive, &alive), 0);
+  font->End();
 }
 
 }  // namespace

@@ -67,6 +67,23 @@ TEST_F(Printer, UnitsNeverFallBelowZero) {
   p.End();
 }
 
+// A font the printer is handed stays its caller's: ending the printer ends
+// only the printer's own use of it.
+TEST_F(Printer, AHandedFontOutlivesThePrinter) {
+  auto font = std::make_shared<gfx::TFont>()->New("Times New Roman", 0, -17);
+  const HFONT handle = font->hFont;
+  ASSERT_NE(handle, nullptr);
+  prn::TPrinter p;
+  p.New();
+  EXPECT_GT(p.GetTextWidth("Wort", font), 0);
+  EXPECT_EQ(p.SetFont(), font);
+  p.End();
+  LOGFONTA alive{};
+  EXPECT_NE(GetObjectA(handle, sizeof alive, &alive), 0);
+  font->End();
+  EXPECT_EQ(GetObjectA(handle, sizeof alive, &alive), 0);
+}
+
 TEST_F(Printer, PixelsAreSetAndRead) {
   prn::TPrinter p;
   p.New();
