@@ -48,7 +48,6 @@ void MakeWindow(State& s, const std::shared_ptr<core::TWindow>& main) {
   w.lHScroll = true;
   w.nClrFore = static_cast<double>(RGB(0, 0, 0));
   w.nClrBack = static_cast<double>(RGB(192, 192, 192));
-  w.lPixel = true;
   s.window = std::make_shared<core::TWindow>();
   s.window->New(w);
   for (const rt::Value& bar : {s.window->oVScroll, s.window->oHScroll}) core::Ask(bar, "SetRange", 0, 0);

@@ -49,7 +49,7 @@ std::string PageLabelText() {
 }
 
 void ShowPageLabel() {
-  if (const auto label = Current().pageLabel.As<controls::TSay>()) label->SetText(rt::Value(PageLabelText()));
+  if (const auto label = Current().pageLabel.As<controls::TSay>()) label->Refresh();
 }
 
 }  // namespace prn::preview

@@ -42,11 +42,11 @@ rt::Value AddButton(const rt::Value& bar, const Button& b) {
   return rt::Value(button);
 }
 
-rt::Value NewSay(const rt::Value& bar, int row, int col, int width, const rt::Value& text, const rt::Value& font) {
+rt::Value NewSay(const rt::Value& bar, int row, int col, int width, std::string (*text)(), const rt::Value& font) {
   controls::SayArgs a;
   a.nRow = row;
   a.nCol = col;
-  a.bText = text;
+  a.bText = rt::Value::Block([text](rt::Args) { return rt::Value(text()); });
   a.oWnd = bar;
   a.oFont = font;
   a.lPixel = true;
@@ -122,9 +122,9 @@ void BuildBar(State& s) {
   m.cMsg = LibraryText(kBarText);
   std::make_shared<controls::TMsgBar>()->New(m);
 
-  NewSay(s.bar, 7, 275, 60, rt::Value("Factor:"), s.font);
+  NewSay(s.bar, 7, 275, 60, [] { return std::string("Factor:"); }, s.font);
   s.factorCombo = FactorCombo(s.bar, s.font);
-  s.pageLabel = NewSay(s.bar, 7, 370, 180, rt::Value(PageLabelText()), s.font);
+  s.pageLabel = NewSay(s.bar, 7, 370, 180, PageLabelText, s.font);
 }
 
 void BuildPages(State& s) {
