@@ -8,6 +8,7 @@
 #include "controls/tsay.h"
 #include "graphics/class_names.h"
 #include "graphics/tcursor.h"
+#include "graphics/tfont.h"
 #include "core/send_soft.h"
 #include "print/rpreview.h"
 #include "print/rpreview_state.h"
@@ -42,13 +43,16 @@ rt::Value AddButton(const rt::Value& bar, const Button& b) {
   return rt::Value(button);
 }
 
-rt::Value NewSay(const rt::Value& bar, int row, int col, int width, std::string (*text)(), const rt::Value& font) {
+// The preview's font for one more control, which ends its use when it goes.
+rt::Value FontUse() { return rt::Value(std::make_shared<gfx::TFont>()->New(kFontFace, 0, kFontHeight)); }
+
+rt::Value NewSay(const rt::Value& bar, int row, int col, int width, std::string (*text)()) {
   controls::SayArgs a;
   a.nRow = row;
   a.nCol = col;
   a.bText = rt::Value::Block([text](rt::Args) { return rt::Value(text()); });
   a.oWnd = bar;
-  a.oFont = font;
+  a.oFont = FontUse();
   a.lPixel = true;
   a.nWidth = width;
   a.nHeight = 15;
@@ -57,7 +61,7 @@ rt::Value NewSay(const rt::Value& bar, int row, int col, int width, std::string 
   return rt::Value(say);
 }
 
-rt::Value FactorCombo(const rt::Value& bar, const rt::Value& font) {
+rt::Value FactorCombo(const rt::Value& bar) {
   controls::ComboBoxArgs a;
   a.nRow = 3;
   a.nCol = 325;
@@ -76,7 +80,7 @@ rt::Value FactorCombo(const rt::Value& bar, const rt::Value& font) {
     return rt::Value();
   });
   a.lPixel = true;
-  a.oFont = font;
+  a.oFont = FontUse();
   auto combo = std::make_shared<controls::TComboBox>();
   combo->New(a);
   return rt::Value(combo);
@@ -122,9 +126,9 @@ void BuildBar(State& s) {
   m.cMsg = LibraryText(kBarText);
   std::make_shared<controls::TMsgBar>()->New(m);
 
-  NewSay(s.bar, 7, 275, 60, [] { return std::string("Factor:"); }, s.font);
-  s.factorCombo = FactorCombo(s.bar, s.font);
-  s.pageLabel = NewSay(s.bar, 7, 370, 180, PageLabelText, s.font);
+  NewSay(s.bar, 7, 275, 60, [] { return std::string("Factor:"); });
+  s.factorCombo = FactorCombo(s.bar);
+  s.pageLabel = NewSay(s.bar, 7, 370, 180, PageLabelText);
 }
 
 void BuildPages(State& s) {
