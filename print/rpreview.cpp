@@ -10,6 +10,7 @@
 #include "graphics/tcursor.h"
 #include "print/rpreview_state.h"
 #include "runtime/macro.h"
+#include "services/int32.h"
 #include "services/msgbox.h"
 
 namespace prn {
@@ -42,7 +43,9 @@ void MakeWindow(State& s, const std::shared_ptr<core::TWindow>& main) {
   core::WindowArgs w;
   w.cTitle = s.device->cDocument;
   w.oMenu = BUILDMENU();
-  if (main) w.oIcon = main->oIcon;
+  // The main window's icon by its handle: the preview's end must not end
+  // the main window's icon object, however its window goes.
+  if (main) w.oIcon = rt::Value(svc::HandleNumber(main->IconHandle()));
   w.lVScroll = true;
   w.lHScroll = true;
   w.nClrFore = static_cast<double>(RGB(0, 0, 0));
@@ -90,7 +93,6 @@ void Wait(const std::shared_ptr<core::TWindow>& window) {
   core::STOPUNTIL(rt::Value::Block(
       [hWnd](rt::Args) { return rt::Value(Current().finished || !IsWindow(hWnd)); }));
   if (Current().finished) return;
-  window->oIcon = rt::Value();
   Finish();
   if (IsWindow(hWnd)) DestroyWindow(hWnd);
 }
@@ -105,7 +107,6 @@ void Finish() {
   State& s = Current();
   if (s.finished) return;
   s.finished = true;
-  if (s.window) s.window->oIcon = rt::Value();
   if (s.left) std::exchange(s.left, nullptr)->End();
   if (s.right) std::exchange(s.right, nullptr)->End();
   if (s.device) std::exchange(s.device, nullptr)->End();

@@ -238,6 +238,11 @@ TEST_F(Preview, OnePageOrALandscapePageStaysSingle) {
     EXPECT_EQ(svc::BeepCount() - beeps, 1) << landscape;
     EXPECT_FALSE(Current().twoPages);
     EXPECT_FALSE(IsWindowVisible(Current().right->hWnd));
+    if (!landscape) {
+      // One page prints at once, without the dialog.
+      prn::PRINTPAGE();
+      EXPECT_EQ(Count(ReadFile(kOutA), "%%Page: "), 1);
+    }
     Close();
     if (landscape) p->SetPortrait();
   }
