@@ -153,6 +153,8 @@ rt::Value RPREVIEW(const rt::Value& oDevice) {
     core::SYSREFRESH();
     window = s.window;
   }
+  // The pending messages may have closed it already.
+  if (Current().window != window) return {};
   const bool modal = device->lPrvModal && main && main->hWnd;
   if (modal) main->Hide();
   BindThumbs(Current());
