@@ -272,7 +272,8 @@ TEST_F(Preview, ZoomFactorScrollingAndClicks) {
   ASSERT_TRUE(s.zoomed);
   EXPECT_EQ(range(vbar), 20);
   EXPECT_EQ(range(hbar), 20);
-  EXPECT_EQ(s.left->nWidth, p->nHorzRes() / 1);
+  // Factor 1 divides the extents by 1 and 2.
+  EXPECT_EQ(s.left->nWidth, p->nHorzRes());
   EXPECT_EQ(s.left->nHeight, p->nVertRes() / 2);
   EXPECT_FALSE(s.zoomItem.As<ctl::TMenuItem>()->lActive);
   EXPECT_TRUE(s.unZoomItem.As<ctl::TMenuItem>()->lActive);
