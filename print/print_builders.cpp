@@ -9,6 +9,7 @@
 
 #include "graphics/function_names.h"
 #include "print/printer_device.h"
+#include "print/rpreview.h"
 #include "print/tprinter.h"
 #include "print/treport.h"
 #include "runtime/macro.h"
@@ -112,6 +113,7 @@ bool SETPRINTDEFAULT(const std::string& cPrinter) {
 
 void RegisterPrintFunctions() {
   RegisterReportFunctions();
+  RegisterPreview();
   InstallReportShell();
   rt::RegisterFunction(vdfn::kPrintBegin, [](rt::Args a) {
     return rt::Value(PRINTBEGIN(rt::Arg(a, 0), rt::IsTrue(rt::Arg(a, 1)), rt::IsTrue(rt::Arg(a, 2)), rt::Arg(a, 3),
@@ -130,5 +132,12 @@ void RegisterPrintFunctions() {
     return rt::Value();
   });
 }
+
+namespace {
+
+// Every program that links the print layer prints through it by name.
+const bool kRegistered = (RegisterPrintFunctions(), true);
+
+}  // namespace
 
 }  // namespace prn

@@ -139,9 +139,10 @@ void ForgetCurrentPrinter();
 rt::Value AGETPRINTERS();
 bool SETPRINTDEFAULT(const std::string& cPrinter);
 
-// Enters PRINTBEGIN, PAGEBEGIN, PAGEEND, PRINTEND and the report builders
-// in the registry of public functions, so that lower layers reach them by
-// name, and lends the report engine the printer and its dialogs.
+// Enters PRINTBEGIN, PAGEBEGIN, PAGEEND, PRINTEND, the preview and the
+// report builders in the registry of public functions, so that lower layers
+// reach them by name, and lends the report engine the printer and its
+// dialogs. Done at the start of every program that links the print layer.
 void RegisterPrintFunctions();
 
 }  // namespace prn

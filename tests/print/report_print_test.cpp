@@ -1,7 +1,7 @@
 // Reports on the test printer: a word table with a group on the first
 // letter and a numeric total prints through the progress dialog of the
 // preview's resource library; without that library nothing prints. A
-// recording report leaves no page files behind without a preview.
+// recording report opens the preview, which leaves no page files behind.
 // VD_REPORT_PAGE_SHOT names a PNG file that receives the printed page.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/message_loop.h"
+#include "print/rpreview_state.h"
 #include "print/tprinter.h"
 #include "print/treport.h"
 #include "runtime/strings.h"
@@ -119,14 +121,25 @@ TEST_F(ReportPrint, WithoutTheResourceLibraryNothingPrints) {
   EXPECT_EQ(Count(ReadFile(kOutA), "%%Page: "), 0);
 }
 
-TEST_F(ReportPrint, ARecordingWithoutAPreviewLeavesNoPages) {
+TEST_F(ReportPrint, ARecordingReportOpensThePreviewWhichLeavesNoPages) {
+  const bool running = core::SetRunningFlag(true);
   const auto report = Declare(true);
   const auto printer = report->oDevice->AsValue().As<prn::TPrinter>();
   ASSERT_TRUE(printer);
   const std::string dir = printer->cDir;
   report->Activate();
   EXPECT_EQ(report->nPage, 1);
-  EXPECT_FALSE(printer->hDC) << "ended for want of a preview";
+  const auto window = prn::preview::Current().window;
+  ASSERT_TRUE(window);
+  EXPECT_EQ(prn::preview::Current().device, printer);
+  const HWND h = window->hWnd;
+  prn::preview::ExitPreview();
+  for (int round = 0; round < 100 && IsWindow(h); ++round) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    core::SYSREFRESH();
+  }
+  core::SetRunningFlag(running);
+  EXPECT_FALSE(printer->hDC) << "ended with the preview";
   EXPECT_EQ(GetFileAttributesA(dir.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

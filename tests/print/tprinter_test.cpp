@@ -8,7 +8,9 @@
 #include <sstream>
 #include <string>
 
+#include "core/message_loop.h"
 #include "print/print_settings.h"
+#include "print/rpreview_state.h"
 #include "tests/print/file_printers.h"
 #include "print/tprinter.h"
 #include "runtime/macro.h"
@@ -149,26 +151,27 @@ TEST_F(Printer, TempDirectoryRules) {
 }
 
 TEST_F(Printer, PrintEndHandsARecordingToThePreview) {
-  // Without a preview the recording printer is ended.
-  auto p = prn::PRINTBEGIN(rt::Value("rec"), false, true);
+  // As inside a program's loop, the preview opens and PRINTEND returns.
+  const bool running = core::SetRunningFlag(true);
+  const auto p = prn::PRINTBEGIN(rt::Value("rec"), false, true);
   prn::PAGEBEGIN();
   prn::PAGEEND();
   const std::string page = p->aMeta.At(1).AsString();
   prn::PRINTEND();
+  const auto window = prn::preview::Current().window;
+  ASSERT_TRUE(window);
+  EXPECT_EQ(prn::preview::Current().device, p);
+  EXPECT_TRUE(Exists(page)) << "the preview ends it";
+  const HWND h = window->hWnd;
+  prn::preview::ExitPreview();
+  for (int round = 0; round < 100 && IsWindow(h); ++round) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    core::SYSREFRESH();
+  }
+  core::SetRunningFlag(running);
+  EXPECT_FALSE(IsWindow(h));
+  EXPECT_FALSE(p->hDC);
   EXPECT_FALSE(Exists(page));
-
-  rt::Value previewed;
-  rt::RegisterFunction("RPREVIEW", [&](rt::Args a) {
-    previewed = rt::Arg(a, 0);
-    return rt::Value();
-  });
-  p = prn::PRINTBEGIN(rt::Value("rec"), false, true);
-  prn::PAGEBEGIN();
-  prn::PAGEEND();
-  prn::PRINTEND();
-  EXPECT_EQ(previewed.As<prn::TPrinter>(), p);
-  EXPECT_TRUE(Exists(p->aMeta.At(1).AsString())) << "the preview ends it";
-  p->End();
 }
 
 TEST_F(Printer, ModelPrintsOnItsPrinterAndLeavesTheDefault) {

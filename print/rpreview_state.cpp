@@ -1,0 +1,55 @@
+// The preview's record, its resource library and its page label.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "controls/tsay.h"
+#include "print/rpreview_state.h"
+#include "services/int32.h"
+#include "services/resources.h"
+
+namespace prn::preview {
+
+State& Current() {
+  static State state;
+  return state;
+}
+
+int PageCount() {
+  const State& s = Current();
+  return s.device && s.device->aMeta.IsArray() ? static_cast<int>(s.device->aMeta.Len()) : 0;
+}
+
+std::string PageFile(int page) {
+  if (page < 1 || page > PageCount()) return {};
+  return Current().device->aMeta.At(static_cast<std::size_t>(page)).AsString();
+}
+
+LibraryResources::LibraryResources()
+    : previous_(svc::GETRESOURCES()), loaded_(svc::SETRESOURCES(rt::Value(kLibrary)) != 0) {}
+
+LibraryResources::~LibraryResources() {
+  // The program's own instance stands for "none set".
+  svc::SETRESOURCES(rt::Value(static_cast<double>(
+      previous_ == svc::HandleNumber(GetModuleHandleA(nullptr)) ? 0 : previous_)));
+}
+
+std::string LibraryText(int id, bool withoutAmpersand) {
+  const LibraryResources library;
+  char text[512] = {};
+  if (library.Loaded())
+    LoadStringA(reinterpret_cast<HINSTANCE>(svc::GETRESOURCES()), static_cast<UINT>(id), text, sizeof text);
+  std::string result(text);
+  if (withoutAmpersand) result.erase(std::remove(result.begin(), result.end(), '&'), result.end());
+  return result;
+}
+
+std::string PageLabelText() {
+  return LibraryText(kPagePrefix) + std::to_string(Current().page) + " / " + std::to_string(PageCount());
+}
+
+void ShowPageLabel() {
+  if (const auto label = Current().pageLabel.As<controls::TSay>()) label->Refresh();
+}
+
+}  // namespace prn::preview
