@@ -8,6 +8,7 @@
 #include "core/window_list.h"
 #include "graphics/function_names.h"
 #include "graphics/tcursor.h"
+#include "graphics/tfont.h"
 #include "print/rpreview_state.h"
 #include "runtime/macro.h"
 #include "services/int32.h"
@@ -111,6 +112,7 @@ void Finish() {
   if (s.right) std::exchange(s.right, nullptr)->End();
   if (s.device) std::exchange(s.device, nullptr)->End();
   if (const auto hand = s.handCursor.As<gfx::TCursor>()) hand->End();
+  if (const auto font = s.font.As<gfx::TFont>()) font->End();
   s = State{};
 }
 
@@ -144,6 +146,7 @@ rt::Value RPREVIEW(const rt::Value& oDevice) {
     s = State{};
     s.device = device;
     s.finished = false;
+    s.font = rt::Value(std::make_shared<gfx::TFont>()->New("MS Sans Serif", 0, -12));
     s.lupaCursor = rt::Value(NewCursor(rt::Value("Lupa"), {}));
     s.handCursor = rt::Value(NewCursor({}, rt::Value("HAND")));
     MakeWindow(s, main);

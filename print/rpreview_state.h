@@ -16,10 +16,6 @@ namespace prn::preview {
 // The preview's resource library: texts, pictures, cursor and dialogs.
 inline constexpr const char* kLibrary = "Prev32.dll";
 
-// The font of the bar's labels and factor combo.
-inline constexpr const char* kFontFace = "MS Sans Serif";
-inline constexpr double kFontHeight = -12;
-
 // Text numbers in the resource library.
 enum Text : int {
   kBarText = 3,
@@ -51,7 +47,7 @@ struct State {
   rt::Value zoomItem, unZoomItem, twoPagesItem, onePageItem;
   rt::Value factorCombo;
   rt::Value factorItems = rt::Value::Array();
-  rt::Value handCursor, lupaCursor;
+  rt::Value font, handCursor, lupaCursor;
   int page = 1;
   int factor = 1;
   bool twoPages = false;

@@ -8,7 +8,6 @@
 #include "controls/tsay.h"
 #include "graphics/class_names.h"
 #include "graphics/tcursor.h"
-#include "graphics/tfont.h"
 #include "core/send_soft.h"
 #include "print/rpreview.h"
 #include "print/rpreview_state.h"
@@ -43,16 +42,13 @@ rt::Value AddButton(const rt::Value& bar, const Button& b) {
   return rt::Value(button);
 }
 
-// The preview's font for one more control, which ends its use when it goes.
-rt::Value FontUse() { return rt::Value(std::make_shared<gfx::TFont>()->New(kFontFace, 0, kFontHeight)); }
-
-rt::Value NewSay(const rt::Value& bar, int row, int col, int width, std::string (*text)()) {
+rt::Value NewSay(const rt::Value& bar, int row, int col, int width, std::string (*text)(), const rt::Value& font) {
   controls::SayArgs a;
   a.nRow = row;
   a.nCol = col;
   a.bText = rt::Value::Block([text](rt::Args) { return rt::Value(text()); });
   a.oWnd = bar;
-  a.oFont = FontUse();
+  a.oFont = font;
   a.lPixel = true;
   a.nWidth = width;
   a.nHeight = 15;
@@ -61,7 +57,7 @@ rt::Value NewSay(const rt::Value& bar, int row, int col, int width, std::string 
   return rt::Value(say);
 }
 
-rt::Value FactorCombo(const rt::Value& bar) {
+rt::Value FactorCombo(const rt::Value& bar, const rt::Value& font) {
   controls::ComboBoxArgs a;
   a.nRow = 3;
   a.nCol = 325;
@@ -80,7 +76,7 @@ rt::Value FactorCombo(const rt::Value& bar) {
     return rt::Value();
   });
   a.lPixel = true;
-  a.oFont = FontUse();
+  a.oFont = font;
   auto combo = std::make_shared<controls::TComboBox>();
   combo->New(a);
   return rt::Value(combo);
@@ -126,9 +122,9 @@ void BuildBar(State& s) {
   m.cMsg = LibraryText(kBarText);
   std::make_shared<controls::TMsgBar>()->New(m);
 
-  NewSay(s.bar, 7, 275, 60, [] { return std::string("Factor:"); });
-  s.factorCombo = FactorCombo(s.bar);
-  s.pageLabel = NewSay(s.bar, 7, 370, 180, PageLabelText);
+  NewSay(s.bar, 7, 275, 60, [] { return std::string("Factor:"); }, s.font);
+  s.factorCombo = FactorCombo(s.bar, s.font);
+  s.pageLabel = NewSay(s.bar, 7, 370, 180, PageLabelText, s.font);
 }
 
 void BuildPages(State& s) {
