@@ -189,7 +189,12 @@ rt::Value TWindow::Activate(rt::Args args) {
   }
   AEvalWhen();
   // The position in {"NORMAL", "ICONIZED", "MAXIMIZED"} is the show command.
-  const int cmd = show == "ICONIZED" ? SW_SHOWMINIMIZED : show == "MAXIMIZED" ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+  // "HIDDEN" runs the window without ever showing it: a window shown and
+  // hidden at once would take the activation from the user's window.
+  const int cmd = show == "ICONIZED"    ? SW_SHOWMINIMIZED
+                  : show == "MAXIMIZED" ? SW_SHOWMAXIMIZED
+                  : show == "HIDDEN"    ? SW_HIDE
+                                        : SW_SHOWNORMAL;
   const auto self = shared_from_this();
   SHOWWINDOW(hWnd, cmd);
   UPDATEWINDOW(hWnd);

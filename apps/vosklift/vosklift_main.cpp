@@ -118,7 +118,6 @@ void MAIN() {
   s.oWnd->bInit = rt::Value::Block([weak](rt::Args) {
     const auto wnd = weak.lock();
     if (!wnd) return rt::Value();
-    ShowWindow(wnd->hWnd, SW_HIDE);
     auto tray = std::make_shared<core::TTrayIcon>();
     core::TrayIconArgs t;
     t.oWnd = rt::Value(wnd);
@@ -143,7 +142,8 @@ void MAIN() {
     Loader().oTray.reset();
     return rt::Value(true);
   });
-  s.oWnd->Activate();
+  rt::Value hidden("HIDDEN");
+  s.oWnd->Activate(rt::Args(&hidden, 1));
 
   if (s.oTimer) s.oTimer->End();
   rt::DBCLOSEALL();

@@ -1,6 +1,6 @@
 // Activating windows: the first top-level window runs the program's loop,
-// later ones only show; closing the main window ends the loop with exit
-// code 0.
+// later ones only show, or stay hidden when asked; closing the main window
+// ends the loop with exit code 0.
 #include <windows.h>
 
 #include <cstdio>
@@ -39,6 +39,13 @@ TEST(TWindowActivateDeathTest, MainWindowRunsTheLoopAndClosingItEndsWithZero) {
         main->New(coretest::PixelArgs(10, 10, 209, 309));
         auto second = std::make_shared<core::TWindow>();
         second->New(coretest::PixelArgs(40, 340, 239, 639));
+        auto hidden = std::make_shared<core::TWindow>();
+        hidden->New(coretest::PixelArgs(40, 340, 239, 639));
+        bool hiddenAtInit = false;
+        hidden->bInit = rt::Value::Block([&](rt::Args) {
+          hiddenAtInit = !IsWindowVisible(hidden->hWnd);
+          return rt::Value();
+        });
         bool secondReturned = false;
         // Once the loop runs, a key in the main window activates the second
         // window and then closes the main one.
@@ -52,6 +59,9 @@ TEST(TWindowActivateDeathTest, MainWindowRunsTheLoopAndClosingItEndsWithZero) {
           secondReturned = true;
           check(IsWindowVisible(second->hWnd) != 0, "the second window is shown");
           check(core::GETWNDAPP() == main->hWnd, "the first window stays the main window");
+          rt::Value how("HIDDEN");
+          hidden->Activate(rt::Args(&how, 1));
+          check(hiddenAtInit && !IsWindowVisible(hidden->hWnd), "a window activated hidden is never shown");
           main->End();
           return rt::Value();
         });
