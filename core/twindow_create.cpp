@@ -188,13 +188,13 @@ rt::Value TWindow::Activate(rt::Args args) {
     if (!rt::Arg(args, 12 + i).IsNil()) Ask(hScroll, kScrollHooks[i], rt::Arg(args, 12 + i));
   }
   AEvalWhen();
-  // The position in {"NORMAL", "ICONIZED", "MAXIMIZED"} is the show command.
-  // "HIDDEN" runs the window without ever showing it: a window shown and
-  // hidden at once would take the activation from the user's window.
-  const int cmd = show == "ICONIZED"    ? SW_SHOWMINIMIZED
+  // The position in {"NORMAL", "ICONIZED", "MAXIMIZED"} is the show command;
+  // any other mode (the loader's "HIDDEN") is position 0, SW_HIDE: the window
+  // runs without ever showing and never takes the activation.
+  const int cmd = show == "NORMAL"      ? SW_SHOWNORMAL
+                  : show == "ICONIZED"  ? SW_SHOWMINIMIZED
                   : show == "MAXIMIZED" ? SW_SHOWMAXIMIZED
-                  : show == "HIDDEN"    ? SW_HIDE
-                                        : SW_SHOWNORMAL;
+                                        : SW_HIDE;
   const auto self = shared_from_this();
   SHOWWINDOW(hWnd, cmd);
   UPDATEWINDOW(hWnd);
