@@ -14,11 +14,6 @@ using namespace preview;
 
 namespace {
 
-bool Open() {
-  const State& s = Current();
-  return s.window && s.left && s.right && s.device;
-}
-
 bool Landscape() { return Current().device->nHorzSize() >= Current().device->nVertSize(); }
 
 // The file the right page shows beside the current one.
@@ -67,7 +62,7 @@ void ScrollRanges(long max) {
 }  // namespace
 
 void NEXTPAGE() {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   if (Current().page >= PageCount()) {
     svc::MSGBEEP();
     return;
@@ -76,7 +71,7 @@ void NEXTPAGE() {
 }
 
 void PREVPAGE() {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   if (Current().page <= 1) {
     svc::MSGBEEP();
     return;
@@ -85,7 +80,7 @@ void PREVPAGE() {
 }
 
 void TOPPAGE() {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   if (Current().page <= 1) {
     svc::MSGBEEP();
     return;
@@ -94,7 +89,7 @@ void TOPPAGE() {
 }
 
 void BOTTOMPAGE() {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   if (Current().page >= PageCount()) {
     svc::MSGBEEP();
     return;
@@ -103,7 +98,7 @@ void BOTTOMPAGE() {
 }
 
 void TWOPAGES(bool lMenu) {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   State& s = Current();
   if (!s.twoPages && (PageCount() == 1 || Landscape())) {
     svc::MSGBEEP();
@@ -123,7 +118,7 @@ void TWOPAGES(bool lMenu) {
 }
 
 void ZOOM(bool lMenu) {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   State& s = Current();
   s.zoomed = !s.zoomed;
   if (s.zoomed) {
@@ -143,7 +138,7 @@ void ZOOM(bool lMenu) {
 }
 
 void SETFACTOR(const rt::Value& nFactor) {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   State& s = Current();
   const bool first = nFactor.IsNil();
   if (!first) s.factor = std::clamp(static_cast<int>(nFactor.AsInt()), 1, 9);
@@ -164,7 +159,7 @@ void SETFACTOR(const rt::Value& nFactor) {
 }
 
 void PAINTMETA() {
-  if (!Open() || IsIconic(Current().window->hWnd)) return;
+  if (!IsOpen() || IsIconic(Current().window->hWnd)) return;
   State& s = Current();
   double w = static_cast<double>(s.window->nWidth()) + 1, h = static_cast<double>(s.window->nHeight()) + 1;
   const int top = 50;

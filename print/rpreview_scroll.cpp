@@ -13,15 +13,10 @@ using namespace preview;
 
 namespace {
 
-bool Open() {
-  const State& s = Current();
-  return s.window && s.left && s.right && s.device;
-}
-
 rt::Value Bar(bool vertical) { return vertical ? Current().window->oVScroll : Current().window->oHScroll; }
 
 void Scroll(bool vertical, int nType, bool lPage, const rt::Value& nPos) {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   State& s = Current();
   const rt::Value bar = Bar(vertical);
   const long max = core::Ask(bar, "nMax").AsInt();
@@ -73,7 +68,7 @@ void VSCROLL(int nType, bool lPage, const rt::Value& nPos) { Scroll(true, nType,
 void HSCROLL(int nType, bool lPage, const rt::Value& nPos) { Scroll(false, nType, lPage, nPos); }
 
 void SETORG1(int nX, int nY) {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   if (Current().zoomed) {
     ZOOM();
     return;
@@ -82,7 +77,7 @@ void SETORG1(int nX, int nY) {
 }
 
 void SETORG2(int nX, int nY) {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   State& s = Current();
   if (s.right->cCaption.empty()) return;
   if (s.zoomed) {
@@ -97,7 +92,7 @@ void SETORG2(int nX, int nY) {
 }
 
 void CHECKKEY(int nKey, int) {
-  if (!Open()) return;
+  if (!IsOpen()) return;
   State& s = Current();
   if (!s.zoomed) {
     switch (nKey) {

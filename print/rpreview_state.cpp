@@ -15,6 +15,11 @@ State& Current() {
   return state;
 }
 
+bool IsOpen() {
+  const State& s = Current();
+  return s.window && s.left && s.right && s.device;
+}
+
 int PageCount() {
   const State& s = Current();
   return s.device && s.device->aMeta.IsArray() ? static_cast<int>(s.device->aMeta.Len()) : 0;

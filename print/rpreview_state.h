@@ -58,6 +58,9 @@ struct State {
 
 State& Current();
 
+// A preview whose window, pages and device are all there.
+bool IsOpen();
+
 // The page files of the device, page 1 first.
 int PageCount();
 std::string PageFile(int page);

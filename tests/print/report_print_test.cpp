@@ -18,6 +18,7 @@
 #include "services/resources.h"
 #include "tests/print/file_printers.h"
 #include "tests/print/ghostscript_page.h"
+#include "tests/print/preview_driver.h"
 #include "tests/runtime/scratch_dir.h"
 #include "tests/services/box_driver.h"
 
@@ -105,16 +106,12 @@ TEST_F(ReportPrint, WordsReachThePrinter) {
 }
 
 TEST_F(ReportPrint, WithoutTheResourceLibraryNothingPrints) {
-  char exe[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, exe, sizeof exe);
-  std::string dll(exe);
-  dll = dll.substr(0, dll.find_last_of('\\') + 1) + "Prev32.dll";
-  const std::string aside = dll + ".aside";
-  ASSERT_TRUE(MoveFileA(dll.c_str(), aside.c_str()));
+  auto aside = std::make_unique<printtest::LibraryAside>();
+  ASSERT_TRUE(aside->Moved());
   const auto report = Declare(false);
   BoxDriver driver([](HWND box) { BoxDriver::Click(box, IDOK); });
   report->Activate();
-  MoveFileA(aside.c_str(), dll.c_str());
+  aside.reset();
   EXPECT_TRUE(driver.Seen().appeared);
   EXPECT_EQ(driver.Seen().caption, "Error");
   EXPECT_NE(driver.Seen().Joined().find("Prev32.dll not found"), std::string::npos);
@@ -132,12 +129,7 @@ TEST_F(ReportPrint, ARecordingReportOpensThePreviewWhichLeavesNoPages) {
   const auto window = prn::preview::Current().window;
   ASSERT_TRUE(window);
   EXPECT_EQ(prn::preview::Current().device, printer);
-  const HWND h = window->hWnd;
-  prn::preview::ExitPreview();
-  for (int round = 0; round < 100 && IsWindow(h); ++round) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    core::SYSREFRESH();
-  }
+  EXPECT_TRUE(printtest::ClosePreview());
   core::SetRunningFlag(running);
   EXPECT_FALSE(printer->hDC) << "ended with the preview";
   EXPECT_EQ(GetFileAttributesA(dir.c_str()), INVALID_FILE_ATTRIBUTES);

@@ -29,27 +29,18 @@
 #include "tests/controls/owner_window.h"
 #include "tests/graphics/window_shot.h"
 #include "tests/print/file_printers.h"
+#include "tests/print/preview_driver.h"
 #include "tests/services/box_driver.h"
 
 namespace {
 
 using prn::preview::Current;
 using printtest::Count;
+using printtest::PumpUntil;
 using printtest::kOutA;
 using printtest::ReadFile;
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// Handles what is queued, waiting for more at most 100 ms at a time, until
-// done() holds; false when it never did.
-template <class Done>
-bool PumpUntil(Done done) {
-  for (int round = 0; round < 200 && !done(); ++round) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    core::SYSREFRESH();
-  }
-  return done();
-}
 
 class Preview : public printtest::FilePrinters {
  protected:
@@ -79,13 +70,7 @@ class Preview : public printtest::FilePrinters {
     return p;
   }
 
-  static void Close() {
-    const auto window = Current().window;
-    if (!window) return;
-    const HWND h = window->hWnd;
-    prn::preview::ExitPreview();
-    EXPECT_TRUE(PumpUntil([h] { return !IsWindow(h); }));
-  }
+  static void Close() { EXPECT_TRUE(printtest::ClosePreview()); }
 
   static std::string Label() { return Current().pageLabel.As<controls::TSay>()->GetText(); }
 
@@ -404,13 +389,9 @@ TEST_F(Preview, ASecondPreviewIsRefusedAndEnded) {
 }
 
 TEST_F(Preview, WithoutTheResourceLibraryNothingIsLeft) {
-  char exe[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, exe, sizeof exe);
-  std::string dll(exe);
-  dll = dll.substr(0, dll.find_last_of('\\') + 1) + "Prev32.dll";
-  const std::string aside = dll + ".aside";
   svc::FREERESOURCES();
-  ASSERT_TRUE(MoveFileA(dll.c_str(), aside.c_str()));
+  auto aside = std::make_unique<printtest::LibraryAside>();
+  ASSERT_TRUE(aside->Moved());
   // Recorded through the builders: PRINTEND hands the pages to the preview.
   const auto p = prn::PRINTBEGIN(rt::Value("ohne"), false, true);
   prn::PAGEBEGIN();
@@ -418,7 +399,7 @@ TEST_F(Preview, WithoutTheResourceLibraryNothingIsLeft) {
   const std::string page = p->aMeta.At(1).AsString(), dir = p->cDir;
   BoxDriver driver([](HWND box) { BoxDriver::Click(box, IDOK); });
   prn::PRINTEND();
-  MoveFileA(aside.c_str(), dll.c_str());
+  aside.reset();
   EXPECT_TRUE(driver.Seen().appeared);
   EXPECT_EQ(driver.Seen().caption, "Vindral Printing Error");
   EXPECT_EQ(driver.Seen().Joined(), "Prev32.dll not found, imposible to continue\n");

@@ -12,6 +12,7 @@
 #include "print/print_settings.h"
 #include "print/rpreview_state.h"
 #include "tests/print/file_printers.h"
+#include "tests/print/preview_driver.h"
 #include "print/tprinter.h"
 #include "runtime/macro.h"
 #include "tests/services/box_driver.h"
@@ -163,11 +164,7 @@ TEST_F(Printer, PrintEndHandsARecordingToThePreview) {
   EXPECT_EQ(prn::preview::Current().device, p);
   EXPECT_TRUE(Exists(page)) << "the preview ends it";
   const HWND h = window->hWnd;
-  prn::preview::ExitPreview();
-  for (int round = 0; round < 100 && IsWindow(h); ++round) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    core::SYSREFRESH();
-  }
+  EXPECT_TRUE(printtest::ClosePreview());
   core::SetRunningFlag(running);
   EXPECT_FALSE(IsWindow(h));
   EXPECT_FALSE(p->hDC);
