@@ -14,6 +14,7 @@ namespace rt {
 namespace {
 
 constexpr std::size_t kWindowBytes = 64 * 1024;
+constexpr std::uint32_t kWindowGrowth = 8;
 constexpr char kEofMark = 0x1A;
 constexpr char kHeaderEnd = 0x0D;
 // The code-page mark of Windows-1252 text (header byte 29).
@@ -244,12 +245,17 @@ void DbfFile::ReadRecord(std::uint32_t recno, char* dst) {
   if (recno < 1 || recno > count_) ThrowFault(EG_READ, path_);
   if (recno < windowFirst_ || recno >= windowFirst_ + windowCount_) {
     // A window pays off for records read in a row (scans, index builds); a
-    // record reached by a seek or through an order is read alone.
+    // record reached by a seek or through an order is read alone. A walk
+    // through an order often meets a few neighbours and then jumps, so a
+    // run grows its window step by step instead of reading a full one.
     bool forward = windowCount_ > 0 && recno == windowFirst_ + windowCount_;
     bool backward = windowCount_ > 0 && recno + 1 == windowFirst_;
-    std::uint32_t per = forward || backward || recno == 1
-                            ? static_cast<std::uint32_t>(std::max<std::size_t>(1, kWindowBytes / recLen_))
-                            : 1;
+    const auto most = static_cast<std::uint32_t>(std::max<std::size_t>(1, kWindowBytes / recLen_));
+    std::uint32_t per = 1;
+    if (forward || backward)
+      per = std::min<std::uint32_t>(most, windowCount_ * kWindowGrowth);
+    else if (recno == 1)
+      per = most;
     std::uint32_t first = recno;
     if (backward) first = recno >= per ? recno - per + 1 : 1;
     std::uint32_t n = std::min(per, count_ - first + 1);
