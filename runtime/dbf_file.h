@@ -57,6 +57,9 @@ class DbfFile {
   // Re-reads the count that other programs may have changed (shared mode).
   void Refresh();
   void ReadRecord(std::uint32_t recno, char* dst);
+  // Drops the records kept from earlier reads, so that the next read sees
+  // what other programs wrote since (after a lock).
+  void ForgetReads() noexcept { windows_.Clear(); }
   void WriteRecord(std::uint32_t recno, const char* src);
   // Writes the record and the end-of-file mark first and the header count
   // afterwards, so that a crash in between leaves the old table.

@@ -431,6 +431,7 @@ bool WorkArea::Lock(std::uint32_t recno) {
   if (locks_.count(recno)) return true;
   if (!dbf_.File().LockRange(kLockBase + recno, 1)) return false;
   locks_.insert(recno);
+  dbf_.ForgetReads();
   return true;
 }
 
