@@ -13,7 +13,6 @@ namespace rt {
 
 namespace {
 
-constexpr std::size_t kWindowBytes = 64 * 1024;
 constexpr char kEofMark = 0x1A;
 constexpr char kHeaderEnd = 0x0D;
 // The code-page mark of Windows-1252 text (header byte 29).
@@ -192,7 +191,7 @@ void DbfFile::Parse() {
     char flag = 0;
     if (file_.ReadAt(hdrLen_, &flag, 1) != 1 || (flag != ' ' && flag != '*')) HeaderDamaged();
   }
-  ClearWindow();
+  windows_.Reset(recLen_);
 }
 
 void DbfFile::HeaderDamaged() const {
@@ -209,7 +208,7 @@ void DbfFile::Refresh() {
     std::uint64_t fit = size > hdrLen_ ? (size - hdrLen_) / recLen_ : 0;
     count_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(declared, fit));
   }
-  ClearWindow();
+  windows_.Clear();
 }
 
 void DbfFile::Close() {
@@ -222,7 +221,7 @@ void DbfFile::Close() {
   changed_ = false;
   fields_.clear();
   count_ = 0;
-  ClearWindow();
+  windows_.Clear();
 }
 
 int DbfFile::FieldPos(std::string_view name) const noexcept {
@@ -242,36 +241,24 @@ bool DbfFile::HasMemoFields() const noexcept {
 
 void DbfFile::ReadRecord(std::uint32_t recno, char* dst) {
   if (recno < 1 || recno > count_) ThrowFault(EG_READ, path_);
-  if (recno < windowFirst_ || recno >= windowFirst_ + windowCount_) {
-    // A window pays off for records read in a row (scans, index builds); a
-    // record reached by a seek or through an order is read alone.
-    bool forward = windowCount_ > 0 && recno == windowFirst_ + windowCount_;
-    bool backward = windowCount_ > 0 && recno + 1 == windowFirst_;
-    std::uint32_t per = forward || backward || recno == 1
-                            ? static_cast<std::uint32_t>(std::max<std::size_t>(1, kWindowBytes / recLen_))
-                            : 1;
-    std::uint32_t first = recno;
-    if (backward) first = recno >= per ? recno - per + 1 : 1;
-    std::uint32_t n = std::min(per, count_ - first + 1);
-    window_.resize(static_cast<std::size_t>(n) * recLen_);
-    std::size_t got = file_.ReadAt(hdrLen_ + static_cast<std::uint64_t>(first - 1) * recLen_,
-                                   window_.data(), window_.size());
-    if (got != window_.size()) {
-      ClearWindow();
+  const char* src = windows_.Find(recno);
+  if (!src) {
+    const RecordWindows::Plan plan = windows_.PlanFor(recno, count_);
+    const std::size_t bytes = static_cast<std::size_t>(plan.count) * recLen_;
+    char* buffer = windows_.Buffer(plan);
+    if (file_.ReadAt(hdrLen_ + static_cast<std::uint64_t>(plan.first - 1) * recLen_, buffer, bytes) != bytes)
       ThrowFault(EG_READ, path_);
-    }
-    windowFirst_ = first;
-    windowCount_ = n;
+    windows_.Filled(plan);
+    src = windows_.Find(recno);
   }
-  std::memcpy(dst, window_.data() + static_cast<std::size_t>(recno - windowFirst_) * recLen_, recLen_);
+  std::memcpy(dst, src, recLen_);
 }
 
 void DbfFile::WriteRecord(std::uint32_t recno, const char* src) {
   if (recno < 1 || recno > count_) ThrowFault(EG_WRITE, path_);
   if (!file_.WriteAt(hdrLen_ + static_cast<std::uint64_t>(recno - 1) * recLen_, src, recLen_))
     ThrowFault(EG_WRITE, path_);
-  if (recno >= windowFirst_ && recno < windowFirst_ + windowCount_)
-    std::memcpy(window_.data() + static_cast<std::size_t>(recno - windowFirst_) * recLen_, src, recLen_);
+  windows_.Update(recno, src);
   changed_ = true;
 }
 
@@ -299,7 +286,7 @@ void DbfFile::Zap() {
   WriteCountAndDate();
   char eof = kEofMark;
   if (!file_.WriteAt(hdrLen_, &eof, 1) || !file_.Truncate(hdrLen_ + 1u)) ThrowFault(EG_WRITE, path_);
-  ClearWindow();
+  windows_.Clear();
   changed_ = true;
 }
 

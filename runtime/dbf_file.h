@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/record_windows.h"
 #include "runtime/table_file.h"
 
 namespace rt {
@@ -56,6 +57,9 @@ class DbfFile {
   // Re-reads the count that other programs may have changed (shared mode).
   void Refresh();
   void ReadRecord(std::uint32_t recno, char* dst);
+  // Drops the records kept from earlier reads, so that the next read sees
+  // what other programs wrote since (after a lock).
+  void ForgetReads() noexcept { windows_.Clear(); }
   void WriteRecord(std::uint32_t recno, const char* src);
   // Writes the record and the end-of-file mark first and the header count
   // afterwards, so that a crash in between leaves the old table.
@@ -69,7 +73,6 @@ class DbfFile {
   void Parse();
   [[noreturn]] void HeaderDamaged() const;
   void WriteCountAndDate();
-  void ClearWindow() noexcept { windowCount_ = 0; }
 
   TableFile file_;
   std::string path_;
@@ -81,11 +84,7 @@ class DbfFile {
   std::uint16_t hdrLen_ = 0;
   std::uint16_t recLen_ = 0;
   std::uint32_t count_ = 0;
-  // A window of consecutive records read in one call, so that scans and
-  // index builds do not pay a system call per record.
-  std::vector<char> window_;
-  std::uint32_t windowFirst_ = 0;
-  std::uint32_t windowCount_ = 0;
+  RecordWindows windows_;
 };
 
 // Appends ".DBF" (or the given extension) when the name has no extension.

@@ -150,7 +150,7 @@ std::uint32_t WorkArea::PrevRaw() {
   return o.Prev();
 }
 
-std::uint32_t WorkArea::SkipHidden(std::uint32_t r, bool forward) {
+std::uint32_t WorkArea::SkipHidden(std::uint32_t r, bool forward, std::string_view bound) {
   NtxOrder* o = focus_ > 0 ? orders_[focus_ - 1].get() : nullptr;
   while (r != 0) {
     // An order that names a record the table does not hold is damaged
@@ -159,6 +159,8 @@ std::uint32_t WorkArea::SkipHidden(std::uint32_t r, bool forward) {
       if (dbf_.Shared()) dbf_.Refresh();
       if (r > dbf_.RecCount()) ThrowFault(EG_CORRUPTION, o->Path(), TableMessage(TableText::IndexDamaged));
     }
+    // The key is in the order's cached page; the record would cost a read.
+    if (o && !bound.empty() && std::memcmp(o->CursorKey(), bound.data(), bound.size()) != 0) return 0;
     if (Visible(r)) break;
     if (o)
       r = forward ? o->Next() : o->Prev();
@@ -238,6 +240,23 @@ void WorkArea::Skip(long n) {
   }
 }
 
+bool WorkArea::SkipWithinKey(std::string_view start) {
+  Flush();
+  if (focus_ == 0) ThrowFault(EG_NOORDER, dbf_.Path());
+  // Longer than the key, only its width is compared, as a seek does.
+  start = start.substr(0, orders_[focus_ - 1]->KeySize());
+  bof_ = false;
+  found_ = false;
+  try {
+    const std::uint32_t r = SkipHidden(NextRaw(), true, start);
+    Position(r);
+    return r != 0;
+  } catch (const TableFault&) {
+    ParkAfterFault(false);
+    throw;
+  }
+}
+
 void WorkArea::Seek(const Value& key, bool softSeek) {
   Flush();
   RefreshIfShared();
@@ -256,7 +275,10 @@ void WorkArea::Seek(const Value& key, bool softSeek) {
   std::uint32_t r = 0;
   bool exact = false;
   try {
-    r = SkipHidden(k.empty() ? o.GoTop() : o.Seek(k.data(), k.size(), exact), true);
+    // Without a soft seek, a landing key that does not begin with the key
+    // ends it: every key after it sorts after too.
+    r = SkipHidden(k.empty() ? o.GoTop() : o.Seek(k.data(), k.size(), exact), true,
+                   softSeek ? std::string_view{} : k);
     exact = r != 0 && std::memcmp(o.CursorKey(), k.data(), k.size()) == 0;
   } catch (const TableFault&) {
     ParkAfterFault(false);
@@ -409,6 +431,7 @@ bool WorkArea::Lock(std::uint32_t recno) {
   if (locks_.count(recno)) return true;
   if (!dbf_.File().LockRange(kLockBase + recno, 1)) return false;
   locks_.insert(recno);
+  dbf_.ForgetReads();
   return true;
 }
 

@@ -59,6 +59,10 @@ class WorkArea {
   void GoBottom();
   void GoTo(std::uint32_t recno);
   void Skip(long n);
+  // Skip(1) over the order in focus for a walk through the keys that begin
+  // with `start`: where the next key does not, the area goes to EOF and the
+  // result is false, without reading that record from the table.
+  bool SkipWithinKey(std::string_view start);
   void Seek(const Value& key, bool softSeek);
 
   // Records.
@@ -99,8 +103,9 @@ class WorkArea {
   void RefreshIfShared();
   bool Visible(std::uint32_t recno);
   // From r on, the first record SET DELETED lets through, moving forward or
-  // back in the order in force; 0 when none is left.
-  std::uint32_t SkipHidden(std::uint32_t r, bool forward);
+  // back in the order in force; 0 when none is left, or (with a `bound`)
+  // when the order's key stops beginning with it.
+  std::uint32_t SkipHidden(std::uint32_t r, bool forward, std::string_view bound = {});
   void GoEnd(bool top);
   // After a fault in a move: at the end of file, and at its beginning too
   // when the move went back.

@@ -32,9 +32,16 @@ struct WordFields {
   int deutsch, fremd, sprache;
 };
 
-// A word-table entry found by a search.
+// A word-table entry found by a search, in the record buffer where it is
+// written at once.
+struct HitView {
+  std::string_view deutsch, fremd, sprache;
+};
+
+// A found entry kept while the search goes on.
 struct Hit {
   std::string deutsch, fremd, sprache;
+  HitView View() const noexcept { return {deutsch, fremd, sprache}; }
 };
 
 // The side's order in focus, the fields, and how the compared text is made.
@@ -60,9 +67,12 @@ class SideReader {
     const rt::DbfField& f = area_.Table().Fields()[Index(field)];
     return std::string_view(record + f.offset, f.len);
   }
+  HitView ViewOf(const char* record) const {
+    return {View(record, fields_.deutsch), View(record, fields_.fremd), View(record, fields_.sprache)};
+  }
   Hit HitOf(const char* record) const {
-    return {std::string(View(record, fields_.deutsch)), std::string(View(record, fields_.fremd)),
-            std::string(View(record, fields_.sprache))};
+    const HitView v = ViewOf(record);
+    return {std::string(v.deutsch), std::string(v.fremd), std::string(v.sprache)};
   }
   // The searched field as its order's key holds it: upper-cased (letters a
   // to z), with accents folded first where the key folds them.
@@ -84,7 +94,7 @@ class SideReader {
 
 // German-side hits of an exact search show the foreign term in both
 // columns, every other hit German and foreign.
-void WriteHit(const SideSearch& search, const Hit& hit, RowSink& rows) {
+void WriteHit(const SideSearch& search, const HitView& hit, RowSink& rows) {
   const bool foreignTwice = search.side == SearchSide::German && search.exact;
   rows.Data(foreignTwice ? hit.fremd : hit.deutsch, hit.fremd, hit.sprache);
 }
@@ -118,6 +128,15 @@ ScanKey KeyOfFocus(const SideSearch& search, rt::WorkArea& area) {
   if (keyText == rt::UPPER(common::OrderKey(search.table, order, common::KeyStyle::Editor)))
     return order == 1 ? ScanKey::GermanThenForeign : ScanKey::Searched;
   return ScanKey::None;
+}
+
+// The next entry of a walk through the entries that begin with `start`.
+// Where the order's key is known to begin with the compared text, the
+// entry past them is not read at all.
+bool NextWithin(rt::WorkArea& area, std::string_view start, bool keyed) {
+  if (keyed) return area.SkipWithinKey(start);
+  area.Skip(1);
+  return !area.Eof();
 }
 
 struct ScanHit {
@@ -165,7 +184,8 @@ std::vector<Hit> WalkOrder(const SideSearch& search, SideReader& reader, const s
   if (!area.Found()) area.GoTop();
   std::vector<Hit> hits;
   std::string text;
-  for (; !area.Eof(); area.Skip(1)) {
+  const bool keyed = KeyOfFocus(search, area) != ScanKey::None;
+  for (bool more = !area.Eof(); more; more = NextWithin(area, prefix, keyed)) {
     const char* record = area.RecordBuffer();
     reader.Compared(reader.View(record, reader.Searched()), text);
     if (!BeginsWith(text, prefix)) break;
@@ -189,13 +209,14 @@ void PrefixSeek(const SideSearch& search, RowSink& rows) {
   if (!area.Found()) return;
   rows.Header(std::string(10, ' ') + DirectionText(search.table, search.side, false), {},
               HeaderCode(search.table, search.side));
+  const bool keyed = KeyOfFocus(search, area) != ScanKey::None;
   std::string text;
-  for (; !area.Eof(); area.Skip(1)) {
+  do {
     const char* record = area.RecordBuffer();
     reader.Compared(reader.View(record, reader.Searched()), text);
     if (!BeginsWith(text, key)) break;
-    WriteHit(search, reader.HitOf(record), rows);
-  }
+    WriteHit(search, reader.ViewOf(record), rows);
+  } while (NextWithin(area, key, keyed));
 }
 
 void WILDSEEK(const SideSearch& search, RowSink& rows) {
@@ -213,7 +234,7 @@ void WILDSEEK(const SideSearch& search, RowSink& rows) {
                   std::string(5, ' ') + "-> Wildcardsuche", HeaderCode(search.table, search.side));
       header = true;
     }
-    WriteHit(search, hit, rows);
+    WriteHit(search, hit.View(), rows);
   }
 }
 

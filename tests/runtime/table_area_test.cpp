@@ -189,6 +189,42 @@ TEST_F(WorkAreaTest, SeekFindsPrefixesWithUmlautsAndMissesLeaveEndOfFile) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(WorkAreaTest, AWalkWithinAKeyPrefixSkipsDeletedRowsAndEndsAtEndOfFile) {
+  MakeWordTable("K.DBF", {{"Haus", "house"},
+                          {"Maus", "mouse"},
+                          {"Haust\xFCr", "front door"},
+                          {"Hand", "hand"},
+                          {"Hausboot", "houseboat"},
+                          {"Hausbau", "house building"}});
+  OpenWithOrders("K");
+  WorkArea& area = *WorkAreas::Get().SelectedArea();
+  const auto walk = [&](std::string_view start) {
+    std::vector<std::string> seen;
+    if (!DBSEEK(std::string(start))) return seen;
+    do seen.push_back(Trimmed(FIELDGET("DEUTSCH")));
+    while (area.SkipWithinKey(start));
+    EXPECT_TRUE(DbEof());
+    EXPECT_EQ(RECNO(), LASTREC() + 1);
+    return seen;
+  };
+  using Terms = std::vector<std::string>;
+  EXPECT_EQ(walk("HAUS"), (Terms{"Haus", "Hausbau", "Hausboot", "Haust\xFCr"}));
+  EXPECT_EQ(walk("HAUSB"), (Terms{"Hausbau", "Hausboot"}));
+  EXPECT_EQ(walk("MAUS"), (Terms{"Maus"}));
+  EXPECT_EQ(walk("HAUSX"), Terms{});
+  // A hidden row inside the prefix is passed over, one at its end ends it.
+  ASSERT_TRUE(DBSEEK("HAUSBOOT"));
+  DBDELETE();
+  ASSERT_TRUE(DBSEEK("HAUST"));
+  DBDELETE();
+  Sets().deleted = true;
+  EXPECT_EQ(walk("HAUS"), (Terms{"Haus", "Hausbau"}));
+  EXPECT_EQ(walk("HAUSBO"), Terms{});
+  Sets().deleted = false;
+  EXPECT_EQ(walk("HAUSBO"), (Terms{"Hausboot"}));
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(WorkAreaTest, SeekWithoutAnOrderOrWithTheWrongTypeRaisesAnError) {
   MakeWordTable("E.DBF", {{"a", "b"}});
   ASSERT_TRUE(DBUSEAREA(true, "", Path("E"), "", false, false));

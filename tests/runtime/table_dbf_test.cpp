@@ -1,11 +1,14 @@
 // The DBF and DBT files: structure, field values, the phantom record, header
 // bytes that other xBase tools read, and damaged files.
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "runtime/dates.h"
 #include "runtime/lang.h"
+#include "runtime/record_windows.h"
 #include "runtime/strings.h"
 #include "runtime/table_file.h"
 #include "runtime/table_errors.h"
@@ -32,6 +35,61 @@ class DbfTable : public TableTest {
                          Value::Array({"DATUM", "D", 8, 0}), Value::Array({"NOTIZ", "M", 10, 0})});
   }
 };
+
+// Which records each read brings in: a full window from the first record
+// and for a scan going on, the aligned 4 KB block for a record reached on
+// its own, twice the window for a read next to a shorter one; windows the
+// walk may come back to stay until eight newer ones push them out.
+TEST(RecordWindowsTest, ReadsFollowScansAndKeepTheBlocksOfAWalk) {
+  constexpr std::uint16_t kLength = 100;  // 655 records in 64 KB, 40 in 4 KB
+  constexpr std::uint32_t kCount = 2000;
+  RecordWindows windows;
+  windows.Reset(kLength);
+  // The plan read for the record, or none when a window held it; the bytes
+  // found must be the record's own (its number in front).
+  const auto read = [&](std::uint32_t recno) -> std::optional<std::pair<std::uint32_t, std::uint32_t>> {
+    std::optional<std::pair<std::uint32_t, std::uint32_t>> made;
+    if (!windows.Find(recno)) {
+      const RecordWindows::Plan plan = windows.PlanFor(recno, kCount);
+      char* buffer = windows.Buffer(plan);
+      for (std::uint32_t i = 0; i < plan.count; ++i) {
+        const std::uint32_t r = plan.first + i;
+        std::memcpy(buffer + std::size_t{i} * kLength, &r, sizeof r);
+      }
+      windows.Filled(plan);
+      made.emplace(plan.first, plan.count);
+    }
+    std::uint32_t held = 0;
+    std::memcpy(&held, windows.Find(recno), sizeof held);
+    EXPECT_EQ(held, recno);
+    return made;
+  };
+  using Read = std::pair<std::uint32_t, std::uint32_t>;
+  EXPECT_EQ(read(1), (Read{1, 655}));
+  EXPECT_EQ(read(656), (Read{656, 655}));
+  EXPECT_EQ(read(1000), std::nullopt);
+  EXPECT_EQ(read(2), (Read{1, 40})) << "the scan kept to its one window";
+  windows.Clear();
+  EXPECT_EQ(read(1000), (Read{961, 40}));
+  EXPECT_EQ(read(1001), (Read{1001, 80}));
+  EXPECT_EQ(read(1081), (Read{1081, 160}));
+  EXPECT_EQ(read(970), std::nullopt);
+  EXPECT_EQ(read(1990), (Read{1961, 40}));
+  EXPECT_EQ(read(1960), (Read{1881, 80}));
+  EXPECT_EQ(read(1999), std::nullopt);
+  EXPECT_EQ(read(1900), std::nullopt);
+  // A record written reaches every window that holds it.
+  const std::uint32_t changed = 4711;
+  std::vector<char> record(kLength, ' ');
+  std::memcpy(record.data(), &changed, sizeof changed);
+  windows.Update(1990, record.data());
+  std::uint32_t held = 0;
+  std::memcpy(&held, windows.Find(1990), sizeof held);
+  EXPECT_EQ(held, changed);
+  // Eight more blocks, none next to another, push the older windows out.
+  for (std::uint32_t r = 41; r <= 8 * 80; r += 80) EXPECT_EQ(read(r), (Read{r, 40}));
+  EXPECT_EQ(read(1000), (Read{961, 40}));
+}
 
 TEST_F(DbfTable, FieldsOfEveryTypeRoundTripThroughCloseAndReopen) {
   ASSERT_TRUE(DBCREATE(Path("T.DBF"), Structure()));
