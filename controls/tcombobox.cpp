@@ -292,15 +292,7 @@ void TComboBox::Refresh() {
 
 long TComboBox::Len() const { return hWnd ? static_cast<long>(SendMessageA(hWnd, CB_GETCOUNT, 0, 0)) : 0; }
 
-std::string TComboBox::GetItem(long n) const {
-  if (n < 1 || n > Len()) return {};
-  const LRESULT length = SendMessageA(hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(n - 1), 0);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(hWnd, CB_GETLBTEXT, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
+std::string TComboBox::GetItem(long n) const { return NativeEntry(hWnd, n, Len(), CB_GETLBTEXTLEN, CB_GETLBTEXT); }
 
 void TComboBox::Add(const rt::Value& cItem, long n) {
   const std::string text = EntryText(cItem);

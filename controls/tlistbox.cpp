@@ -202,15 +202,7 @@ long TListBox::GetPos() const {
 
 long TListBox::Len() const { return hWnd ? static_cast<long>(SendMessageA(hWnd, LB_GETCOUNT, 0, 0)) : 0; }
 
-std::string TListBox::GetItem(long nAt) const {
-  if (nAt < 1 || nAt > Len()) return {};
-  const LRESULT length = SendMessageA(hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nAt - 1), 0);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(hWnd, LB_GETTEXT, static_cast<WPARAM>(nAt - 1), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
+std::string TListBox::GetItem(long nAt) const { return NativeEntry(hWnd, nAt, Len(), LB_GETTEXTLEN, LB_GETTEXT); }
 
 void TListBox::Add(const rt::Value& cItem, long nAt) {
   const std::string text = EntryText(cItem);
