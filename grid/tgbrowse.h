@@ -268,7 +268,13 @@ class TGBrowse : public core::TControl {
   rt::Value VScrollBar() const { return oVScroll; }
 
  private:
+  // Takes the arguments New and ReDefine share.
+  template <class Args>
+  void TakeArgs(const Args& a);
   void CommonInit(const rt::Value& aColors, bool redefine);
+  // The font given, else one of the grid's own (lMyFont), with what the
+  // window needs before it is created or redefined.
+  std::shared_ptr<gfx::TFont> PrepareWindow(const rt::Value& oFont);
   void ResetBlocksForTable();
   void NewVScroll(long nMax);
   void DrawRow(long nRow, bool selected);
