@@ -28,4 +28,10 @@ void CopyToClipboard(const std::string& cText, const rt::Value& oOwner) {
   if (!clip->SetText(cText)) svc::MSGALERT("The clipboard is not available now!");
 }
 
+bool ClipboardHasText(const rt::Value& oOwner) {
+  auto clip = std::make_shared<core::TClipBoard>();
+  clip->New(CF_TEXT, oOwner);
+  return !clip->IsEmpty();
+}
+
 }  // namespace controls

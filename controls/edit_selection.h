@@ -17,5 +17,7 @@ std::string EditSelText(HWND hWnd);
 // Puts the text on the clipboard for oOwner; an empty text leaves the
 // clipboard as it is.
 void CopyToClipboard(const std::string& cText, const rt::Value& oOwner);
+// Whether the clipboard holds a text to paste, asked for oOwner.
+bool ClipboardHasText(const rt::Value& oOwner);
 
 }  // namespace controls
