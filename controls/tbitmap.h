@@ -99,6 +99,16 @@ class TBitmap : public core::TControl {
   void Repaint();
   // One step of one of the picture's own scroll bars.
   static void Step(const rt::Value& bar, void (TScrollBar::*step)());
+  // What a direction of scrolling moves: the vertical and the horizontal
+  // one differ only in these.
+  struct Axis;
+  static const Axis kVertical, kHorizontal;
+  // A line or a page on towards the picture's end, or back to its start.
+  void LineOn(const Axis& axis);
+  void LineBack(const Axis& axis);
+  void PageOn(const Axis& axis);
+  void PageBack(const Axis& axis);
+  rt::Value ScrollMessage(LPARAM nWParam, const Axis& axis);
 };
 
 }  // namespace controls
