@@ -9,6 +9,17 @@ namespace controls {
 
 rt::Value OwnerOr(const rt::Value& oWnd) { return oWnd.IsNil() ? core::GETWNDDEFAULT() : oWnd; }
 
+void PlaceAt(core::TControl& control, long nRow, long nCol, long nWidth, long nHeight, bool lPixel) {
+  if (!lPixel) {
+    nRow *= 14;
+    nCol *= 8;
+  }
+  control.nTop = static_cast<int>(nRow);
+  control.nLeft = static_cast<int>(nCol);
+  control.nBottom = static_cast<int>(nRow + nHeight - 1);
+  control.nRight = static_cast<int>(nCol + nWidth - 1);
+}
+
 void Place(core::TControl& control, const std::string& cClass) {
   const auto owner = control.Container();
   if (owner && owner->hWnd) {

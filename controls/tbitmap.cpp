@@ -46,17 +46,8 @@ TBitmap& TBitmap::New(const BitmapArgs& a) {
     width = std::min(PictureWidth(), owner ? owner->nWidth() : PictureWidth());
     height = std::min(PictureHeight(), owner ? owner->nHeight() : PictureHeight());
   }
-  width = NumOr(a.nWidth, width);
-  height = NumOr(a.nHeight, height);
-  long top = NumOr(a.nTop, 0), left = NumOr(a.nLeft, 0);
-  if (!rt::IsTrue(a.lPixel)) {
-    top *= 14;
-    left *= 8;
-  }
-  nTop = static_cast<int>(top);
-  nLeft = static_cast<int>(left);
-  nBottom = static_cast<int>(top + height - 1);
-  nRight = static_cast<int>(left + width - 1);
+  PlaceAt(*this, NumOr(a.nTop, 0), NumOr(a.nLeft, 0), NumOr(a.nWidth, width), NumOr(a.nHeight, height),
+          rt::IsTrue(a.lPixel));
   bLClicked = a.bLClicked;
   bRClicked = a.bRClicked;
   lScroll = rt::IsTrue(a.lScroll);

@@ -71,15 +71,8 @@ TComboBox& TComboBox::New(const ComboBoxArgs& a) {
   lDrag = rt::IsTrue(a.lDesign);
   bDrawItem = a.bDrawItem;
   Colours(*this, a.nClrFore, a.nClrBack);
-  int top = static_cast<int>(svc::ToInt32(a.nRow)), left = static_cast<int>(svc::ToInt32(a.nCol));
-  if (!rt::IsTrue(a.lPixel)) {
-    top *= 14;
-    left *= 8;
-  }
-  nTop = top;
-  nLeft = left;
-  nBottom = top + (a.nHeight.IsNumber() ? static_cast<int>(svc::ToInt32(a.nHeight)) : 60) - 1;
-  nRight = left + (a.nWidth.IsNumber() ? static_cast<int>(svc::ToInt32(a.nWidth)) : 40) - 1;
+  PlaceAt(*this, svc::ToInt32(a.nRow), svc::ToInt32(a.nCol), a.nWidth.IsNumber() ? svc::ToInt32(a.nWidth) : 40,
+          a.nHeight.IsNumber() ? svc::ToInt32(a.nHeight) : 60, rt::IsTrue(a.lPixel));
   if (a.aBitmaps.IsArray()) SetBitmaps(a.aBitmaps);
   const long style = ComboStyle(a.nStyle);
   nStyle = style | WS_TABSTOP | 4096 | WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL;

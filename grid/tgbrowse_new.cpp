@@ -129,14 +129,9 @@ std::shared_ptr<gfx::TFont> TGBrowse::PrepareWindow(const rt::Value& oFont) {
 }
 
 TGBrowse& TGBrowse::New(const BrowseArgs& a) {
-  const bool pixel = rt::IsTrue(a.lPixel);
-  const long row = a.nRow.IsNumber() ? a.nRow.AsInt() : 0, col = a.nCol.IsNumber() ? a.nCol.AsInt() : 0;
-  nTop = static_cast<int>(pixel ? row : row * 14);
-  nLeft = static_cast<int>(pixel ? col : col * 8);
-  const long width = a.nWidth.IsNumber() ? a.nWidth.AsInt() : 100;
-  const long height = a.nHeight.IsNumber() ? a.nHeight.AsInt() : 100;
-  nRight = nLeft + static_cast<int>(width) - 1;
-  nBottom = nTop + static_cast<int>(height) - 1;
+  controls::PlaceAt(*this, a.nRow.IsNumber() ? a.nRow.AsInt() : 0, a.nCol.IsNumber() ? a.nCol.AsInt() : 0,
+                    a.nWidth.IsNumber() ? a.nWidth.AsInt() : 100, a.nHeight.IsNumber() ? a.nHeight.AsInt() : 100,
+                    rt::IsTrue(a.lPixel));
   TakeArgs(a);
   lDrag = lDesign = rt::IsTrue(a.lDesign);
   nStyle = a.nStyle.IsNumber() ? svc::ToInt32(a.nStyle)
