@@ -4,10 +4,13 @@
 #include "core/window_defaults.h"
 #include "runtime/transform.h"
 #include "runtime/value_text.h"
+#include "services/int32.h"
 
 namespace controls {
 
 rt::Value OwnerOr(const rt::Value& oWnd) { return oWnd.IsNil() ? core::GETWNDDEFAULT() : oWnd; }
+
+long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 
 void PlaceAt(core::TControl& control, long nRow, long nCol, long nWidth, long nHeight, bool lPixel) {
   if (!lPixel) {

@@ -10,7 +10,6 @@
 #include "graphics/bar_paint.h"
 #include "graphics/colour.h"
 #include "runtime/strings.h"
-#include "services/int32.h"
 
 namespace controls {
 
@@ -20,8 +19,6 @@ constexpr std::array<std::string_view, 5> kModeWords{"TOP", "LEFT", "RIGHT", "BO
 // The space a group start leaves before its button.
 constexpr int kGroupGap = 8;
 constexpr long kMidGrey = 8421504;
-
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 
 }  // namespace
 

@@ -19,7 +19,6 @@ namespace controls {
 
 namespace {
 
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 std::string TextOf(const rt::Value& v) { return v.IsString() ? rt::ALLTRIM(v.AsString()) : std::string(); }
 bool NonEmpty(const rt::Value& v) { return v.IsNumber() || (v.IsString() && !v.AsString().empty()); }
 

@@ -13,8 +13,6 @@ namespace controls {
 
 namespace {
 
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
-
 std::string ThreeDigits(long n) {
   char digits[16];
   std::snprintf(digits, sizeof digits, "%3ld", n);

@@ -9,8 +9,6 @@ namespace controls {
 
 namespace {
 
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
-
 void Run(const rt::Value& block) {
   if (block.IsBlock()) block.Eval();
 }
