@@ -272,6 +272,8 @@ class TGBrowse : public core::TControl {
   template <class Args>
   void TakeArgs(const Args& a);
   void CommonInit(const rt::Value& aColors, bool redefine);
+  // Makes that column the current cell, shown again only when it changes.
+  void CellTo(long nColumn);
   // The font given, else one of the grid's own (lMyFont), with what the
   // window needs before it is created or redefined.
   std::shared_ptr<gfx::TFont> PrepareWindow(const rt::Value& oFont);
