@@ -35,6 +35,19 @@ std::shared_ptr<TScrollBar> OwnBar(TBitmap& owner, bool vertical) {
 
 }  // namespace
 
+template <class Args>
+void TBitmap::TakeArgs(const Args& a) {
+  bLClicked = a.bLClicked;
+  bRClicked = a.bRClicked;
+  lScroll = rt::IsTrue(a.lScroll);
+  lScrollGiven_ = a.lScroll.IsLogical();
+  lStretch = rt::IsTrue(a.lStretch);
+  oCursor = a.oCursor.template As<gfx::TCursor>();
+  lUpdate = rt::IsTrue(a.lUpdate);
+  bWhen = a.bWhen;
+  bValid = a.bValid;
+}
+
 TBitmap& TBitmap::New(const BitmapArgs& a) {
   oWnd = OwnerOr(a.oWnd);
   const auto owner = Container();
@@ -47,15 +60,7 @@ TBitmap& TBitmap::New(const BitmapArgs& a) {
   }
   PlaceAt(*this, NumOr(a.nTop, 0), NumOr(a.nLeft, 0), NumOr(a.nWidth, width), NumOr(a.nHeight, height),
           rt::IsTrue(a.lPixel));
-  bLClicked = a.bLClicked;
-  bRClicked = a.bRClicked;
-  lScroll = rt::IsTrue(a.lScroll);
-  lScrollGiven_ = a.lScroll.IsLogical();
-  lStretch = rt::IsTrue(a.lStretch);
-  oCursor = a.oCursor.As<gfx::TCursor>();
-  lUpdate = rt::IsTrue(a.lUpdate);
-  bWhen = a.bWhen;
-  bValid = a.bValid;
+  TakeArgs(a);
   lDrag = rt::IsTrue(a.lDesign);
   nStyle = (rt::IsTrue(a.lNoBorder) ? 0 : WS_BORDER) | (lScroll ? WS_VSCROLL | WS_HSCROLL : 0) | WS_CHILD |
            WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_GROUP;
@@ -96,15 +101,7 @@ TBitmap& TBitmap::ReDefine(const BitmapRedefineArgs& a) {
   nId = a.nId.IsNumber() ? svc::ToInt32(a.nId) : GetNewId();
   aHotAreas = rt::Value::Array();
   LoadImage(a.cResName, TextOf(a.cBmpFile));
-  bLClicked = a.bLClicked;
-  bRClicked = a.bRClicked;
-  lScroll = rt::IsTrue(a.lScroll);
-  lScrollGiven_ = a.lScroll.IsLogical();
-  lStretch = rt::IsTrue(a.lStretch);
-  oCursor = a.oCursor.As<gfx::TCursor>();
-  lUpdate = rt::IsTrue(a.lUpdate);
-  bWhen = a.bWhen;
-  bValid = a.bValid;
+  TakeArgs(a);
   lTransparent = rt::IsTrue(a.lTransparent);
   SetColor(rt::Value(gfx::GETSYSCOLOR(COLOR_WINDOWFRAME)), rt::Value(gfx::GETSYSCOLOR(COLOR_BTNFACE)));
   Register(CS_VREDRAW | CS_HREDRAW);

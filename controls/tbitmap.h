@@ -89,6 +89,9 @@ class TBitmap : public core::TControl {
 
  private:
   bool lScrollGiven_ = false;
+  // Takes the arguments New and ReDefine share.
+  template <class Args>
+  void TakeArgs(const Args& a);
   int VStep() const { return nVStep < 1 ? 1 : nVStep; }
   int HStep() const { return nHStep < 1 ? 1 : nHStep; }
   bool HasRange(const rt::Value& bar) const;
