@@ -53,4 +53,14 @@ std::string EntryText(const rt::Value& item) { return rt::CVALTOCHAR(item); }
 
 std::string EntryKey(const rt::Value& item) { return rt::AsciiUpper(rt::ALLTRIM(EntryText(item))); }
 
+std::string NativeEntry(HWND hWnd, long n, long count, UINT lengthMsg, UINT textMsg) {
+  if (n < 1 || n > count) return {};
+  const LRESULT length = SendMessageA(hWnd, lengthMsg, static_cast<WPARAM>(n - 1), 0);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  SendMessageA(hWnd, textMsg, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
 }  // namespace controls

@@ -39,5 +39,8 @@ class ListBitmaps {
 std::string EntryText(const rt::Value& item);
 // Trimmed and upper-cased, as entries and values are compared.
 std::string EntryKey(const rt::Value& item);
+// The text of entry n (1-based) of the native box hWnd holding count
+// entries, read with its own length and text messages; "" outside.
+std::string NativeEntry(HWND hWnd, long n, long count, UINT lengthMsg, UINT textMsg);
 
 }  // namespace controls

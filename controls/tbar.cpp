@@ -10,7 +10,6 @@
 #include "graphics/bar_paint.h"
 #include "graphics/colour.h"
 #include "runtime/strings.h"
-#include "services/int32.h"
 
 namespace controls {
 
@@ -20,8 +19,6 @@ constexpr std::array<std::string_view, 5> kModeWords{"TOP", "LEFT", "RIGHT", "BO
 // The space a group start leaves before its button.
 constexpr int kGroupGap = 8;
 constexpr long kMidGrey = 8421504;
-
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 
 }  // namespace
 
@@ -50,19 +47,23 @@ TBar& TBar::New(const BarArgs& a) {
   nLeft = nMode == kBarRight ? R - w - (l3D ? 3 : 0) : -1;
   nBottom = nMode == kBarTop ? h : B + 1;
   nRight = Horizontal() ? R : nMode == kBarLeft ? w + (l3D ? 3 : 0) : R + 1;
+  Open(a.oCursor);
+  FillOwnerSlot();
+  if (wanted == kBarFloat) Float();
+  return *this;
+}
+
+void TBar::Open(const rt::Value& oCursorGiven) {
   nStyle = WS_BORDER | WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
   nClrPane = l3D ? gfx::GETSYSCOLOR(COLOR_BTNFACE) : kMidGrey;
   nClrText = gfx::GETSYSCOLOR(COLOR_BTNTEXT);
-  oCursor = a.oCursor.As<gfx::TCursor>();
+  oCursor = oCursorGiven.As<gfx::TCursor>();
   aControls = rt::Value::Array();
   lVisible = true;
   lValidating = false;
   Register(CS_VREDRAW | CS_HREDRAW);
   Create();
   SetColor(rt::Value(nClrText), rt::Value(nClrPane));
-  FillOwnerSlot();
-  if (wanted == kBarFloat) Float();
-  return *this;
 }
 
 TBar& TBar::NewAt(const BarAtArgs& a) {
@@ -76,16 +77,7 @@ TBar& TBar::NewAt(const BarAtArgs& a) {
   nLeft = col;
   nBottom = row + static_cast<int>(NumOr(a.nHeight, 28)) - 1;
   nRight = col + static_cast<int>(NumOr(a.nWidth, 28 * 10)) - 1;
-  nStyle = WS_BORDER | WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-  nClrPane = l3D ? gfx::GETSYSCOLOR(COLOR_BTNFACE) : kMidGrey;
-  nClrText = gfx::GETSYSCOLOR(COLOR_BTNTEXT);
-  oCursor = a.oCursor.As<gfx::TCursor>();
-  aControls = rt::Value::Array();
-  lVisible = true;
-  lValidating = false;
-  Register(CS_VREDRAW | CS_HREDRAW);
-  Create();
-  SetColor(rt::Value(nClrText), rt::Value(nClrPane));
+  Open(a.oCursor);
   return *this;
 }
 

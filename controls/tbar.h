@@ -97,6 +97,9 @@ class TBar : public core::TControl {
   void Dock(int mode);
   void ClearOwnerSlot();
   void FillOwnerSlot();
+  // What New and NewAt share once the bar's place is set: its style,
+  // colours, cursor and window.
+  void Open(const rt::Value& oCursorGiven);
   // Whether the owner has room for the bar at that side (the menu rules).
   bool PlaceFree(int mode) const;
   // Gives the buttons back from the tool window, ends it and docks.

@@ -19,7 +19,6 @@ namespace controls {
 
 namespace {
 
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 std::string TextOf(const rt::Value& v) { return v.IsString() ? rt::ALLTRIM(v.AsString()) : std::string(); }
 bool NonEmpty(const rt::Value& v) { return v.IsNumber() || (v.IsString() && !v.AsString().empty()); }
 
@@ -36,6 +35,19 @@ std::shared_ptr<TScrollBar> OwnBar(TBitmap& owner, bool vertical) {
 
 }  // namespace
 
+template <class Args>
+void TBitmap::TakeArgs(const Args& a) {
+  bLClicked = a.bLClicked;
+  bRClicked = a.bRClicked;
+  lScroll = rt::IsTrue(a.lScroll);
+  lScrollGiven_ = a.lScroll.IsLogical();
+  lStretch = rt::IsTrue(a.lStretch);
+  oCursor = a.oCursor.template As<gfx::TCursor>();
+  lUpdate = rt::IsTrue(a.lUpdate);
+  bWhen = a.bWhen;
+  bValid = a.bValid;
+}
+
 TBitmap& TBitmap::New(const BitmapArgs& a) {
   oWnd = OwnerOr(a.oWnd);
   const auto owner = Container();
@@ -46,26 +58,9 @@ TBitmap& TBitmap::New(const BitmapArgs& a) {
     width = std::min(PictureWidth(), owner ? owner->nWidth() : PictureWidth());
     height = std::min(PictureHeight(), owner ? owner->nHeight() : PictureHeight());
   }
-  width = NumOr(a.nWidth, width);
-  height = NumOr(a.nHeight, height);
-  long top = NumOr(a.nTop, 0), left = NumOr(a.nLeft, 0);
-  if (!rt::IsTrue(a.lPixel)) {
-    top *= 14;
-    left *= 8;
-  }
-  nTop = static_cast<int>(top);
-  nLeft = static_cast<int>(left);
-  nBottom = static_cast<int>(top + height - 1);
-  nRight = static_cast<int>(left + width - 1);
-  bLClicked = a.bLClicked;
-  bRClicked = a.bRClicked;
-  lScroll = rt::IsTrue(a.lScroll);
-  lScrollGiven_ = a.lScroll.IsLogical();
-  lStretch = rt::IsTrue(a.lStretch);
-  oCursor = a.oCursor.As<gfx::TCursor>();
-  lUpdate = rt::IsTrue(a.lUpdate);
-  bWhen = a.bWhen;
-  bValid = a.bValid;
+  PlaceAt(*this, NumOr(a.nTop, 0), NumOr(a.nLeft, 0), NumOr(a.nWidth, width), NumOr(a.nHeight, height),
+          rt::IsTrue(a.lPixel));
+  TakeArgs(a);
   lDrag = rt::IsTrue(a.lDesign);
   nStyle = (rt::IsTrue(a.lNoBorder) ? 0 : WS_BORDER) | (lScroll ? WS_VSCROLL | WS_HSCROLL : 0) | WS_CHILD |
            WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_GROUP;
@@ -106,15 +101,7 @@ TBitmap& TBitmap::ReDefine(const BitmapRedefineArgs& a) {
   nId = a.nId.IsNumber() ? svc::ToInt32(a.nId) : GetNewId();
   aHotAreas = rt::Value::Array();
   LoadImage(a.cResName, TextOf(a.cBmpFile));
-  bLClicked = a.bLClicked;
-  bRClicked = a.bRClicked;
-  lScroll = rt::IsTrue(a.lScroll);
-  lScrollGiven_ = a.lScroll.IsLogical();
-  lStretch = rt::IsTrue(a.lStretch);
-  oCursor = a.oCursor.As<gfx::TCursor>();
-  lUpdate = rt::IsTrue(a.lUpdate);
-  bWhen = a.bWhen;
-  bValid = a.bValid;
+  TakeArgs(a);
   lTransparent = rt::IsTrue(a.lTransparent);
   SetColor(rt::Value(gfx::GETSYSCOLOR(COLOR_WINDOWFRAME)), rt::Value(gfx::GETSYSCOLOR(COLOR_BTNFACE)));
   Register(CS_VREDRAW | CS_HREDRAW);

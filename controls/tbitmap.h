@@ -89,6 +89,9 @@ class TBitmap : public core::TControl {
 
  private:
   bool lScrollGiven_ = false;
+  // Takes the arguments New and ReDefine share.
+  template <class Args>
+  void TakeArgs(const Args& a);
   int VStep() const { return nVStep < 1 ? 1 : nVStep; }
   int HStep() const { return nHStep < 1 ? 1 : nHStep; }
   bool HasRange(const rt::Value& bar) const;
@@ -99,6 +102,16 @@ class TBitmap : public core::TControl {
   void Repaint();
   // One step of one of the picture's own scroll bars.
   static void Step(const rt::Value& bar, void (TScrollBar::*step)());
+  // What a direction of scrolling moves: the vertical and the horizontal
+  // one differ only in these.
+  struct Axis;
+  static const Axis kVertical, kHorizontal;
+  // A line or a page on towards the picture's end, or back to its start.
+  void LineOn(const Axis& axis);
+  void LineBack(const Axis& axis);
+  void PageOn(const Axis& axis);
+  void PageBack(const Axis& axis);
+  rt::Value ScrollMessage(LPARAM nWParam, const Axis& axis);
 };
 
 }  // namespace controls

@@ -59,75 +59,68 @@ void TBitmap::ScrollAdjust() {
   }
 }
 
-void TBitmap::ScrollUp() {
-  Step(oVScroll, &TScrollBar::GoDown);
-  const long visible = VisibleHeight();
-  const long rest = PictureHeight() + nX - visible;
-  if (!lStretch && PictureHeight() > visible && rest > 0) {
-    nX -= static_cast<int>(std::min<long>(rest, VStep()));
+struct TBitmap::Axis {
+  int TBitmap::*offset;
+  rt::Value TBitmap::*bar;
+  long (TBitmap::*visible)() const;
+  long (TBitmap::*picture)() const;
+  int (TBitmap::*step)() const;
+  // The horizontal line step counts one pixel less of the window as shown.
+  long lineMargin;
+};
+
+const TBitmap::Axis TBitmap::kVertical{&TBitmap::nX,           &TBitmap::oVScroll, &TBitmap::VisibleHeight,
+                                       &TBitmap::PictureHeight, &TBitmap::VStep,    0};
+const TBitmap::Axis TBitmap::kHorizontal{&TBitmap::nY,          &TBitmap::oHScroll, &TBitmap::VisibleWidth,
+                                         &TBitmap::PictureWidth, &TBitmap::HStep,    1};
+
+void TBitmap::LineOn(const Axis& axis) {
+  int& offset = this->*axis.offset;
+  Step(this->*axis.bar, &TScrollBar::GoDown);
+  const long visible = (this->*axis.visible)() - axis.lineMargin;
+  const long picture = (this->*axis.picture)();
+  const long rest = picture + offset - visible;
+  if (!lStretch && picture > visible && rest > 0) {
+    offset -= static_cast<int>(std::min<long>(rest, (this->*axis.step)()));
     Repaint();
   }
   AdjControls();
 }
 
-void TBitmap::ScrollDown() {
-  Step(oVScroll, &TScrollBar::GoUp);
-  nX = std::min(nX + VStep(), 0);
+void TBitmap::LineBack(const Axis& axis) {
+  int& offset = this->*axis.offset;
+  Step(this->*axis.bar, &TScrollBar::GoUp);
+  offset = std::min(offset + (this->*axis.step)(), 0);
   Repaint();
   AdjControls(true);
 }
 
-void TBitmap::ScrollLeft() {
-  Step(oHScroll, &TScrollBar::GoDown);
-  const long visible = VisibleWidth() - 1;
-  const long rest = PictureWidth() + nY - visible;
-  if (!lStretch && PictureWidth() > visible && rest > 0) {
-    nY -= static_cast<int>(std::min<long>(rest, HStep()));
-    Repaint();
-  }
+void TBitmap::PageOn(const Axis& axis) {
+  int& offset = this->*axis.offset;
+  const long visible = (this->*axis.visible)();
+  const long step = std::min(visible - 1, (this->*axis.picture)() + offset - visible);
+  if (!lStretch && step > 0) offset -= static_cast<int>(step);
+  Repaint();
+  if (const auto bar = AsBar(this->*axis.bar)) bar->SetPos(-offset / (this->*axis.step)());
   AdjControls();
 }
 
-void TBitmap::ScrollRight() {
-  Step(oHScroll, &TScrollBar::GoUp);
-  nY = std::min(nY + HStep(), 0);
+void TBitmap::PageBack(const Axis& axis) {
+  int& offset = this->*axis.offset;
+  offset = std::min(offset + static_cast<int>((this->*axis.visible)() - 1), 0);
   Repaint();
+  if (const auto bar = AsBar(this->*axis.bar)) bar->SetPos(-offset / (this->*axis.step)());
   AdjControls(true);
 }
 
-void TBitmap::PageUp() {
-  const int page = static_cast<int>(VisibleHeight() - 1);
-  nX = std::min(nX + page, 0);
-  Repaint();
-  if (const auto v = AsBar(oVScroll)) v->SetPos(-nX / VStep());
-  AdjControls(true);
-}
-
-void TBitmap::PageDown() {
-  const long page = VisibleHeight() - 1;
-  const long step = std::min(page, PictureHeight() + nX - VisibleHeight());
-  if (!lStretch && step > 0) nX -= static_cast<int>(step);
-  Repaint();
-  if (const auto v = AsBar(oVScroll)) v->SetPos(-nX / VStep());
-  AdjControls();
-}
-
-void TBitmap::PageLeft() {
-  const int page = static_cast<int>(VisibleWidth() - 1);
-  nY = std::min(nY + page, 0);
-  Repaint();
-  if (const auto h = AsBar(oHScroll)) h->SetPos(-nY / HStep());
-  AdjControls(true);
-}
-
-void TBitmap::PageRight() {
-  const long page = VisibleWidth() - 1;
-  const long step = std::min(page, PictureWidth() + nY - VisibleWidth());
-  if (!lStretch && step > 0) nY -= static_cast<int>(step);
-  Repaint();
-  if (const auto h = AsBar(oHScroll)) h->SetPos(-nY / HStep());
-  AdjControls();
-}
+void TBitmap::ScrollUp() { LineOn(kVertical); }
+void TBitmap::ScrollDown() { LineBack(kVertical); }
+void TBitmap::ScrollLeft() { LineOn(kHorizontal); }
+void TBitmap::ScrollRight() { LineBack(kHorizontal); }
+void TBitmap::PageUp() { PageBack(kVertical); }
+void TBitmap::PageDown() { PageOn(kVertical); }
+void TBitmap::PageLeft() { PageBack(kHorizontal); }
+void TBitmap::PageRight() { PageOn(kHorizontal); }
 
 void TBitmap::AdjControls(bool lReverse) {
   const int down = nX - nOldX, right = nY - nOldY;
@@ -146,29 +139,30 @@ void TBitmap::AdjControls(bool lReverse) {
   }
 }
 
-rt::Value TBitmap::VScroll(LPARAM nWParam, LPARAM) {
+rt::Value TBitmap::ScrollMessage(LPARAM nWParam, const Axis& axis) {
+  int& offset = this->*axis.offset;
   switch (LOWORD(nWParam)) {
     case SB_LINEUP:
-      ScrollDown();
+      LineBack(axis);
       break;
     case SB_LINEDOWN:
-      ScrollUp();
+      LineOn(axis);
       break;
     case SB_PAGEUP:
-      PageUp();
+      PageBack(axis);
       break;
     case SB_PAGEDOWN:
-      PageDown();
+      PageOn(axis);
       break;
     case SB_TOP:
-      nX = 0;
-      Step(oVScroll, &TScrollBar::GoTop);
+      offset = 0;
+      Step(this->*axis.bar, &TScrollBar::GoTop);
       Repaint();
       AdjControls(true);
       break;
     case SB_BOTTOM:
-      nX = static_cast<int>(std::min<long>(0, VisibleHeight() - PictureHeight()));
-      Step(oVScroll, &TScrollBar::GoBottom);
+      offset = static_cast<int>(std::min<long>(0, (this->*axis.visible)() - (this->*axis.picture)()));
+      Step(this->*axis.bar, &TScrollBar::GoBottom);
       Repaint();
       AdjControls();
       break;
@@ -178,37 +172,9 @@ rt::Value TBitmap::VScroll(LPARAM nWParam, LPARAM) {
   return rt::Value(0);
 }
 
-rt::Value TBitmap::HScroll(LPARAM nWParam, LPARAM) {
-  switch (LOWORD(nWParam)) {
-    case SB_LINEUP:
-      ScrollRight();
-      break;
-    case SB_LINEDOWN:
-      ScrollLeft();
-      break;
-    case SB_PAGEUP:
-      PageLeft();
-      break;
-    case SB_PAGEDOWN:
-      PageRight();
-      break;
-    case SB_TOP:
-      nY = 0;
-      Step(oHScroll, &TScrollBar::GoTop);
-      Repaint();
-      AdjControls(true);
-      break;
-    case SB_BOTTOM:
-      nY = static_cast<int>(std::min<long>(0, VisibleWidth() - PictureWidth()));
-      Step(oHScroll, &TScrollBar::GoBottom);
-      Repaint();
-      AdjControls();
-      break;
-    default:
-      break;
-  }
-  return rt::Value(0);
-}
+rt::Value TBitmap::VScroll(LPARAM nWParam, LPARAM) { return ScrollMessage(nWParam, kVertical); }
+
+rt::Value TBitmap::HScroll(LPARAM nWParam, LPARAM) { return ScrollMessage(nWParam, kHorizontal); }
 
 rt::Value TBitmap::KeyDown(long nKey, long nFlags) {
   if (!lScroll) return TControl::KeyDown(nKey, nFlags);

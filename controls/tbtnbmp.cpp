@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kLayouts{"TOP", "LEFT", "BOTTOM", "RIGHT"};
 
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 std::string TextOr(const rt::Value& v, const std::string& s = {}) { return v.IsString() ? v.AsString() : s; }
 
 // Containers whose buttons are not tab stops: the bar and its kin.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "controls/control_owner.h"
 #include "controls/processing_guard.h"
@@ -11,8 +12,6 @@
 namespace controls {
 
 namespace {
-
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
 
 std::string ThreeDigits(long n) {
   char digits[16];
@@ -147,6 +146,22 @@ std::string TButton::cGenPRG() {
   return "\r\n   @ " + ThreeDigits(nTop) + ", " + ThreeDigits(nLeft) + " BUTTON \"" + cCaption + "\" SIZE " +
          ThreeDigits(nRight - nLeft + 1) + ", " + ThreeDigits(nBottom - nTop + 1) + " PIXEL OF oWnd ;\r\n" +
          "      ACTION MsgInfo( \"Not defined yet!\" )\r\n";
+}
+
+std::shared_ptr<TButton> ButtonRow::Add(int nCol, const char* cCaption, bool lDefault, rt::Value bAction) const {
+  ButtonArgs b;
+  b.nRow = nRow;
+  b.nCol = nCol;
+  b.nWidth = nWidth;
+  b.nHeight = 10;
+  b.lPixel = true;
+  b.cCaption = cCaption;
+  b.lDefault = lDefault;
+  b.bAction = std::move(bAction);
+  b.oWnd = oWnd;
+  auto button = std::make_shared<TButton>();
+  button->New(b);
+  return button;
 }
 
 }  // namespace controls

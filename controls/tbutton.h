@@ -3,6 +3,7 @@
 // never twice at once, and keeps the default-button look while it has the
 // focus.
 
+#include <memory>
 #include <string>
 
 #include "core/tcontrol.h"
@@ -42,6 +43,14 @@ class TButton : public core::TControl {
   rt::Value LostFocus(LPARAM hWndNew) override;
   rt::Value KeyDown(long nKey, long nFlags) override;
   rt::Value MouseMove(long nRow, long nCol, long nFlags) override;
+};
+
+// A dialog's row of pixel-placed buttons, 10 pixels high, of one width.
+struct ButtonRow {
+  rt::Value oWnd;
+  int nRow = 0, nWidth = 0;
+
+  std::shared_ptr<TButton> Add(int nCol, const char* cCaption, bool lDefault, rt::Value bAction) const;
 };
 
 }  // namespace controls

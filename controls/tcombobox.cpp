@@ -71,15 +71,8 @@ TComboBox& TComboBox::New(const ComboBoxArgs& a) {
   lDrag = rt::IsTrue(a.lDesign);
   bDrawItem = a.bDrawItem;
   Colours(*this, a.nClrFore, a.nClrBack);
-  int top = static_cast<int>(svc::ToInt32(a.nRow)), left = static_cast<int>(svc::ToInt32(a.nCol));
-  if (!rt::IsTrue(a.lPixel)) {
-    top *= 14;
-    left *= 8;
-  }
-  nTop = top;
-  nLeft = left;
-  nBottom = top + (a.nHeight.IsNumber() ? static_cast<int>(svc::ToInt32(a.nHeight)) : 60) - 1;
-  nRight = left + (a.nWidth.IsNumber() ? static_cast<int>(svc::ToInt32(a.nWidth)) : 40) - 1;
+  PlaceAt(*this, svc::ToInt32(a.nRow), svc::ToInt32(a.nCol), a.nWidth.IsNumber() ? svc::ToInt32(a.nWidth) : 40,
+          a.nHeight.IsNumber() ? svc::ToInt32(a.nHeight) : 60, rt::IsTrue(a.lPixel));
   if (a.aBitmaps.IsArray()) SetBitmaps(a.aBitmaps);
   const long style = ComboStyle(a.nStyle);
   nStyle = style | WS_TABSTOP | 4096 | WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL;
@@ -292,15 +285,7 @@ void TComboBox::Refresh() {
 
 long TComboBox::Len() const { return hWnd ? static_cast<long>(SendMessageA(hWnd, CB_GETCOUNT, 0, 0)) : 0; }
 
-std::string TComboBox::GetItem(long n) const {
-  if (n < 1 || n > Len()) return {};
-  const LRESULT length = SendMessageA(hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(n - 1), 0);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(hWnd, CB_GETLBTEXT, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
+std::string TComboBox::GetItem(long n) const { return NativeEntry(hWnd, n, Len(), CB_GETLBTEXTLEN, CB_GETLBTEXT); }
 
 void TComboBox::Add(const rt::Value& cItem, long n) {
   const std::string text = EntryText(cItem);

@@ -29,8 +29,6 @@ constexpr const char* kTabClass = "SysTabControl32";
 // The tab control's notifications, as the signed codes of its header.
 constexpr long kSelChanging = -552, kSelChange = -551;
 
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
-
 rt::Value DefaultPrompts() {
   rt::Value prompts = rt::Value::Array();
   for (const char* p : {"&One", "&Two", "T&hree"}) prompts.Items().emplace_back(p);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "controls/control_owner.h"
+#include "controls/edit_selection.h"
 #include "core/send_soft.h"
 #include "graphics/colour.h"
 #include "runtime/settings.h"
@@ -238,20 +239,9 @@ TGet& TGet::GoHome() {
   return *this;
 }
 
-std::string TGet::GetSel() const {
-  long start = 0, end = 0;
-  GetSelPos(start, end);
-  const std::string text = GetText();
-  if (end <= start || start >= static_cast<long>(text.size())) return {};
-  return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
-}
+std::string TGet::GetSel() const { return EditSelText(hWnd); }
 
-void TGet::GetSelPos(long& nStart, long& nEnd) const {
-  DWORD start = 0, end = 0;
-  SendMessageA(hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  nStart = static_cast<long>(start);
-  nEnd = static_cast<long>(end);
-}
+void TGet::GetSelPos(long& nStart, long& nEnd) const { EditSelPos(hWnd, nStart, nEnd); }
 
 long TGet::NativeCaret() const {
   long start = 0, end = 0;

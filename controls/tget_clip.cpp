@@ -1,4 +1,5 @@
 // TGet's clipboard and spinner.
+#include "controls/edit_selection.h"
 #include "controls/tget.h"
 #include "controls/tscrollbar.h"
 #include "core/tclipboard.h"
@@ -23,11 +24,7 @@ void TGet::Editing(F f) {
 }
 
 rt::Value TGet::Copy() {
-  const std::string selected = GetSel();
-  if (selected.empty()) return {};
-  auto clip = std::make_shared<core::TClipBoard>();
-  clip->New(CF_TEXT, Self());
-  if (!clip->SetText(selected)) svc::MSGALERT("The clipboard is not available now!");
+  CopyToClipboard(GetSel(), Self());
   return {};
 }
 

@@ -9,7 +9,7 @@ namespace controls {
 
 namespace {
 
-int NumOr(const rt::Value& v, int n) { return v.IsNumber() ? static_cast<int>(v.AsNumber()) : n; }
+int IntOr(const rt::Value& v, int n) { return v.IsNumber() ? static_cast<int>(v.AsNumber()) : n; }
 
 }  // namespace
 
@@ -24,7 +24,7 @@ void TGroup::Colours(const rt::Value& nClrText, const rt::Value& nClrBack, const
 
 TGroup& TGroup::New(const GroupArgs& a) {
   oWnd = OwnerOr(a.oWnd);
-  int top = NumOr(a.nTop, 0), left = NumOr(a.nLeft, 0), bottom = NumOr(a.nBottom, 3), right = NumOr(a.nRight, 3);
+  int top = IntOr(a.nTop, 0), left = IntOr(a.nLeft, 0), bottom = IntOr(a.nBottom, 3), right = IntOr(a.nRight, 3);
   if (!rt::IsTrue(a.lPixel)) {
     top *= 14;
     bottom *= 14;

@@ -49,15 +49,8 @@ TListBox& TListBox::New(const ListBoxArgs& a) {
   bWhen = a.bWhen;
   bDrawItem = a.bDrawItem;
   Colours(*this, a.nClrFore, a.nClrBack);
-  int top = static_cast<int>(svc::ToInt32(a.nRow)), left = static_cast<int>(svc::ToInt32(a.nCol));
-  if (!rt::IsTrue(a.lPixel)) {
-    top *= 14;
-    left *= 8;
-  }
-  nTop = top;
-  nLeft = left;
-  nBottom = top + (a.nHeight.IsNumber() ? static_cast<int>(svc::ToInt32(a.nHeight)) : 40) - 1;
-  nRight = left + (a.nWidth.IsNumber() ? static_cast<int>(svc::ToInt32(a.nWidth)) : 40) - 1;
+  PlaceAt(*this, svc::ToInt32(a.nRow), svc::ToInt32(a.nCol), a.nWidth.IsNumber() ? svc::ToInt32(a.nWidth) : 40,
+          a.nHeight.IsNumber() ? svc::ToInt32(a.nHeight) : 40, rt::IsTrue(a.lPixel));
   if (a.aBitmaps.IsArray()) SetBitmaps(a.aBitmaps);
   nStyle = LBS_NOTIFY | WS_TABSTOP | LBS_USETABSTOPS | WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL;
   if (lDrag) nStyle |= WS_CLIPSIBLINGS;
@@ -202,15 +195,7 @@ long TListBox::GetPos() const {
 
 long TListBox::Len() const { return hWnd ? static_cast<long>(SendMessageA(hWnd, LB_GETCOUNT, 0, 0)) : 0; }
 
-std::string TListBox::GetItem(long nAt) const {
-  if (nAt < 1 || nAt > Len()) return {};
-  const LRESULT length = SendMessageA(hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(nAt - 1), 0);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(hWnd, LB_GETTEXT, static_cast<WPARAM>(nAt - 1), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
+std::string TListBox::GetItem(long nAt) const { return NativeEntry(hWnd, nAt, Len(), LB_GETTEXTLEN, LB_GETTEXT); }
 
 void TListBox::Add(const rt::Value& cItem, long nAt) {
   const std::string text = EntryText(cItem);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "controls/control_owner.h"
+#include "controls/edit_selection.h"
 #include "controls/tget.h"
 #include "core/send_soft.h"
 #include "core/tclipboard.h"
@@ -219,20 +220,9 @@ void TMultiGet::DelLine(long nRow) {
   Changed({}, {});
 }
 
-std::string TMultiGet::GetSel() const {
-  long start = 0, end = 0;
-  GetSelPos(start, end);
-  const std::string text = GetText();
-  if (end <= start || start >= static_cast<long>(text.size())) return {};
-  return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
-}
+std::string TMultiGet::GetSel() const { return EditSelText(hWnd); }
 
-void TMultiGet::GetSelPos(long& nStart, long& nEnd) const {
-  DWORD start = 0, end = 0;
-  SendMessageA(hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  nStart = static_cast<long>(start);
-  nEnd = static_cast<long>(end);
-}
+void TMultiGet::GetSelPos(long& nStart, long& nEnd) const { EditSelPos(hWnd, nStart, nEnd); }
 
 void TMultiGet::SetPos(long nStart, long nEnd) {
   if (nEnd < 0) nEnd = nStart;
@@ -248,12 +238,7 @@ void TMultiGet::SetSel(long nStart, long nEnd) {
 rt::Value TMultiGet::Find() { return core::DLGFINDTEXT(GetSel(), Self()); }
 
 rt::Value TMultiGet::Copy() {
-  const std::string selected = GetSel();
-  // Nothing selected leaves the clipboard as it is.
-  if (selected.empty()) return {};
-  auto clip = std::make_shared<core::TClipBoard>();
-  clip->New(CF_TEXT, Self());
-  if (!clip->SetText(selected)) svc::MSGALERT("The clipboard is not available now!");
+  CopyToClipboard(GetSel(), Self());
   return {};
 }
 

@@ -1,15 +1,14 @@
 // TMultiGet's keys, focus, mouse, right-click menu and "Go To" dialog.
 #include <cstdlib>
 
+#include "controls/edit_selection.h"
 #include "controls/tget.h"
-#include "controls/tmenu.h"
-#include "controls/tmenuitem.h"
 #include "controls/tmultiget.h"
 #include "controls/tbutton.h"
 #include "controls/tsay.h"
+#include "controls/weak_popup.h"
 #include "core/message_loop.h"
 #include "core/send_soft.h"
-#include "core/tclipboard.h"
 #include "core/tdialog.h"
 #include "graphics/cursors.h"
 #include "runtime/callstack.h"
@@ -115,39 +114,23 @@ std::shared_ptr<ctl::TMenu> TMultiGet::EditMenu() {
   long start = 0, end = 0;
   GetSelPos(start, end);
   const bool selected = end > start;
-  auto clip = std::make_shared<core::TClipBoard>();
-  clip->New(CF_TEXT, Self());
-  const bool clipText = !clip->IsEmpty();
-  std::weak_ptr<TMultiGet> weak = std::static_pointer_cast<TMultiGet>(shared_from_this());
-  auto act = [weak](void (*f)(TMultiGet&)) {
-    return rt::Value::Block([weak, f](rt::Args) {
-      if (const auto self = weak.lock()) f(*self);
-      return rt::Value();
-    });
-  };
-  auto menu = std::make_shared<ctl::TMenu>();
-  menu->New(true);
-  auto add = [&menu](const rt::Value& prompt, bool active, const rt::Value& action) {
-    auto item = std::make_shared<ctl::TMenuItem>();
-    item->New({.cPrompt = prompt, .lActive = rt::Value(active), .bAction = action});
-    menu->Add(item);
-  };
-  const rt::Value separator;
-  add("&Undo", SendMessageA(hWnd, EM_CANUNDO, 0, 0) != 0, act([](TMultiGet& m) { m.UnDo(); }));
-  add(separator, true, {});
-  add("Cu&t", selected && !lReadOnly, act([](TMultiGet& m) { m.Cut(); }));
-  add("&Copy", selected, act([](TMultiGet& m) { m.Copy(); }));
-  add("&Paste", clipText && !lReadOnly, act([](TMultiGet& m) { m.Paste(); }));
-  add("&Delete", selected && !lReadOnly, act([](TMultiGet& m) { m.Del(); }));
+  const bool clipText = ClipboardHasText(Self());
+  ctl::WeakPopup<TMultiGet> menu(std::static_pointer_cast<TMultiGet>(shared_from_this()));
+  menu.Add("&Undo", SendMessageA(hWnd, EM_CANUNDO, 0, 0) != 0, [](TMultiGet& m) { m.UnDo(); });
+  menu.Separator();
+  menu.Add("Cu&t", selected && !lReadOnly, [](TMultiGet& m) { m.Cut(); });
+  menu.Add("&Copy", selected, [](TMultiGet& m) { m.Copy(); });
+  menu.Add("&Paste", clipText && !lReadOnly, [](TMultiGet& m) { m.Paste(); });
+  menu.Add("&Delete", selected && !lReadOnly, [](TMultiGet& m) { m.Del(); });
   if (ClassName() == "TRICHEDIT") {
-    add(separator, true, {});
-    add("&Font", true, act([](TMultiGet& m) { core::Ask(m.Self(), "SetCharFormat"); }));
+    menu.Separator();
+    menu.Add("&Font", true, [](TMultiGet& m) { core::Ask(m.Self(), "SetCharFormat"); });
   }
-  add(separator, true, {});
-  add("P&rint", true, act([](TMultiGet& m) { m.Print(); }));
-  add(separator, true, {});
-  add("Select &All", true, act([](TMultiGet& m) { m.SelectAll(); }));
-  return menu;
+  menu.Separator();
+  menu.Add("P&rint", true, [](TMultiGet& m) { m.Print(); });
+  menu.Separator();
+  menu.Add("Select &All", true, [](TMultiGet& m) { m.SelectAll(); });
+  return menu.Menu();
 }
 
 rt::Value TMultiGet::RButtonDown(long nRow, long nCol, long nFlags) {

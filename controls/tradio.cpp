@@ -8,8 +8,6 @@
 namespace controls {
 namespace {
 
-int NumOr(const rt::Value& v, long n) { return static_cast<int>(v.IsNumber() ? svc::ToInt32(v) : n); }
-
 std::shared_ptr<TRadMenu> MenuOf(const rt::Value& v) { return v.As<TRadMenu>(); }
 
 }  // namespace

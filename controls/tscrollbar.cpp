@@ -9,8 +9,6 @@ namespace controls {
 
 namespace {
 
-long NumOr(const rt::Value& v, long n) { return v.IsNumber() ? svc::ToInt32(v) : n; }
-
 void Run(const rt::Value& block) {
   if (block.IsBlock()) block.Eval();
 }
@@ -40,17 +38,8 @@ TScrollBar& TScrollBar::New(const ScrollBarArgs& a) {
   nPgStep = NumOr(a.nPgStep, 1);
   lVertical = a.lVertical.IsLogical() ? a.lVertical.AsLogical() : true;
   lIsChild = false;
-  const int width = static_cast<int>(NumOr(a.nWidth, lVertical ? 16 : 100));
-  const int height = static_cast<int>(NumOr(a.nHeight, lVertical ? 100 : 17));
-  int top = static_cast<int>(NumOr(a.nRow, 0)), left = static_cast<int>(NumOr(a.nCol, 0));
-  if (!rt::IsTrue(a.lPixel)) {
-    top *= 14;
-    left *= 8;
-  }
-  nTop = top;
-  nLeft = left;
-  nBottom = top + height - 1;
-  nRight = left + width - 1;
+  PlaceAt(*this, NumOr(a.nRow, 0), NumOr(a.nCol, 0), NumOr(a.nWidth, lVertical ? 16 : 100),
+          NumOr(a.nHeight, lVertical ? 100 : 17), rt::IsTrue(a.lPixel));
   Blocks(a.bGoUp, a.bGoDown, a.bPageUp, a.bPageDown, a.bPos);
   cMsg = a.cMsg;
   lUpdate = rt::IsTrue(a.lUpdate);

@@ -268,7 +268,15 @@ class TGBrowse : public core::TControl {
   rt::Value VScrollBar() const { return oVScroll; }
 
  private:
+  // Takes the arguments New and ReDefine share.
+  template <class Args>
+  void TakeArgs(const Args& a);
   void CommonInit(const rt::Value& aColors, bool redefine);
+  // Makes that column the current cell, shown again only when it changes.
+  void CellTo(long nColumn);
+  // The font given, else one of the grid's own (lMyFont), with what the
+  // window needs before it is created or redefined.
+  std::shared_ptr<gfx::TFont> PrepareWindow(const rt::Value& oFont);
   void ResetBlocksForTable();
   void NewVScroll(long nMax);
   void DrawRow(long nRow, bool selected);

@@ -149,13 +149,7 @@ TGBrowse& TGBrowse::GoHome() {
     TextOffset(1);
     return *this;
   }
-  const bool changed = nCell != nColPos;
-  nCell = nColPos;
-  if (changed) {
-    Refresh(false);
-    HBarTo(nCell);
-    HiliteCell(nCell);
-  }
+  CellTo(nColPos);
   return *this;
 }
 
@@ -166,14 +160,16 @@ TGBrowse& TGBrowse::GoEnd() {
   }
   long last = std::max(nColPos, nFreeze + 1);
   while (last < nColCount() && IsColVisible(last + 1)) ++last;
-  const bool changed = nCell != last;
-  nCell = last;
-  if (changed) {
-    Refresh(false);
-    HBarTo(nCell);
-    HiliteCell(nCell);
-  }
+  CellTo(last);
   return *this;
+}
+
+void TGBrowse::CellTo(long nColumn) {
+  if (nCell == nColumn) return;
+  nCell = nColumn;
+  Refresh(false);
+  HBarTo(nCell);
+  HiliteCell(nCell);
 }
 
 TGBrowse& TGBrowse::PanHome() {

@@ -94,15 +94,8 @@ void TGBrowse::CommonInit(const rt::Value& aColors, bool redefine) {
   SetColor(slots, values);
 }
 
-TGBrowse& TGBrowse::New(const BrowseArgs& a) {
-  const bool pixel = rt::IsTrue(a.lPixel);
-  const long row = a.nRow.IsNumber() ? a.nRow.AsInt() : 0, col = a.nCol.IsNumber() ? a.nCol.AsInt() : 0;
-  nTop = static_cast<int>(pixel ? row : row * 14);
-  nLeft = static_cast<int>(pixel ? col : col * 8);
-  const long width = a.nWidth.IsNumber() ? a.nWidth.AsInt() : 100;
-  const long height = a.nHeight.IsNumber() ? a.nHeight.AsInt() : 100;
-  nRight = nLeft + static_cast<int>(width) - 1;
-  nBottom = nTop + static_cast<int>(height) - 1;
+template <class Args>
+void TGBrowse::TakeArgs(const Args& a) {
   oWnd = controls::OwnerOr(a.oWnd);
   bLine = a.bLine;
   aHeaders = a.aHeaders;
@@ -113,28 +106,40 @@ TGBrowse& TGBrowse::New(const BrowseArgs& a) {
   bChange = a.bChange;
   bLDblClick = a.bLDblClick;
   bRClicked = a.bRClicked;
-  oCursor = a.oCursor.As<gfx::TCursor>();
+  oCursor = a.oCursor.template As<gfx::TCursor>();
   cMsg = a.cMsg;
   lUpdate = rt::IsTrue(a.lUpdate);
   cAlias = a.cAlias.IsNil() ? rt::Value(rt::ALIAS()) : a.cAlias;
   bWhen = a.bWhen;
-  lDrag = lDesign = rt::IsTrue(a.lDesign);
   bValid = a.bValid;
   lCellBrw = rt::IsTrue(a.lCellBrw);
-  nStyle = a.nStyle.IsNumber() ? svc::ToInt32(a.nStyle)
-                               : WS_CHILD | WS_BORDER | WS_VISIBLE | WS_TABSTOP | (lDrag ? WS_THICKFRAME : 0);
   bLClicked = a.bLClicked;
   aActions = a.aActions;
   nLineStyle = a.nLineStyle.IsNumber() ? a.nLineStyle.AsInt() : 1;
-  CommonInit(a.aColors, false);
-  nId = GetNewId();
+}
 
-  std::shared_ptr<gfx::TFont> font = a.oFont.As<gfx::TFont>();
+std::shared_ptr<gfx::TFont> TGBrowse::PrepareWindow(const rt::Value& oFont) {
+  std::shared_ptr<gfx::TFont> font = oFont.As<gfx::TFont>();
   lMyFont = !font;
   if (!font) font = std::make_shared<gfx::TFont>()->New("Arial", 0, -12);
   RegisterGridClass();
   lIsV22 = CHECKBMPPAL();
   bBitMapH = rt::Value::Block([](rt::Args args) { return core::Ask(rt::Arg(args, 0), "hBitmap"); });
+  return font;
+}
+
+TGBrowse& TGBrowse::New(const BrowseArgs& a) {
+  controls::PlaceAt(*this, a.nRow.IsNumber() ? a.nRow.AsInt() : 0, a.nCol.IsNumber() ? a.nCol.AsInt() : 0,
+                    a.nWidth.IsNumber() ? a.nWidth.AsInt() : 100, a.nHeight.IsNumber() ? a.nHeight.AsInt() : 100,
+                    rt::IsTrue(a.lPixel));
+  TakeArgs(a);
+  lDrag = lDesign = rt::IsTrue(a.lDesign);
+  nStyle = a.nStyle.IsNumber() ? svc::ToInt32(a.nStyle)
+                               : WS_CHILD | WS_BORDER | WS_VISIBLE | WS_TABSTOP | (lDrag ? WS_THICKFRAME : 0);
+  CommonInit(a.aColors, false);
+  nId = GetNewId();
+
+  const std::shared_ptr<gfx::TFont> font = PrepareWindow(a.oFont);
 
   const auto owner = Container();
   if (owner && owner->hWnd) {
@@ -157,33 +162,9 @@ TGBrowse& TGBrowse::New(const BrowseArgs& a) {
 
 TGBrowse& TGBrowse::ReDefine(const BrowseRedefineArgs& a) {
   nId = a.nId.IsNumber() ? a.nId.AsInt() : GetNewId();
-  bLine = a.bLine;
-  oWnd = controls::OwnerOr(a.oWnd);
-  aHeaders = a.aHeaders;
-  aColSizes = a.aColSizes.IsNil() ? rt::Value::Array() : a.aColSizes;
-  cField = a.cField;
-  uValue1 = a.uValue1;
-  uValue2 = a.uValue2;
-  bChange = a.bChange;
-  bLDblClick = a.bLDblClick;
-  bRClicked = a.bRClicked;
-  oCursor = a.oCursor.As<gfx::TCursor>();
-  cMsg = a.cMsg;
-  lUpdate = rt::IsTrue(a.lUpdate);
-  cAlias = a.cAlias.IsNil() ? rt::Value(rt::ALIAS()) : a.cAlias;
-  bWhen = a.bWhen;
-  bValid = a.bValid;
-  lCellBrw = rt::IsTrue(a.lCellBrw);
-  bLClicked = a.bLClicked;
-  aActions = a.aActions;
-  nLineStyle = a.nLineStyle.IsNumber() ? a.nLineStyle.AsInt() : 1;
+  TakeArgs(a);
   CommonInit(a.aColors, true);
-  std::shared_ptr<gfx::TFont> font = a.oFont.As<gfx::TFont>();
-  lMyFont = !font;
-  if (!font) font = std::make_shared<gfx::TFont>()->New("Arial", 0, -12);
-  RegisterGridClass();
-  lIsV22 = CHECKBMPPAL();
-  bBitMapH = rt::Value::Block([](rt::Args args) { return core::Ask(rt::Arg(args, 0), "hBitmap"); });
+  const std::shared_ptr<gfx::TFont> font = PrepareWindow(a.oFont);
   core::Ask(oWnd, "DefControl", Self());
   SetFont(font);
   lVisible = false;

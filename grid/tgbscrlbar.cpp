@@ -29,17 +29,8 @@ TGBScrlBar& TGBScrlBar::New(const ScrlBarArgs& a) {
   nPgStep = NumberOr(a.nPgStep, 1);
   lVertical = LogicalOr(a.lVertical, true);
   oWnd = controls::OwnerOr(a.oWnd);
-  const long width = NumberOr(a.nWidth, lVertical ? 16 : 100);
-  const long height = NumberOr(a.nHeight, lVertical ? 100 : 17);
-  long top = NumberOr(a.nRow, 0), left = NumberOr(a.nCol, 0);
-  if (!rt::IsTrue(a.lPixel)) {
-    top *= 14;
-    left *= 8;
-  }
-  nTop = static_cast<int>(top);
-  nLeft = static_cast<int>(left);
-  nBottom = nTop + static_cast<int>(height) - 1;
-  nRight = nLeft + static_cast<int>(width) - 1;
+  controls::PlaceAt(*this, NumberOr(a.nRow, 0), NumberOr(a.nCol, 0), NumberOr(a.nWidth, lVertical ? 16 : 100),
+                    NumberOr(a.nHeight, lVertical ? 100 : 17), rt::IsTrue(a.lPixel));
   bGoUp = a.bUpAct;
   bGoDown = a.bDownAct;
   bPageUp = a.bPgUp;

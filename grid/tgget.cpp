@@ -1,10 +1,9 @@
 #include "grid/tgget.h"
 
+#include "controls/edit_selection.h"
 #include "controls/tclipget.h"
-#include "controls/tmenu.h"
-#include "controls/tmenuitem.h"
+#include "controls/weak_popup.h"
 #include "core/message_loop.h"
-#include "core/tclipboard.h"
 #include "grid/grid_edit.h"
 #include "runtime/settings.h"
 #include "runtime/value_fns.h"
@@ -174,41 +173,25 @@ std::shared_ptr<ctl::TMenu> TGGet::EditMenu() {
   long start = 0, end = 0;
   GetSelPos(start, end);
   const bool selected = end > start;
-  auto clip = std::make_shared<core::TClipBoard>();
-  clip->New(CF_TEXT, Self());
-  const bool clipText = !clip->IsEmpty();
+  const bool clipText = controls::ClipboardHasText(Self());
   oGet->SetBuffer(GetText());
   const bool unchanged = oGet->UnTransform() == oGet->Original();
-  std::weak_ptr<TGGet> weak = std::static_pointer_cast<TGGet>(shared_from_this());
-  auto act = [weak](void (*f)(TGGet&)) {
-    return rt::Value::Block([weak, f](rt::Args) {
-      if (const auto self = weak.lock()) f(*self);
-      return rt::Value();
-    });
-  };
-  auto menu = std::make_shared<ctl::TMenu>();
-  menu->New(true);
-  auto add = [&menu](const rt::Value& prompt, bool active, const rt::Value& action) {
-    auto item = std::make_shared<ctl::TMenuItem>();
-    item->New({.cPrompt = prompt, .lActive = rt::Value(active), .bAction = action});
-    menu->Add(item);
-  };
+  ctl::WeakPopup<TGGet> menu(std::static_pointer_cast<TGGet>(shared_from_this()));
   const EditMenuLabels& l = MenuLabels();
-  const rt::Value separator;
-  add(l.undo, !lReadOnly && !unchanged, act([](TGGet& g) { g.UnDo(); }));
-  add(separator, true, {});
-  add(l.cut, !lReadOnly && selected, act([](TGGet& g) { g.Cut(); }));
-  add(l.copy, selected, act([](TGGet& g) { g.Copy(); }));
-  add(l.paste, clipText && !lReadOnly, act([](TGGet& g) { g.Paste(); }));
-  add(l.del, !lReadOnly && selected, act([](TGGet& g) {
-        long s = 0, e = 0;
-        g.GetSelPos(s, e);
-        g.GetDelSel(s, e);
-        g.EditUpdate();
-      }));
-  add(separator, true, {});
-  add(l.selectAll, true, act([](TGGet& g) { g.SelectAll(); }));
-  return menu;
+  menu.Add(l.undo, !lReadOnly && !unchanged, [](TGGet& g) { g.UnDo(); });
+  menu.Separator();
+  menu.Add(l.cut, !lReadOnly && selected, [](TGGet& g) { g.Cut(); });
+  menu.Add(l.copy, selected, [](TGGet& g) { g.Copy(); });
+  menu.Add(l.paste, clipText && !lReadOnly, [](TGGet& g) { g.Paste(); });
+  menu.Add(l.del, !lReadOnly && selected, [](TGGet& g) {
+    long s = 0, e = 0;
+    g.GetSelPos(s, e);
+    g.GetDelSel(s, e);
+    g.EditUpdate();
+  });
+  menu.Separator();
+  menu.Add(l.selectAll, true, [](TGGet& g) { g.SelectAll(); });
+  return menu.Menu();
 }
 
 rt::Value TGGet::RButtonDown(long nRow, long nCol, long nFlags) {

@@ -18,8 +18,6 @@ namespace {
 
 constexpr long kRed = 255;
 
-long NumberOr(const rt::Value& u, long fallback) { return u.IsNumber() ? svc::ToInt32(u) : fallback; }
-
 // Selects a font, a text colour and a background mode into a DC for one
 // paint and puts the old ones back at the end of the scope.
 class DcState {
@@ -75,15 +73,15 @@ TGTSay& TGTSay::New(const TSayArgs& a) {
   const HFONT font = oFont ? oFont->hFont : nullptr;
   const long fontHeight = font ? GETFONTHEIGHT(nullptr, font) : 15;
   const long fontWidth = font ? SBGETHEIGHT(nullptr, font, 1) : 6;
-  long top = NumberOr(a.nRow, 0), left = NumberOr(a.nCol, 0);
+  long top = controls::NumOr(a.nRow, 0), left = controls::NumOr(a.nCol, 0);
   if (!rt::IsTrue(a.lPixels)) {
     top = top * fontHeight + 2;
     left *= fontWidth;
   }
   // An empty caption has no width rather than a negative one.
-  const long width = a.nWidth.IsNumber() ? NumberOr(a.nWidth, 0)
+  const long width = a.nWidth.IsNumber() ? controls::NumOr(a.nWidth, 0)
                                          : std::max(0L, fontWidth * static_cast<long>(cCaption.size()) - 4);
-  const long height = a.nHeight.IsNumber() ? NumberOr(a.nHeight, 0) : fontHeight;
+  const long height = a.nHeight.IsNumber() ? controls::NumOr(a.nHeight, 0) : fontHeight;
   nTop = static_cast<int>(top);
   nLeft = static_cast<int>(left);
   nBottom = nTop + static_cast<int>(height) - 1;
@@ -291,8 +289,8 @@ void TGTSay::VarPut(const rt::Value& u) {
 }
 
 void TGTSay::SetBlink(const rt::Value& nClr, const rt::Value& nInterval, const rt::Value& nMaxTime) {
-  nClrBlink = NumberOr(nClr, kRed);
-  const long interval = NumberOr(nInterval, 500);
+  nClrBlink = controls::NumOr(nClr, kRed);
+  const long interval = controls::NumOr(nInterval, 500);
   nMaxBlink = nMaxTime.IsNil() ? rt::Value(0) : nMaxTime;
   nBlinkTot = 0;
   if (!blinkAsked_) {

@@ -64,20 +64,6 @@ void Label(const rt::Value& dialog, int row, int col, int width, int height, std
   std::make_shared<controls::TSay>()->New(a);
 }
 
-void Button(const rt::Value& dialog, int col, const char* caption, bool isDefault, rt::Value action) {
-  controls::ButtonArgs b;
-  b.nRow = 78;
-  b.nCol = col;
-  b.nWidth = 30;
-  b.nHeight = 10;
-  b.lPixel = true;
-  b.cCaption = caption;
-  b.lDefault = isDefault;
-  b.bAction = std::move(action);
-  b.oWnd = dialog;
-  std::make_shared<controls::TButton>()->New(b);
-}
-
 }  // namespace
 
 bool PRINTERRORLOG() {
@@ -173,19 +159,20 @@ void PRINTERR() {
   std::make_shared<controls::TRadMenu>()->New(r);
 
   const std::weak_ptr<core::TDialog> weak = dialog;
-  Button(self, 69, "&Weiter", true, rt::Value::Block([choice, weak](rt::Args) {
-           DOWITHLOG(*choice);
-           if (const auto dlg = weak.lock()) dlg->End();
-           return rt::Value();
-         }));
-  Button(self, 101, "&Hilfe", false, rt::Value::Block([](rt::Args) {
-           svc::HELPTOPIC(rt::Value(""));
-           return rt::Value();
-         }));
-  Button(self, 133, "&Abbrechen", false, rt::Value::Block([weak](rt::Args) {
-           if (const auto dlg = weak.lock()) dlg->End();
-           return rt::Value();
-         }));
+  const controls::ButtonRow buttons{self, 78, 30};
+  buttons.Add(69, "&Weiter", true, rt::Value::Block([choice, weak](rt::Args) {
+                DOWITHLOG(*choice);
+                if (const auto dlg = weak.lock()) dlg->End();
+                return rt::Value();
+              }));
+  buttons.Add(101, "&Hilfe", false, rt::Value::Block([](rt::Args) {
+                svc::HELPTOPIC(rt::Value(""));
+                return rt::Value();
+              }));
+  buttons.Add(133, "&Abbrechen", false, rt::Value::Block([weak](rt::Args) {
+                if (const auto dlg = weak.lock()) dlg->End();
+                return rt::Value();
+              }));
 
   core::DialogActivation act;
   act.lCentered = true;

@@ -66,19 +66,6 @@ std::shared_ptr<controls::TGet> Field(const rt::Value& dialog, int row, std::str
   return get;
 }
 
-void Button(const rt::Value& dialog, int col, const char* caption, rt::Value action) {
-  controls::ButtonArgs b;
-  b.nRow = 64;
-  b.nCol = col;
-  b.nWidth = 30;
-  b.nHeight = 10;
-  b.lPixel = true;
-  b.cCaption = caption;
-  b.bAction = std::move(action);
-  b.oWnd = dialog;
-  std::make_shared<controls::TButton>()->New(b);
-}
-
 // One showing of the dialog; true when "&Speichern" ended it.
 bool AskOnce(const std::string& cSubject, std::string& name, std::string& reply) {
   auto font = std::make_shared<gfx::TFont>()->New("Ms Sans Serif", 0, -8);
@@ -107,15 +94,16 @@ bool AskOnce(const std::string& cSubject, std::string& name, std::string& reply)
 
   bool saved = false;
   const std::weak_ptr<core::TDialog> weak = dialog;
-  Button(self, 86, "&Speichern", rt::Value::Block([&saved, weak](rt::Args) {
-           saved = true;
-           if (const auto dlg = weak.lock()) dlg->End();
-           return rt::Value();
-         }));
-  Button(self, 118, "&Beenden", rt::Value::Block([weak](rt::Args) {
-           if (const auto dlg = weak.lock()) dlg->End();
-           return rt::Value();
-         }));
+  const controls::ButtonRow buttons{self, 64, 30};
+  buttons.Add(86, "&Speichern", false, rt::Value::Block([&saved, weak](rt::Args) {
+                saved = true;
+                if (const auto dlg = weak.lock()) dlg->End();
+                return rt::Value();
+              }));
+  buttons.Add(118, "&Beenden", false, rt::Value::Block([weak](rt::Args) {
+                if (const auto dlg = weak.lock()) dlg->End();
+                return rt::Value();
+              }));
 
   core::DialogActivation act;
   act.lCentered = true;

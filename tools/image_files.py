@@ -17,6 +17,16 @@ def write_bmp(path, rows):
     path.write_bytes(head + info + bytes(data))
 
 
+def icon_rows(size, colour_at):
+    """The rows of a size x size icon drawn on a 32-pixel grid:
+    colour_at(px, py, s) gives the (r, g, b) at the pixel's centre (px, py),
+    s being the scale to 32 pixels, or None where the icon is transparent."""
+    s = size / 32.0
+    return [[colour + (255,) if colour else (0, 0, 0, 0)
+             for colour in (colour_at(x + 0.5, y + 0.5, s) for x in range(size))]
+            for y in range(size)]
+
+
 def icon_image(rows):
     """One icon image: BITMAPINFOHEADER, 32-bit XOR rows, 1-bit AND mask."""
     size = len(rows)

@@ -131,24 +131,6 @@ void Colours(grid::TGBrowse& grid) {
   grid.SetColor(slots, values);
 }
 
-std::shared_ptr<controls::TButton> Button(const rt::Value& dialog, int col, const char* caption, bool isDefault,
-                                          const char* tip, rt::Value action) {
-  controls::ButtonArgs b;
-  b.nRow = 135;
-  b.nCol = col;
-  b.nWidth = 30;
-  b.nHeight = 10;
-  b.lPixel = true;
-  b.cCaption = caption;
-  b.lDefault = isDefault;
-  b.bAction = std::move(action);
-  b.oWnd = dialog;
-  auto button = std::make_shared<controls::TButton>();
-  button->New(b);
-  button->cToolTip = tip;
-  return button;
-}
-
 }  // namespace
 
 bool SHOWTEMP(const std::shared_ptr<core::TWindow>& oWnd, const std::string& cTerm) {
@@ -220,18 +202,23 @@ bool SHOWTEMP(const std::shared_ptr<core::TWindow>& oWnd, const std::string& cTe
   grid->nLineStyle = 0;
   grid->lNoHScroll = true;
 
-  parts->copy = Button(self, 93, "&Kopieren", true, "Begriff kopieren", rt::Value::Block([parts](rt::Args) {
-                        CopyAction(*parts);
-                        return rt::Value();
-                      }));
-  Button(self, 125, "&Hilfe", false, "Hilfe anzeigen", rt::Value::Block([](rt::Args) {
-           svc::HELPTOPIC(rt::Value(kResultsHelpTopic));
-           return rt::Value();
-         }));
-  Button(self, 157, "&Abbrechen", false, "Trefferliste verlassen", rt::Value::Block([parts](rt::Args) {
-           if (const auto dlg = parts->dialog.lock()) dlg->End();
-           return rt::Value();
-         }));
+  const controls::ButtonRow buttons{self, 135, 30};
+  const auto copy = buttons.Add(93, "&Kopieren", true, rt::Value::Block([parts](rt::Args) {
+                                 CopyAction(*parts);
+                                 return rt::Value();
+                               }));
+  copy->cToolTip = "Begriff kopieren";
+  parts->copy = copy;
+  const auto help = buttons.Add(125, "&Hilfe", false, rt::Value::Block([](rt::Args) {
+                                  svc::HELPTOPIC(rt::Value(kResultsHelpTopic));
+                                  return rt::Value();
+                                }));
+  help->cToolTip = "Hilfe anzeigen";
+  const auto leave = buttons.Add(157, "&Abbrechen", false, rt::Value::Block([parts](rt::Args) {
+                                   if (const auto dlg = parts->dialog.lock()) dlg->End();
+                                   return rt::Value();
+                                 }));
+  leave->cToolTip = "Trefferliste verlassen";
 
   dialog->lHelpIcon = rt::Value(false);
   core::DialogActivation act;

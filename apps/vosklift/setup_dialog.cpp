@@ -34,20 +34,6 @@ rt::Value FlagBlock(bool& flag) {
   });
 }
 
-void Button(const rt::Value& dialog, int col, const char* caption, bool isDefault, rt::Value action) {
-  controls::ButtonArgs b;
-  b.nRow = 68;
-  b.nCol = col;
-  b.nWidth = 35;
-  b.nHeight = 10;
-  b.lPixel = true;
-  b.cCaption = caption;
-  b.lDefault = isDefault;
-  b.bAction = std::move(action);
-  b.oWnd = dialog;
-  std::make_shared<controls::TButton>()->New(b);
-}
-
 }  // namespace
 
 bool SETUP(const std::shared_ptr<core::TWindow>& oWnd) {
@@ -95,19 +81,20 @@ bool SETUP(const std::shared_ptr<core::TWindow>& oWnd) {
   const std::weak_ptr<core::TDialog> weak = dialog;
   bool save = false;
   const bool before[] = {s.lAutoClp, s.lClsCopy, s.lClpTime};
-  Button(self, 68, "&Speichern", true, rt::Value::Block([&save, weak](rt::Args) {
-           save = true;
-           if (const auto d = weak.lock()) d->End();
-           return rt::Value();
-         }));
-  Button(self, 105, "&Hilfe", false, rt::Value::Block([](rt::Args) {
-           svc::HELPTOPIC(rt::Value(kSetupHelpTopic));
-           return rt::Value();
-         }));
-  Button(self, 143, "&Abbrechen", false, rt::Value::Block([weak](rt::Args) {
-           if (const auto d = weak.lock()) d->End();
-           return rt::Value();
-         }));
+  const controls::ButtonRow buttons{self, 68, 35};
+  buttons.Add(68, "&Speichern", true, rt::Value::Block([&save, weak](rt::Args) {
+                save = true;
+                if (const auto d = weak.lock()) d->End();
+                return rt::Value();
+              }));
+  buttons.Add(105, "&Hilfe", false, rt::Value::Block([](rt::Args) {
+                svc::HELPTOPIC(rt::Value(kSetupHelpTopic));
+                return rt::Value();
+              }));
+  buttons.Add(143, "&Abbrechen", false, rt::Value::Block([weak](rt::Args) {
+                if (const auto d = weak.lock()) d->End();
+                return rt::Value();
+              }));
 
   core::DialogActivation act;
   act.lCentered = true;

@@ -1,12 +1,13 @@
 #pragma once
 // Shared by the control tests: a visible pop-up window that owns the
-// controls under test, and a variable bound through a block as the class
-// layer binds one.
+// controls under test, a variable bound through a block as the class layer
+// binds one, and a window's class name.
 
 #include <windows.h>
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "core/twindow.h"
 #include "runtime/value.h"
@@ -50,5 +51,11 @@ struct Var {
   }
   std::shared_ptr<rt::Value> v;
 };
+
+inline std::string ClassOf(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
 
 }  // namespace controltest

@@ -21,6 +21,7 @@
 
 namespace {
 
+using controltest::ClassOf;
 using controltest::OwnerWindow;
 using grid::TGBScrlBar;
 using grid::TGTSay;
@@ -50,12 +51,6 @@ std::shared_ptr<TGTSay> AwaitNotice(const std::shared_ptr<TGTSay>& previous = nu
     DispatchMessageA(&msg);
   }
   return grid::MsgBlinkLabel();
-}
-
-std::string ClassOf(HWND hwnd) {
-  char name[64] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
 }
 
 TEST(TGBScrlBar, ControlBarsPlaceStyleAndSize) {

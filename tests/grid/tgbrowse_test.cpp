@@ -23,15 +23,10 @@
 
 namespace {
 
+using controltest::ClassOf;
 using controltest::OwnerWindow;
 using gridtest::Grid;
 using grid::TGBrowse;
-
-std::string ClassOf(HWND hwnd) {
-  char name[64] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
 
 TEST(TGBrowse, NewOnAWindow) {
   OwnerWindow owner(400, 500);

@@ -16,7 +16,7 @@ import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
-from image_files import write_bmp, write_ico  # noqa: E402
+from image_files import icon_rows, write_bmp, write_ico  # noqa: E402
 
 NAVY = (20, 40, 110)
 PAGE = (250, 250, 236)
@@ -26,24 +26,19 @@ COVER = (150, 30, 40)
 
 def icon_pixels(size):
     """Rows top to bottom of (r, g, b, a): an open book on a blue disc."""
-    s = size / 32.0
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            px, py = (x + 0.5) / s, (y + 0.5) / s
-            colour = None
-            if math.hypot(px - 16, py - 16) <= 15.5:
-                colour = NAVY
-            if 4 <= px < 28 and 8 <= py < 25:
-                colour = COVER
-                if 5 <= px < 27 and 9 <= py < 24 and abs(px - 16) >= 0.7:
-                    colour = PAGE
-                    if int(py) % 3 == 0 and (7 <= px < 14.5 or 17.5 <= px < 25):
-                        colour = LINE
-            row.append(colour + (255,) if colour else (0, 0, 0, 0))
-        rows.append(row)
-    return rows
+    def colour_at(px, py, s):
+        px, py = px / s, py / s
+        colour = None
+        if math.hypot(px - 16, py - 16) <= 15.5:
+            colour = NAVY
+        if 4 <= px < 28 and 8 <= py < 25:
+            colour = COVER
+            if 5 <= px < 27 and 9 <= py < 24 and abs(px - 16) >= 0.7:
+                colour = PAGE
+                if int(py) % 3 == 0 and (7 <= px < 14.5 or 17.5 <= px < 25):
+                    colour = LINE
+        return colour
+    return icon_rows(size, colour_at)
 
 
 GREEN = (30, 140, 50)
@@ -53,33 +48,24 @@ TIP = (60, 60, 60)
 
 def page_pixels(size, mark):
     """A page with ruled lines and, over it, a plus ("new") or a pencil."""
-    s = size / 32.0
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            px, py = (x + 0.5) / s, (y + 0.5) / s
-            colour = None
-            if 5 <= px < 23 and 3 <= py < 29:
-                colour = LINE
-                if 6 <= px < 22 and 4 <= py < 28:
-                    colour = PAGE
-                    if int(py) % 4 == 0 and 8 <= px < 20:
-                        colour = LINE
-            if mark == 'new' and ((14 <= px < 30 and 19 <= py < 25) or (19 <= px < 25 and 14 <= py < 30)):
-                colour = GREEN
-            if mark == 'edit':
-                d = px - (31 - py)
-                along = px + (31 - py)
-                if abs(d) <= 2.6 and 18 <= along <= 50:
-                    colour = PENCIL if along > 23 else TIP
-            row.append(colour + (255,) if colour else (0, 0, 0, 0))
-        rows.append(row)
-    return rows
-
-
-
-
+    def colour_at(px, py, s):
+        px, py = px / s, py / s
+        colour = None
+        if 5 <= px < 23 and 3 <= py < 29:
+            colour = LINE
+            if 6 <= px < 22 and 4 <= py < 28:
+                colour = PAGE
+                if int(py) % 4 == 0 and 8 <= px < 20:
+                    colour = LINE
+        if mark == 'new' and ((14 <= px < 30 and 19 <= py < 25) or (19 <= px < 25 and 14 <= py < 30)):
+            colour = GREEN
+        if mark == 'edit':
+            d = px - (31 - py)
+            along = px + (31 - py)
+            if abs(d) <= 2.6 and 18 <= along <= 50:
+                colour = PENCIL if along > 23 else TIP
+        return colour
+    return icon_rows(size, colour_at)
 
 
 def wall_pixels():

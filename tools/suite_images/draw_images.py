@@ -11,7 +11,7 @@ import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
-from image_files import write_bmp, write_ico  # noqa: E402
+from image_files import icon_rows, write_bmp, write_ico  # noqa: E402
 
 WHITE = (255, 255, 255)
 NAVY = (30, 50, 120)
@@ -151,46 +151,31 @@ def stop_pixels():
 
 def loader_icon(size):
     """A book in a rounded tray: the loader's icon."""
-    s = size / 32.0
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            px, py = x + 0.5, y + 0.5
-            colour = None
-            if 4 * s <= px < 28 * s and 3 * s <= py < 24 * s:
-                colour = NAVY if px < 7 * s else (250, 250, 240)
-                if colour != NAVY and int(py / s) % 4 == 0 and 10 * s <= px < 26 * s:
-                    colour = (150, 150, 170)
-            if 2 * s <= px < 30 * s and 22 * s <= py < 30 * s:
-                colour = GOLD if 24 * s <= py < 28 * s else (150, 110, 20)
-            row.append(colour + (255,) if colour else (0, 0, 0, 0))
-        rows.append(row)
-    return rows
+    def colour_at(px, py, s):
+        colour = None
+        if 4 * s <= px < 28 * s and 3 * s <= py < 24 * s:
+            colour = NAVY if px < 7 * s else (250, 250, 240)
+            if colour != NAVY and int(py / s) % 4 == 0 and 10 * s <= px < 26 * s:
+                colour = (150, 150, 170)
+        if 2 * s <= px < 30 * s and 22 * s <= py < 30 * s:
+            colour = GOLD if 24 * s <= py < 28 * s else (150, 110, 20)
+        return colour
+    return icon_rows(size, colour_at)
 
 
 def setup_icon(size):
     """A gear wheel: the settings icon."""
-    s = size / 32.0
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            dx, dy = x + 0.5 - 16 * s, y + 0.5 - 16 * s
-            d, a = math.hypot(dx, dy), math.atan2(dy, dx)
-            tooth = 14 * s if math.cos(a * 8) > 0.3 else 11 * s
-            colour = None
-            if d <= tooth:
-                colour = GREY if d > 5 * s else None
-            if colour is None and d <= 5 * s and d > 3 * s:
-                colour = (80, 80, 80)
-            row.append(colour + (255,) if colour else (0, 0, 0, 0))
-        rows.append(row)
-    return rows
-
-
-
-
+    def colour_at(px, py, s):
+        dx, dy = px - 16 * s, py - 16 * s
+        d, a = math.hypot(dx, dy), math.atan2(dy, dx)
+        tooth = 14 * s if math.cos(a * 8) > 0.3 else 11 * s
+        colour = None
+        if d <= tooth:
+            colour = GREY if d > 5 * s else None
+        if colour is None and d <= 5 * s and d > 3 * s:
+            colour = (80, 80, 80)
+        return colour
+    return icon_rows(size, colour_at)
 
 
 def main():

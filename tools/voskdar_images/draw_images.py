@@ -12,7 +12,7 @@ import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
-from image_files import write_bmp, write_ico  # noqa: E402
+from image_files import icon_rows, write_bmp, write_ico  # noqa: E402
 
 PAGE = (250, 250, 240)
 LINE = (150, 150, 170)
@@ -22,72 +22,52 @@ GLASS = (190, 225, 250)
 HANDLE = (120, 70, 30)
 
 
+def under_glass(colour, px, py, s, centre, radii, handle_end):
+    """The colour at (px, py) with the magnifying glass over it: its handle
+    from the rim down to the right as far as handle_end, the lens of radii
+    (outer, inner) about centre tinting what lies beneath, and the rim."""
+    cx, cy = centre
+    r_out, r_in = radii
+    d = math.hypot(px - cx, py - cy)
+    t = ((px - cx) + (py - cy)) / math.sqrt(2)
+    off = abs((px - cx) - (py - cy)) / math.sqrt(2)
+    if r_out - 1 * s <= t <= handle_end and off <= 2.2 * s:
+        colour = HANDLE
+    if d <= r_in:
+        base = colour or PAGE
+        colour = tuple((a + b) // 2 for a, b in zip(base, GLASS))
+    elif d <= r_out:
+        colour = RIM
+    return colour
+
+
 def icon_pixels(size):
     """Rows top to bottom of (r, g, b, a) for an icon of size x size."""
-    s = size / 32.0
-    cx, cy, r_out, r_in = 13 * s, 13 * s, 9.5 * s, 7.0 * s
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            px, py = x + 0.5, y + 0.5
-            colour = None
-            # The page with its spine and text lines.
-            if 3 * s <= px < 29 * s and 2 * s <= py < 30 * s:
-                colour = SPINE if px < 6 * s else PAGE
-                if colour == PAGE and int(py / s) % 4 == 0 and 8 * s <= px < 27 * s:
-                    colour = LINE
-            d = math.hypot(px - cx, py - cy)
-            # The handle runs from the rim to the lower-right corner.
-            t = ((px - cx) + (py - cy)) / math.sqrt(2)
-            off = abs((px - cx) - (py - cy)) / math.sqrt(2)
-            if r_out - 1 * s <= t <= 27 * s and off <= 2.2 * s:
-                colour = HANDLE
-            if d <= r_in:
-                base = colour or PAGE
-                colour = tuple((a + b) // 2 for a, b in zip(base, GLASS))
-            elif d <= r_out:
-                colour = RIM
-            row.append(colour + (255,) if colour else (0, 0, 0, 0))
-        rows.append(row)
-    return rows
+    def colour_at(px, py, s):
+        colour = None
+        # The page with its spine and text lines.
+        if 3 * s <= px < 29 * s and 2 * s <= py < 30 * s:
+            colour = SPINE if px < 6 * s else PAGE
+            if colour == PAGE and int(py / s) % 4 == 0 and 8 * s <= px < 27 * s:
+                colour = LINE
+        return under_glass(colour, px, py, s, (13 * s, 13 * s), (9.5 * s, 7.0 * s), 27 * s)
+    return icon_rows(size, colour_at)
 
 
 def results_pixels(size):
     """The result list's icon: rows of hits, one marked, under the glass."""
-    s = size / 32.0
-    cx, cy, r_out, r_in = 19 * s, 12 * s, 8.5 * s, 6.0 * s
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            px, py = x + 0.5, y + 0.5
-            colour = None
-            # The list: a white sheet with five lines, the third one marked.
-            if 2 * s <= px < 22 * s and 4 * s <= py < 30 * s:
-                colour = PAGE
-                line = int((py - 7 * s) / (4.5 * s))
-                if 0 <= line < 5 and (py - 7 * s) % (4.5 * s) < 2.5 * s and 5 * s <= px < 19 * s:
-                    colour = SPINE if line == 2 else LINE
-            if colour and (px < 3 * s or px >= 21 * s or py < 5 * s or py >= 29 * s):
-                colour = RIM
-            d = math.hypot(px - cx, py - cy)
-            t = ((px - cx) + (py - cy)) / math.sqrt(2)
-            off = abs((px - cx) - (py - cy)) / math.sqrt(2)
-            if r_out - 1 * s <= t <= 22 * s and off <= 2.2 * s:
-                colour = HANDLE
-            if d <= r_in:
-                base = colour or PAGE
-                colour = tuple((a + b) // 2 for a, b in zip(base, GLASS))
-            elif d <= r_out:
-                colour = RIM
-            row.append(colour + (255,) if colour else (0, 0, 0, 0))
-        rows.append(row)
-    return rows
-
-
-
-
+    def colour_at(px, py, s):
+        colour = None
+        # The list: a white sheet with five lines, the third one marked.
+        if 2 * s <= px < 22 * s and 4 * s <= py < 30 * s:
+            colour = PAGE
+            line = int((py - 7 * s) / (4.5 * s))
+            if 0 <= line < 5 and (py - 7 * s) % (4.5 * s) < 2.5 * s and 5 * s <= px < 19 * s:
+                colour = SPINE if line == 2 else LINE
+        if colour and (px < 3 * s or px >= 21 * s or py < 5 * s or py >= 29 * s):
+            colour = RIM
+        return under_glass(colour, px, py, s, (19 * s, 12 * s), (8.5 * s, 6.0 * s), 22 * s)
+    return icon_rows(size, colour_at)
 
 
 def wall_pixels(width, height):

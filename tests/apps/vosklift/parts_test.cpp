@@ -23,6 +23,7 @@
 #include "core/twindow.h"
 #include "runtime/memvar.h"
 #include "services/timer.h"
+#include "tests/apps/program_driver.h"
 #include "tests/graphics/window_shot.h"
 
 namespace {
@@ -190,15 +191,8 @@ class Driver {
   std::thread thread_;
 };
 
-std::string WindowsPath(const char* unix) {
-  std::string path = unix;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return "Z:" + path;
-}
-
 TEST_F(TrayMenu, ALanguageWritesTheEditorsKeysAndStartsIt) {
-  ASSERT_TRUE(CopyFileA(WindowsPath(VD_STANDIN_EXE).c_str(), (dir_ / "Dravonel.exe").string().c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(apps_test::WindowsPath(VD_STANDIN_EXE).c_str(), (dir_ / "Dravonel.exe").string().c_str(), FALSE));
   std::ofstream(dir_ / "DEUFRA.DBF") << "x";
   // The dictionaries in the catalogue's order: English, French, Latin.
   Driver keys("#32768", nullptr, [](HWND popup) {

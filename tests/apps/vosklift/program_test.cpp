@@ -22,46 +22,21 @@
 #include <string>
 #include <vector>
 
+#include "tests/apps/program_driver.h"
 #include "tests/graphics/window_shot.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using apps_test::Children;
+using apps_test::ClassOf;
+using apps_test::Text;
+using apps_test::WindowsPath;
 
 const char* const kCaption = " ZQS Voskdar v1.41";
 const char* const kAboutTitle = "ZQS Voskdar v1.41 - TrayModul";
 constexpr UINT kTrayMessage = 2067;
 constexpr DWORD kLong = 20000;
-
-std::string WindowsPath(const char* unix) {
-  std::string path = unix;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return "Z:" + path;
-}
-
-std::string Text(HWND h) {
-  char buf[512] = {};
-  SendMessageA(h, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
-  return buf;
-}
-
-std::string ClassOf(HWND h) {
-  char buf[64] = {};
-  GetClassNameA(h, buf, sizeof buf);
-  return buf;
-}
-
-BOOL CALLBACK CollectChild(HWND h, LPARAM p) {
-  reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
-  return TRUE;
-}
-
-std::vector<HWND> Children(HWND parent) {
-  std::vector<HWND> out;
-  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
-  return out;
-}
 
 struct TopSearch {
   DWORD pid;

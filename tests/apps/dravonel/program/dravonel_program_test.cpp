@@ -22,6 +22,7 @@
 #include "support/error_dialog.h"
 #include "tests/apps/dravonel/program/program_folder.h"
 #include "tests/apps/program_driver.h"
+#include "tests/apps/word_table_file.h"
 #include "tests/graphics/window_shot.h"
 
 namespace {
@@ -38,22 +39,9 @@ long Milliseconds(Clock::duration d) {
 
 // A word table with its two index files as the editor builds them.
 void MakeTable(const common::WordTable& table, int rows) {
-  const rt::Value structure = rt::Value::Array(
-      {rt::Value::Array({"DEUTSCH", "C", 50, 0}), rt::Value::Array({"FREMD", "C", 50, 0}),
-       rt::Value::Array({"SPRACHE", "C", 2, 0}), rt::Value::Array({"STATUS", "N", 1, 0})});
-  const std::string file = std::string(table.base) + ".DBF";
-  ASSERT_TRUE(rt::DBCREATE(file, structure));
-  ASSERT_TRUE(rt::DBUSEAREA(true, "", file, "MAKE", false, false));
-  for (int i = 1; i <= rows; ++i) {
-    rt::DBAPPEND();
-    rt::FIELDPUT("DEUTSCH", "Wort" + std::to_string(i));
-    rt::FIELDPUT("FREMD", "word" + std::to_string(i));
-    rt::FIELDPUT("SPRACHE", std::string("XX"));
-  }
-  for (int order : {1, 2})
-    ASSERT_TRUE(rt::ORDCREATE(common::IndexName(table, order), "",
-                              common::OrderKey(table, order, common::KeyStyle::Editor)));
-  rt::DBCLOSEAREA();
+  WordPairs pairs;
+  for (int i = 1; i <= rows; ++i) pairs.emplace_back("Wort" + std::to_string(i), "word" + std::to_string(i));
+  MakeWordTable(table, pairs, "XX", common::KeyStyle::Editor);
 }
 
 // Closing as through the close box: the window asks its closing check.

@@ -22,6 +22,7 @@
 #include "runtime/table_fns.h"
 #include "tests/apps/dravonel/program/program_folder.h"
 #include "tests/apps/program_driver.h"
+#include "tests/apps/word_table_file.h"
 #include "tests/graphics/window_shot.h"
 
 namespace {
@@ -30,39 +31,19 @@ namespace fs = std::filesystem;
 using namespace apps_test;
 
 const std::string kTitle = " ZQS Voskdar W\xF6rtbuch v1.41";
-using Rows = std::vector<std::pair<std::string, std::string>>;
 
 // The English sample: more rows than the grid shows, two HAUS rows, the
 // only Q word, the last row of the German order, and a row without its
 // German word, the last of the foreign order.
-Rows EnglishRows() {
-  Rows rows = {{"Aal", "eel"}, {"Abend", "evening"}, {"Haus", "house"}, {"Haus", "home"},
+WordPairs EnglishRows() {
+  WordPairs rows = {{"Aal", "eel"}, {"Abend", "evening"}, {"Haus", "house"}, {"Haus", "home"},
                {"Hausaufgabe", "homework"}, {"Qual", "agony"}, {"Zylinder", "cylinder"}, {"", "zest"}};
   for (int i = 10; i < 70; ++i) rows.emplace_back("Mittel" + std::to_string(i), "middle" + std::to_string(i));
   return rows;
 }
 
-const Rows kFrench = {{"Abend", "soir"}, {"Sommer", "\xE9t\xE9"}, {"Sommerzeit", "heure d'\xE9t\xE9"},
+const WordPairs kFrench = {{"Abend", "soir"}, {"Sommer", "\xE9t\xE9"}, {"Sommerzeit", "heure d'\xE9t\xE9"},
                       {"Winter", "hiver"}};
-
-void MakeTable(const common::WordTable& table, const Rows& rows) {
-  const rt::Value structure = rt::Value::Array(
-      {rt::Value::Array({"DEUTSCH", "C", 50, 0}), rt::Value::Array({"FREMD", "C", 50, 0}),
-       rt::Value::Array({"SPRACHE", "C", 2, 0}), rt::Value::Array({"STATUS", "N", 1, 0})});
-  const std::string file = std::string(table.base) + ".DBF";
-  ASSERT_TRUE(rt::DBCREATE(file, structure));
-  ASSERT_TRUE(rt::DBUSEAREA(true, "", file, "MAKE", false, false));
-  for (const auto& [german, foreign] : rows) {
-    rt::DBAPPEND();
-    rt::FIELDPUT("DEUTSCH", german);
-    rt::FIELDPUT("FREMD", foreign);
-    rt::FIELDPUT("SPRACHE", std::string("XX"));
-  }
-  for (int order : {1, 2})
-    ASSERT_TRUE(rt::ORDCREATE(common::IndexName(table, order), "",
-                              common::OrderKey(table, order, common::KeyStyle::Editor)));
-  rt::DBCLOSEAREA();
-}
 
 void Collect(HWND parent, std::vector<HWND>& out) {
   for (HWND h : Children(parent)) {
@@ -226,8 +207,8 @@ class DravonelSearch : public EditorFolder {
 };
 
 TEST_F(DravonelSearch, SearchesLettersDirectionsAndTheClipboard) {
-  MakeTable(common::kWordTables[0], EnglishRows());
-  MakeTable(common::kWordTables[1], kFrench);
+  MakeWordTable(common::kWordTables[0], EnglishRows(), "XX", common::KeyStyle::Editor);
+  MakeWordTable(common::kWordTables[1], kFrench, "XX", common::KeyStyle::Editor);
   Start("DEUENG");
   Surface s = AwaitSurface();
   ASSERT_NE(s.dialog, nullptr);

@@ -24,42 +24,19 @@
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
 #include "tests/apps/program_driver.h"
+#include "tests/apps/word_table_file.h"
 #include "tests/graphics/window_shot.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using apps_test::Children;
+using apps_test::ClassOf;
+using apps_test::MakeWordTable;
+using apps_test::Text;
 
 const char* const kTitle = " ZQS Voskdar - Suchmaschine v1.41";
 const char* const kAboutTitle = "ZQS Voskdar - Suchmaschine v1.41";
-
-// The build's program, by its Windows name.
-std::string ProgramPath() {
-  std::string unix = VD_VOSKDAR_EXE;
-  for (char& c : unix)
-    if (c == '/') c = '\\';
-  return "Z:" + unix;
-}
-
-void MakeTable(const common::WordTable& table, const std::vector<std::pair<std::string, std::string>>& rows,
-               const char* sprache) {
-  const rt::Value structure = rt::Value::Array(
-      {rt::Value::Array({"DEUTSCH", "C", 50, 0}), rt::Value::Array({"FREMD", "C", 50, 0}),
-       rt::Value::Array({"SPRACHE", "C", 2, 0}), rt::Value::Array({"STATUS", "N", 1, 0})});
-  const std::string file = std::string(table.base) + ".DBF";
-  ASSERT_TRUE(rt::DBCREATE(file, structure));
-  ASSERT_TRUE(rt::DBUSEAREA(true, "", file, "MAKE", false, false));
-  for (const auto& [german, foreign] : rows) {
-    rt::DBAPPEND();
-    rt::FIELDPUT("DEUTSCH", german);
-    rt::FIELDPUT("FREMD", foreign);
-    rt::FIELDPUT("SPRACHE", std::string(sprache));
-  }
-  for (int order : {1, 2})
-    ASSERT_TRUE(rt::ORDCREATE(common::IndexName(table, order), "",
-                              common::OrderKey(table, order, common::KeyStyle::QuickSearch)));
-  rt::DBCLOSEAREA();
-}
 
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -73,31 +50,6 @@ Rows ReadScratch() {
   }
   rt::DBCLOSEAREA();
   return rows;
-}
-
-// By WM_GETTEXT: GetWindowText of another process's window gives the text
-// the window was created with, not what an edit holds now.
-std::string Text(HWND h) {
-  char buf[256] = {};
-  SendMessageA(h, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
-  return buf;
-}
-
-std::string ClassOf(HWND h) {
-  char buf[64] = {};
-  GetClassNameA(h, buf, sizeof buf);
-  return buf;
-}
-
-BOOL CALLBACK CollectChild(HWND h, LPARAM p) {
-  reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
-  return TRUE;
-}
-
-std::vector<HWND> Children(HWND parent) {
-  std::vector<HWND> out;
-  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
-  return out;
 }
 
 // The visible top-level window of the process with the main window's title.
@@ -252,13 +204,15 @@ class VoskdarProgram : public ::testing::Test {
            (std::string("voskdar_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), (dir_ / "Voskdar.exe").string().c_str(), FALSE)) << ProgramPath();
+    const std::string exe = apps_test::WindowsPath(VD_VOSKDAR_EXE);
+    ASSERT_TRUE(CopyFileA(exe.c_str(), (dir_ / "Voskdar.exe").string().c_str(), FALSE)) << exe;
     previous_ = fs::current_path();
     fs::current_path(dir_);
-    MakeTable(common::kWordTables[0], {{"Haus", "house"}, {"Haus", "home"}, {"Haust\xFCr", "front door"},
-                                       {"Baumhaus", "tree house"}, {"Hausboot", "houseboat"}},
-              "EN");
-    MakeTable(common::kWordTables[1], {{"Haus", "maison"}, {"Caf\xE9", "caf\xE9"}, {"naiv", "na\xEFve"}}, "FR");
+    MakeWordTable(common::kWordTables[0], {{"Haus", "house"}, {"Haus", "home"}, {"Haust\xFCr", "front door"},
+                                           {"Baumhaus", "tree house"}, {"Hausboot", "houseboat"}},
+                  "EN", common::KeyStyle::QuickSearch);
+    MakeWordTable(common::kWordTables[1], {{"Haus", "maison"}, {"Caf\xE9", "caf\xE9"}, {"naiv", "na\xEFve"}}, "FR",
+                  common::KeyStyle::QuickSearch);
   }
   void TearDown() override {
     rt::DBCLOSEALL();
