@@ -53,12 +53,10 @@ rt::Value Item(const std::string& prompt, const std::string& message = {}, const
 
 void Separator() { ctl::MENUADDITEM({}); }
 
-constexpr const char* kTableAlias = "DBUCH";
-
 // Moves the word table to its first or last row in the order in force.
 void TableTo(bool last) {
-  if (rt::SELECT(kTableAlias) == 0) return;
-  rt::DBSELECTAREA(kTableAlias);
+  if (rt::SELECT(kWordAlias) == 0) return;
+  rt::DBSELECTAREA(kWordAlias);
   if (last) {
     rt::DBGOBOTTOM();
   } else {
@@ -149,8 +147,8 @@ bool ClipboardHasText() {
 
 // The current row's word on the side the search does not look at.
 std::string RowWordToCopy() {
-  if (rt::SELECT(kTableAlias) == 0) return {};
-  rt::DBSELECTAREA(kTableAlias);
+  if (rt::SELECT(kWordAlias) == 0) return {};
+  rt::DBSELECTAREA(kWordAlias);
   return rt::ALLTRIM(rt::FIELDGET(Editor().lDirDe ? "FREMD" : "DEUTSCH").AsString());
 }
 

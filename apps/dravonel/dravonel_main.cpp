@@ -46,7 +46,6 @@ const char* const kBarText = "\xA9 ZQS Sprachsoftware";
 const char* const kItemColours = "R*/BG";
 constexpr long kLangItemWidth = 120;
 constexpr long kCountItemWidth = 90;
-constexpr const char* kTableAlias = "DBUCH";
 
 void RuntimeSettings() {
   rt::SetTable& sets = rt::Sets();
@@ -153,8 +152,8 @@ bool ValidClose() {
   }
   gfx::CURSORWAIT();
   if (s.nDelPending > 0 && svc::MSGNOYES("Gel\xF6schte Datens\xE4tze nun entfernen ?", "L\xF6schen") &&
-      rt::SELECT(kTableAlias) != 0) {
-    rt::DBSELECTAREA(kTableAlias);
+      rt::SELECT(kWordAlias) != 0) {
+    rt::DBSELECTAREA(kWordAlias);
     rt::DbPack();
     s.nDelPending = 0;
   }

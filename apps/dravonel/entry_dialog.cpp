@@ -75,7 +75,6 @@ void CALLBACK CheckFields(HWND hWnd, UINT, UINT_PTR id, DWORD) {
   });
 }
 
-
 void Intro(EntryParts& p, const char* text) {
   grid::TSayArgs a;
   a.nRow = 10;

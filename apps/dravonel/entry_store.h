@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace dravonel {
+#include "apps/dravonel/open_dbf.h"
 
-inline constexpr std::string_view kWordAlias = "DBUCH";
+namespace dravonel {
 
 // Selects DBUCH; false when it is not open.
 bool SelectWords();

@@ -33,7 +33,6 @@ namespace {
 constexpr long kDialogStyle = 1342177280L;
 static_assert(kDialogStyle == static_cast<long>(WS_CHILD | WS_VISIBLE));
 constexpr const char* kHelpTopic = "Hauptauswahl";
-constexpr const char* kAlias = "DBUCH";
 constexpr long kWordWidth = 307;
 constexpr long kGridHeight = 170;
 
@@ -166,14 +165,14 @@ std::shared_ptr<controls::TBitmap> MakeFlag(int col, const std::string& resource
 }
 
 bool RowDeleted() {
-  return rt::SELECT(kAlias) != 0 && rt::DBSELECTAREA(kAlias) && rt::DELETED();
+  return rt::SELECT(kWordAlias) != 0 && rt::DBSELECTAREA(kWordAlias) && rt::DELETED();
 }
 
 // The change hook: the search texts live until the grid moves to another
 // row; a repaint on the same row keeps what was typed.
 void OnGridChange() {
   DialogParts& p = Parts();
-  const long record = rt::SELECT(kAlias) != 0 && rt::DBSELECTAREA(kAlias) ? rt::RECNO() : 0;
+  const long record = rt::SELECT(kWordAlias) != 0 && rt::DBSELECTAREA(kWordAlias) ? rt::RECNO() : 0;
   if (record == p.lastRecord) return;
   p.lastRecord = record;
   ZQGETVAR(false);
@@ -188,8 +187,8 @@ void MakeGrid(long width) {
   a.nWidth = width;
   a.nHeight = kGridHeight;
   a.bLine = rt::Value::Block([](rt::Args) {
-    if (rt::SELECT(kAlias) == 0) return rt::Value::Array({"", ""});
-    rt::DBSELECTAREA(kAlias);
+    if (rt::SELECT(kWordAlias) == 0) return rt::Value::Array({"", ""});
+    rt::DBSELECTAREA(kWordAlias);
     std::string german = common::ENTCRYPT(rt::FIELDGET("DEUTSCH")).AsString();
     if (rt::DELETED()) german += "(DEL)";
     return rt::Value::Array({german, common::ENTCRYPT(rt::FIELDGET("FREMD"))});
@@ -208,7 +207,7 @@ void MakeGrid(long width) {
   });
   a.oFont = rt::Value(e.oFontGrid);
   a.cMsg = "Rechtsklick \xF6" "ffnet das Kontextmen\xFC ...";
-  a.cAlias = kAlias;
+  a.cAlias = kWordAlias;
   a.lPixel = true;
   p.grid = std::make_shared<grid::TGBrowse>();
   p.grid->New(a);

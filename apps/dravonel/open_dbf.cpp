@@ -18,15 +18,13 @@ namespace dravonel {
 
 namespace {
 
-constexpr std::string_view kAlias = "DBUCH";
-
 // One attempt: the table and both index files, all or nothing.
 bool TryOpen(std::string_view cBase, std::string& failedFile) {
   const std::string base(cBase);
   common::QuietDefaults quiet;
   rt::NETERR(false);
   failedFile = base + ".DBF";
-  if (!rt::DBUSEAREA(true, "", base, kAlias, false, false) || rt::NETERR() || !rt::USED()) return false;
+  if (!rt::DBUSEAREA(true, "", base, kWordAlias, false, false) || rt::NETERR() || !rt::USED()) return false;
   for (const char* order : {"1", "2"}) {
     failedFile = base + order + ".NTX";
     if (!rt::ORDLISTADD(base + order)) {
@@ -58,8 +56,8 @@ void OPENDBF(std::string_view cBase) {
   EditorState& s = Editor();
   if (s.nDelPending > 0) {
     gfx::CURSORWAIT();
-    if (rt::SELECT(kAlias) != 0) {
-      rt::DBSELECTAREA(kAlias);
+    if (rt::SELECT(kWordAlias) != 0) {
+      rt::DBSELECTAREA(kWordAlias);
       rt::DbPack();
     }
     s.nDelPending = 0;

@@ -1,3 +1,4 @@
+#include "apps/dravonel/open_dbf.h"
 #include "apps/dravonel/word_search.h"
 
 #include <memory>
@@ -18,7 +19,6 @@ namespace dravonel {
 
 namespace {
 
-constexpr const char* kAlias = "DBUCH";
 constexpr const char* kSearchTitle = "Suchen";
 constexpr const char* kMarker = " *";
 // Heading colours of the ordered column: black on white to red.
@@ -27,8 +27,8 @@ constexpr long kGradientFrom = 16777215;
 constexpr long kOrderTo = 255;
 
 bool SelectTable() {
-  if (rt::SELECT(kAlias) == 0) return false;
-  rt::DBSELECTAREA(kAlias);
+  if (rt::SELECT(kWordAlias) == 0) return false;
+  rt::DBSELECTAREA(kWordAlias);
   return true;
 }
 
