@@ -17,14 +17,14 @@
 #include "apps/common/transchr.h"
 #include "apps/common/word_tables.h"
 #include "apps/dravonel/entry_store.h"
+#include "bench/bench_support.h"
 #include "runtime/table_fns.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+using bench::Clock;
+using bench::Seconds;
 
 // The editor's walk on a fresh copy of the table with its order 1 built.
 double OwnWalk(long& marked) {
@@ -119,13 +119,9 @@ double SqliteWalk(const char* file, long& marked) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir = ".";
-  int runs = 5;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string arg = argv[i];
-    if (arg == "--dir") dir = argv[i + 1];
-    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-  }
+  const bench::Options options(argc, argv);
+  const std::string dir = options.Text("--dir", ".");
+  const int runs = static_cast<int>(options.Number("--runs", 5));
   fs::current_path(dir);
   common::RegisterWordFunctions();
   if (!fs::exists("DEUENG.DBF")) {

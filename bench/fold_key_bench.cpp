@@ -12,11 +12,13 @@
 #include <string>
 
 #include "apps/common/transchr.h"
+#include "bench/bench_support.h"
 #include "runtime/table_fns.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::Seconds;
 
 // The fastest of `runs` builds of the key into a scratch index file.
 double BestBuild(const std::string& key, int runs) {
@@ -24,7 +26,7 @@ double BestBuild(const std::string& key, int runs) {
   for (int i = 0; i < runs; ++i) {
     const auto start = Clock::now();
     rt::ORDCREATE("BENCHKEY", "", key);
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    best = std::min(best, Seconds(start));
     rt::ORDLISTCLEAR();
   }
   return best;
@@ -33,13 +35,9 @@ double BestBuild(const std::string& key, int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir = ".";
-  int runs = 5;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string arg = argv[i];
-    if (arg == "--dir") dir = argv[i + 1];
-    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-  }
+  const bench::Options options(argc, argv);
+  const std::string dir = options.Text("--dir", ".");
+  const int runs = static_cast<int>(options.Number("--runs", 5));
   std::filesystem::current_path(dir);
   common::RegisterWordFunctions();
   if (!rt::DBUSEAREA(true, "", "DEUFRA.DBF", "DBUCH", false, false)) {

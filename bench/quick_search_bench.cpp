@@ -26,15 +26,15 @@
 #include "apps/voskdar/quick_search.h"
 #include "apps/voskdar/scratch_table.h"
 #include "apps/voskdar/table_search.h"
+#include "bench/bench_support.h"
 #include "runtime/settings.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+using bench::Clock;
+using bench::Seconds;
 
 // Builds the index files the quick search would build at its start.
 void BuildMissingIndexes() {
@@ -181,16 +181,11 @@ void PrefixAndExact(int searches, int runs, bool shared) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir = ".";
-  int runs = 5, searches = 10000;
-  bool exclusive = false;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string arg = argv[i];
-    if (arg == "--dir") dir = argv[i + 1];
-    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-    else if (arg == "--searches") searches = std::max(1, std::atoi(argv[i + 1]));
-    else if (arg == "--exclusive") exclusive = std::atoi(argv[i + 1]) != 0;
-  }
+  const bench::Options options(argc, argv);
+  const std::string dir = options.Text("--dir", ".");
+  const int runs = static_cast<int>(options.Number("--runs", 5));
+  const int searches = static_cast<int>(options.Number("--searches", 10000));
+  const bool exclusive = options.Number("--exclusive", 0, 0) != 0;
   std::filesystem::current_path(dir);
   common::RegisterWordFunctions();
   rt::Sets().deleted = true;

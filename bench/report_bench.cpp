@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "print/treport.h"
 #include "print/trfile.h"
 #include "runtime/strings.h"
@@ -21,7 +22,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::Seconds;
 
 bool CopyToSqlite(const std::string& db) {
   std::filesystem::remove(db);
@@ -59,26 +61,22 @@ double Report(const std::string& out) {
   prn::RPTADDCOLUMN(foreign);
   prn::RPTEND();
   report->Activate();
-  return std::chrono::duration<double>(Clock::now() - start).count();
+  return Seconds(start);
 }
 
 double Shell(const std::string& db, const std::string& out) {
   const std::string command = "sqlite3 -separator ' ' " + db + " 'SELECT deutsch, fremd FROM w' > " + out;
   const auto start = Clock::now();
   if (std::system(command.c_str()) != 0) return -1;
-  return std::chrono::duration<double>(Clock::now() - start).count();
+  return Seconds(start);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir = ".";
-  int runs = 3;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string arg = argv[i];
-    if (arg == "--dir") dir = argv[i + 1];
-    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-  }
+  const bench::Options options(argc, argv);
+  const std::string dir = options.Text("--dir", ".");
+  const int runs = static_cast<int>(options.Number("--runs", 3));
   std::filesystem::current_path(dir);
   if (!rt::DBUSEAREA(true, "", "DEUENG.DBF", "W", false, true)) {
     std::fprintf(stderr, "DEUENG.DBF not found in %s\n", dir.c_str());

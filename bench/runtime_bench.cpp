@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "runtime/array_fns.h"
 #include "runtime/compare.h"
 #include "runtime/memolines.h"
@@ -21,9 +22,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+using bench::Clock;
+using bench::Seconds;
 
 void Report(const char* what, double ours, double reference) {
   std::printf("%-40s %9.3f s   reference %9.3f s   ratio %6.1f\n", what, ours, reference, ours / reference);

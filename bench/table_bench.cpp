@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "runtime/table_fns.h"
 #include "runtime/text_case.h"
 #include "runtime/work_areas.h"
@@ -22,9 +23,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+using bench::Clock;
+using bench::Seconds;
 
 void Check(int rc, sqlite3* db, const char* what) {
   if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
@@ -61,13 +61,9 @@ void Row(const char* what, const std::vector<double>& ours, const std::vector<do
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string source = "/usr/share/trans/de-en";
-  long seeks = 10000;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    std::string a = argv[i];
-    if (a == "--source") source = argv[i + 1];
-    if (a == "--seeks") seeks = std::atol(argv[i + 1]);
-  }
+  const bench::Options options(argc, argv);
+  const std::string source = options.Text("--source", "/usr/share/trans/de-en");
+  const long seeks = options.Number("--seeks", 10000);
   WordPairs pairs;
   if (!ReadTransDeEn(source, static_cast<std::size_t>(-1), pairs) || pairs.empty()) {
     std::fprintf(stderr, "table_bench: %s not readable (Debian package trans-de-en)\n", source.c_str());

@@ -27,6 +27,7 @@
 #include "apps/common/word_tables.h"
 #include "core/twindow.h"
 #include "graphics/tfont.h"
+#include "bench/bench_support.h"
 #include "grid/grid_functions.h"
 #include "grid/tgbrowse.h"
 #include "runtime/table_fns.h"
@@ -34,10 +35,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::Seconds;
 constexpr int kWidth = 800, kHeight = 600;
-
-double Seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
 
 struct Figures {
   double repaintRowsPerSecond = 0, pagingRowsPerSecond = 0, medianMs = 0, p95Ms = 0;
@@ -308,15 +308,10 @@ void Print(const char* who, const Figures& f) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir = ".";
-  int repaints = 200;
-  long pagingRows = 20000;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string arg = argv[i];
-    if (arg == "--dir") dir = argv[i + 1];
-    else if (arg == "--repaints") repaints = std::max(2, std::atoi(argv[i + 1]));
-    else if (arg == "--rows") pagingRows = std::max(1L, std::atol(argv[i + 1]));
-  }
+  const bench::Options options(argc, argv);
+  const std::string dir = options.Text("--dir", ".");
+  const int repaints = static_cast<int>(options.Number("--repaints", 200, 2));
+  const long pagingRows = options.Number("--rows", 20000);
   std::filesystem::current_path(dir);
   common::RegisterWordFunctions();
   grid::RegisterGridFunctions();

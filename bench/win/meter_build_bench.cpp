@@ -14,11 +14,13 @@
 #include "apps/common/index_check.h"
 #include "apps/common/msg_meter.h"
 #include "apps/common/transchr.h"
+#include "bench/bench_support.h"
 #include "runtime/table_fns.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::Seconds;
 constexpr const char* kKey = "upper(TransChr(FREMD))";
 constexpr const char* kFile = "BENCHKEY";
 
@@ -26,7 +28,7 @@ template <class Build>
 double Timed(Build&& build) {
   const auto start = Clock::now();
   build();
-  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  const double seconds = Seconds(start);
   rt::ORDLISTCLEAR();
   return seconds;
 }
@@ -34,14 +36,9 @@ double Timed(Build&& build) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir = ".", table = "DEUFRA.DBF";
-  int runs = 3;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    const std::string arg = argv[i];
-    if (arg == "--dir") dir = argv[i + 1];
-    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-    else if (arg == "--table") table = argv[i + 1];
-  }
+  const bench::Options options(argc, argv);
+  const std::string dir = options.Text("--dir", "."), table = options.Text("--table", "DEUFRA.DBF");
+  const int runs = static_cast<int>(options.Number("--runs", 3));
   std::filesystem::current_path(dir);
   common::RegisterWordFunctions();
   if (!rt::DBUSEAREA(true, "", table, "DBUCH", false, false)) {
