@@ -1,7 +1,10 @@
 #include "tests/apps/program_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -58,6 +61,30 @@ std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> out;
   EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
   return out;
+}
+
+void PutClipboard(const std::string& text) {
+  if (!OpenClipboard(nullptr)) {
+    ADD_FAILURE() << "the clipboard could not be opened";
+    return;
+  }
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE h = GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(GlobalLock(h))) text = p;
+    GlobalUnlock(h);
+  }
+  CloseClipboard();
+  return text;
 }
 
 std::string StaticTexts(HWND box) {

@@ -23,6 +23,11 @@ std::vector<HWND> Children(HWND parent);
 // The static texts of a box, joined by "|".
 std::string StaticTexts(HWND box);
 
+// The clipboard's text as the test process's own: put there, or read (empty
+// when it holds none or another process has it open).
+void PutClipboard(const std::string& text);
+std::string ClipboardText();
+
 // Waits until ready() holds or the process has ended or 30 s have passed;
 // ready()'s last answer.
 bool Await(HANDLE process, const std::function<bool()>& ready);

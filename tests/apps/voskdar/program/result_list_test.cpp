@@ -44,6 +44,8 @@ namespace {
 namespace fs = std::filesystem;
 using apps_test::Children;
 using apps_test::ClassOf;
+using apps_test::ClipboardText;
+using apps_test::PutClipboard;
 using apps_test::Text;
 
 const char* const kMainTitle = " ZQS Voskdar - Suchmaschine v1.41";
@@ -104,27 +106,6 @@ std::string Grouped(long n) {
   std::string digits = std::to_string(n);
   for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ".");
   return digits;
-}
-
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return "<closed>";
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
-void PutClipboard(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
 }
 
 // Posts the button's click to its dialog, which runs the action in its own

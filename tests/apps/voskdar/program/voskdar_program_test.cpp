@@ -33,6 +33,7 @@ namespace fs = std::filesystem;
 using apps_test::Children;
 using apps_test::ClassOf;
 using apps_test::MakeWordTable;
+using apps_test::PutClipboard;
 using apps_test::Text;
 
 const char* const kTitle = " ZQS Voskdar - Suchmaschine v1.41";
@@ -300,17 +301,6 @@ TEST_F(VoskdarProgram, AnEmptyTermLeavesSearchDisabledUntilTheFirstKey) {
   EXPECT_TRUE(IsWindowEnabled(search));
   EXPECT_EQ(rt::RTRIM(Text(edit)), "h");
   EXPECT_EQ(program.Close(), 0u);
-}
-
-// Puts text on the clipboard as the test process's own.
-void PutClipboard(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
 }
 
 TEST_F(VoskdarProgram, PastesTheClipboardsFirstLine) {
