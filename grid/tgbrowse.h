@@ -274,6 +274,10 @@ class TGBrowse : public core::TControl {
   void CommonInit(const rt::Value& aColors, bool redefine);
   // Makes that column the current cell, shown again only when it changes.
   void CellTo(long nColumn);
+  // The cell cursor right to nColumn, scrolling the columns until it shows;
+  // the whole grid is redrawn when they scrolled, else the selection alone
+  // when lDrawSelect.
+  void StepRightTo(long nColumn, bool lDrawSelect);
   // The font given, else one of the grid's own (lMyFont), with what the
   // window needs before it is created or redefined.
   std::shared_ptr<gfx::TFont> PrepareWindow(const rt::Value& oFont);

@@ -125,19 +125,7 @@ TGBrowse& TGBrowse::GoRight() {
     long target = nCell + 1;
     while (target <= nColCount() && Col(target)->lNoHiLite) ++target;
     if (target > nColCount()) return *this;
-    nCell = target;
-    bool scrolled = false;
-    while (!IsColVisible(nCell) && nColPos < nCell) {
-      ++nColPos;
-      scrolled = true;
-    }
-    if (scrolled) {
-      Refresh(false);
-    } else if (!lEditing) {
-      Draw([this] { DrawSelect(); });
-    }
-    HiliteCell(nCell);
-    HBarTo(nCell);
+    StepRightTo(target, !lEditing);
   } else if (!IsColVisible(nColCount())) {
     PageRight();
   }
@@ -162,6 +150,19 @@ TGBrowse& TGBrowse::GoEnd() {
   while (last < nColCount() && IsColVisible(last + 1)) ++last;
   CellTo(last);
   return *this;
+}
+
+void TGBrowse::StepRightTo(long nColumn, bool lDrawSelect) {
+  nCell = nColumn;
+  const long before = nColPos;
+  while (!IsColVisible(nCell) && nColPos < nCell) ++nColPos;
+  if (nColPos != before) {
+    Refresh(false);
+  } else if (lDrawSelect) {
+    Draw([this] { DrawSelect(); });
+  }
+  HiliteCell(nCell);
+  HBarTo(nCell);
 }
 
 void TGBrowse::CellTo(long nColumn) {
@@ -314,19 +315,7 @@ TGBrowse& TGBrowse::GoNext() {
   long next = nCell + 1;
   while (next <= n && !Enterable(next)) ++next;
   if (next <= n) {
-    nCell = next;
-    bool scrolled = false;
-    while (!IsColVisible(nCell) && nColPos < nCell) {
-      ++nColPos;
-      scrolled = true;
-    }
-    if (scrolled) {
-      Refresh(false);
-    } else {
-      Draw([this] { DrawSelect(); });
-    }
-    HiliteCell(nCell);
-    HBarTo(nCell);
+    StepRightTo(next, true);
     return *this;
   }
   long first = 1;
