@@ -64,10 +64,7 @@ TMsgItem& TMsgItem::New(const MsgItemArgs& a) {
   return *this;
 }
 
-void TMsgItem::SetFont(const std::shared_ptr<gfx::TFont>& font) {
-  if (font) ++font->nCount;
-  if (const auto old = std::exchange(oFont, font)) old->End();
-}
+void TMsgItem::SetFont(const std::shared_ptr<gfx::TFont>& font) { gfx::HoldFont(oFont, font); }
 
 void TMsgItem::Release() {
   FreePicture(picture1);

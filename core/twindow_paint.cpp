@@ -64,11 +64,7 @@ void TWindow::MeasureFont() {
   nChrWidth = static_cast<long>(gfx::GETTEXTWIDTH(nullptr, "B", oFont->hFont));
 }
 
-void TWindow::KeepFont(std::shared_ptr<gfx::TFont> font) {
-  // The parameter is a copy: the font may be this window's own oFont.
-  if (font) ++font->nCount;
-  if (const auto old = std::exchange(oFont, std::move(font))) old->End();
-}
+void TWindow::KeepFont(std::shared_ptr<gfx::TFont> font) { gfx::HoldFont(oFont, std::move(font)); }
 
 void TWindow::SetFont(const std::shared_ptr<gfx::TFont>& font) {
   if (!font) return;

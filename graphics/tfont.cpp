@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "graphics/dc.h"
 #include "graphics/fonts.h"
@@ -244,6 +245,11 @@ TFontPtr TFont::Choose(rt::Value* nRGBColor) {
                                         chosen.At(6).AsLogical(), chosen.At(7).AsLogical(),
                                         chosen.At(8).AsLogical(), chosen.At(9).AsInt(), chosen.At(10).AsInt(),
                                         chosen.At(11).AsInt(), chosen.At(12).AsInt(), {}, chosen.At(13).AsInt());
+}
+
+void HoldFont(TFontPtr& slot, TFontPtr font) {
+  if (font) ++font->nCount;
+  if (const auto old = std::exchange(slot, std::move(font))) old->End();
 }
 
 void TFont::End() {

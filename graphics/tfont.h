@@ -75,4 +75,9 @@ using TFontPtr = std::shared_ptr<TFont>;
 // The living pooled fonts, shared by the whole program.
 const std::vector<TFontPtr>& FontPool();
 
+// Keeps `font` in `slot` with a use of its own and ends the use of the font
+// it replaces: every holder counts its use, so a font lives until its last
+// holder ends it. `font` is a copy, as it may be the slot's own.
+void HoldFont(TFontPtr& slot, TFontPtr font);
+
 }  // namespace gfx

@@ -175,10 +175,7 @@ std::shared_ptr<gfx::TFont> TPrinter::SetFont(const std::shared_ptr<gfx::TFont>&
   if (font) {
     // The printer holds a use of the font it keeps, as every owner does: End
     // then leaves a font that others still hold (pooled fonts are shared).
-    if (font != oFont) {
-      ++font->nCount;
-      if (const auto old = std::exchange(oFont, font)) old->End();
-    }
+    gfx::HoldFont(oFont, font);
   } else if (!oFont) {
     oFont = std::make_shared<gfx::TFont>()->New("COURIER", 0, -12, false, false, 0, 0, 0, false, false, false, 0, 0,
                                                 0, 0, Self());
