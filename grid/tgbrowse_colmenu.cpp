@@ -24,13 +24,6 @@ constexpr std::array<std::pair<int, long>, 5> kCursorMoves{{{14, 2}, {15, 1}, {1
 // Below the heading: its height and this gap.
 constexpr long kMenuGap = 2;
 
-rt::Value Action(std::function<void()> fn) {
-  return rt::Value::Block([fn = std::move(fn)](rt::Args) {
-    fn();
-    return rt::Value();
-  });
-}
-
 void Item(const std::string& prompt, const rt::Value& action, bool active = true) {
   std::array<rt::Value, 15> a{};
   a[0] = prompt;
@@ -49,7 +42,7 @@ std::shared_ptr<ctl::TMenu> TGBrowse::ColumnMenu(long, long nCol) {
   // The grid is held by the menu's blocks only while the menu lives.
   const std::weak_ptr<TGBrowse> weak = std::static_pointer_cast<TGBrowse>(shared_from_this());
   const auto with = [weak](std::function<void(TGBrowse&)> fn) {
-    return Action([weak, fn = std::move(fn)] {
+    return rt::Value::Action([weak, fn = std::move(fn)] {
       if (const auto g = weak.lock()) fn(*g);
     });
   };

@@ -20,13 +20,6 @@ namespace preview {
 
 namespace {
 
-rt::Value Action(void (*f)()) {
-  return rt::Value::Block([f](rt::Args) {
-    f();
-    return rt::Value();
-  });
-}
-
 rt::Value Scroll(void (*f)(int, bool, const rt::Value&), int type, bool page) {
   return rt::Value::Block([f, type, page](rt::Args) {
     f(type, page, rt::Value());
@@ -70,7 +63,7 @@ void BindThumbs(State& s) {
 void Activate(State& s) {
   rt::Value args[17];
   args[0] = "MAXIMIZED";
-  args[4] = Action(PAINTMETA);
+  args[4] = rt::Value::Action(PAINTMETA);
   args[8] = Scroll(VSCROLL, 1, false);
   args[9] = Scroll(VSCROLL, 2, false);
   args[10] = Scroll(VSCROLL, 1, true);

@@ -24,13 +24,6 @@ rt::Value Item(int prompt, const rt::Value& action, const std::string& picture =
 
 void Separator() { Add({}); }
 
-rt::Value Run(void (*f)()) {
-  return rt::Value::Block([f](rt::Args) {
-    f();
-    return rt::Value();
-  });
-}
-
 rt::Value FromMenu(void (*f)(bool)) {
   return rt::Value::Block([f](rt::Args) {
     f(true);
@@ -53,16 +46,16 @@ rt::Value BUILDMENU() {
   ctl::MENUBEGIN(false);
   Add({rt::Value(LibraryText(kFileMenu))});
   ctl::MENUBEGIN(false);
-  Item(kPrintPrompt, Run(PRINTPAGE), "Printer");
+  Item(kPrintPrompt, rt::Value::Action(PRINTPAGE), "Printer");
   Separator();
-  Item(kExitPrompt, Run(ExitPreview), "Exit");
+  Item(kExitPrompt, rt::Value::Action(ExitPreview), "Exit");
   ctl::MENUEND();
   Add({rt::Value(LibraryText(kPageMenu))});
   ctl::MENUBEGIN(false);
-  Item(kTopPrompt, Run(TOPPAGE));
-  Item(kTopPrompt + 1, Run(PREVPAGE));
-  Item(kTopPrompt + 2, Run(NEXTPAGE));
-  Item(kTopPrompt + 3, Run(BOTTOMPAGE));
+  Item(kTopPrompt, rt::Value::Action(TOPPAGE));
+  Item(kTopPrompt + 1, rt::Value::Action(PREVPAGE));
+  Item(kTopPrompt + 2, rt::Value::Action(NEXTPAGE));
+  Item(kTopPrompt + 3, rt::Value::Action(BOTTOMPAGE));
   Separator();
   s.zoomItem = Item(kZoomPrompt, FromMenu(ZOOM));
   s.unZoomItem = Item(kUnZoomPrompt, FromMenu(ZOOM), {}, false);

@@ -31,10 +31,7 @@ rt::Value AddButton(const rt::Value& bar, const Button& b) {
   controls::BtnBmpBarArgs a;
   a.cResName1 = b.picture;
   a.cMsg = LibraryText(b.text + kTopMessage - kTopPrompt);
-  a.bAction = rt::Value::Block([f = b.action](rt::Args) {
-    f();
-    return rt::Value();
-  });
+  a.bAction = rt::Value::Action(b.action);
   a.oBar = bar;
   a.cToolTip = LibraryText(b.text, true);
   auto button = std::make_shared<controls::TBtnBmp>();

@@ -35,6 +35,13 @@ Value Value::Block(BlockFn fn) {
   return Value(std::make_shared<BlockData>(BlockData{std::move(fn)}));
 }
 
+Value Value::Action(std::function<void()> action) {
+  return Block([action = std::move(action)](Args) {
+    action();
+    return Value();
+  });
+}
+
 bool Value::AsLogical() const noexcept {
   const bool* b = std::get_if<bool>(&v_);
   return b && *b;

@@ -80,6 +80,8 @@ class Value {
   static Value Array(std::initializer_list<Value> items = {});
   static Value ArrayOf(std::size_t n);  // n NIL elements
   static Value Block(BlockFn fn);
+  // A block that runs the action and answers NIL (menu items, buttons).
+  static Value Action(std::function<void()> action);
 
   Type type() const noexcept { return static_cast<Type>(v_.index()); }
   bool IsNil() const noexcept { return type() == Type::Nil; }

@@ -8,6 +8,7 @@
 #include "apps/common/transchr.h"
 #include "apps/dravonel/build_menu.h"
 #include "apps/dravonel/editor_state.h"
+#include "apps/dravonel/entry_store.h"
 #include "apps/dravonel/open_dbf.h"
 #include "apps/dravonel/word_search.h"
 #include "controls/tbitmap.h"
@@ -91,13 +92,6 @@ DialogParts& Parts() {
   return parts;
 }
 
-rt::Value Action(std::function<void()> f) {
-  return rt::Value::Block([f = std::move(f)](rt::Args) {
-    f();
-    return rt::Value();
-  });
-}
-
 rt::Value SeekBinding(std::string& text) {
   return rt::Value::Block([&text](rt::Args a) {
     if (!a.empty() && a[0].IsString()) text = rt::PADR(a[0].AsString(), static_cast<long>(kSeekLength));
@@ -155,7 +149,7 @@ std::shared_ptr<controls::TBitmap> MakeFlag(int col, const std::string& resource
   a.cResName = resource;
   a.lNoBorder = true;
   a.oWnd = rt::Value(Parts().dialog);
-  a.bLClicked = Action([order] { TABSORT(order); });
+  a.bLClicked = rt::Value::Action([order] { TABSORT(order); });
   a.oCursor = rt::Value(Parts().hand);
   a.lPixel = true;
   auto bmp = std::make_shared<controls::TBitmap>();
@@ -165,14 +159,14 @@ std::shared_ptr<controls::TBitmap> MakeFlag(int col, const std::string& resource
 }
 
 bool RowDeleted() {
-  return rt::SELECT(kWordAlias) != 0 && rt::DBSELECTAREA(kWordAlias) && rt::DELETED();
+  return SelectWords() && rt::DELETED();
 }
 
 // The change hook: the search texts live until the grid moves to another
 // row; a repaint on the same row keeps what was typed.
 void OnGridChange() {
   DialogParts& p = Parts();
-  const long record = rt::SELECT(kWordAlias) != 0 && rt::DBSELECTAREA(kWordAlias) ? rt::RECNO() : 0;
+  const long record = SelectWords() ? rt::RECNO() : 0;
   if (record == p.lastRecord) return;
   p.lastRecord = record;
   ZQGETVAR(false);
@@ -187,8 +181,7 @@ void MakeGrid(long width) {
   a.nWidth = width;
   a.nHeight = kGridHeight;
   a.bLine = rt::Value::Block([](rt::Args) {
-    if (rt::SELECT(kWordAlias) == 0) return rt::Value::Array({"", ""});
-    rt::DBSELECTAREA(kWordAlias);
+    if (!SelectWords()) return rt::Value::Array({"", ""});
     std::string german = common::ENTCRYPT(rt::FIELDGET("DEUTSCH")).AsString();
     if (rt::DELETED()) german += "(DEL)";
     return rt::Value::Array({german, common::ENTCRYPT(rt::FIELDGET("FREMD"))});
@@ -196,9 +189,9 @@ void MakeGrid(long width) {
   a.aHeaders = rt::Value::Array({e.cCapDe, e.cCapFr});
   a.aColSizes = rt::Value::Array({kWordWidth, kWordWidth});
   a.oWnd = rt::Value(p.dialog);
-  a.bChange = Action(OnGridChange);
-  a.bLDblClick = Action([] { ZQGETVAR(false); });
-  a.bLClicked = Action([] { ZQGETVAR(false); });
+  a.bChange = rt::Value::Action(OnGridChange);
+  a.bLDblClick = rt::Value::Action([] { ZQGETVAR(false); });
+  a.bLClicked = rt::Value::Action([] { ZQGETVAR(false); });
   a.bRClicked = rt::Value::Block([](rt::Args args) {
     const long row = args.size() > 0 ? args[0].AsInt() : 0;
     const long col = args.size() > 1 ? args[1].AsInt() : 0;
@@ -233,7 +226,7 @@ void MakeLetters() {
   for (std::size_t i = 0; i < kLetterCols.size(); ++i) {
     const std::string letter(1, static_cast<char>('A' + i));
     MakeButton(kLetterRow, kLetterCols[i], 9, 8, letter, "Begriffe beginnend mit '" + letter + "'",
-               Action([letter] { SHORTSEEK(letter); }), false);
+               rt::Value::Action([letter] { SHORTSEEK(letter); }), false);
   }
 }
 
@@ -297,7 +290,7 @@ void BUILDDLG() {
 
   p.getDe = MakeGet(16, e.cSeekDe, "Deutscher Suchbegriff", "Suchwort Deutsch");
   p.getFr = MakeGet(155, e.cSeekFr, "Fremdsprachiger Suchbegriff", "Suchwort Fremdsprache");
-  auto search = MakeButton(2, 278, 35, 11, "&Suchen", "Begriff suchen", Action([] {
+  auto search = MakeButton(2, 278, 35, 11, "&Suchen", "Begriff suchen", rt::Value::Action([] {
                              SUCHEN(Editor().cSeekDe, Editor().cSeekFr);
                            }),
                            true);
@@ -312,11 +305,11 @@ void BUILDDLG() {
   act.lCentered = false;
   // Escape would end the dialog: it stays while the key is held down.
   act.bValid = rt::Value::Block([](rt::Args) { return rt::Value(!svc::GETASYNCKEY(VK_ESCAPE)); });
-  act.bInit = Action([] {
+  act.bInit = rt::Value::Action([] {
     TABSORT(1);
     ZQGETVAR(false);
     if (const auto g = WordGrid())
-      g->aActions = rt::Value::Array({Action([] { TABSORT(1); }), Action([] { TABSORT(2); })});
+      g->aActions = rt::Value::Array({rt::Value::Action([] { TABSORT(1); }), rt::Value::Action([] { TABSORT(2); })});
     // Painted at once, without running other messages: the main window's
     // own start-up is still on the stack, and a close handled here would
     // end it before its message loop runs.
