@@ -303,6 +303,8 @@ class TGBrowse : public core::TControl {
   // A text source scrolls sideways by characters: nOffset, the first one
   // shown, stays within 1..(longest line - characters that fit).
   bool IsText() const;
+  // The longest line of the text source in characters; -1 until measured.
+  long nTextLongest = -1;
   long TextOffsetMax();
   void TextOffset(long n);
   void HBarTo(long nPos);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/message_loop.h"
+#include "grid/grid_geometry.h"
 #include "grid/tgbrowse.h"
 #include "grid/tgbscrlbar.h"
 #include "services/ttxtfile.h"
@@ -26,23 +27,19 @@ bool TGBrowse::IsText() const { return cAlias.AsString() == "TEXT_" && oTxtFile.
 long TGBrowse::TextOffsetMax() {
   const auto text = oTxtFile.As<svc::TTxtFile>();
   if (!text) return 1;
-  const long line = text->nLine;
-  long longest = 0;
-  for (long i = 1; i <= text->nTLines; ++i) {
-    text->GoTo(i);
-    longest = std::max(longest, static_cast<long>(text->ReadLine().size()));
+  if (nTextLongest < 0) {
+    // Measured once per text: every sideways move is clamped by it.
+    const long line = text->nLine;
+    nTextLongest = 0;
+    for (long i = 1; i <= text->nTLines; ++i) {
+      text->GoTo(i);
+      nTextLongest = std::max(nTextLongest, static_cast<long>(text->ReadLine().size()));
+    }
+    text->GoTo(line);
   }
-  text->GoTo(line);
-  long charWidth = 8;
-  if (hWnd) {
-    const HDC dc = ::GetDC(hWnd);
-    const HGDIOBJ old = SelectObject(dc, FontHandle());
-    TEXTMETRICA tm{};
-    if (GetTextMetricsA(dc, &tm) && tm.tmAveCharWidth > 0) charWidth = tm.tmAveCharWidth;
-    SelectObject(dc, old);
-    ::ReleaseDC(hWnd, dc);
-  }
-  return std::max(1L, longest - VisibleWidth() / charWidth);
+  const int measured = hWnd ? SBGETHEIGHT(hWnd, FontHandle(), 1) : 0;
+  const long charWidth = measured > 0 ? measured : 8;
+  return std::max(1L, nTextLongest - VisibleWidth() / charWidth);
 }
 
 void TGBrowse::TextOffset(long n) {

@@ -136,13 +136,8 @@ long TGBrowse::lEditCol(const rt::Value& uValue, long nCol, const rt::Value& cPi
   lEditing = true;
   lUpdated = false;
 
-  long x = 0;
-  if (nCol > nFreeze) {
-    for (long i = 1; i <= std::min(nFreeze, nColCount()); ++i) x += ColSize(i);
-    for (long i = std::max(nColPos, nFreeze + 1); i < nCol; ++i) x += ColSize(i);
-  } else {
-    for (long i = 1; i < nCol; ++i) x += ColSize(i);
-  }
+  long x = nCol > nFreeze ? FrozenWidth() : 0;
+  for (long i = nCol > nFreeze ? std::max(nColPos, nFreeze + 1) : 1; i < nCol; ++i) x += ColSize(i);
 
   if (IsMemoColumn(*this, *column)) {
     nKeyDown = 0;
@@ -232,17 +227,15 @@ long TGBrowse::lEditCol(const rt::Value& uValue, long nCol, const rt::Value& cPi
   std::shared_ptr<core::TControl> editor;
   const long pendingKey = nKeyDown, pendingFlags = nKeyFlag;
   nKeyDown = 0;
-  const bool nativeWidths = newLook;
   const bool logicDrop = uValue.IsLogical() && !column->aList.IsArray();
   const int listHeight = logicDrop ? kLogicComboList + height : kListComboList;
   if (kind == EditorKind::Combo) {
-    const bool logical = uValue.IsLogical() && !column->aList.IsArray();
-    const rt::Value items = logical ? rt::Value::Array({GridMessage(1), GridMessage(2)}) : ListTexts(column->aList);
+    const rt::Value items = logicDrop ? rt::Value::Array({GridMessage(1), GridMessage(2)}) : ListTexts(column->aList);
     long at = 1;
     if (pendingKey) {
       const std::string typed(1, static_cast<char>(pendingKey));
-      at = logical ? FirstItemWith(items, typed, true) : FirstItemWith(items, typed, false);
-      if (at == 0 && logical) at = rt::UPPER(typed) == "F" ? 2 : 1;
+      at = FirstItemWith(items, typed, logicDrop);
+      if (at == 0 && logicDrop) at = rt::UPPER(typed) == "F" ? 2 : 1;
     } else if (uValue.IsNumber()) {
       at = uValue.AsInt();
     } else if (uValue.IsLogical()) {
@@ -360,9 +353,9 @@ long TGBrowse::lEditCol(const rt::Value& uValue, long nCol, const rt::Value& cPi
     // every editor is put in its place here.
     int boxHeight = height;
     if (plain) {
-      const int shift = owner3D && nativeWidths ? 1 : 0;
-      const int dy = (nativeWidths ? -1 : -3) + shift, dx = -1 + shift;
-      const int grow = nativeWidths ? 1 : 3;
+      const int shift = owner3D && newLook ? 1 : 0;
+      const int dy = (newLook ? -1 : -3) + shift, dx = -1 + shift;
+      const int grow = newLook ? 1 : 3;
       e->Move(dy, dx, width + grow, height + grow, true);
     } else if (kind == EditorKind::Button) {
       e->Move(0, 0, width, height, true);

@@ -149,6 +149,7 @@ rt::Value TGBrowse::SetTxtFile(const rt::Value& file, const rt::Value& cHeading,
   oTxtFile = rt::Value(text);
   ++text->nTLines;
   nOffset = 1;
+  nTextLongest = -1;
   std::weak_ptr<TGBrowse> weak = std::static_pointer_cast<TGBrowse>(shared_from_this());
   ColumnArgs c;
   c.cHeading = cHeading.IsNil() ? rt::Value("") : cHeading;
