@@ -6,6 +6,7 @@
 #include <string>
 
 #include "print/printer_device.h"
+#include "print/rpreview_state.h"
 #include "print/treport.h"
 #include "services/int32.h"
 #include "services/msgbox.h"
@@ -43,16 +44,9 @@ std::string ResourceText(int id) {
   return text;
 }
 
-// Puts the resource module back as it was: none set is "none" again.
-void RestoreResources(std::intptr_t previous) {
-  svc::SETRESOURCES(rt::Value(static_cast<double>(
-      previous == svc::HandleNumber(GetModuleHandleA(nullptr)) ? 0 : previous)));
-}
-
 bool RunInProgressDialog(TReport& report, const std::function<void()>& play) {
-  const std::intptr_t previous = svc::GETRESOURCES();
-  if (svc::SETRESOURCES(rt::Value("prev32.dll")) == 0) {
-    RestoreResources(previous);
+  const preview::LibraryResources library;
+  if (!library.Loaded()) {
     svc::MSGSTOP(std::string("Prev32.dll not found"), std::string("Error"));
     return false;
   }
@@ -68,7 +62,6 @@ bool RunInProgressDialog(TReport& report, const std::function<void()>& play) {
   play();
   if (dialog) DestroyWindow(dialog);
   Current() = {};
-  RestoreResources(previous);
   return true;
 }
 

@@ -21,9 +21,9 @@ void SetReportShell(ReportShell shell) { Shell() = std::move(shell); }
 const ReportShell& GetReportShell() { return Shell(); }
 
 bool TReport::New(const ReportArgs& a) {
-  const int titlePad = PadOf(a.cTitleAlign.IsNil() ? rt::Value("CENTER") : a.cTitleAlign, 3);
-  const int headPad = PadOf(a.cHeadAlign.IsNil() ? rt::Value("LEFT") : a.cHeadAlign, 1);
-  const int footPad = PadOf(a.cFootAlign.IsNil() ? rt::Value("LEFT") : a.cFootAlign, 1);
+  const int titlePad = PadOf(a.cTitleAlign, 3);
+  const int headPad = PadOf(a.cHeadAlign, 1);
+  const int footPad = PadOf(a.cFootAlign, 1);
   lSummary = a.lSummary.IsLogical() && a.lSummary.AsLogical();
   cRptFile = a.cRptFile.IsString() ? a.cRptFile.AsString() : "";
   cResName = a.cResName.IsString() ? a.cResName.AsString() : "";
@@ -69,7 +69,7 @@ bool TReport::New(const ReportArgs& a) {
   nLogPixY = oDevice->LogPixY();
   nWidth = oDevice->Width();
   nHeight = oDevice->Height();
-  nLeftMargin = nRightMargin = nTopMargin = nDnMargin = 0.2 * nLogPixX;
+  nLeftMargin = nRightMargin = 0.2 * nLogPixX;
   nTopMargin = nDnMargin = 0.2 * nLogPixY;
   bStdFont = rt::Value(1);
   oTitle = std::make_shared<TRLine>();
