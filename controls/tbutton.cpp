@@ -159,6 +159,7 @@ std::shared_ptr<TButton> ButtonRow::Add(int nCol, const char* cCaption, bool lDe
   b.lDefault = lDefault;
   b.bAction = std::move(bAction);
   b.oWnd = oWnd;
+  b.oFont = oFont;
   auto button = std::make_shared<TButton>();
   button->New(b);
   return button;

@@ -45,10 +45,12 @@ class TButton : public core::TControl {
   rt::Value MouseMove(long nRow, long nCol, long nFlags) override;
 };
 
-// A dialog's row of pixel-placed buttons, 10 pixels high, of one width.
+// A dialog's row of pixel-placed buttons, 10 pixels high, of one width
+// and, when given, one font.
 struct ButtonRow {
   rt::Value oWnd;
   int nRow = 0, nWidth = 0;
+  rt::Value oFont{};
 
   std::shared_ptr<TButton> Add(int nCol, const char* cCaption, bool lDefault, rt::Value bAction) const;
 };

@@ -1,9 +1,9 @@
 // TFolder by name: the windowing core finds a folder's pages and current
 // tab this way.
+#include "controls/control_owner.h"
 #include "controls/positional_args.h"
 #include "controls/tfolder.h"
 #include "graphics/class_names.h"
-#include "services/int32.h"
 
 namespace controls {
 
@@ -18,8 +18,6 @@ auto Void(F f) {
     return rt::Value();
   };
 }
-
-long Num(rt::Args a, std::size_t i) { return Arg(a, i).IsNumber() ? svc::ToInt32(Arg(a, i)) : 0; }
 
 }  // namespace
 
@@ -59,14 +57,14 @@ const rt::ClassInfo& TFolder::ClassDef() {
                       return f.ReDefine(n).Self();
                     })
             .Method("SetPrompts", Void([](F& f, rt::Args a) { f.SetPrompts(Arg(a, 0)); }))
-            .Method("SetOption", Void([](F& f, rt::Args a) { f.SetOption(Num(a, 0)); }))
+            .Method("SetOption", Void([](F& f, rt::Args a) { f.SetOption(NumOr(Arg(a, 0), 0)); }))
             .Method("AddItem", Void([](F& f, rt::Args a) {
                       f.AddItem(Arg(a, 0).IsString() ? Arg(a, 0).AsString() : std::string());
                     }))
             .Method("DelItem", Void([](F& f, rt::Args) { f.DelItem(); }))
             .Method("DelPages", Void([](F& f, rt::Args) { f.DelPages(); }))
             .Method("LoadPages", Void([](F& f, rt::Args a) { f.LoadPages(Arg(a, 0), Arg(a, 1)); }))
-            .Method("GetHotPos", [](F& f, rt::Args a) { return rt::Value(f.GetHotPos(Num(a, 0))); })
+            .Method("GetHotPos", [](F& f, rt::Args a) { return rt::Value(f.GetHotPos(NumOr(Arg(a, 0), 0))); })
             .Method("AdjustRect", Void([](F& f, rt::Args) { f.AdjustRect(); }))
             .Method("Update", Void([](F& f, rt::Args) { f.Update(); }));
       });

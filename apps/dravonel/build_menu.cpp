@@ -10,6 +10,7 @@
 #include "apps/common/word_tables.h"
 #include "apps/dravonel/about_info.h"
 #include "apps/dravonel/editor_state.h"
+#include "apps/dravonel/entry_store.h"
 #include "apps/dravonel/open_dbf.h"
 #include "apps/dravonel/routines.h"
 #include "apps/dravonel/word_search.h"
@@ -55,8 +56,7 @@ void Separator() { ctl::MENUADDITEM({}); }
 
 // Moves the word table to its first or last row in the order in force.
 void TableTo(bool last) {
-  if (rt::SELECT(kWordAlias) == 0) return;
-  rt::DBSELECTAREA(kWordAlias);
+  if (!SelectWords()) return;
   if (last) {
     rt::DBGOBOTTOM();
   } else {
@@ -147,8 +147,7 @@ bool ClipboardHasText() {
 
 // The current row's word on the side the search does not look at.
 std::string RowWordToCopy() {
-  if (rt::SELECT(kWordAlias) == 0) return {};
-  rt::DBSELECTAREA(kWordAlias);
+  if (!SelectWords()) return {};
   return rt::ALLTRIM(rt::FIELDGET(Editor().lDirDe ? "FREMD" : "DEUTSCH").AsString());
 }
 

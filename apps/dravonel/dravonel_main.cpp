@@ -19,6 +19,7 @@
 #include "apps/dravonel/editor_state.h"
 #include "apps/dravonel/maintenance.h"
 #include "apps/dravonel/main_dialog.h"
+#include "apps/dravonel/entry_store.h"
 #include "apps/dravonel/open_dbf.h"
 #include "apps/dravonel/routines.h"
 #include "controls/ticon.h"
@@ -152,8 +153,7 @@ bool ValidClose() {
   }
   gfx::CURSORWAIT();
   if (s.nDelPending > 0 && svc::MSGNOYES("Gel\xF6schte Datens\xE4tze nun entfernen ?", "L\xF6schen") &&
-      rt::SELECT(kWordAlias) != 0) {
-    rt::DBSELECTAREA(kWordAlias);
+      SelectWords()) {
     rt::DbPack();
     s.nDelPending = 0;
   }

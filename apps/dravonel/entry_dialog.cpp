@@ -141,24 +141,6 @@ std::shared_ptr<controls::TGet> Field(EntryParts& p, int row, std::string& value
   return get;
 }
 
-std::shared_ptr<controls::TButton> Button(EntryParts& p, int col, const char* caption, bool isDefault,
-                                          rt::Value action) {
-  controls::ButtonArgs a;
-  a.nRow = 68;
-  a.nCol = col;
-  a.nWidth = 35;
-  a.nHeight = 10;
-  a.lPixel = true;
-  a.cCaption = caption;
-  a.lDefault = isDefault;
-  a.oFont = rt::Value(DialogFont());
-  a.bAction = std::move(action);
-  a.oWnd = rt::Value(p.dialog);
-  auto b = std::make_shared<controls::TButton>();
-  b->New(a);
-  return b;
-}
-
 rt::Value DialogIcon(const char* name) {
   auto icon = std::make_shared<controls::TIcon>();
   controls::IconArgs a;
@@ -189,7 +171,8 @@ bool RunDialog(const EntryKind& kind, const rt::Value& oWnd, EntryParts& p) {
   Label(p, kind.foreignLabelRow, "Fremdsprache");
   p.foreign = Field(p, 42, p.cForeign, "Fremdsprachiger Begriff", kind.add);
   const std::weak_ptr<core::TDialog> weak = p.dialog;
-  p.save = Button(p, 68, "&Speichern", true, rt::Value::Block([&p, weak](rt::Args) {
+  const controls::ButtonRow buttons{rt::Value(p.dialog), 68, 35, rt::Value(DialogFont())};
+  p.save = buttons.Add(68, "&Speichern", true, rt::Value::Block([&p, weak](rt::Args) {
                     // The fields' texts as they stand, whether or not a
                     // field has handed its text over yet.
                     p.cGerman = rt::PADR(p.german->cText(), kTermLength);
@@ -198,11 +181,11 @@ bool RunDialog(const EntryKind& kind, const rt::Value& oWnd, EntryParts& p) {
                     if (const auto dialog = weak.lock()) dialog->End();
                     return rt::Value();
                   }));
-  Button(p, 105, "&Hilfe", false, rt::Value::Block([](rt::Args) {
+  buttons.Add(105, "&Hilfe", false, rt::Value::Block([](rt::Args) {
            svc::HELPTOPIC();
            return rt::Value();
          }));
-  Button(p, 143, "&Abbrechen", false, rt::Value::Block([weak](rt::Args) {
+  buttons.Add(143, "&Abbrechen", false, rt::Value::Block([weak](rt::Args) {
            if (const auto dialog = weak.lock()) dialog->End();
            return rt::Value();
          }));

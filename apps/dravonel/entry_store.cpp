@@ -10,6 +10,7 @@
 #include "runtime/strings.h"
 #include "runtime/table_errors.h"
 #include "runtime/table_fns.h"
+#include "runtime/work_areas.h"
 
 namespace dravonel {
 
@@ -39,18 +40,6 @@ std::size_t FieldWidth(std::string_view name) {
 void PutText(std::string_view name, const std::string& text) {
   rt::FIELDPUT(name, rt::Value(text.substr(0, FieldWidth(name))));
 }
-
-// The area now selected, given back when the scope ends.
-class KeepArea {
- public:
-  KeepArea() : area_(rt::SELECT()) {}
-  ~KeepArea() { rt::DBSELECTAREA(area_); }
-  KeepArea(const KeepArea&) = delete;
-  KeepArea& operator=(const KeepArea&) = delete;
-
- private:
-  int area_;
-};
 
 // An existing file can be opened for writing: not read-only, not held by
 // another program. A rename over it would not be refused everywhere.
@@ -82,7 +71,7 @@ bool IsOwnRow() { return rt::FIELDGET(kStatus).AsNumber() > 0; }
 
 // The scratch file holds exactly DBUCH's own rows in the order of the copy.
 bool HoldsOwnRows(const std::string& scratch) {
-  const int words = rt::SELECT();
+  const rt::AreaScope keep(rt::SELECT());
   const long recno = rt::RECNO();
   std::vector<std::vector<std::string>> own;
   for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1))
@@ -93,7 +82,6 @@ bool HoldsOwnRows(const std::string& scratch) {
   for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) copied.push_back(RowImage());
   const bool complete = rt::RECCOUNT() == static_cast<long>(own.size());
   rt::DBCLOSEAREA();
-  rt::DBSELECTAREA(words);
   return complete && copied == own;
 }
 
@@ -213,7 +201,7 @@ ExportResult ExportOwnRows(const std::string& target) {
   bool written = false;
   {
     common::QuietDefaults quiet;
-    KeepArea keep;
+    const rt::AreaScope keep(rt::SELECT());
     written = rt::DbCopy(scratch, {}, rt::Value::Block([](rt::Args) { return rt::Value(IsOwnRow()); })) &&
               HoldsOwnRows(scratch);
   }
@@ -234,7 +222,7 @@ ExportResult ExportOwnRows(const std::string& target) {
 bool ImportableFile(const std::string& file) {
   if (!FileIsComplete(file)) return false;
   common::QuietDefaults quiet;
-  KeepArea keep;
+  const rt::AreaScope keep(rt::SELECT());
   rt::NETERR(false);
   if (!rt::DBUSEAREA(true, "", file, kCheckAlias, false, true) || rt::NETERR() || !rt::USED()) return false;
   bool ok = IsTextField(kGerman) && IsTextField(kForeign);

@@ -56,10 +56,7 @@ void OPENDBF(std::string_view cBase) {
   EditorState& s = Editor();
   if (s.nDelPending > 0) {
     gfx::CURSORWAIT();
-    if (rt::SELECT(kWordAlias) != 0) {
-      rt::DBSELECTAREA(kWordAlias);
-      rt::DbPack();
-    }
+    if (SelectWords()) rt::DbPack();
     s.nDelPending = 0;
     gfx::CURSORARROW();
   }

@@ -1,3 +1,4 @@
+#include "apps/dravonel/entry_store.h"
 #include "apps/dravonel/open_dbf.h"
 #include "apps/dravonel/word_search.h"
 
@@ -25,12 +26,6 @@ constexpr const char* kMarker = " *";
 constexpr long kOrderFore = 0;
 constexpr long kGradientFrom = 16777215;
 constexpr long kOrderTo = 255;
-
-bool SelectTable() {
-  if (rt::SELECT(kWordAlias) == 0) return false;
-  rt::DBSELECTAREA(kWordAlias);
-  return true;
-}
 
 std::string NotFound(std::string_view text) {
   return "Die Suche nach dem Begriff '" + std::string(text) + "' war erfolglos !";
@@ -114,7 +109,7 @@ std::string ForeignSeekText(std::string_view cText) {
 
 bool TABSORT(long nOrder) {
   auto& e = Editor();
-  if (SelectTable()) {
+  if (SelectWords()) {
     rt::ORDSETFOCUS(rt::Value(nOrder));
     rt::DBGOTOP();
   }
@@ -131,7 +126,7 @@ bool TABSORT(long nOrder) {
 
 void SUCHEN(const std::string& cDe, const std::string& cFr) {
   auto& e = Editor();
-  if (!SelectTable()) return;
+  if (!SelectWords()) return;
   const long recno = rt::RECNO();
   e.lDirDe = rt::TRIM(cFr).empty();
   gfx::CURSORWAIT();
@@ -153,7 +148,7 @@ void SUCHEN(const std::string& cDe, const std::string& cFr) {
 }
 
 void SHORTSEEK(const std::string& cLetter) {
-  if (!SelectTable()) return;
+  if (!SelectWords()) return;
   const long recno = rt::RECNO();
   gfx::CURSORWAIT();
   if (Seek(cLetter)) {
@@ -168,7 +163,7 @@ void SHORTSEEK(const std::string& cLetter) {
 }
 
 void SEEKWORT(const std::string& cWord) {
-  if (!SelectTable()) return;
+  if (!SelectWords()) return;
   const long recno = rt::RECNO();
   gfx::CURSORWAIT();
   const std::string word = rt::ALLTRIM(cWord);
