@@ -59,9 +59,26 @@ void TGBrowse::GoNextEditable() {
     const auto c = Col(i);
     return c && c->lEdit && (!c->bWhen.IsBlock() || rt::IsTrue(c->bWhen.Eval()));
   };
+  // Steps toward the cell until it is reached or passed, or until a step no
+  // longer moves: the cursor skips some columns, and without a cell cursor it
+  // never moves.
+  auto stepRight = [this](long target) {
+    while (nCell < target) {
+      const long from = nCell;
+      GoRight();
+      if (nCell == from) break;
+    }
+  };
+  auto stepLeft = [this](long target) {
+    while (nCell > target) {
+      const long from = nCell;
+      GoLeft();
+      if (nCell == from) break;
+    }
+  };
   for (long i = nCell + 1; i <= nColCount(); ++i) {
     if (editable(i)) {
-      while (nCell < i) GoRight();
+      stepRight(i);
       return;
     }
   }
@@ -70,7 +87,7 @@ void TGBrowse::GoNextEditable() {
     if (editable(i)) first = i;
   if (first == 0) return;
   GoDown();
-  while (nCell > first) GoLeft();
+  stepLeft(first);
 }
 
 void TGBrowse::PostEdit(const rt::Value& uValue, long nCol, const rt::Value& bValid) {

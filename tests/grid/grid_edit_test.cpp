@@ -284,6 +284,23 @@ TEST_F(EditGrid, AutoEditWithEditMoveFiveWalksTheEditableCellsIntoTheNextRow) {
   }
 }
 
+// Without a cell cursor a move sideways never changes the cell: edit move
+// five then stays on the cell instead of stepping toward the next editable
+// one for ever.
+TEST_F(EditGrid, EditMoveFiveWithoutACellCursorStaysOnTheCell) {
+  auto g = ArrayGrid(3);
+  g->lCellBrw = false;
+  g->Col(1)->nEditMove = 5;
+  g->nCell = 1;
+  g->lEditCol(rt::Value("Haus1"), 1);
+  const auto editor = grid::OpenEditor();
+  ASSERT_TRUE(editor);
+  Key(editor->hWnd, VK_RETURN);
+  ASSERT_TRUE(RunUntil([] { return !grid::EditorPopup(); }));
+  EXPECT_EQ(g->nCell, 1);
+  EXPECT_EQ(g->nAt, 1);
+}
+
 TEST_F(EditGrid, DeletingTheOnlyRowOfAnAppendableArrayLeavesAFullDefaultRow) {
   struct Case {
     rt::Value defaults;
