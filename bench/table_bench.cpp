@@ -1,8 +1,10 @@
 // The word-table driver against SQLite on DEUENG built from trans-de-en:
 // building the order "upper(DEUTSCH)+upper(FREMD)", prefix seeks of German
-// terms (cold and warm, each side measured alike), and a full table scan.
+// terms (cold and warm, each side measured alike), a full table scan, and
+// appends with both word-table orders open: each committed on its own, as
+// the editor saves an entry, and a run of them under one commit.
 //
-//   table_bench [--source FILE] [--seeks N]
+//   table_bench [--source FILE] [--seeks N] [--appends N]
 
 #include <sqlite3.h>
 
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
   const bench::Options options(argc, argv);
   const std::string source = options.Text("--source", "/usr/share/trans/de-en");
   const long seeks = options.Number("--seeks", 10000);
+  const long appends = options.Number("--appends", 2000);
   WordPairs pairs;
   if (!ReadTransDeEn(source, static_cast<std::size_t>(-1), pairs) || pairs.empty()) {
     std::fprintf(stderr, "table_bench: %s not readable (Debian package trans-de-en)\n", source.c_str());
@@ -200,6 +203,28 @@ int main(int argc, char** argv) {
   }
   const double orderScan = static_cast<double>(inOrder) / Seconds(t0);
   rt::DBCLOSEALL();
+
+  // Appends where changes meet open orders: both orders of a word table.
+  rt::DBUSEAREA(true, "DBFNTX", table, "DEUENG", false, false);
+  rt::ORDLISTADD(orderPath);
+  if (!rt::ORDCREATE((dir / "DEUENG2").string(), "", "upper(FREMD)")) return 1;
+  auto appendRows = [&](bool commitEach) {
+    const auto start = Clock::now();
+    for (long i = 0; i < appends; ++i) {
+      const std::string& g = german[static_cast<std::size_t>(i) % german.size()];
+      rt::DBAPPEND();
+      rt::FIELDPUT(1, g);
+      rt::FIELDPUT(2, g);
+      rt::FIELDPUT(3, "EN");
+      rt::FIELDPUT(4, 1);
+      if (commitEach) rt::DBCOMMIT();
+    }
+    rt::DBCOMMIT();
+    return Seconds(start) / static_cast<double>(appends);
+  };
+  const double appendCommitted = appendRows(true);
+  const double appendRun = appendRows(false);
+  rt::DBCLOSEALL();
   std::filesystem::remove_all(dir);
 
   std::printf("DEUENG from trans-de-en: %ld rows (%zu bytes of DEUTSCH read in the scans)\n\n", rows, bytes);
@@ -212,5 +237,7 @@ int main(int argc, char** argv) {
   std::printf("%-34s %12ld %12ld\n", "prefix seek hits", ourHits, sqliteHits);
   std::printf("%-34s %12.0f\n", "scan, natural order (rows/s)", scan);
   std::printf("%-34s %12.0f\n", "scan, order 1 (rows/s)", orderScan);
+  std::printf("%-34s %12.1f\n", "append, 2 orders, commit each (us)", appendCommitted * 1e6);
+  std::printf("%-34s %12.1f\n", "append, 2 orders, one commit (us)", appendRun * 1e6);
   return ourHits == sqliteHits ? 0 : 1;
 }

@@ -184,8 +184,12 @@ void DbfFile::Parse() {
     HeaderDamaged();
   std::uint32_t declared = Get32(h + 4);
   std::uint64_t fit = (size - hdrLen_) / recLen_;
-  // Only the last record may be missing, as a write cut off leaves it.
+  // Only the last record may be missing, as a write cut off leaves it; and
+  // only one whole record may follow the counted ones, as an append leaves
+  // it that was cut off before it wrote the count. With more, the count is
+  // wrong and the next append would write over a row.
   if (declared > fit + 1) ThrowFault(EG_CORRUPTION, path_, TableMessage(TableText::RowsMissing));
+  if (fit > std::uint64_t{declared} + 1) ThrowFault(EG_CORRUPTION, path_, TableMessage(TableText::RowsUncounted));
   count_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(declared, fit));
   if (count_ > 0) {
     char flag = 0;
@@ -281,17 +285,49 @@ void DbfFile::WriteCountAndDate() {
   if (!file_.WriteAt(1, h, sizeof h)) ThrowFault(EG_WRITE, path_);
 }
 
-void DbfFile::Zap() {
-  count_ = 0;
-  WriteCountAndDate();
-  char eof = kEofMark;
-  if (!file_.WriteAt(hdrLen_, &eof, 1) || !file_.Truncate(hdrLen_ + 1u)) ThrowFault(EG_WRITE, path_);
-  windows_.Clear();
-  changed_ = true;
+void DbfFile::WriteCopy(const std::string& to, Keep keep) {
+  TableFile out;
+  if (int rc = out.Create(to); rc != 0) ThrowFault(EG_CREATE, to, {}, rc);
+  std::vector<char> header(hdrLen_);
+  if (file_.ReadAt(0, header.data(), header.size()) != header.size()) ThrowFault(EG_READ, path_);
+  std::uint64_t pos = header.size();
+  std::vector<char> chunk;
+  std::vector<char> rec(recLen_);
+  std::uint32_t kept = 0;
+  for (std::uint32_t r = 1; keep == Keep::LiveRecords && r <= count_; ++r) {
+    ReadRecord(r, rec.data());
+    if (rec[0] == '*') continue;
+    chunk.insert(chunk.end(), rec.begin(), rec.end());
+    ++kept;
+    if (chunk.size() >= (1u << 20)) {
+      if (!out.WriteAt(pos, chunk.data(), chunk.size())) ThrowFault(EG_WRITE, to);
+      pos += chunk.size();
+      chunk.clear();
+    }
+  }
+  chunk.push_back(kEofMark);
+  if (!out.WriteAt(pos, chunk.data(), chunk.size())) ThrowFault(EG_WRITE, to);
+  auto* h = reinterpret_cast<unsigned char*>(header.data());
+  PutDate(h + 1);
+  Put32(h + 4, kept);
+  // The header goes last, so that an interrupted copy never holds a count
+  // that promises rows the file does not hold.
+  if (!out.WriteAt(0, header.data(), header.size()) || !out.Flush()) ThrowFault(EG_WRITE, to);
+}
+
+ReplaceOutcome DbfFile::ReplaceWith(const std::string& copy) {
+  const std::string path = path_;
+  const TableShare share = share_;
+  const bool readOnly = readOnly_;
+  Close();
+  const ReplaceOutcome outcome = ReplaceTableFile(copy, path);
+  if (outcome == ReplaceOutcome::Failed) RemoveTableFile(copy);
+  Open(path, share, readOnly);
+  return outcome;
 }
 
 void DbfFile::Flush() {
-  if (!readOnly_) file_.Flush();
+  if (!readOnly_ && !file_.Flush()) ThrowFault(EG_WRITE, path_);
 }
 
 }  // namespace rt

@@ -64,8 +64,16 @@ class DbfFile {
   // Writes the record and the end-of-file mark first and the header count
   // afterwards, so that a crash in between leaves the old table.
   std::uint32_t AppendRecord(const char* src);
-  // Drops every record (ZAP).
-  void Zap();
+  // Writes a complete table file at `to`, beside this one: the header and
+  // the live records (or none), header last, flushed. Raises EG_CREATE or
+  // EG_WRITE faults.
+  enum class Keep : std::uint8_t { LiveRecords, Nothing };
+  void WriteCopy(const std::string& to, Keep keep);
+  // Closes the table, renames a file WriteCopy wrote over it and opens the
+  // result as before (the old table again when the rename failed, which
+  // also removes the copy).
+  ReplaceOutcome ReplaceWith(const std::string& copy);
+  // Raises EG_WRITE when the system cannot make the file durable.
   void Flush();
   TableFile& File() noexcept { return file_; }
 

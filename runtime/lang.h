@@ -62,6 +62,7 @@ enum class TableText : std::uint8_t {
   OrderInterrupted,
   TableHeaderDamaged,
   RowsMissing,
+  RowsUncounted,
   MemoDamaged,
   IndexDamaged,
   Count

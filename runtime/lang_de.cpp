@@ -41,8 +41,9 @@ const LangTable& LangGerman() {
        "Indexschl\x81" "ssel hat den falschen Typ", "Indexausdruck nicht auswertbar: %1",
        "Indexausdruck fehlerhaft: %1",
        "Der Index wurde w\x84" "hrend einer \x8E" "nderung unterbrochen und muss neu aufgebaut werden",
-       "Tabellenkopf besch\x84" "digt", "Der Tabelle fehlen Datens\x84" "tze", "Memodatei besch\x84" "digt",
-       "Indexdatei besch\x84" "digt"}};
+       "Tabellenkopf besch\x84" "digt", "Der Tabelle fehlen Datens\x84" "tze",
+       "Der Tabellenkopf z\x84" "hlt weniger Datens\x84" "tze, als die Datei enth\x84" "lt",
+       "Memodatei besch\x84" "digt", "Indexdatei besch\x84" "digt"}};
   return table;
 }
 

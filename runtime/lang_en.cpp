@@ -32,7 +32,8 @@ const LangTable& LangEnglish() {
        "Wrong data type for field %1", "Number too large for field %1", "Index key too long",
        "Index expression too long", "Index key has the wrong type", "Index expression cannot be evaluated: %1",
        "Index expression invalid: %1", "The index was interrupted while being changed and must be rebuilt",
-       "Table header damaged", "The table has lost rows", "Memo file damaged", "Index file damaged"}};
+       "Table header damaged", "The table has lost rows", "The table header counts fewer rows than the file holds",
+       "Memo file damaged", "Index file damaged"}};
   return table;
 }
 

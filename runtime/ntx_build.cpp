@@ -149,8 +149,10 @@ void NtxOrder::Write(const std::string& path, const std::string& keyText, std::u
   TableFile f;
   if (int rc = f.Create(path); rc != 0) ThrowFault(EG_CREATE, path, {}, rc);
   std::uint32_t root = Packer(keySize, maxItems, keys, sorted, f, path).Build();
-  // The header goes last: an interrupted build leaves a file without a
-  // signature, which opens as damaged instead of as a half index.
+  // The header goes last, once the pages are durable: an interrupted build,
+  // or a power cut before the pages reached the disk, leaves a file without
+  // a signature, which opens as damaged instead of as a half index.
+  if (!f.Flush()) ThrowFault(EG_WRITE, path);
   unsigned char h[kNtxPageSize] = {};
   NtxPut16(h, 6);
   NtxPut16(h + 2, 1);

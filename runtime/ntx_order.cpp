@@ -67,6 +67,7 @@ void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
   // half-page count another tool wrote.
   half_ = std::max<std::uint32_t>(1, std::min(half_, maxItems_ / 2));
   changing_ = false;
+  keepMarked_ = false;
   current_ = true;
   cache_.Reset(FrontWords(), kCachePages);
   cursor_.clear();
@@ -96,13 +97,15 @@ void NtxOrder::MeasureHeight() {
 void NtxOrder::BeginChange() {
   if (changing_) return;
   if (!file_.WriteAt(kChangingAt, kChangingMark, sizeof kChangingMark)) ThrowFault(EG_WRITE, path_);
+  // From here on the file may hold the mark; only EndChange takes it away.
   changing_ = true;
+  Flush();
 }
 
 // The version is counted up from what the file holds, not from what this
 // program read last: another program may have changed the order since.
 void NtxOrder::EndChange() {
-  if (!changing_) return;
+  if (!changing_ || keepMarked_) return;
   unsigned char version[2];
   if (file_.ReadAt(2, version, sizeof version) != sizeof version) ThrowFault(EG_READ, path_);
   NtxPut16(version, static_cast<std::uint16_t>(NtxGet16(version) + 1));
@@ -120,6 +123,7 @@ void NtxOrder::Flush() {
 void NtxOrder::Close() {
   file_.Close();
   changing_ = false;
+  keepMarked_ = false;
   cache_.Reset(FrontWords(), kCachePages);
   cursor_.clear();
   cursorRec_ = 0;

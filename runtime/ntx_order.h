@@ -9,10 +9,12 @@
 // them again once another program has changed the order.
 //
 // While an order is being changed, its header carries a mark in bytes
-// 1020-1023, which the NTX layout leaves zero: set before the first write of
-// an update (the work area sets it before it writes the table's record) and
-// cleared after the last. An order that still carries it when opened was
-// interrupted and may disagree with its table; it is refused as damaged.
+// 1020-1023, which the NTX layout leaves zero: set and made durable before
+// the first write of an update (the work area sets it before it writes the
+// table's record), and cleared only once the table and the order's pages
+// that the update wrote are durable, so that neither a killed program nor a
+// power cut leaves an unmarked order that disagrees with its table. An
+// order that still carries it when opened is refused as damaged.
 
 #include <cstdint>
 #include <memory>
@@ -85,9 +87,18 @@ class NtxOrder {
   void Insert(const char* key, std::uint32_t rec);
   bool Remove(const char* key, std::uint32_t rec);
   // The header mark of an update in progress; each writes only when the
-  // state changes.
+  // state changes. BeginChange makes the mark durable before it returns;
+  // EndChange may be called only once every write the mark covers is
+  // durable (the table's and this order's), and leaves the cleared mark to
+  // the next flush.
   void BeginChange();
   void EndChange();
+  bool Changing() const noexcept { return changing_; }
+  // After an update that failed part of the way: the order may disagree with
+  // its table, so EndChange leaves the mark until the order is built anew.
+  void KeepMarked() noexcept {
+    if (changing_) keepMarked_ = true;
+  }
   // Makes every write so far durable.
   void Flush();
 
@@ -158,6 +169,7 @@ class NtxOrder {
   std::uint32_t free_ = 0;
   std::size_t height_ = 0;  // levels of the tree; leaves sit at depth height_ - 1
   bool changing_ = false;
+  bool keepMarked_ = false;
   std::uint64_t fileSize_ = 0;
   std::uint16_t version_ = 0;
   // The cached pages match the file as of version_: false after a change of

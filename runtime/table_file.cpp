@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "runtime/text_case.h"
+
 namespace rt {
 
 namespace {
@@ -23,6 +25,16 @@ std::function<void(const std::string&)>& FlushObserver() {
 
 void Flushed(const std::string& path) {
   if (FlushObserver()) FlushObserver()(path);
+}
+
+std::string& FailingFlush() {
+  static std::string name;
+  return name;
+}
+
+bool FlushFails(const std::string& path) {
+  const std::string& name = FailingFlush();
+  return !name.empty() && path.size() >= name.size() && AsciiUpper(path).ends_with(name);
 }
 
 // Whether the next change may reach the file; counts it down while a crash
@@ -97,7 +109,7 @@ bool TableFile::Truncate(std::uint64_t size) {
 }
 
 bool TableFile::Flush() {
-  if (os::Flush(handle_) != 0) return false;
+  if (FlushFails(path_) || os::Flush(handle_) != 0) return false;
   Flushed(path_);
   return true;
 }
@@ -106,11 +118,13 @@ bool TableFile::LockRange(std::uint64_t offset, std::uint64_t len) { return os::
 
 void TableFile::UnlockRange(std::uint64_t offset, std::uint64_t len) { os::Unlock(handle_, offset, len); }
 
-bool ReplaceTableFile(const std::string& from, const std::string& to) {
-  if (!ChangeAllowed()) return true;
-  if (os::Replace(from, to) != 0 || os::FlushFolderOf(to) != 0) return false;
-  Flushed(to + "/..");
-  return true;
+ReplaceOutcome ReplaceTableFile(const std::string& from, const std::string& to) {
+  if (!ChangeAllowed()) return ReplaceOutcome::Done;
+  if (os::Replace(from, to) != 0) return ReplaceOutcome::Failed;
+  const std::string folder = to + "/..";
+  if (FlushFails(folder) || os::FlushFolderOf(to) != 0) return ReplaceOutcome::FolderNotFlushed;
+  Flushed(folder);
+  return ReplaceOutcome::Done;
 }
 
 bool RemoveTableFile(const std::string& path) {
@@ -123,5 +137,7 @@ void TableCrashAfterChanges(long n) { Crash() = CrashState{n, false}; }
 bool TableCrashHappened() { return Crash().happened; }
 
 void TableFlushObserver(std::function<void(const std::string&)> observer) { FlushObserver() = std::move(observer); }
+
+void TableFlushFailsFor(std::string name) { FailingFlush() = AsciiUpper(name); }
 
 }  // namespace rt

@@ -46,8 +46,12 @@ class TableFile {
   std::string path_;
 };
 
-// Moves a file over another in one step and makes the folder durable.
-bool ReplaceTableFile(const std::string& from, const std::string& to);
+// Moves a file over another in one step and makes the folder durable. A
+// rename that went through while the folder could not be flushed has still
+// replaced the file (a power cut may bring the old one back): callers go on
+// with the new file and report the failure.
+enum class ReplaceOutcome : std::uint8_t { Failed, FolderNotFlushed, Done };
+ReplaceOutcome ReplaceTableFile(const std::string& from, const std::string& to);
 bool RemoveTableFile(const std::string& path);
 
 // Crash simulation for the crash-safety tests: after n more changes (writes,
@@ -61,5 +65,11 @@ bool TableCrashHappened();  // whether a change was dropped since the last call 
 // after a replacement the path of the replaced file with "/.." appended for
 // its folder. An empty function switches it off.
 void TableFlushObserver(std::function<void(const std::string&)> observer);
+
+// Failure injection for the durability tests: every flush of the file whose
+// path ends with `name` fails, as on a failing disk; "/.." after a table's
+// name fails the folder flush after a replacement of that table. An empty
+// name switches it off. The name is compared without regard to case.
+void TableFlushFailsFor(std::string name);
 
 }  // namespace rt

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "runtime/dbf_field_codec.h"
 #include "runtime/error.h"
@@ -330,31 +331,58 @@ void WorkArea::OrdersChanging() {
   for (auto& o : orders_) o->BeginChange();
 }
 
-void WorkArea::OrdersSettled() {
+bool WorkArea::OrdersMarked() const noexcept {
+  return std::any_of(orders_.begin(), orders_.end(), [](const auto& o) { return o->Changing(); });
+}
+
+void WorkArea::OrdersKeepMarked() noexcept {
+  for (auto& o : orders_) o->KeepMarked();
+}
+
+void WorkArea::FlushFiles() {
+  dbf_.Flush();
+  if (dbt_) dbt_->Flush();
+  for (auto& o : orders_) o->Flush();
+}
+
+void WorkArea::SettleOrders() {
+  if (!OrdersMarked()) return;
+  FlushFiles();
   for (auto& o : orders_) o->EndChange();
 }
 
 void WorkArea::WriteBuffer() {
-  OrdersChanging();
-  dbf_.WriteRecord(recno_, rec_.data());
-  for (auto& o : orders_) {
-    std::swap(rec_, orig_);
-    std::string oldKey;
-    try {
-      oldKey = EvalKey(*o);
-    } catch (...) {
+  try {
+    OrdersChanging();
+  } catch (...) {
+    // Nothing is written yet: the change stays in the buffer for a retry.
+    dirty_ = true;
+    throw;
+  }
+  try {
+    dbf_.WriteRecord(recno_, rec_.data());
+    for (auto& o : orders_) {
       std::swap(rec_, orig_);
-      throw;
+      std::string oldKey;
+      try {
+        oldKey = EvalKey(*o);
+      } catch (...) {
+        std::swap(rec_, orig_);
+        throw;
+      }
+      std::swap(rec_, orig_);
+      std::string newKey = EvalKey(*o);
+      if (oldKey != newKey) {
+        o->Remove(oldKey.data(), recno_);
+        o->Insert(newKey.data(), recno_);
+      }
     }
-    std::swap(rec_, orig_);
-    std::string newKey = EvalKey(*o);
-    if (oldKey != newKey) {
-      o->Remove(oldKey.data(), recno_);
-      o->Insert(newKey.data(), recno_);
-    }
+  } catch (...) {
+    OrdersKeepMarked();
+    throw;
   }
   orig_ = rec_;
-  OrdersSettled();
+  if (dbf_.Shared()) SettleOrders();
 }
 
 void WorkArea::Flush() {
@@ -365,8 +393,11 @@ void WorkArea::Flush() {
 
 void WorkArea::Commit() {
   Flush();
-  dbf_.Flush();
-  if (dbt_) dbt_->Flush();
+  if (!OrdersMarked()) {
+    FlushFiles();
+    return;
+  }
+  SettleOrders();
   for (auto& o : orders_) o->Flush();
 }
 
@@ -384,23 +415,34 @@ void WorkArea::Append() {
       r = dbf_.AppendRecord(blank.data());
     } catch (...) {
       dbf_.File().UnlockRange(kLockBase, 1);
+      OrdersKeepMarked();
       throw;
     }
     dbf_.File().UnlockRange(kLockBase, 1);
     if (dbf_.File().LockRange(kLockBase + r, 1)) locks_.insert(r);
   } else {
-    r = dbf_.AppendRecord(blank.data());
+    try {
+      r = dbf_.AppendRecord(blank.data());
+    } catch (...) {
+      OrdersKeepMarked();
+      throw;
+    }
   }
   rec_ = blank;
   orig_ = blank;
   recno_ = r;
   loaded_ = true;
   eof_ = bof_ = found_ = false;
-  for (auto& o : orders_) {
-    std::string k = EvalKey(*o);
-    o->Insert(k.data(), r);
+  try {
+    for (auto& o : orders_) {
+      std::string k = EvalKey(*o);
+      o->Insert(k.data(), r);
+    }
+  } catch (...) {
+    OrdersKeepMarked();
+    throw;
   }
-  OrdersSettled();
+  if (dbf_.Shared()) SettleOrders();
 }
 
 void WorkArea::Delete() { SetDeletedMark(true); }
@@ -441,79 +483,70 @@ void WorkArea::UnlockAll() {
   locks_.clear();
 }
 
+// Pack and zap write the new table beside the old one and rename it over
+// it, so that a kill or a power cut leaves one of the two whole.
 void WorkArea::Pack() {
   RequireWritable();
   if (dbf_.Shared()) ThrowFault(EG_SHARED, dbf_.Path());
   Flush();
-  const std::string path = dbf_.Path();
-  const std::string temp = path + "$";
-  {
-    TableFile out;
-    if (int rc = out.Create(temp); rc != 0) ThrowFault(EG_CREATE, temp, {}, rc);
-    std::vector<char> header(dbf_.HeaderLength());
-    if (dbf_.File().ReadAt(0, header.data(), header.size()) != header.size()) ThrowFault(EG_READ, path);
-    std::uint64_t pos = header.size();
-    std::vector<char> chunk;
-    std::vector<char> rec(dbf_.RecordLength());
-    std::uint32_t kept = 0;
-    for (std::uint32_t r = 1; r <= dbf_.RecCount(); ++r) {
-      dbf_.ReadRecord(r, rec.data());
-      if (rec[0] == '*') continue;
-      chunk.insert(chunk.end(), rec.begin(), rec.end());
-      ++kept;
-      if (chunk.size() >= (1u << 20)) {
-        if (!out.WriteAt(pos, chunk.data(), chunk.size())) ThrowFault(EG_WRITE, temp);
-        pos += chunk.size();
-        chunk.clear();
-      }
-    }
-    chunk.push_back(0x1A);
-    if (!out.WriteAt(pos, chunk.data(), chunk.size())) ThrowFault(EG_WRITE, temp);
-    for (int i = 0; i < 4; ++i) header[4 + i] = static_cast<char>(kept >> (8 * i));
-    // The header goes last, so that an interrupted pack never leaves a
-    // count that promises rows the file does not hold.
-    if (!out.WriteAt(0, header.data(), header.size()) || !out.Flush()) ThrowFault(EG_WRITE, temp);
-  }
-  // From the rename on, the orders describe a table that is gone; they are
-  // marked until their rebuild replaces them.
-  OrdersChanging();
-  bool readOnly = dbf_.ReadOnly();
-  dbf_.Close();
-  bool replaced = ReplaceTableFile(temp, path);
-  dbf_.Open(path, TableShare::Exclusive, readOnly);
-  if (!replaced) {
-    OrdersSettled();
-    RemoveTableFile(temp);
-    ThrowFault(EG_WRITE, path);
-  }
-  Position(0);
-  RebuildOrders();
-  GoTop();
+  const std::string copy = dbf_.Path() + "$";
+  dbf_.WriteCopy(copy, DbfFile::Keep::LiveRecords);
+  ReplaceTable(copy, false);
 }
 
 void WorkArea::Zap() {
   RequireWritable();
   if (dbf_.Shared()) ThrowFault(EG_SHARED, dbf_.Path());
   dirty_ = false;
+  const std::string copy = dbf_.Path() + "$";
+  dbf_.WriteCopy(copy, DbfFile::Keep::Nothing);
+  ReplaceTable(copy, true);
+}
+
+void WorkArea::ReplaceTable(const std::string& copy, bool zapMemo) {
+  // From the rename on, the orders describe a table that is gone; their
+  // marks are durable before it and stay until their rebuild replaces them.
   OrdersChanging();
-  dbf_.Zap();
-  if (dbt_) dbt_->Zap();
+  const ReplaceOutcome outcome = dbf_.ReplaceWith(copy);
+  if (outcome == ReplaceOutcome::Failed) ThrowFault(EG_WRITE, dbf_.Path());
+  if (zapMemo && dbt_) dbt_->Zap();
   Position(0);
-  RebuildOrders();
+  std::optional<TableFault> failed;
+  try {
+    RebuildOrders();
+  } catch (const TableFault& fault) {
+    failed = fault;
+  }
   GoTop();
+  if (failed) throw *failed;
+  if (outcome == ReplaceOutcome::FolderNotFlushed) ThrowFault(EG_WRITE, dbf_.Path());
 }
 
 void WorkArea::RebuildOrders() {
   TableShare share = dbf_.Shared() ? TableShare::Shared : TableShare::Exclusive;
-  for (auto& o : orders_) {
+  std::optional<TableFault> failed;
+  for (std::size_t i = 0; i < orders_.size();) {
+    NtxOrder& o = *orders_[i];
     // The open file must be let go of before it is written anew.
-    std::string path = o->Path();
-    std::string keyText = o->KeyText();
-    bool unique = o->Unique();
-    o->Close();
-    BuildOrder(path, keyText, o->keyBlock, unique, OrderCondition{});
-    o->Open(path, share, dbf_.ReadOnly());
+    std::string path = o.Path();
+    std::string keyText = o.KeyText();
+    bool unique = o.Unique();
+    o.Close();
+    try {
+      BuildOrder(path, keyText, o.keyBlock, unique, OrderCondition{});
+      o.Open(path, share, dbf_.ReadOnly());
+      ++i;
+    } catch (const TableFault& fault) {
+      if (!failed) failed = fault;
+      orders_.erase(orders_.begin() + static_cast<std::ptrdiff_t>(i));
+      const int number = static_cast<int>(i) + 1;
+      if (focus_ == number)
+        focus_ = 0;
+      else if (focus_ > number)
+        --focus_;
+    }
   }
+  if (failed) throw *failed;
 }
 
 NtxOrder* WorkArea::Order(int order) {
@@ -563,6 +596,7 @@ void WorkArea::AddOrder(const std::string& path, Value keyBlock) {
 
 void WorkArea::ClearOrders() {
   Flush();
+  SettleOrders();
   orders_.clear();
   focus_ = 0;
 }

@@ -110,10 +110,24 @@ class WorkArea {
   // After a fault in a move: at the end of file, and at its beginning too
   // when the move went back.
   void ParkAfterFault(bool bof);
-  // Marks the orders as being changed before a change reaches the table,
-  // and clears the mark once every order has the change.
+  // Marks the orders as being changed (durably) before a change reaches
+  // the table. An exclusive area keeps the marks until DBCOMMIT or close;
+  // a shared one, which other programs open alongside, settles after each
+  // change.
   void OrdersChanging();
-  void OrdersSettled();
+  bool OrdersMarked() const noexcept;
+  // After a failed change the orders may disagree with the table: their
+  // marks stay until they are rebuilt.
+  void OrdersKeepMarked() noexcept;
+  // Makes the table, memo and orders durable and only then clears the
+  // orders' marks (when any is set), since a cleared mark on the disk
+  // vouches for every write before it.
+  void SettleOrders();
+  void FlushFiles();
+  // Renames a table copy over the table and rebuilds the orders for it. A
+  // rename that went through whose folder could not be flushed still gets
+  // its orders rebuilt before the error is raised.
+  void ReplaceTable(const std::string& copy, bool zapMemo);
   std::uint32_t NextRaw();
   std::uint32_t PrevRaw();
   void SyncCursor(NtxOrder& o, bool& onEntry);
@@ -124,6 +138,9 @@ class WorkArea {
   std::unique_ptr<NtxOrder> OpenOrder(const std::string& path, Value keyBlock);
   void WriteBuffer();
   void RequireWritable();
+  // An order whose rebuild fails is dropped from the area (its file keeps
+  // the mark or has no header, so it is refused when opened); the first
+  // failure is raised once the others are rebuilt.
   void RebuildOrders();
   void BuildOrder(const std::string& path, const std::string& keyText, const Value& keyBlock, bool unique,
                   const OrderCondition& cond);

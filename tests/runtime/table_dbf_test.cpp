@@ -1,6 +1,7 @@
 // The DBF and DBT files: structure, field values, the phantom record, header
 // bytes that other xBase tools read, and damaged files.
 
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -12,6 +13,7 @@
 #include "runtime/strings.h"
 #include "runtime/table_file.h"
 #include "runtime/table_errors.h"
+#include "runtime/table_texts.h"
 #include "tests/runtime/table_test_support.h"
 
 namespace rt::test {
@@ -334,6 +336,63 @@ TEST_F(DbfTable, TablesOtherToolsLeaveOpenAsTheyAre) {
     EXPECT_EQ(Trimmed(FIELDGET("A")), c.rows == 1 ? "one" : "two");
     DBCLOSEAREA();
   }
+  EXPECT_TRUE(errors.empty());
+}
+
+std::uint64_t Checksum(const std::string& bytes) {
+  std::uint64_t h = 14695981039346656037ull;  // FNV-1a
+  for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ull;
+  return h;
+}
+
+// A header that counts fewer records than the file holds (more than the one
+// an append cut off before its count leaves) would let the next append
+// write over a row and a pack drop the rest: the table is refused, with the
+// file named and not one byte changed, and the program goes on.
+TEST_F(DbfTable, ACountShortOfTheRowsInTheFileIsRefusedAndNoByteChanges) {
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (int i = 1; i <= 5; ++i) rows.emplace_back(Numbered("wort", i), "");
+  MakeWordTable("S.DBF", rows);
+  const std::string good = ReadAll(Path("S.DBF"));
+  for (const char count : {0, 3}) {
+    SCOPED_TRACE(static_cast<int>(count));
+    std::string shortCount = good;
+    shortCount[4] = count;
+    WriteAll(Path("S.DBF"), shortCount);
+    errors.clear();
+    EXPECT_FALSE(DBUSEAREA(true, "", Path("S"), "S", false, false));
+    EXPECT_FALSE(USED());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0]->genCode, EG_CORRUPTION);
+    EXPECT_EQ(errors[0]->description, TableMessage(TableText::RowsUncounted));
+    EXPECT_NE(errors[0]->filename.find("S.DBF"), std::string::npos);
+    EXPECT_EQ(Checksum(ReadAll(Path("S.DBF"))), Checksum(shortCount));
+  }
+  WriteAll(Path("S.DBF"), good);
+  errors.clear();
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("S"), "S", false, false));
+  EXPECT_EQ(RECCOUNT(), 5);
+  EXPECT_TRUE(errors.empty());
+}
+
+// One whole record past the count is what an append leaves that was cut off
+// before it wrote the count: the table opens without it, and the next
+// append takes that slot.
+TEST_F(DbfTable, ARecordAppendedBeforeItsCountOpensAndItsSlotIsReused) {
+  MakeWordTable("U.DBF", {{"eins", ""}, {"zwei", ""}});
+  std::string cutOff = ReadAll(Path("U.DBF"));
+  cutOff[4] = 1;
+  WriteAll(Path("U.DBF"), cutOff);
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("U"), "U", false, false));
+  EXPECT_EQ(RECCOUNT(), 1);
+  DBAPPEND();
+  FIELDPUT("DEUTSCH", "drei");
+  DBCLOSEAREA();
+  EXPECT_EQ(ReadAll(Path("U.DBF")).size(), cutOff.size());
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("U"), "U", false, true));
+  EXPECT_EQ(RECCOUNT(), 2);
+  DBGOTO(2);
+  EXPECT_EQ(Trimmed(FIELDGET("DEUTSCH")), "drei");
   EXPECT_TRUE(errors.empty());
 }
 
