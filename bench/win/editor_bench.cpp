@@ -13,6 +13,8 @@
 // into one folder.
 //
 //   editor_bench --exe DRAVONEL.EXE --dir FOLDER [--runs N]
+//                [--trace search|letter|page|dictionary]
+// --trace prints the messages of that action's last run with their times.
 
 #include <windows.h>
 
@@ -62,24 +64,26 @@ Figures Of(std::vector<double> spans) {
 
 class Editor {
  public:
-  Editor(const fs::path& exe, const fs::path& dir) : program_(exe, dir) {
+  // Traced, the probe also hooks the sent messages, which costs the editor
+  // time on each of them.
+  Editor(const fs::path& exe, const fs::path& dir, bool traced) : program_(exe, dir) {
     if (!program_.Ok()) Fail("the editor did not start");
     main_ = program_.AwaitWindow(kTitle);
     if (!main_) Fail("the editor's main window did not appear");
-    HookProbe();
+    HookProbe(traced);
     if (!apps_test::Await(program_.Process(), [&] { return Found(); })) Fail("no main dialog with its fields and grid");
   }
   ~Editor() {
     PostMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
     program_.Wait();
-    if (hook_) UnhookWindowsHookEx(hook_);
+    for (HHOOK h : hooks_) UnhookWindowsHookEx(h);
   }
 
   // The span of one action started by posting; `input` is the message the
   // editor takes first.
-  double Timed(UINT input, const std::function<void()>& post) {
+  double Timed(UINT input, const std::function<void()>& post, bool trace = false) {
     AwaitIdle();
-    Probe(editor_probe::kArm, input);
+    Probe(editor_probe::kArm, input, trace ? 1 : 0);
     post();
     LRESULT span = -1;
     while ((span = Probe(editor_probe::kSpan)) < 0) {
@@ -152,17 +156,26 @@ class Editor {
   HWND dialog_ = nullptr, grid_ = nullptr, getDe_ = nullptr;
 
  private:
-  LRESULT Probe(UINT msg, WPARAM wp = 0) {
+  LRESULT Probe(UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(probe_, msg, wp, 0, SMTO_NORMAL, 60000, &result)) Fail("the probe did not answer");
+    if (!SendMessageTimeoutA(probe_, msg, wp, lp, SMTO_NORMAL, 60000, &result)) Fail("the probe did not answer");
     return static_cast<LRESULT>(result);
   }
-  void HookProbe() {
+  void HookProbe(bool traced) {
     HMODULE library = LoadLibraryA("editor_probe.dll");
     if (!library) Fail("editor_probe.dll not found beside the benchmark");
-    const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, editor_probe::kHookName)));
-    hook_ = SetWindowsHookExA(WH_GETMESSAGE, hook, library, GetWindowThreadProcessId(main_, nullptr));
-    if (!hook_) Fail("the probe could not be hooked into the editor");
+    const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
+    const auto hook = [&](int kind, const char* name) {
+      const auto proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+      const HHOOK h = SetWindowsHookExA(kind, proc, library, thread);
+      if (!h) Fail("the probe could not be hooked into the editor");
+      hooks_.push_back(h);
+    };
+    hook(WH_GETMESSAGE, editor_probe::kHookName);
+    if (traced) {
+      hook(WH_CALLWNDPROC, editor_probe::kSentHookName);
+      hook(WH_CALLWNDPROCRET, editor_probe::kSentDoneHookName);
+    }
     apps_test::Await(program_.Process(), [&] {
       PostMessageA(main_, WM_NULL, 0, 0);
       return (probe_ = FindWindowExA(HWND_MESSAGE, nullptr, editor_probe::kClass, nullptr)) != nullptr;
@@ -188,7 +201,7 @@ class Editor {
 
   apps_test::Started program_;
   HWND main_ = nullptr, probe_ = nullptr;
-  HHOOK hook_ = nullptr;
+  std::vector<HHOOK> hooks_;
   std::vector<HWND> all_;
 };
 
@@ -198,6 +211,13 @@ void Print(const char* what, const std::vector<double>& spans, double goal) {
               f.median < goal ? "met" : "MISSED");
 }
 
+// The traced run's messages as the probe wrote them: milliseconds since the
+// input, T taken off the queue, S sent and D its return with the time spent.
+void PrintTrace(const fs::path& dir, const char* what) {
+  std::printf("trace of the last %s:\n%s\n", what, apps_test::FileBytes(dir / editor_probe::kTraceFile).c_str());
+  fs::remove(dir / editor_probe::kTraceFile);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,32 +225,37 @@ int main(int argc, char** argv) {
   const fs::path exe = options.Text("--exe", "Dravonel.exe");
   const fs::path dir = options.Text("--dir", ".");
   const int runs = static_cast<int>(options.Number("--runs", 20));
+  // search, letter, page or dictionary: its last run traced.
+  const std::string traced = options.Text("--trace", "");
+  const auto last = [&](int i, const char* what) { return i == runs - 1 && traced == what; };
   std::ofstream(dir / "VOSKDAR.INI", std::ios::binary) << "[Dravonel]\r\nSprache=DEUENG\r\nExtern=1\r\n";
-  Editor e(exe, dir);
+  Editor e(exe, dir, !traced.empty());
 
   std::vector<double> search, letter, page, dictionary;
   const HWND searchButton = e.Button("&Suchen");
   for (int i = 0; i < runs; ++i) {
     e.Type(kWords[static_cast<std::size_t>(i) % std::size(kWords)]);
-    search.push_back(e.Timed(WM_LBUTTONDOWN, [&] { e.Click(searchButton); }));
+    search.push_back(e.Timed(WM_LBUTTONDOWN, [&] { e.Click(searchButton); }, last(i, "search")));
   }
   for (int i = 0; i < runs; ++i) {
     const HWND button = e.Button(std::string(1, kLetters[static_cast<std::size_t>(i) % (std::size(kLetters) - 1)]));
-    letter.push_back(e.Timed(WM_LBUTTONDOWN, [&] { e.Click(button); }));
+    letter.push_back(e.Timed(WM_LBUTTONDOWN, [&] { e.Click(button); }, last(i, "letter")));
   }
   e.Click(e.Button("M"));
   e.AwaitIdle();
   e.Click(e.grid_);
-  for (int i = 0; i < runs; ++i) page.push_back(e.Timed(WM_KEYDOWN, [&] { e.Key(e.grid_, VK_NEXT); }));
+  for (int i = 0; i < runs; ++i)
+    page.push_back(e.Timed(WM_KEYDOWN, [&] { e.Key(e.grid_, VK_NEXT); }, last(i, "page")));
   for (int i = 0; i < runs; ++i) {
     // French, then English again.
     const HWND popup = e.OpenDictionaryMenu(i % 2 == 0 ? 1 : 0);
     const HWND before = e.dialog_;
-    dictionary.push_back(e.Timed(WM_KEYDOWN, [&] { e.Key(popup, VK_RETURN); }));
+    dictionary.push_back(e.Timed(WM_KEYDOWN, [&] { e.Key(popup, VK_RETURN); }, last(i, "dictionary")));
     e.AwaitIdle();
     if (!e.Found() || e.dialog_ == before) Fail("the dictionary switch kept the old dialog");
   }
 
+  if (!traced.empty()) PrintTrace(dir, traced.c_str());
   std::printf("the editor on the full tables, %d runs each; ms from the input taken to the last paint done\n", runs);
   std::printf("%-11s %8s %8s %8s %8s\n", "", "median", "min", "max", "goal");
   Print("search", search, 50);
