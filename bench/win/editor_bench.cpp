@@ -44,7 +44,7 @@ const std::string kTitle = " ZQS Voskdar W\xF6rtbuch v1.41";
 const char* const kWords[] = {"haus",  "wasser", "abend", "zeit",   "tisch",  "baum",    "sonne",
                               "mond",  "stadt",  "brot",  "schule", "arbeit", "licht",   "garten",
                               "fenster", "himmel", "feuer", "blume", "vogel", "kind"};
-// Letters that begin German words of every sample table.
+// Letters that begin German words of the English sample table.
 const char kLetters[] = "ABDEFGHKLMNOPRSTUVWZ";
 
 [[noreturn]] void Fail(const std::string& why) {
