@@ -7,6 +7,7 @@
 #include "controls/control_owner.h"
 #include "controls/edit_selection.h"
 #include "core/send_soft.h"
+#include "core/window_text.h"
 #include "graphics/colour.h"
 #include "runtime/settings.h"
 #include "runtime/strings.h"
@@ -224,7 +225,8 @@ void TGet::DispText() {
     const std::size_t used = text.find_last_not_of(' ');
     text.assign(used == std::string::npos ? 0 : used + 1, '*');
   }
-  SetWindowTextA(hWnd, text.c_str());
+  // Setting the text repaints the field even when it shows that text.
+  if (text != core::GETWINDOWTEXT(hWnd)) SetWindowTextA(hWnd, text.c_str());
 }
 
 void TGet::EditUpdate() {

@@ -122,11 +122,25 @@ int TGBScrlBar::GetPos() const { return GETSCROLLPOS(BarWindow(), BarKind()); }
 
 rt::Value TGBScrlBar::GetRange() const { return GETSCROLLRANGE(BarWindow(), BarKind()); }
 
-void TGBScrlBar::SetPos(int nPos) { SETSCROLLPOS(BarWindow(), BarKind(), nPos, lReDraw, lShowDisabled, l32Bit); }
+// A bar is drawn again on every setting, even of what it already shows; the
+// grid sets its position and range after each move, mostly to what they were.
+bool TGBScrlBar::Shows(UINT what, int first, int second) const {
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = what;
+  if (!GetScrollInfo(BarWindow(), BarKind(), &si)) return false;
+  return what == SIF_POS ? si.nPos == first : si.nMin == first && si.nMax == second;
+}
+
+void TGBScrlBar::SetPos(int nPos) {
+  if (Shows(SIF_POS, nPos)) return;
+  SETSCROLLPOS(BarWindow(), BarKind(), nPos, lReDraw, lShowDisabled, l32Bit);
+}
 
 void TGBScrlBar::SetRange(int min, int max) {
   nMin = min;
   nMax = max;
+  if (Shows(SIF_RANGE, min, max)) return;
   SETSCROLLRANGE(BarWindow(), BarKind(), min, max, lReDraw, lShowDisabled, l32Bit);
 }
 

@@ -61,6 +61,8 @@ class TGBScrlBar : public core::TControl {
   rt::Value GetRange() const;
   void SetPos(int nPos);
   void SetRange(int nMin, int nMax);
+  // Whether the bar already shows this position (SIF_POS) or range.
+  bool Shows(UINT what, int first, int second = 0) const;
   void SetPage(int nSize, bool lRedraw = false);
   // .F. when asked on and the system is not of the Windows 95 family, else
   // the answer asked for; changes nothing.

@@ -69,7 +69,7 @@ void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
   changing_ = false;
   keepMarked_ = false;
   current_ = true;
-  cache_.Reset(FrontWords(), kCachePages);
+  ForgetPages();
   cursor_.clear();
   try {
     MeasureHeight();
@@ -77,6 +77,11 @@ void NtxOrder::Open(const std::string& path, TableShare share, bool readOnly) {
     Close();
     throw;
   }
+}
+
+void NtxOrder::ForgetPages() {
+  cache_.Reset(FrontWords(), kCachePages);
+  subtreeKeys_.clear();
 }
 
 void NtxOrder::MeasureHeight() {
@@ -124,7 +129,7 @@ void NtxOrder::Close() {
   file_.Close();
   changing_ = false;
   keepMarked_ = false;
-  cache_.Reset(FrontWords(), kCachePages);
+  ForgetPages();
   cursor_.clear();
   cursorRec_ = 0;
 }
@@ -138,7 +143,7 @@ void NtxOrder::Refresh() {
   // file grows only within a change, so its size needs no look of its own.
   const bool changing = std::memcmp(h + kChangingAt, kChangingMark, sizeof kChangingMark) == 0;
   if (current_ && !changing && version == version_ && root == root_ && free == free_) return;
-  cache_.Reset(FrontWords(), kCachePages);
+  ForgetPages();
   cursor_.clear();
   cursorRec_ = 0;
   fileSize_ = file_.Size();
@@ -211,6 +216,7 @@ void NtxOrder::WritePage(const NtxNode& n) {
   FillFront(slot.front, slot.raw);
   cache_.SetRead(number);
   cache_.SetDecoded(number);
+  subtreeKeys_.clear();
   if (!file_.WriteAt(n.offset, slot.raw, kNtxPageSize)) ThrowFault(EG_WRITE, path_);
   fileSize_ = std::max<std::uint64_t>(fileSize_, n.offset + kNtxPageSize);
 }
@@ -675,13 +681,44 @@ std::uint32_t NtxOrder::KeyCount() {
   return n;
 }
 
+// The children are copied before counting below them: a page read further
+// down may take the cached page's slot.
+std::vector<std::uint32_t> NtxOrder::Children(std::uint32_t page, std::uint32_t upTo) {
+  NtxPageView v = Page(page);
+  std::vector<std::uint32_t> children;
+  if (!v.IsLeaf())
+    for (std::uint32_t i = 0; i <= std::min(upTo, v.Count()); ++i) children.push_back(v.Child(i));
+  return children;
+}
+
+std::uint32_t NtxOrder::SubtreeKeys(std::uint32_t page, std::vector<Step>& path) {
+  if (const auto known = subtreeKeys_.find(page); known != subtreeKeys_.end()) return known->second;
+  std::uint32_t n = Enter(page, path).Count();
+  const std::vector<std::uint32_t> children = Children(page, n);
+  path.push_back({page, 0});
+  for (std::uint32_t child : children) n += SubtreeKeys(child, path);
+  path.pop_back();
+  subtreeKeys_.emplace(page, n);
+  return n;
+}
+
 std::uint32_t NtxOrder::KeyNo(const char* key, std::uint32_t rec) {
-  std::uint32_t n = 0;
-  for (std::uint32_t r = GoTop(); r != 0; r = Next()) {
-    ++n;
-    if (r == rec && std::memcmp(CursorKey(), key, keySize_) == 0) return n;
+  if (!Locate(key, rec)) return 0;
+  // On each page of the path, the entries before the step and the
+  // subtrees left of them; on the last, the entry's own left subtree too.
+  const std::vector<Step> steps = cursor_;
+  std::vector<Step> path;
+  std::uint32_t n = 1;
+  for (std::size_t depth = 0; depth < steps.size(); ++depth) {
+    const Step& s = steps[depth];
+    const bool last = depth + 1 == steps.size();
+    n += s.idx;
+    std::vector<std::uint32_t> left = Children(s.page, s.idx);
+    if (!last && !left.empty()) left.pop_back();  // the child the path goes on into
+    path.assign(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(depth) + 1);
+    for (std::uint32_t child : left) n += SubtreeKeys(child, path);
   }
-  return 0;
+  return n;
 }
 
 }  // namespace rt

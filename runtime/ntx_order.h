@@ -21,6 +21,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/ntx_page.h"
@@ -104,7 +105,10 @@ class NtxOrder {
 
   // Counts by walking the tree.
   std::uint32_t KeyCount();
-  std::uint32_t KeyNo(const char* key, std::uint32_t rec);  // 1-based, 0 when absent
+  // 1-based, 0 when absent (the cursor then stands after it). Adds up the
+  // keys left of the entry's path, counting each subtree once until the
+  // order changes, so that a key number in a large order costs a seek.
+  std::uint32_t KeyNo(const char* key, std::uint32_t rec);
   // Share of used entry slots over all pages in use (0..1).
   double PageFill();
   // Structure check for tests and diagnostics: ordering, equal leaf depth,
@@ -149,6 +153,13 @@ class NtxOrder {
   std::uint32_t AscendNext();
   std::uint32_t AscendPrev();
   std::uint32_t Current();
+  // The keys in the subtree of a page, remembered in subtreeKeys_; path
+  // leads to the page from the root.
+  std::uint32_t SubtreeKeys(std::uint32_t page, std::vector<Step>& path);
+  // A page's children 0..upTo (none for a leaf).
+  std::vector<std::uint32_t> Children(std::uint32_t page, std::uint32_t upTo);
+  // Drops what was read or counted of the pages.
+  void ForgetPages();
   void CheckChild(std::uint32_t child, std::size_t depth) const;
   [[noreturn]] void Corrupt() const;
   void FixUnderflow(std::vector<Step>& path);
@@ -185,6 +196,8 @@ class NtxOrder {
   NtxPageView ViewOf(const std::uint64_t* front, const unsigned char* raw) const;
   void FillFront(std::uint64_t* front, const unsigned char* raw) const;
   NtxPageCache cache_;
+  // Keys below each page counted so far; valid while no page changes.
+  std::unordered_map<std::uint32_t, std::uint32_t> subtreeKeys_;
   std::vector<Step> cursor_;  // root first; the last step is the current entry
   std::uint32_t cursorRec_ = 0;
 };

@@ -254,7 +254,8 @@ void ZQGETVAR(bool lFocus) {
   if (p.getFr && p.getFr->hWnd) p.getFr->Refresh();
   if (p.getDe && p.getDe->hWnd) p.getDe->Refresh();
   if (!lFocus) return;
-  if (p.dialog && p.dialog->hWnd) p.dialog->Refresh(false);
+  // The grid alone: the dialog has no clipped children, so its refresh
+  // would paint every button and field again.
   if (p.grid && p.grid->hWnd) p.grid->Refresh(false);
   if (p.getDe && p.getDe->hWnd) p.getDe->SetFocus();
 }

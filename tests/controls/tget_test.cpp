@@ -98,6 +98,21 @@ TEST_F(TGetTest, PaintsThroughAMemoryDcAndRunsBPainted) {
   EXPECT_EQ(third.As<controls::TGet>(), g);
 }
 
+// Showing the text already there leaves the field as painted: search
+// screens show their fields' texts again after every move.
+TEST_F(TGetTest, ShowingTheSameTextLeavesTheFieldPainted) {
+  Field f{rt::Value("haus")};
+  auto g = Make(f, nullptr);
+  ShowWindow(owner_->hWnd, SW_SHOW);
+  UpdateWindow(g->hWnd);
+  ASSERT_FALSE(GetUpdateRect(g->hWnd, nullptr, FALSE));
+  g->DispText();
+  EXPECT_FALSE(GetUpdateRect(g->hWnd, nullptr, FALSE));
+  char text[16] = {};
+  GetWindowTextA(g->hWnd, text, sizeof text);
+  EXPECT_STREQ(text, "haus");
+}
+
 TEST_F(TGetTest, CommaJumpsToTheDecimals) {
   Field f{rt::Value(12.5)};
   auto g = Make(f, "999.999");

@@ -29,9 +29,17 @@ class NtxTest : public TableTest {
     NtxOrder::Write(path, "KEYTEXT", keySize, 0, false, keys, sorted);
   }
 
-  // Walks the order both ways and compares it with the model.
+  // Walks the order both ways and compares it with the model; every
+  // entry's key number is its place in the model, an absent entry has none.
   void ExpectSame(NtxOrder& o, const Model& model) {
     ASSERT_EQ(o.Verify(), model.size());
+    std::uint32_t place = 0;
+    for (const auto& [k, r] : model) {
+      ASSERT_EQ(o.KeyNo(k.data(), r), ++place) << k << " record " << r;
+    }
+    if (!model.empty()) {
+      EXPECT_EQ(o.KeyNo(model.rbegin()->first.data(), 0), 0u);
+    }
     auto it = model.begin();
     for (std::uint32_t r = o.GoTop(); r != 0; r = o.Next(), ++it) {
       ASSERT_NE(it, model.end());
