@@ -64,6 +64,9 @@ class DbfFile {
   // Writes the record and the end-of-file mark first and the header count
   // afterwards, so that a crash in between leaves the old table.
   std::uint32_t AppendRecord(const char* src);
+  // Appends `count` records that lie one after the other at src with one
+  // write for the records and one for the header; the number of the last.
+  std::uint32_t AppendRecords(const char* src, std::uint32_t count);
   // Drops every record (ZAP).
   void Zap();
   void Flush();
