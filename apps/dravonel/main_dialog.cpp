@@ -256,6 +256,10 @@ void ZQGETVAR(bool lFocus) {
   if (!lFocus) return;
   if (p.dialog && p.dialog->hWnd) p.dialog->Refresh(false);
   if (p.grid && p.grid->hWnd) p.grid->Refresh(false);
+  // The focus goes to the German field on purpose: a search started with
+  // Enter must not go on to the next control once the check of the field
+  // it leaves now has run, as a field left with Enter does.
+  if (p.dialog) p.dialog->nLastKey = 0;
   if (p.getDe && p.getDe->hWnd) p.getDe->SetFocus();
 }
 

@@ -107,6 +107,13 @@ class EditorWindow : public EditorFolder {
   HWND main_ = nullptr;
 };
 
+SCROLLINFO Thumb() {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  return info;
+}
+
 RECT WindowRect(HWND h) {
   RECT r{};
   GetWindowRect(h, &r);
@@ -169,7 +176,7 @@ TEST_F(EditorWindow, TheScrollThumbShowsTheRowJustAdded) {
   ASSERT_NE(Start(), nullptr);
   HWND grid = nullptr;
   ASSERT_TRUE(Await(program_->Process(), [&] { return (grid = Part("TGBrowse")) != nullptr || (grid = Part("TGBROWSE")) != nullptr; }));
-  SCROLLINFO before{sizeof(SCROLLINFO), SIF_ALL};
+  SCROLLINFO before = Thumb();
   ASSERT_TRUE(GetScrollInfo(grid, SB_VERT, &before));
   EXPECT_EQ(before.nPos, before.nMin);
 
@@ -199,7 +206,7 @@ TEST_F(EditorWindow, TheScrollThumbShowsTheRowJustAdded) {
   PostMessageA(save, BM_CLICK, 0, 0);
   ASSERT_TRUE(Await(program_->Process(), [&] { return !IsWindow(add); }));
   // The thumb stands at the new row's place, the last one, at once.
-  SCROLLINFO after{sizeof(SCROLLINFO), SIF_ALL};
+  SCROLLINFO after = Thumb();
   EXPECT_TRUE(Await(program_->Process(), [&] {
     return GetScrollInfo(grid, SB_VERT, &after) && after.nPos > before.nPos;
   }));

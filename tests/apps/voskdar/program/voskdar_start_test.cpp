@@ -27,8 +27,6 @@ using namespace apps_test;
 
 const std::string kTitle = " ZQS Voskdar - Suchmaschine v1.41";
 
-std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
-
 class VoskdarStart : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -177,54 +175,22 @@ TEST_F(VoskdarStart, PasteFollowsTheClipboardAndLeavesTheTermWhenItGivesNothing)
 }
 
 TEST_F(VoskdarStart, WorksInItsOwnFolderWhateverTheCurrentOne) {
-  // The program in a folder whose path is longer than the classic limit,
-  // started from another folder.
-  std::string deep = dir_.string();
-  while (deep.size() < 300) {
-    deep += "\\" + std::string(60, 'v');
-    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Wide(deep)).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
-  }
-  const std::wstring target = L"\\\\?\\" + Wide(deep + "\\Voskdar.exe");
-  ASSERT_TRUE(CopyFileW(Wide(WindowsPath(VD_VOSKDAR_EXE)).c_str(), target.c_str(), FALSE));
-  for (const char* file : {"DEUENG.DBF", "DEUENG1.NTX", "DEUENG2.NTX"})
-    ASSERT_TRUE(CopyFileW(Wide((dir_ / file).string()).c_str(), (L"\\\\?\\" + Wide(deep + "\\" + file)).c_str(), FALSE));
-
-  std::wstring command = L"\"" + target + L"\" @";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, Wide(dir_.string()).c_str(),
-                             &si, &pi));
-  HWND main = nullptr;
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } search{pi.dwProcessId, nullptr};
-  Await(pi.hProcess, [&] {
-    EnumWindows(
-        [](HWND h, LPARAM p) {
-          auto* s = reinterpret_cast<Search*>(p);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(h, &pid);
-          if (pid == s->pid && IsWindowVisible(h) && Text(h) == kTitle) s->found = h;
-          return s->found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return (main = search.found) != nullptr;
-  });
+  // The program in a folder with a blank and an umlaut in its name, started
+  // from the folder above it.
+  const fs::path own = dir_ / "Programm W\xF6rter";
+  fs::create_directories(own);
+  for (const char* file : {"Voskdar.exe", "DEUENG.DBF", "DEUENG1.NTX", "DEUENG2.NTX"})
+    ASSERT_TRUE(CopyFileA((dir_ / file).string().c_str(), (own / file).string().c_str(), FALSE)) << file;
+  fs::remove(exe_);
+  exe_ = own / "Voskdar.exe";
+  std::unique_ptr<Started> program;
+  HWND main = Start(program);
   ASSERT_NE(main, nullptr);
-  // Its semaphore is in its own folder, not in the one it was started from.
+  EXPECT_TRUE(fs::exists(own / "Voskdar.Sem"));
   EXPECT_FALSE(fs::exists(dir_ / "Voskdar.Sem"));
-  EXPECT_NE(GetFileAttributesW((L"\\\\?\\" + Wide(deep + "\\Voskdar.Sem")).c_str()), INVALID_FILE_ATTRIBUTES);
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(pi.hProcess, 30000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  GetExitCodeProcess(pi.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  EXPECT_EQ(Close(*program, main), 0u);
+  EXPECT_TRUE(fs::exists(own / "VOSKDAR.INI"));
   EXPECT_FALSE(fs::exists(dir_ / "VOSKDAR.INI"));
-  EXPECT_NE(GetFileAttributesW((L"\\\\?\\" + Wide(deep + "\\VOSKDAR.INI")).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
