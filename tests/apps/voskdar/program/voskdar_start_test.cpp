@@ -175,9 +175,9 @@ TEST_F(VoskdarStart, PasteFollowsTheClipboardAndLeavesTheTermWhenItGivesNothing)
 }
 
 TEST_F(VoskdarStart, WorksInItsOwnFolderWhateverTheCurrentOne) {
-  // The program in a folder with a blank and an umlaut in its name, started
+  // The program in a folder with blanks in its name, started
   // from the folder above it.
-  const fs::path own = dir_ / "Programm W\xF6rter";
+  const fs::path own = dir_ / "Programm Ordner";
   fs::create_directories(own);
   for (const char* file : {"Voskdar.exe", "DEUENG.DBF", "DEUENG1.NTX", "DEUENG2.NTX"})
     ASSERT_TRUE(CopyFileA((dir_ / file).string().c_str(), (own / file).string().c_str(), FALSE)) << file;
