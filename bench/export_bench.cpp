@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
   });
   const double alongOrder = BestOf(1, [] {
     rt::DBGOTOP();
-    rt::DbCopy(kExport, {}, rt::Value::Block([](rt::Args) { return rt::Value(rt::FIELDGET("STATUS").AsNumber() > 0); }));
+    const rt::Value own = rt::Value::Block([](rt::Args) { return rt::Value(rt::FIELDGET("STATUS").AsNumber() > 0); });
+    rt::DbCopy(kExport, {}, own);
   });
   rt::DBCLOSEALL();
   for (const char* f : {kTable, "BENCHEX1.NTX", "BENCHEX2.NTX", kExport}) fs::remove(f);

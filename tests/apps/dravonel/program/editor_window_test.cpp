@@ -184,7 +184,8 @@ TEST_F(EditorWindow, EnterInTheGermanFieldSearchesAndLeavesItTheFocus) {
   ASSERT_NE(grid, nullptr);
   ASSERT_TRUE(Await(program_->Process(),
                     [&] { return rt::TRIM(Text(german)).empty() && !GetUpdateRect(grid, nullptr, FALSE); }));
-  EXPECT_TRUE(Await(program_->Process(), [&] { return Focus() == german; })) << ClassOf(Focus()) << " " << Text(Focus());
+  EXPECT_TRUE(Await(program_->Process(), [&] { return Focus() == german; }))
+      << ClassOf(Focus()) << " " << Text(Focus());
   PostMessageA(Focus(), WM_CHAR, 'x', 1);
   EXPECT_TRUE(Await(program_->Process(), [&] { return rt::TRIM(Text(german)) == "x"; }));
   EXPECT_EQ(Close(), 0u);
