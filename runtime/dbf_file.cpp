@@ -266,13 +266,16 @@ void DbfFile::WriteRecord(std::uint32_t recno, const char* src) {
   changed_ = true;
 }
 
-std::uint32_t DbfFile::AppendRecord(const char* src) {
-  std::vector<char> buf(recLen_ + 1);
-  std::memcpy(buf.data(), src, recLen_);
-  buf[recLen_] = kEofMark;
+std::uint32_t DbfFile::AppendRecord(const char* src) { return AppendRecords(src, 1); }
+
+std::uint32_t DbfFile::AppendRecords(const char* src, std::uint32_t count) {
+  const std::size_t bytes = static_cast<std::size_t>(count) * recLen_;
+  std::vector<char> buf(bytes + 1);
+  std::memcpy(buf.data(), src, bytes);
+  buf[bytes] = kEofMark;
   if (!file_.WriteAt(hdrLen_ + static_cast<std::uint64_t>(count_) * recLen_, buf.data(), buf.size()))
     ThrowFault(EG_WRITE, path_);
-  ++count_;
+  count_ += count;
   WriteCountAndDate();
   changed_ = true;
   return count_;

@@ -73,6 +73,9 @@ class DbfFile {
   // result as before (the old table again when the rename failed, which
   // also removes the copy).
   ReplaceOutcome ReplaceWith(const std::string& copy);
+  // Appends `count` records that lie one after the other at src with one
+  // write for the records and one for the header; the number of the last.
+  std::uint32_t AppendRecords(const char* src, std::uint32_t count);
   // Raises EG_WRITE when the system cannot make the file durable.
   void Flush();
   TableFile& File() noexcept { return file_; }

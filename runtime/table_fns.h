@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/value.h"
 
@@ -82,6 +83,9 @@ void DbZap();   // __DBZAP
 // order, deleted rows with their mark) that satisfy forCond into a new
 // dBase III table; fields is an array of names (empty: all).
 bool DbCopy(std::string_view file, const Value& fields = {}, const Value& forCond = {});
+// DbCopy of exactly these records of the selected area, in this order (a
+// caller that has found its rows without walking the whole order).
+bool DbCopyRecords(std::string_view file, const std::vector<std::uint32_t>& recnos, const Value& fields = {});
 // __DBAPP: appends every row of file, fields matched by name, marks carried.
 bool DbApp(std::string_view file, const Value& fields = {});
 

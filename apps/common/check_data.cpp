@@ -8,7 +8,18 @@
 
 namespace common {
 
-bool CHECKDATA(KeyStyle keys, std::string_view meterTitle, const std::shared_ptr<core::TWindow>& owner) {
+std::string UnreadableTablesText(const std::vector<std::string>& files) {
+  std::string names;
+  for (const std::string& file : files) names += (names.empty() ? "" : ", ") + file;
+  if (files.size() == 1)
+    return "Die W\xF6rterbuchdatei " + names + " kann nicht gelesen werden. Sie ist besch\xE4" "digt oder von "
+           "einem anderen Programm ge\xF6" "ffnet.";
+  return "Die W\xF6rterbuchdateien " + names + " k\xF6nnen nicht gelesen werden. Sie sind besch\xE4" "digt oder "
+         "von einem anderen Programm ge\xF6" "ffnet.";
+}
+
+bool CHECKDATA(KeyStyle keys, std::string_view meterTitle, const std::shared_ptr<core::TWindow>& owner,
+               bool nameUnreadable) {
   CheckDataHooks hooks;
   hooks.keys = keys;
   hooks.notify = [](std::string_view text, std::string_view title) {
@@ -18,6 +29,11 @@ bool CHECKDATA(KeyStyle keys, std::string_view meterTitle, const std::shared_ptr
     MSGMETER([&](const MeterParts& parts) { BUILDINDEX(key, file, parts.meter, parts.lEnd); }, meterText, meterTitle,
              owner);
   };
+  if (nameUnreadable) {
+    hooks.unreadable = [](const std::vector<std::string>& files) {
+      svc::MSGALERT(UnreadableTablesText(files), std::string(kUnreadableTitle));
+    };
+  }
   return CheckData(hooks);
 }
 

@@ -3,7 +3,9 @@
 // as an information box, every build inside the progress dialog.
 
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "apps/common/word_tables.h"
 
@@ -15,6 +17,14 @@ namespace common {
 
 // The editor passes its keys and kEditorMeterTitle, the quick-search tool its
 // own; owner is the program's main window, empty while it does not exist.
-bool CHECKDATA(KeyStyle keys, std::string_view meterTitle, const std::shared_ptr<core::TWindow>& owner);
+// With nameUnreadable the tables that cannot be opened are named in one
+// message box (UnreadableTablesText).
+bool CHECKDATA(KeyStyle keys, std::string_view meterTitle, const std::shared_ptr<core::TWindow>& owner,
+               bool nameUnreadable = false);
+
+// "Die Wörterbuchdatei DEUFRA.DBF kann nicht gelesen werden ..." for one
+// file, the plural for several.
+std::string UnreadableTablesText(const std::vector<std::string>& files);
+inline constexpr std::string_view kUnreadableTitle = "Problem";
 
 }  // namespace common

@@ -85,9 +85,14 @@ bool CheckData(const CheckDataHooks& hooks) {
     EraseIndexFiles();
     EraseMarker(kUpdateMarker);
   }
+  std::vector<std::string> unreadable;
   for (const WordTable& table : kWordTables) {
     if (!rt::FileExists(TablePath(table))) continue;
-    if (!OpenForCheck(table) || !HasWordFields(table.base)) continue;
+    if (!OpenForCheck(table)) {
+      unreadable.push_back(std::string(table.base) + ".DBF");
+      continue;
+    }
+    if (!HasWordFields(table.base)) continue;
     for (int order : {1, 2}) {
       if (IndexUsable(table, order)) continue;
       rt::FERASE(IndexPath(table, order));
@@ -96,6 +101,7 @@ bool CheckData(const CheckDataHooks& hooks) {
     }
   }
   rt::DBCLOSEALL();
+  if (hooks.unreadable && !unreadable.empty()) hooks.unreadable(unreadable);
   return true;
 }
 

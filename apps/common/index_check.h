@@ -5,7 +5,9 @@
 // tool, which pass their own keys and dialogs.
 
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "apps/common/word_tables.h"
 
@@ -31,10 +33,13 @@ struct CheckDataHooks {
   // Builds one index file with its progress dialog, on the table of the
   // current work area.
   std::function<void(std::string_view meterText, std::string_view key, std::string_view file)> build;
+  // When set: called once after the check with the file names (as
+  // "DEUENG.DBF") of the tables that exist but cannot be opened.
+  std::function<void(const std::vector<std::string>& files)> unreadable;
 };
 
 // Returns true. A table that cannot be opened (held exclusively elsewhere,
-// damaged) is passed over; a table without DEUTSCH or FREMD raises an error
+// damaged) is passed over and named to `unreadable`; a table without DEUTSCH or FREMD raises an error
 // naming table and field before anything is built for it. No table is
 // written to.
 bool CheckData(const CheckDataHooks& hooks);

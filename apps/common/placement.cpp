@@ -27,10 +27,14 @@ long StoredOr(const std::optional<std::string_view>& text, long desktopEdge) {
   return ParseCoordinate(*text).value_or(desktopEdge);
 }
 
+// Where the default window begins on an axis.
+long DefaultStart(long desktopEnd, long size, bool cornerAtCentre) {
+  return desktopEnd / 2 - (cornerAtCentre ? size : size / 2);
+}
+
 // One axis: start (top or left) and end (bottom or right).
 void ResolveAxis(long& start, long& end, long desktopEnd, long size, bool cornerAtCentre) {
-  const long offset = cornerAtCentre ? size : size / 2;
-  const long defaultStart = desktopEnd / 2 - offset;
+  const long defaultStart = DefaultStart(desktopEnd, size, cornerAtCentre);
   if (start == 0) start = defaultStart;
   if (end == desktopEnd) end = start + size;
   if (end - start <= 0) {
@@ -52,9 +56,24 @@ Rect ResolvePlacement(const PlacementRule& rule, const Rect& desktop, const std:
   return r;
 }
 
+Rect OntoDesktop(const PlacementRule& rule, const Rect& desktop, const Rect& window) {
+  Rect r = window;
+  // An axis whose span misses the desktop's gets the default start, and
+  // keeps its size.
+  const auto bringBack = [&rule](long& start, long& end, long desktopStart, long desktopEnd, long size) {
+    if (end >= desktopStart && start < desktopEnd) return;
+    const long defaultStart = DefaultStart(desktopEnd, size, rule.cornerAtCentre);
+    end = defaultStart + (end - start);
+    start = defaultStart;
+  };
+  bringBack(r.top, r.bottom, desktop.top, desktop.bottom, rule.height);
+  bringBack(r.left, r.right, desktop.left, desktop.right, rule.width);
+  return r;
+}
+
 std::optional<Rect> PlacementToStore(const Rect& window, bool iconic) {
   if (iconic) return std::nullopt;
-  Rect r{window.top < 0 ? 0 : window.top, window.left < 0 ? 0 : window.left, window.bottom - 1, window.right - 1};
+  Rect r{window.top < 0 ? 0 : window.top, window.left < 0 ? 0 : window.left, window.bottom, window.right};
   const long height = r.bottom - r.top;
   const long width = r.right - r.left;
   if (height <= 0 || width <= 0 || r.top >= kParkedTop) return std::nullopt;

@@ -36,9 +36,17 @@ long SnapWidth(long width);
 // positive height or width falls back to the default size on that axis.
 Rect ResolvePlacement(const PlacementRule& rule, const Rect& desktop, const std::optional<std::string_view> stored[4]);
 
-// The rectangle to store for a window at nTop, nLeft, nBottom, nRight; none
-// while the window is minimised, parked off screen (top 2000 or more) or
-// without a positive size.
+// A rectangle that would open wholly outside every monitor, brought back:
+// each axis that misses the desktop's client rectangle gets the default
+// start of the rule and keeps its size; other rectangles stay as they are.
+// The caller knows the monitors; this keeps to the desktop's rectangle.
+Rect OntoDesktop(const PlacementRule& rule, const Rect& desktop, const Rect& window);
+
+// The rectangle to store for a window at nTop, nLeft, nBottom, nRight as
+// the window keeps them (its last pixel's row and column, one less than the
+// system's rectangle); none while the window is minimised, parked off
+// screen (top 2000 or more) or without a positive size. Opened again with
+// the stored values, the window gets the same size.
 std::optional<Rect> PlacementToStore(const Rect& window, bool iconic);
 
 }  // namespace common

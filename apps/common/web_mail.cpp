@@ -3,6 +3,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "runtime/text_case.h"
+#include "services/msgbox.h"
+
 namespace common {
 
 std::string PercentEncoded(const std::string& text) {
@@ -19,10 +22,22 @@ std::string PercentEncoded(const std::string& text) {
   return out;
 }
 
+std::string WebAddress(const std::string& url) {
+  const std::string lower = rt::AsciiLower(url);
+  if (lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0) return url;
+  // The form the about box's own address has.
+  if (lower.rfind("www.", 0) == 0 && url.size() > 4) return "http://" + url;
+  return {};
+}
+
 bool OpenWebPage(HWND hWnd, const std::string& url) {
-  if (url.rfind("http://", 0) != 0 && url.rfind("https://", 0) != 0) return false;
+  const std::string address = WebAddress(url);
+  if (address.empty()) {
+    svc::MSGALERT("Die Internetadresse '" + url + "' kann nicht ge\xF6" "ffnet werden.", std::string("Internet"));
+    return false;
+  }
   const auto result =
-      reinterpret_cast<INT_PTR>(ShellExecuteA(hWnd, nullptr, url.c_str(), nullptr, "", SW_SHOWNORMAL));
+      reinterpret_cast<INT_PTR>(ShellExecuteA(hWnd, nullptr, address.c_str(), nullptr, "", SW_SHOWNORMAL));
   return result > 32;
 }
 

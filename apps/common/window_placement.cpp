@@ -34,7 +34,12 @@ bool GETCOORDS(const PlacementRule& rule, long& nTop, long& nLeft, long& nBottom
                                     rt::Value(rt::STR(static_cast<double>(edges[i]), 10)), rt::Value(kIniPath));
     stored[i] = texts[i];
   }
-  const Rect r = ResolvePlacement(rule, desktop, stored);
+  Rect r = ResolvePlacement(rule, desktop, stored);
+  // A position no monitor shows (a monitor taken away, a hand-edited file)
+  // would hide the program for good: nothing moves a window that cannot be
+  // seen, so nothing would store a better place.
+  const RECT opened{r.left, r.top, r.right + 1, r.bottom + 1};
+  if (!MonitorFromRect(&opened, MONITOR_DEFAULTTONULL)) r = OntoDesktop(rule, desktop, r);
   nTop = r.top;
   nLeft = r.left;
   nBottom = r.bottom;

@@ -11,7 +11,8 @@ class TWindow;
 namespace common {
 
 // Fills the four values from the rule's section over the desktop's client
-// rectangle; returns true.
+// rectangle, brought onto the desktop when no monitor would show any of the
+// window; returns true.
 bool GETCOORDS(const PlacementRule& rule, long& nTop, long& nLeft, long& nBottom, long& nRight);
 // Stores the window's current rectangle unless it is minimised, parked or
 // without a positive size.

@@ -127,16 +127,16 @@ rt::Value OwnerOr(const rt::Value& owner) {
 void RecordItems(const rt::Value& owner) {
   Item("Begriff &anf\xFCgen", "Neuen Begriff erfassen", Block([owner] {
          CallRoutine("ADDDATA", OwnerOr(owner));
-         core::Ask(Editor().oBrwWords, "Refresh");
+         ShowCurrentRow();
          SearchReset();
        }));
   Item("Begriff &bearbeiten", "Begriff ver\xE4ndern", Block([owner] {
          CallRoutine("EDITDATA", OwnerOr(owner));
-         core::Ask(Editor().oBrwWords, "Refresh");
+         ShowCurrentRow();
          SearchReset();
        }));
   Item("Begriff &l\xF6schen", "Begriff l\xF6schen", Block([] {
-         if (CallRoutine("DELDATA").AsLogical()) core::Ask(Editor().oBrwWords, "Refresh");
+         if (CallRoutine("DELDATA").AsLogical()) ShowCurrentRow();
        }));
 }
 

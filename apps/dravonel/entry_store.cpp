@@ -1,12 +1,17 @@
 #include "apps/dravonel/entry_store.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 #include "apps/common/quiet_defaults.h"
+#include "runtime/dbf_field_codec.h"
 #include "runtime/files.h"
+#include "runtime/macro.h"
+#include "runtime/settings.h"
 #include "runtime/strings.h"
 #include "runtime/table_errors.h"
 #include "runtime/table_fns.h"
@@ -67,16 +72,58 @@ std::vector<std::string> RowImage() {
   return image;
 }
 
-bool IsOwnRow() { return rt::FIELDGET(kStatus).AsNumber() > 0; }
+// Own rows have a STATUS above 0.
+bool IsOwnStatus(const rt::DbfField& status, const char* record) {
+  return rt::DecodeField(status, record, nullptr).AsNumber() > 0;
+}
 
-// The scratch file holds exactly DBUCH's own rows in the order of the copy.
-bool HoldsOwnRows(const std::string& scratch) {
+// Between two looks at the window's messages a scan reads this many rows.
+constexpr std::uint32_t kRowsBetweenLooks = 16384;
+
+// DBUCH's own rows in the order in force (ties in record order). The rows
+// are read in record order straight from the file, a block at a time,
+// which costs a fraction of a walk along the order; only the few own rows
+// are then placed in it by their keys.
+std::vector<std::uint32_t> OwnRecords(const std::function<void()>& keepAlive) {
+  rt::WorkArea& area = *rt::WorkAreas::Get().SelectedArea();
+  // The current row's changes are in the file before it is read.
+  area.Flush();
+  rt::DbfFile& dbf = area.Table();
+  if (area.Shared()) dbf.Refresh();
+  const int statusPos = area.FieldPos(kStatus);
+  if (statusPos == 0) return {};
+  const rt::DbfField& status = dbf.Fields()[static_cast<std::size_t>(statusPos - 1)];
+  const bool hideDeleted = rt::Sets().deleted;
+  std::vector<char> record(dbf.RecordLength());
+  std::vector<std::uint32_t> own;
+  const std::uint32_t count = dbf.RecCount();
+  for (std::uint32_t r = 1; r <= count; ++r) {
+    if (r % kRowsBetweenLooks == 0 && keepAlive) keepAlive();
+    dbf.ReadRecord(r, record.data());
+    if (hideDeleted && record[0] == '*') continue;
+    if (IsOwnStatus(status, record.data())) own.push_back(r);
+  }
+  const std::string keyText = rt::ORDKEY();
+  if (keyText.empty()) return own;
+  std::vector<std::pair<std::string, std::uint32_t>> keyed;
+  for (const std::uint32_t r : own) {
+    rt::DBGOTO(static_cast<long>(r));
+    keyed.emplace_back(rt::MacroEval(keyText).AsString(), r);
+  }
+  std::sort(keyed.begin(), keyed.end());
+  own.clear();
+  for (const auto& [key, r] : keyed) own.push_back(r);
+  return own;
+}
+
+// The scratch file holds exactly these rows of DBUCH, in this order.
+bool HoldsRows(const std::string& scratch, const std::vector<std::uint32_t>& recnos) {
   const rt::AreaScope keep(rt::SELECT());
-  const long recno = rt::RECNO();
   std::vector<std::vector<std::string>> own;
-  for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1))
-    if (IsOwnRow()) own.push_back(RowImage());
-  rt::DBGOTO(recno);
+  for (const std::uint32_t r : recnos) {
+    rt::DBGOTO(static_cast<long>(r));
+    own.push_back(RowImage());
+  }
   if (!rt::DBUSEAREA(true, "", scratch, kCheckAlias, false, true) || rt::NETERR() || !rt::USED()) return false;
   std::vector<std::vector<std::string>> copied;
   for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) copied.push_back(RowImage());
@@ -193,7 +240,7 @@ long MarkUnfinishedAdds() {
   return marked;
 }
 
-ExportResult ExportOwnRows(const std::string& target) {
+ExportResult ExportOwnRows(const std::string& target, const std::function<void()>& keepAlive) {
   if (!SelectWords()) return ExportResult::NotWritten;
   if (!Replaceable(target)) return ExportResult::NotReplaced;
   const std::string scratch = ScratchName(target);
@@ -202,8 +249,8 @@ ExportResult ExportOwnRows(const std::string& target) {
   {
     common::QuietDefaults quiet;
     const rt::AreaScope keep(rt::SELECT());
-    written = rt::DbCopy(scratch, {}, rt::Value::Block([](rt::Args) { return rt::Value(IsOwnRow()); })) &&
-              HoldsOwnRows(scratch);
+    const std::vector<std::uint32_t> own = OwnRecords(keepAlive);
+    written = rt::DbCopyRecords(scratch, own) && HoldsRows(scratch, own);
   }
   rt::DBGOTO(recno);
   if (!written) {

@@ -4,6 +4,7 @@
 // own rows and the checked import. The dialogs and questions around them
 // live in the maintenance routines.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -34,9 +35,11 @@ long MarkUnfinishedAdds();
 
 enum class ExportResult { Done, NotWritten, NotReplaced };
 // Copies the rows with STATUS above 0 (all fields, deleted ones with their
-// mark) to a new file beside target, checks that it holds exactly those
-// rows and only then puts it in target's place.
-ExportResult ExportOwnRows(const std::string& target);
+// mark, in the order in force) to a new file beside target, checks that it
+// holds exactly those rows and only then puts it in target's place.
+// keepAlive, when set, runs now and then during the scan of the table (the
+// program lets its windows answer there).
+ExportResult ExportOwnRows(const std::string& target, const std::function<void()>& keepAlive = {});
 
 // Whether file is a complete table that holds DEUTSCH and FREMD as text
 // fields; read without changing anything.

@@ -1,7 +1,12 @@
+#include <windows.h>
+
 #include <string>
 
+#include "apps/dravonel/editor_state.h"
 #include "apps/dravonel/entry_store.h"
 #include "apps/dravonel/maintenance.h"
+#include "core/message_loop.h"
+#include "core/twindow.h"
 #include "graphics/cursors.h"
 #include "runtime/files.h"
 #include "runtime/table_fns.h"
@@ -14,18 +19,49 @@ namespace {
 const char* const kExportTitle = "Exportieren";
 const char* const kImportTitle = "Importieren";
 
+// While alive the main window takes no input but keeps painting: a long
+// action lets the windows' messages run, and a click on a menu then must
+// not switch the table away under it. The focus comes back afterwards.
+class InputPaused {
+ public:
+  InputPaused() : window_(MainHandle()), focus_(GetFocus()) {
+    if (window_) EnableWindow(window_, FALSE);
+  }
+  ~InputPaused() {
+    if (!window_) return;
+    EnableWindow(window_, TRUE);
+    if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+  }
+  InputPaused(const InputPaused&) = delete;
+  InputPaused& operator=(const InputPaused&) = delete;
+
+ private:
+  static HWND MainHandle() {
+    const auto& window = Editor().oWndMain;
+    return window ? window->hWnd : nullptr;
+  }
+  HWND window_;
+  HWND focus_;
+};
+
 }  // namespace
 
 bool EXPMYDATA() {
   if (!svc::MSGNOYES(std::string("M\xF6" "chten Sie Ihre eigenen \xC4nderungen aus der Datenbank exportieren ?"),
                      std::string(kExportTitle)))
     return true;
-  BarMessage("Eigene Daten werden exportiert, bitte warten !");
-  gfx::CURSORWAIT();
-  if (SelectWords()) rt::DBGOTOP();
+  ExportResult result;
   const std::string file = ExportFile();
-  const ExportResult result = ExportOwnRows(file);
-  gfx::CURSORARROW();
+  {
+    const InputPaused paused;
+    BarMessage("Eigene Daten werden exportiert, bitte warten !");
+    gfx::CURSORWAIT();
+    if (SelectWords()) rt::DBGOTOP();
+    // The windows keep painting (the bar's text above) while the table is
+    // read.
+    result = ExportOwnRows(file, [] { core::SYSREFRESH(); });
+    gfx::CURSORARROW();
+  }
   switch (result) {
     case ExportResult::Done:
       svc::MSGINFO(std::string("Ihre \xC4nderungen wurden exportiert !"), std::string(kExportTitle));

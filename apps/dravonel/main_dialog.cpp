@@ -257,6 +257,10 @@ void ZQGETVAR(bool lFocus) {
   // The grid alone: the dialog has no clipped children, so its refresh
   // would paint every button and field again.
   if (p.grid && p.grid->hWnd) p.grid->Refresh(false);
+  // The focus goes to the German field on purpose: a search started with
+  // Enter must not go on to the next control once the check of the field
+  // it leaves now has run, as a field left with Enter does.
+  if (p.dialog) p.dialog->nLastKey = 0;
   if (p.getDe && p.getDe->hWnd) p.getDe->SetFocus();
 }
 

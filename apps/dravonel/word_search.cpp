@@ -73,16 +73,16 @@ void ShowFound(bool focus) {
   if (focus && g->hWnd) g->SetFocus();
 }
 
-void Reshow() {
+bool Seek(const std::string& text) { return rt::DBSEEK(rt::Value(text), false); }
+
+}  // namespace
+
+void ShowCurrentRow() {
   if (const auto g = WordGrid()) {
     g->ResetBarPos();
     g->Refresh(false);
   }
 }
-
-bool Seek(const std::string& text) { return rt::DBSEEK(rt::Value(text), false); }
-
-}  // namespace
 
 void MarkSide(long searched) {
   const auto g = WordGrid();
@@ -141,7 +141,7 @@ void SUCHEN(const std::string& cDe, const std::string& cFr) {
     svc::MSGALERT(NotFound(rt::TRIM(german ? cDe : cFr)), std::string(kSearchTitle));
     rt::DBGOTO(recno);
     // The rows on screen come from the order now in force.
-    Reshow();
+    ShowCurrentRow();
   }
   gfx::CURSORARROW();
   ZQGETVAR(true);

@@ -20,6 +20,10 @@ void SEEKWORT(const std::string& cWord);
 bool PUTCLIPBOARD(const std::string& cText);
 bool GETCLIPBOARD();
 
+// The grid shows the rows from the current one and its scroll thumb at that
+// row's place in the order (after a seek, an add, an edit or a delete).
+void ShowCurrentRow();
+
 // The headings after a search: the searched side (1 German, 2 foreign)
 // shows " *", the other none; the grid shows them at once.
 void MarkSide(long searched);

@@ -2,6 +2,7 @@
 
 #include "apps/common/transchr.h"
 #include "apps/voskdar/scratch_table.h"
+#include "apps/voskdar/search_texts.h"
 #include "apps/voskdar/table_faults.h"
 #include "apps/voskdar/table_search.h"
 #include "apps/voskdar/wildcards.h"
@@ -107,6 +108,10 @@ long SearchTables(std::string_view cTerm, const SearchOptions& options, const Se
       if (options.languages[i]) run.Search(common::kWordTables[i]);
   }
   rt::DBSELECTAREA(kScratchAlias);
+  if (!rows.Flush()) {
+    hooks.error(ScratchWriteText(kScratchFile, rows.Failure()));
+    return -1;
+  }
   if (rows.Count() == 0) {
     hooks.error(NotFoundText(term.plain));
   } else {

@@ -42,9 +42,10 @@ struct SearchHooks {
 
 // Searches the selected tables and sides into a new scratch table, which
 // stays open and selected as DTMP at its first row. Answers the number of
-// rows written (after the not-found message when 0), or -1 when nothing
-// was searched: an empty term or a scratch table that cannot be made (both
-// with their message). A table or index that cannot be read is named in a
+// rows written (after the not-found message when 0), or -1 when there is
+// nothing to show: an empty term, a scratch table that cannot be made, or
+// hits that could not be written to it (each with its message, the last
+// naming the file). A table or index that cannot be read is named in a
 // message and passed over.
 long SearchTables(std::string_view cTerm, const SearchOptions& options, const SearchHooks& hooks);
 

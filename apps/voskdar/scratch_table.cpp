@@ -1,5 +1,6 @@
 #include "apps/voskdar/scratch_table.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "apps/voskdar/table_faults.h"
@@ -21,7 +22,10 @@ bool MAKETEMP(std::string* reason) {
 }
 
 ScratchRows::ScratchRows() : area_(rt::WorkAreas::Get().Area(rt::SELECT(kScratchAlias))) {
-  assert(area_ && area_->FieldCount() == 4);
+  // Rows go to the file past the area's record buffer: no other program may
+  // append, and no order would learn of them.
+  assert(area_ && area_->FieldCount() == 4 && !area_->Shared() && area_->OrderCount() == 0);
+  block_.reserve(static_cast<std::size_t>(kBlockRows) * area_->Table().RecordLength());
 }
 
 void ScratchRows::Header(std::string_view wort, std::string_view fremd, std::string_view bitmap) {
@@ -34,12 +38,35 @@ void ScratchRows::Data(std::string_view wort, std::string_view fremd, std::strin
 
 void ScratchRows::Append(std::string_view wort, std::string_view fremd, std::string_view sprache,
                          std::string_view bitmap) {
-  area_->Append();
-  area_->FieldPut(1, rt::Value(std::string(wort)));
-  area_->FieldPut(2, rt::Value(std::string(fremd)));
-  area_->FieldPut(3, rt::Value(std::string(sprache)));
-  area_->FieldPut(4, rt::Value(std::string(bitmap)));
   ++count_;
+  if (failed_) return;
+  const rt::DbfFile& table = area_->Table();
+  const std::size_t start = block_.size();
+  // Not deleted, every field blank-padded or cut to its width.
+  block_.resize(start + table.RecordLength(), ' ');
+  const std::string_view values[4] = {wort, fremd, sprache, bitmap};
+  for (std::size_t i = 0; i < 4; ++i) {
+    const rt::DbfField& field = table.Fields()[i];
+    const std::string_view value = values[i].substr(0, field.len);
+    std::copy(value.begin(), value.end(), block_.begin() + static_cast<std::ptrdiff_t>(start + field.offset));
+  }
+  if (++held_ == kBlockRows) Flush();
+}
+
+bool ScratchRows::Flush() {
+  if (failed_) return false;
+  if (held_ == 0) return true;
+  try {
+    area_->Table().AppendRecords(block_.data(), held_);
+  } catch (const rt::TableFault& fault) {
+    FaultRecorder faults;
+    faults.Record(fault, "SUCHEN");
+    failed_ = true;
+    failure_ = faults.Reason();
+  }
+  block_.clear();
+  held_ = 0;
+  return !failed_;
 }
 
 }  // namespace voskdar

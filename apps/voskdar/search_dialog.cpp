@@ -19,6 +19,7 @@
 #include "runtime/table_fns.h"
 #include "services/help.h"
 #include "services/msgbox.h"
+#include "services/timer.h"
 
 namespace voskdar {
 
@@ -50,6 +51,8 @@ constexpr std::array<ItemSpec, 9> kItems{{
 constexpr int kItemHeight = 8;
 // The width of the word tables' terms, over which an exact search compares.
 constexpr long kExactLength = 50;
+// How often the dialog looks whether the clipboard changed.
+constexpr long kClipWatchMilliseconds = 250;
 
 // The dialog and the controls its actions reach.
 struct SearchParts {
@@ -59,6 +62,9 @@ struct SearchParts {
   std::vector<std::shared_ptr<TGRadio>> items;
   // Typing has enabled "&Suchen" since the last reset.
   bool lTyped = false;
+  // Looks for new clipboard contents, which the paste button follows.
+  std::shared_ptr<svc::TTimer> clipWatch;
+  DWORD clipSequence = 0;
 };
 
 SearchParts& Parts() {
@@ -92,6 +98,11 @@ std::string FirstLine(std::string text) {
     }
   }
   return text;
+}
+
+bool ClipboardHasText() {
+  const auto& clip = Program().oClip;
+  return clip && !rt::ALLTRIM(FirstLine(clip->GetText())).empty();
 }
 
 std::shared_ptr<controls::TSay> Label(const std::shared_ptr<core::TDialog>& dialog, int row, int col,
@@ -194,15 +205,16 @@ void MakeButtons(SearchParts& p, int row, int right, const std::shared_ptr<core:
                     }));
   auto paste = button(110, "&Einf\xFCgen", false, "Einf\xFCgen aus Zwischenablage", rt::Value::Block([](rt::Args) {
                         const std::string text = GETCLIPBOARD();
+                        // A clipboard emptied since the button was last
+                        // enabled gives nothing: the term stays.
+                        if (rt::ALLTRIM(text).empty()) return rt::Value();
                         SearchParts& parts = Parts();
                         Program().cTerm = text;
-                        if (!rt::ALLTRIM(text).empty()) {
-                          if (parts.search) parts.search->Enable();
-                          parts.lTyped = true;
-                          if (parts.get) {
-                            parts.get->SetFocus();
-                            parts.get->_cText(rt::Value(text));
-                          }
+                        if (parts.search) parts.search->Enable();
+                        parts.lTyped = true;
+                        if (parts.get) {
+                          parts.get->SetFocus();
+                          parts.get->_cText(rt::Value(text));
                         }
                         return rt::Value();
                       }));
@@ -214,8 +226,25 @@ void MakeButtons(SearchParts& p, int row, int right, const std::shared_ptr<core:
            if (const auto main = window.lock()) main->End();
            return rt::Value();
          }));
-  // Enabled while the clipboard holds text; the check is made once.
-  if (!IsClipboardFormatAvailable(CF_TEXT)) paste->nStyle |= WS_DISABLED;
+  paste->bWhen = rt::Value::Block([](rt::Args) { return rt::Value(ClipboardHasText()); });
+}
+
+// The whens run again whenever the clipboard's contents change, so that
+// "&Einfügen" follows what other programs copy or take away.
+void WatchClipboard(SearchParts& p) {
+  p.clipSequence = GetClipboardSequenceNumber();
+  p.clipWatch = std::make_shared<svc::TTimer>();
+  p.clipWatch->New(kClipWatchMilliseconds, rt::Value::Block([](rt::Args) {
+                     SearchParts& parts = Parts();
+                     const DWORD now = GetClipboardSequenceNumber();
+                     if (now != parts.clipSequence && parts.dialog) {
+                       parts.clipSequence = now;
+                       parts.dialog->AEvalWhen();
+                     }
+                     return rt::Value();
+                   }),
+                   rt::Value(p.dialog));
+  p.clipWatch->Activate();
 }
 
 }  // namespace
@@ -226,6 +255,7 @@ void BUILDDLG(const std::shared_ptr<core::TWindow>& oWnd) {
   RECT client{};
   GetClientRect(oWnd->hWnd, &client);
   SearchParts& p = Parts();
+  if (p.clipWatch) p.clipWatch->End();
   p = SearchParts{};
   CHECKINI(true);
   svc::HELPSETTOPIC(rt::Value(kSearchHelpTopic));
@@ -275,6 +305,7 @@ void BUILDDLG(const std::shared_ptr<core::TWindow>& oWnd) {
   act.bValid = rt::Value::Block([](rt::Args) { return rt::Value((GetKeyState(VK_ESCAPE) & 0x8000) == 0); });
   p.dialog->lHelpIcon = rt::Value(false);
   p.dialog->Activate(act);
+  WatchClipboard(p);
 }
 
 bool SUCHEN(const std::shared_ptr<core::TWindow>& oWnd, std::string_view cTerm) {

@@ -56,4 +56,9 @@ std::string ScratchFailedText(std::string_view file, std::string_view reason) {
          ").\r\nEs wurde nicht gesucht.";
 }
 
+std::string ScratchWriteText(std::string_view file, std::string_view reason) {
+  return "Die Ergebnisdatei " + std::string(file) + " kann nicht geschrieben werden (" + std::string(reason) +
+         ").\r\nDie Treffer k\xF6nnen nicht angezeigt werden.";
+}
+
 }  // namespace voskdar

@@ -27,5 +27,6 @@ std::string NotFoundText(std::string_view term);
 // A table, index or the scratch table that a search cannot use, and why.
 std::string UnreadableFileText(std::string_view file, std::string_view reason);
 std::string ScratchFailedText(std::string_view file, std::string_view reason);
+std::string ScratchWriteText(std::string_view file, std::string_view reason);
 
 }  // namespace voskdar

@@ -9,6 +9,7 @@
 #include "apps/common/marker_files.h"
 #include "apps/common/msg_meter.h"
 #include "apps/common/placement.h"
+#include "apps/common/program_directory.h"
 #include "apps/common/settings_file.h"
 #include "apps/common/transchr.h"
 #include "apps/common/window_placement.h"
@@ -19,6 +20,7 @@
 #include "core/twindow.h"
 #include "graphics/tbrush.h"
 #include "graphics/tfont.h"
+#include "runtime/error.h"
 #include "runtime/files.h"
 #include "runtime/lang.h"
 #include "runtime/memvar.h"
@@ -38,16 +40,6 @@ constexpr long kMainStyle = 0x80000L;
 static_assert(kMainStyle == static_cast<long>(WS_SYSMENU));
 // A window moved to this top is parked out of sight.
 constexpr long kParkedTop = 3000;
-
-// The program's folder, ending in "\", made current with its drive.
-std::string EnterProgramFolder() {
-  char path[MAX_PATH * 4] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string folder(path, n);
-  folder.erase(folder.find_last_of('\\') + 1);
-  SetCurrentDirectoryA(folder.c_str());
-  return folder;
-}
 
 void StoreCoords(core::TWindow& w) {
   w.CoorsUpdate();
@@ -73,7 +65,12 @@ void MAIN(std::optional<std::string> cParam) {
   rt::PUBLIC(kReleaseVar, rt::Value("ZQS Voskdar Suchmaschine v1.40"));
   rt::PUBLIC(kShortNameVar, rt::Value("Corvanel Helvorindastrum"));
   rt::HB_LANGSELECT("DE");
-  rt::MEMVARPUT(kRunDirVar, EnterProgramFolder());
+  std::string dir;
+  if (!common::EnterProgramDirectory(dir)) {
+    rt::ERRORLEVEL(1);
+    return;
+  }
+  rt::MEMVARPUT(kRunDirVar, dir);
   if (common::MarkerExists(common::kEditorSemaphore)) {
     svc::MSGALERT("Bitte beenden Sie zuerst das " + rt::MEMVARGET(kShortNameVar).AsString() + " W\xF6rterbuch !",
                   std::string("Problem"));
@@ -86,7 +83,7 @@ void MAIN(std::optional<std::string> cParam) {
   sets.exclusive = false;
   svc::SETHELPFILE(rt::Value("Voskdar.HLP"));
   common::RegisterWordFunctions();
-  common::CHECKDATA(common::KeyStyle::QuickSearch, common::kQuickSearchMeterTitle, nullptr);
+  common::CHECKDATA(common::KeyStyle::QuickSearch, common::kQuickSearchMeterTitle, nullptr, true);
   CHECKINI(true);
   support::PRINTERR();
   common::AboutOptions about;

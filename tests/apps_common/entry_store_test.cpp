@@ -281,6 +281,30 @@ TEST_F(EntryStore, ExportHoldsExactlyTheOwnRowsAndReplacesTheOldFile) {
   ExpectOrdersMatchTable();
 }
 
+// The own rows of a large table are found without a walk along the order,
+// and come out in the order in force; the scan lets the windows run now
+// and then.
+TEST_F(EntryStore, ExportOfALargeTableKeepsTheOrderInForceAndLetsTheWindowsRun) {
+  Rows rows;
+  for (int i = 0; i < 20000; ++i) rows.emplace_back("Wort" + std::to_string(i), "word" + std::to_string(19999 - i));
+  Words(rows);
+  for (const long r : {5L, 15000L, 19990L}) {
+    DBGOTO(r);
+    FIELDPUT("STATUS", 1);
+  }
+  ORDSETFOCUS(Value(2));
+  DBGOTO(7);
+  int looks = 0;
+  const std::string target = Path("DEUENG.EXP");
+  EXPECT_EQ(dravonel::ExportOwnRows(target, [&looks] { ++looks; }), dravonel::ExportResult::Done);
+  EXPECT_EQ(looks, 1);
+  EXPECT_EQ(RECNO(), 7);
+  ASSERT_TRUE(DBUSEAREA(true, "", target, "EXP", false, true));
+  EXPECT_EQ(Column("FREMD"), (std::vector<std::string>{"word10", "word19995", "word5000"}));
+  DBCLOSEAREA();
+  EXPECT_TRUE(errors.empty());
+}
+
 // A file that is cut off, damaged or lacks a term field is refused before
 // anything is appended.
 TEST_F(EntryStore, ImportChecksTheWholeFileFirst) {

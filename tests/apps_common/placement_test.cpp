@@ -39,9 +39,9 @@ TEST(Placement, QuickSearchPutsItsCornerAtTheCentre) {
 }
 
 TEST(Placement, StoredRectangleSnapsSizesAndSkipsHiddenWindows) {
-  // A window's nBottom and nRight lie one past its last pixel.
+  // A window's nBottom and nRight are its last pixel's row and column.
   auto window = [](long top, long left, long height, long width) {
-    return Rect{top, left, top + height + 1, left + width + 1};
+    return Rect{top, left, top + height, left + width};
   };
   const struct {
     Rect window;
@@ -54,7 +54,7 @@ TEST(Placement, StoredRectangleSnapsSizesAndSkipsHiddenWindows) {
       {window(10, 20, 605, 805), false, Rect{10, 20, 610, 820}},
       {window(0, 0, 772, 1027), false, Rect{0, 0, 768, 1024}},
       {window(0, 0, 1027, 639), false, Rect{0, 0, 1024, 639}},
-      {Rect{-5, -8, 481, 641}, false, Rect{0, 0, 480, 640}},
+      {Rect{-5, -8, 480, 640}, false, Rect{0, 0, 480, 640}},
       {window(3000, 20, 480, 640), false, std::nullopt},
       {window(1999, 20, 480, 640), false, Rect{1999, 20, 2479, 660}},
       {window(10, 20, 480, 640), true, std::nullopt},
@@ -62,6 +62,34 @@ TEST(Placement, StoredRectangleSnapsSizesAndSkipsHiddenWindows) {
       {Rect{10, 10, 10, 300}, false, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(common::PlacementToStore(c.window, c.iconic), c.stored) << c.window.top;
+}
+
+TEST(Placement, StoredRectangleOpensTheSameWindowAgain) {
+  // The window a stored rectangle opens is bottom - top + 1 by right -
+  // left + 1 pixels; its nBottom and nRight come back as the stored values.
+  for (const Rect stored : {Rect{272, 320, 752, 960}, Rect{10, 20, 190, 400}, Rect{0, 0, 600, 800}}) {
+    Rect r = stored;
+    for (int start = 0; start < 9; ++start) r = common::PlacementToStore(r, false).value();
+    EXPECT_EQ(r, stored) << stored.bottom;
+  }
+}
+
+TEST(Placement, AWindowOffTheDesktopComesBack) {
+  const auto& s = common::kSearchPlacement;
+  const struct {
+    Rect window, expected;
+  } cases[] = {
+      {{100, -500, 280, -120}, {100, 260, 280, 640}},        // left of the desktop: default left
+      {{-400, 100, -220, 480}, {332, 100, 512, 480}},        // above it: default top
+      {{1100, 1400, 1280, 1780}, {332, 260, 512, 640}},      // beyond both edges
+      {{100, -379, 280, 0}, {100, -379, 280, 0}},            // one column shows: stays
+      {{100, 1279, 280, 1659}, {100, 1279, 280, 1659}},      // its first column on the last one
+      {{100, 1280, 280, 1660}, {100, 260, 280, 640}},        // just past the right edge
+      {{10, 20, 490, 660}, {10, 20, 490, 660}},              // on the desktop
+  };
+  for (const auto& c : cases) EXPECT_EQ(common::OntoDesktop(s, kDesktop, c.window), c.expected) << c.window.left;
+  EXPECT_EQ(common::OntoDesktop(common::kEditorPlacement, kDesktop, Rect{-900, 10, -420, 650}),
+            (Rect{272, 10, 752, 650}));
 }
 
 TEST(Placement, SnapBands) {

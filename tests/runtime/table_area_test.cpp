@@ -316,6 +316,32 @@ TEST_F(WorkAreaTest, ExportCopiesOwnRowsWithDeletedMarksAndImportAppendsThem) {
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(WorkAreaTest, CopyOfChosenRecordsKeepsTheirOrderAndMarksAndRefusesAMissingOne) {
+  MakeWordTable("R.DBF", {{"Haus", "house"}, {"Baum", "tree"}, {"Zug", "train"}});
+  OpenWithOrders("R");
+  DBGOTO(3);
+  DBDELETE();
+  DBCOMMIT();
+  ASSERT_TRUE(DbCopyRecords(Path("R.EXP"), {3, 1}, Value::Array({"DEUTSCH"})));
+  EXPECT_EQ(RECNO(), 1);
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("R.EXP"), "EXP", false, true));
+  EXPECT_EQ(FCOUNT(), 1);
+  ASSERT_EQ(RECCOUNT(), 2);
+  DBGOTO(1);
+  EXPECT_EQ(Trimmed(FIELDGET("DEUTSCH")), "Zug");
+  EXPECT_TRUE(DELETED());
+  DBGOTO(2);
+  EXPECT_EQ(Trimmed(FIELDGET("DEUTSCH")), "Haus");
+  EXPECT_FALSE(DELETED());
+  DBCLOSEAREA();
+  EXPECT_TRUE(errors.empty());
+
+  DBSELECTAREA("DBUCH");
+  EXPECT_FALSE(DbCopyRecords(Path("R2.EXP"), {1, 9}));
+  ASSERT_FALSE(errors.empty());
+  EXPECT_EQ(errors.back()->genCode, EG_READ);
+}
+
 TEST_F(WorkAreaTest, AppendFromATableWithOtherFieldsMatchesByName) {
   ASSERT_TRUE(DBCREATE(Path("O.DBF"), Value::Array({Value::Array({"FREMD", "C", 10, 0}),
                                                     Value::Array({"EXTRA", "N", 3, 0})})));

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "runtime/dates.h"
+#include "runtime/dbf_file.h"
 #include "runtime/lang.h"
 #include "runtime/record_windows.h"
 #include "runtime/strings.h"
@@ -158,6 +159,37 @@ TEST_F(DbfTable, HeaderBytesFollowTheDBaseIIILayout) {
   EXPECT_EQ(b.substr(hdr, 9), " ab   3.3");
   EXPECT_EQ(b[hdr + 9], '*');
   EXPECT_EQ(b.back(), 0x1A);
+}
+
+TEST_F(DbfTable, ABlockOfRecordsIsAppendedWholeAfterTheLast) {
+  ASSERT_TRUE(DBCREATE(Path("B.DBF"), Value::Array({Value::Array({"A", "C", 3, 0})})));
+  ASSERT_TRUE(DBUSEAREA(true, "", Path("B"), "", false, false));
+  DBAPPEND();
+  FIELDPUT("A", "one");
+  DBCLOSEAREA();
+  DbfFile dbf;
+  dbf.Open(Path("B.DBF"), TableShare::Exclusive, false);
+  EXPECT_EQ(dbf.AppendRecords(" two*thr", 2), 3u);
+  EXPECT_EQ(dbf.RecCount(), 3u);
+  char rec[4];
+  dbf.ReadRecord(3, rec);
+  EXPECT_EQ(std::string(rec, 4), "*thr");
+  dbf.Close();
+  const std::string b = ReadAll(Path("B.DBF"));
+  const std::size_t hdr = 32 + 32 + 1;
+  EXPECT_EQ(b.substr(hdr), " one two*thr\x1A");
+  EXPECT_EQ(b[4], 3);
+
+  // A block that cannot be written names the file and leaves the count.
+  dbf.Open(Path("B.DBF"), TableShare::Exclusive, true);
+  try {
+    dbf.AppendRecords(" new", 1);
+    ADD_FAILURE() << "a read-only table took the block";
+  } catch (const TableFault& fault) {
+    EXPECT_EQ(fault.genCode, EG_WRITE);
+    EXPECT_NE(fault.filename.find("B.DBF"), std::string::npos) << fault.filename;
+  }
+  EXPECT_EQ(dbf.RecCount(), 3u);
 }
 
 TEST_F(DbfTable, PhantomRecordReadsBlankAndIgnoresWrites) {

@@ -5,8 +5,10 @@
 
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "apps/common/web_mail.h"
 #include "apps/dravonel/build_menu.h"
 #include "apps/dravonel/editor_state.h"
 #include "controls/tmenu.h"
@@ -84,8 +86,17 @@ TEST_F(MenuFixture, WebAndMailItemsAreSafe) {
   e.cMailMenu = "&Email";
   e.cMailUrl = "info@zqs.example";
   EXPECT_EQ(Prompts(Submenu(dravonel::BUILDMENU(), 3)).back(), "&Email");
-  EXPECT_FALSE(dravonel::OpenWebPage(e.cWebUrl));
-  EXPECT_FALSE(dravonel::OpenWebPage("javascript:alert(1)"));
+  const std::pair<const char*, const char*> addresses[] = {
+      {"file:///C:/windows/notepad.exe", ""},
+      {"javascript:alert(1)", ""},
+      {"C:\\windows\\notepad.exe", ""},
+      {"www.", ""},
+      {"https://zqs.example/a?b=1", "https://zqs.example/a?b=1"},
+      {"HTTP://zqs.example", "HTTP://zqs.example"},
+      {"www.zqs-voskdar.example", "http://www.zqs-voskdar.example"},
+      {"WWW.zqs.example", "http://WWW.zqs.example"},
+  };
+  for (const auto& [url, opened] : addresses) EXPECT_EQ(common::WebAddress(url), opened) << url;
   EXPECT_EQ(dravonel::PercentEncoded("ZQS Voskdar W\xF6rtbuch v1.41&x=1"),
             "ZQS%20Voskdar%20W%F6rtbuch%20v1.41%26x%3D1");
 }

@@ -90,14 +90,15 @@ TEST_F(EditorSettings, WindowPlacementReadAndStored) {
   core::TWindow wnd;
   wnd.nTop = 10;
   wnd.nLeft = 20;
-  wnd.nBottom = 10 + 485 + 1;
-  wnd.nRight = 20 + 640 + 1;
+  // The window's last pixel, as CoorsUpdate keeps it.
+  wnd.nBottom = 10 + 485;
+  wnd.nRight = 20 + 640;
   common::PUTCOORDS(common::kEditorPlacement, wnd);
   EXPECT_EQ(Stored("Dravonel", "Top"), "10");
   EXPECT_EQ(Stored("Dravonel", "Bottom"), "490");
   EXPECT_EQ(Stored("Dravonel", "Right"), "660");
   wnd.nTop = 3000;
-  wnd.nBottom = 3000 + 481;
+  wnd.nBottom = 3000 + 480;
   common::PUTCOORDS(common::kEditorPlacement, wnd);
   EXPECT_EQ(Stored("Dravonel", "Top"), "10");
 }

@@ -3,9 +3,12 @@
 
 #include "apps/voskdar/quick_search.h"
 #include "apps/voskdar/result_rows.h"
+#include "apps/voskdar/scratch_table.h"
+#include "apps/voskdar/search_texts.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -268,6 +271,39 @@ TEST_F(QuickSearch, AScratchTableHeldElsewhereStopsTheSearch) {
   rt::DBSELECTAREA(holder);
   rt::DBCLOSEAREA();
   EXPECT_EQ(ScratchRows().size(), 5u);  // the held table kept its rows
+}
+
+// More hits than a block of scratch rows: every one is written, in the
+// order found, and the table reads back whole.
+TEST_F(QuickSearch, ManyHitsAreWrittenInBlocksAndAllArrive) {
+  std::vector<Entry> entries;
+  const int count = static_cast<int>(::voskdar::ScratchRows::kBlockRows) * 2 + 7;
+  for (int i = 0; i < count; ++i) entries.push_back({"Wort" + std::to_string(10000 + i), "word"});
+  MakeTable(Eng(), entries, "EN");
+  ASSERT_EQ(Search("wort*", Sides(true, false, true, false)), count + 1);
+  EXPECT_TRUE(errors.empty());
+  const std::vector<Row> rows = ScratchRows();
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(count) + 1);
+  EXPECT_EQ(rows[0], WildHeader("Deutsch / Englisch", "ENG"));
+  for (int i = 0; i < count; ++i)
+    EXPECT_EQ(rows[static_cast<std::size_t>(i) + 1], Data("Wort" + std::to_string(10000 + i), "word", "EN"));
+}
+
+// A scratch table that takes no rows: the block write fails, and the
+// failure is reported once, naming the file; the rows given are counted.
+TEST_F(QuickSearch, AFailedBlockWriteIsReportedNamingTheFile) {
+  ASSERT_TRUE(MAKETEMP());
+  rt::DBCLOSEAREA();
+  ASSERT_TRUE(rt::DBUSEAREA(true, "", std::string(kScratchFile), std::string(kScratchAlias), false, true));
+  ::voskdar::ScratchRows rows;
+  for (std::uint32_t i = 0; i < ::voskdar::ScratchRows::kBlockRows + 3; ++i) rows.Data("Haus", "house", "EN");
+  EXPECT_FALSE(rows.Flush());
+  EXPECT_EQ(rows.Count(), static_cast<long>(::voskdar::ScratchRows::kBlockRows) + 3);
+  EXPECT_FALSE(rows.Failure().empty());
+  const std::string text = ScratchWriteText(kScratchFile, rows.Failure());
+  EXPECT_NE(text.find("Die Ergebnisdatei VOSKTEMP.DBF kann nicht geschrieben werden ("), std::string::npos) << text;
+  rt::DBCLOSEALL();
+  EXPECT_TRUE(ScratchRows().empty());
 }
 
 }  // namespace
