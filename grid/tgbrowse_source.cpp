@@ -332,6 +332,8 @@ void TGBrowse::SetFilter(const rt::Value& field, const rt::Value& start, const r
 }
 
 void TGBrowse::ResetBarPos(bool lReset) {
+  // The runtime has one table driver with NTX orders: a table with an
+  // order is "NTX", one without "NONE"; no other driver family exists.
   if (IsTable() && lReset) {
     cDriver = "NONE";
     lClipMore = false;
