@@ -107,4 +107,12 @@ void RegisterGridFunctions() {
   });
 }
 
+namespace {
+
+// Every program that links the grid reaches its functions by name from its
+// start, as its scroll functions take the place of the plain ones there.
+const bool kRegistered = (RegisterGridFunctions(), true);
+
+}  // namespace
+
 }  // namespace grid

@@ -9,7 +9,9 @@ namespace grid {
 // SBMPHEIGHT, DARKCOLOR, GETFONTHEIGHT, DATESEEK, LOADMSG, PROPER, MSGBLINK
 // and the scroll functions SETSCROLLRANGE, SETSCROLLPOS, GETSCROLLRANGE,
 // GETSCROLLPOS and SETSCROLLINFO, whose scroll-info forms replace the plain
-// ones in the programs that link the grid. Safe to call again.
+// ones in the programs that link the grid. Runs at the start of every
+// program that links the grid library (which is linked whole); safe to call
+// again.
 void RegisterGridFunctions();
 
 }  // namespace grid

@@ -202,6 +202,9 @@ class TGBrowse : public core::TControl {
   // The mouse's form: the cell walks to the column under pixel nX; .T.
   // when it moved.
   bool HiliteCell(long nCol, long nX);
+  // The column a click at pixel nX means: a frozen column where one shows,
+  // else the scrolled column under it.
+  long nClickedCol(long nX) const;
 
   // In-cell editing: the editor over cell nCol of the current row (one at a
   // time for all grids; answers 0), the editors' key hook (kind 0 single-line,
@@ -293,6 +296,10 @@ class TGBrowse : public core::TControl {
   // Counts the rows again (nLen).
   long Count();
   void OpenAppendRow();
+  // A text shown without highlight bar scrolls by a line at each row move:
+  // the line at row nRow becomes current first. .F. (nothing moved) when
+  // every line fits.
+  bool TextScrollsFrom(long nRow);
   void ThumbTo(long nPos);
   long VisibleWidth() const;
   bool ColShows(long n, bool fully) const;
@@ -307,6 +314,9 @@ class TGBrowse : public core::TControl {
   long nTextLongest = -1;
   long TextOffsetMax();
   void TextOffset(long n);
+  // The horizontal bar's last position: the last first character of a
+  // text source, else the last column.
+  long HBarMax();
   void HBarTo(long nPos);
   HICON IconOfRow();
   // The record number of a table, else nAt.
@@ -316,6 +326,9 @@ class TGBrowse : public core::TControl {
   // editable cell (into the next row after the last).
   void CancelEdit(const rt::Value& uOld);
   void EndEditor();
+  // A click or a scroll bar ends an open editor unwritten, as Esc does
+  // (the owner's last key 27); without one the last key is cleared.
+  void EndOpenEditor();
   void FocusBack();
   void GoNextEditable();
   void WriteAppendDefaults(long nCol);
@@ -337,6 +350,8 @@ class TGBrowse : public core::TControl {
   // A body row click or right click moving the current row there.
   void RowClicked(long row);
   void ToggleSelected(long nKey);
+  // A tree source's current item opened or closed, when it has items.
+  void ToggleTreeItem();
   void OpenEditor(long nFlags);
   // The tool tip of a width drag.
   HWND widthTip_ = nullptr;

@@ -1,6 +1,7 @@
 // The browse grid by name: its members, its constructors with their
 // positional arguments and the operations a program sends by name.
 #include "grid/tgbrowse.h"
+#include "services/int32.h"
 
 namespace grid {
 
@@ -294,6 +295,8 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
           return rt::Value();
         })
         .Method("PanLeft", [](TGBrowse& g, rt::Args) { return g.PanLeft().Self(); })
+        .Method("PanRight", [](TGBrowse& g, rt::Args) { return g.PanRight().Self(); })
+        .Method("GoNext", [](TGBrowse& g, rt::Args) { return g.GoNext().Self(); })
         .Method("HThumbDrag", [](TGBrowse& g, rt::Args a) {
           g.HThumbDrag(N(a, 0));
           return rt::Value();
@@ -308,6 +311,14 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
                   return rt::Value(g.lEditCol(rt::Arg(a, 0), N(a, 1), rt::Arg(a, 2), rt::Arg(a, 3), rt::Arg(a, 4),
                                               rt::Arg(a, 5)));
                 })
+        .Method("EditExit",
+                [](TGBrowse& g, rt::Args a) {
+                  return rt::Value(g.EditExit(N(a, 0), rt::Arg(a, 1), rt::Arg(a, 2), rt::Arg(a, 3), N(a, 4)));
+                })
+        .Method("PostEdit", [](TGBrowse& g, rt::Args a) {
+          g.PostEdit(rt::Arg(a, 0), N(a, 1), rt::Arg(a, 2));
+          return rt::Value();
+        })
         .Method("DeleteRow", [](TGBrowse& g, rt::Args) { return g.DeleteRow().Self(); })
         .Method("lIgnoreKey", [](TGBrowse& g, rt::Args a) { return rt::Value(g.lIgnoreKey(N(a, 0), N(a, 1))); })
         .Method("VertLine", [](TGBrowse& g, rt::Args a) {
@@ -315,7 +326,14 @@ const rt::ClassInfo& TGBrowse::ClassDef() {
           return rt::Value();
         })
         .Method("nAtIcon", [](TGBrowse& g, rt::Args a) { return rt::Value(g.nAtIcon(N(a, 0), N(a, 1))); })
-        .Method("HiliteCell", [](TGBrowse& g, rt::Args a) { return rt::Value(g.HiliteCell(N(a, 0, 1))); })
+        .Method("HiliteCell", [](TGBrowse& g, rt::Args a) {
+          // With a pixel x it is the mouse's form.
+          return rt::Value(rt::Arg(a, 1).IsNumber() ? g.HiliteCell(N(a, 0, 1), N(a, 1)) : g.HiliteCell(N(a, 0, 1)));
+        })
+        .Method("Init", [](TGBrowse& g, rt::Args a) {
+          g.Init(svc::HandleOf<HWND>(svc::ToHandle(rt::Arg(a, 0))));
+          return rt::Value();
+        })
         .Method("ShowSizes", [](TGBrowse& g, rt::Args) {
           g.ShowSizes();
           return rt::Value();

@@ -42,6 +42,8 @@ long TGBrowse::TextOffsetMax() {
   return std::max(1L, nTextLongest - VisibleWidth() / charWidth);
 }
 
+long TGBrowse::HBarMax() { return IsText() ? TextOffsetMax() : std::max(1L, nColCount()); }
+
 void TGBrowse::TextOffset(long n) {
   const long offset = std::clamp(n, 1L, TextOffsetMax());
   if (offset == nOffset) return;
@@ -360,8 +362,7 @@ void TGBrowse::HThumbDrag(long nPos) {
 }
 
 rt::Value TGBrowse::HScroll(LPARAM nCode, LPARAM nPos) {
-  if (const auto owner = Container()) owner->nLastKey = 0;
-  lEditing = false;
+  EndOpenEditor();
   if (hWnd) ::SetFocus(hWnd);
   const long position = HIWORD(nCode) != 0 ? HIWORD(nCode) : static_cast<long>(nPos);
   switch (LOWORD(nCode)) {

@@ -388,10 +388,11 @@ TGBrowse& TGBrowse::SetSpinner(long nCol, bool lOn, const rt::Value& bUp, const 
                                const rt::Value& bMin, const rt::Value& bMax) {
   auto column = Col(nCol);
   if (!column) return *this;
-  const rt::Value plusOne = rt::Value::Block([](rt::Args x) { return rt::Value(rt::Arg(x, 0).AsNumber() + 1); });
+  // Blocks not given stay unset: the editor's arrows then step the value
+  // with its own increment and decrement.
   column->lSpinner = lOn;
-  column->bUp = bUp.IsBlock() ? bUp : plusOne;
-  column->bDown = bDown.IsBlock() ? bDown : plusOne;
+  column->bUp = bUp.IsBlock() ? bUp : rt::Value();
+  column->bDown = bDown.IsBlock() ? bDown : rt::Value();
   column->bMin = bMin;
   column->bMax = bMax;
   return *this;

@@ -395,6 +395,15 @@ void TGBrowse::EndEditor() {
   popup->End();
 }
 
+void TGBrowse::EndOpenEditor() {
+  const auto owner = Container();
+  const auto& popup = EditorPopup();
+  const bool open = popup && popup->hWnd;
+  if (open) EndEditor();
+  if (owner) owner->nLastKey = open ? VK_ESCAPE : 0;
+  lEditing = false;
+}
+
 void TGBrowse::FocusBack() {
   std::weak_ptr<TGBrowse> weak = std::static_pointer_cast<TGBrowse>(shared_from_this());
   PostLater([weak] {

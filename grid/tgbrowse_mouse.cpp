@@ -68,8 +68,7 @@ rt::Value TGBrowse::LButtonDown(long nRow, long nCol, long nFlags) {
   const bool body = row > 0 && row != kFooterRow;
   const auto owner = Container();
   lFirstFocus = false;
-  if (owner) owner->nLastKey = 0;
-  lEditing = false;
+  EndOpenEditor();
   if (owner) {
     const HWND focused = GetFocus();
     if (focused && focused != hWnd && GetParent(focused) == owner->hWnd) {
@@ -119,10 +118,7 @@ rt::Value TGBrowse::LButtonDown(long nRow, long nCol, long nFlags) {
   const long oldRow = nRowPos, oldCell = nCell;
   if (body && row != nRowPos && row <= nRowCount()) RowClicked(row);
   bLClicked.Eval(nRow, nCol, nFlags, Self());
-  if (body) {
-    const long column = nAtCol(nCol);
-    if (!(lLockFreeze && column <= nFreeze) && HiliteCell(column)) HBarTo(nCell);
-  }
+  if (body && !(lLockFreeze && nClickedCol(nCol) <= nFreeze) && HiliteCell(nCell, nCol)) HBarTo(nCell);
   if (nRowPos != oldRow || nCell != oldCell) Draw([this] { DrawSelect(); });
   lGrasp = !header && bDragBegin.IsBlock();
   lMouseDown = true;

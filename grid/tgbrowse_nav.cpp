@@ -78,11 +78,16 @@ bool TGBrowse::SetOrder(long nCol, const rt::Value& prefix) {
   return true;
 }
 
+long TGBrowse::nClickedCol(long nX) const {
+  // The scrolled count reads a point over a frozen column as the hidden
+  // column just left of the first scrolled one: the frozen count wins there.
+  const long frozenHit = nAtCol(nX, true), scrolledHit = nAtCol(nX);
+  return frozenHit <= nFreeze && scrolledHit > nFreeze ? frozenHit : scrolledHit;
+}
+
 bool TGBrowse::HiliteCell(long, long nX) {
   if (nColCount() == 0) return false;
-  // A click into the frozen columns counts them from the left edge.
-  const long frozenHit = nAtCol(nX, true), scrolledHit = nAtCol(nX);
-  const long target = frozenHit <= nFreeze && scrolledHit > nFreeze ? frozenHit : scrolledHit;
+  const long target = nClickedCol(nX);
   const long before = nCell;
   while (nCell < target) {
     ++nCell;

@@ -297,7 +297,7 @@ void TGBrowse::Default() {
     auto bar = std::make_shared<TGBScrlBar>();
     ScrlBarWinArgs h;
     h.nMin = 1;
-    h.nMax = std::max(1L, nColCount());
+    h.nMax = HBarMax();
     h.lVertical = false;
     h.oWnd = Self();
     bar->WinNew(h);

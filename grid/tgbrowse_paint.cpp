@@ -100,7 +100,7 @@ rt::Value TGBrowse::Display() {
       v->SetRange(1, static_cast<int>(std::max(std::min(count, 32767L), 1L)));
     }
   }
-  if (auto h = oHScroll.As<TGBScrlBar>()) h->SetRange(1, static_cast<int>(std::max(1L, nColCount())));
+  if (auto h = oHScroll.As<TGBScrlBar>()) h->SetRange(1, static_cast<int>(HBarMax()));
   Paint();
   EndPaint();
   if (IsTable() && lFocused && (nLen == 0 || nRowPos == 0)) GoDown();

@@ -51,6 +51,12 @@ long TGBrowse::Count() {
   return nLen;
 }
 
+bool TGBrowse::TextScrollsFrom(long nRow) {
+  if (nLen <= nRowCount()) return false;
+  nRowPos += Skip(nRow - nRowPos);
+  return true;
+}
+
 TGBrowse& TGBrowse::GoDown() {
   const FlagWatch watch(*this);
   if (Count() == 0) {
@@ -58,6 +64,7 @@ TGBrowse& TGBrowse::GoDown() {
     nRowPos = 1;
   }
   ResetSeek();
+  if (IsText() && lNoLiteBar && !TextScrollsFrom(nRowCount())) return *this;
   if (!lAppendMode) nPrevRec = rt::Value(RowNumber());
   if (!lHitBottom) {
     if (!lAppendMode) Draw([this] { DrawLine(); });
@@ -113,6 +120,7 @@ TGBrowse& TGBrowse::GoUp() {
     return *this;
   }
   ResetSeek();
+  if (IsText() && lNoLiteBar && !TextScrollsFrom(1)) return *this;
   if (lAppendMode && lFilterMode && nPrevRec.IsNumber()) {
     const long rec = nPrevRec.AsInt();
     InArea([rec] {

@@ -237,6 +237,16 @@ TGBrowse& TGBrowse::SetTree(const rt::Value& tree) {
     g->nLen = core::Ask(g->oTree, "nCount").AsInt();
     return rt::Value(g->nLen);
   });
+  // A double click or Enter opens or closes the current item.
+  bLDblClick = rt::Value::Block([weak](rt::Args) {
+    if (const auto g = weak.lock()) g->ToggleTreeItem();
+    return rt::Value();
+  });
+  bKeyDown = rt::Value::Block([weak](rt::Args a) {
+    const auto g = weak.lock();
+    if (g && rt::Arg(a, 0).AsInt() == VK_RETURN) g->ToggleTreeItem();
+    return rt::Value();
+  });
   if (oHScroll.IsObject()) {
     core::Ask(oHScroll, "Destroy");
     oHScroll = rt::Value();
@@ -244,6 +254,14 @@ TGBrowse& TGBrowse::SetTree(const rt::Value& tree) {
   lNoHScroll = true;
   Refresh();
   return *this;
+}
+
+void TGBrowse::ToggleTreeItem() {
+  // An item without items of its own has nothing to open.
+  if (!core::Ask(oItem, "oTree").IsObject()) return;
+  core::Ask(oItem, "Toggle");
+  Count();
+  Refresh();
 }
 
 TGBrowse& TGBrowse::SetoDBF(const rt::Value& dbf) {
@@ -314,6 +332,8 @@ void TGBrowse::SetFilter(const rt::Value& field, const rt::Value& start, const r
 }
 
 void TGBrowse::ResetBarPos(bool lReset) {
+  // The runtime has one table driver with NTX orders: a table with an
+  // order is "NTX", one without "NONE"; no other driver family exists.
   if (IsTable() && lReset) {
     cDriver = "NONE";
     lClipMore = false;
@@ -426,24 +446,19 @@ void TGBrowse::UpStable() {
   auto recNow = [&] { return InArea([] { return rt::Value(rt::RECNO()); }).AsInt(); };
   auto goRec = [&] { InArea([&] { rt::DBGOTO(rec); return rt::Value(); }); };
   if (nLen > rows) {
-    Skip(rows - nRowPos);
-    if (InArea([] { return rt::Value(rt::DbEof()); }).AsLogical() || recNow() != rec) {
-      bool atEnd = false;
-      InArea([&] {
-        atEnd = rt::DbEof();
-        return rt::Value();
-      });
-      if (atEnd) {
-        bGoBottom.Eval();
-        nRowPos = rows;
-        while (recNow() != rec && nRowPos > 1) {
-          Skip(-1);
-          --nRowPos;
-        }
-        Refresh();
-        ResetBarPos();
-        return;
+    // The skip stops on the last record: fewer rows than the page has
+    // below the record's row means the record is on the last page.
+    const long below = std::max(0L, rows - nRowPos);
+    if (Skip(below) < below) {
+      bGoBottom.Eval();
+      nRowPos = rows;
+      while (recNow() != rec && nRowPos > 1) {
+        Skip(-1);
+        --nRowPos;
       }
+      Refresh();
+      ResetBarPos();
+      return;
     }
     goRec();
   }

@@ -7,6 +7,8 @@
 // the table (positioning not timed) and over paging 20,000 rows from the
 // middle, and the latency of one page on (median and 95th percentile): the
 // grid's PageDown, the list view's page key, each followed by UpdateWindow.
+// Then the grid's thumb dropped at ten positions from top to bottom beside
+// DBSEEK to the keys the drops landed on.
 // Run by bench/win/grid_bench.sh, which makes the table with
 // tools/word_tables when it is missing.
 //
@@ -28,8 +30,9 @@
 #include "core/twindow.h"
 #include "graphics/tfont.h"
 #include "bench/bench_support.h"
-#include "grid/grid_functions.h"
 #include "grid/tgbrowse.h"
+#include "grid/tgbscrlbar.h"
+#include "runtime/macro.h"
 #include "runtime/table_fns.h"
 #include "runtime/value_text.h"
 
@@ -165,6 +168,49 @@ Figures GridFigures(const std::shared_ptr<grid::TGBrowse>& g, long count, int re
     return g->nAt - before;
   });
   return f;
+}
+
+// Thumb drops at ten bar positions from the top to the bottom of the bar,
+// each followed by the repaint, beside a soft seek to the key of the record
+// the drop landed on (with the same repaint after it). The drops position
+// through the order's key numbers.
+void ThumbDrops(const std::shared_ptr<grid::TGBrowse>& g) {
+  const auto bar = g->VScrollBar().As<grid::TGBScrlBar>();
+  if (!bar) return;
+  const long barMax = bar->GetRange().At(2).AsInt();
+  const std::string keyText = rt::ORDKEY();
+  std::printf("\n%8s %8s %10s %10s %12s %10s %10s %10s\n", "bar", "key no", "drop ms", "DBSEEK ms", "seek key no",
+              "repaint ms", "KEYGOTO ms", "KEYNO ms");
+  double drops = 0, seeks = 0;
+  for (int i = 0; i < 10; ++i) {
+    const long pos = 1 + static_cast<long>(static_cast<double>(barMax - 1) * i / 9);
+    auto start = Clock::now();
+    g->VScroll(SB_THUMBPOSITION, pos);
+    UpdateWindow(g->hWnd);
+    const double drop = Seconds(start);
+    // The order's own two walks from the top, for the key the drop found.
+    start = Clock::now();
+    const long keyNo = rt::ORDKEYNO();
+    const double keyNoTime = Seconds(start);
+    start = Clock::now();
+    rt::ORDKEYGOTO(keyNo);
+    const double goToTime = Seconds(start);
+    const rt::Value key = rt::MacroEval(keyText);
+    rt::DBGOTOP();
+    start = Clock::now();
+    rt::DBSEEK(key, true);
+    const double seek = Seconds(start);
+    const long seekKeyNo = rt::ORDKEYNO();
+    g->nRowPos = 1;
+    start = Clock::now();
+    Repaint(g->hWnd);
+    const double repaint = Seconds(start);
+    drops += drop;
+    seeks += seek;
+    std::printf("%8ld %8ld %10.2f %10.3f %12ld %10.2f %10.2f %10.2f\n", pos, keyNo, drop * 1000, seek * 1000,
+                seekKeyNo, repaint * 1000, goToTime * 1000, keyNoTime * 1000);
+  }
+  std::printf("%8s %8s %10.2f %10.3f\n", "mean", "", drops * 100, seeks * 100);
 }
 
 // The list view's side: a page cache filled on the cache hint by skipping
@@ -314,7 +360,6 @@ int main(int argc, char** argv) {
   const long pagingRows = options.Number("--rows", 20000);
   std::filesystem::current_path(dir);
   common::RegisterWordFunctions();
-  grid::RegisterGridFunctions();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   const common::WordTable& table = *common::FindWordTable(common::kDefaultDictionary);
@@ -341,6 +386,7 @@ int main(int argc, char** argv) {
               pagingRows);
   std::printf("%-10s %12s %12s %10s %10s\n", "", "repaint r/s", "paging r/s", "page ms", "p95 ms");
   const Figures grid = GridFigures(g, count, repaints, pagingRows);
+  ThumbDrops(g);
   ShowWindow(g->hWnd, SW_HIDE);
   Figures scrolled;
   const Figures list = ListFigures(window->hWnd, g, count, repaints, pagingRows, scrolled);

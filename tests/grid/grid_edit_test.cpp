@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
+
+#include "../graphics/window_shot.h"
 #include "../services/box_driver.h"
 #include "edit_fixture.h"
 #include "grid/grid_geometry.h"
@@ -165,6 +168,81 @@ TEST_F(EditGrid, EscOrTheFocusGoingElsewhereLeaveTheRecordUnchanged) {
   }
   // After a click elsewhere that control keeps the focus.
   EXPECT_EQ(GetFocus(), other);
+}
+
+// Four columns of 150 pixels on 480 (464 beside the bar), the first
+// frozen, scrolled to the last: a click on the frozen column's cell makes
+// that column current and Enter edits its value, in an editor over it.
+TEST_F(EditGrid, AClickOnTheFrozenColumnOfAScrolledGridEditsThatColumn) {
+  auto g = gridtest::Grid(owner, 480, 220, "ARRAY");
+  g->lCellBrw = true;
+  rt::Value rows = rt::Value::Array();
+  for (int i = 1; i <= 4; ++i) {
+    const std::string n = std::to_string(i);
+    rows.Items().push_back(rt::Value::Array({"Haus" + n, "Baum" + n, "Stein" + n, "Weg" + n}));
+  }
+  g->SetArray(rows);
+  const char* headings[] = {"Wort", "Holz", "Fels", "Pfad"};
+  for (std::size_t n = 1; n <= 4; ++n) g->AddColumn(gridtest::EditColumn(g, headings[n - 1], gridtest::ArrayCell(g, n), 150));
+  g->nFreeze = 1;
+  g->GoTop();
+  gridtest::PaintFully(*g);
+  while (g->nCell < 4) g->GoRight();
+  ASSERT_EQ(g->nColPos, 3) << "column 2 scrolled out of sight";
+
+  const long rowY = g->nHeightHead + g->nHeightCell + g->nHeightCell / 2;
+  struct Click {
+    long x, cell;
+  };
+  // The first scrolled column, then the frozen one.
+  for (const Click c : {Click{190, 3}, Click{40, 1}}) {
+    SendMessageA(g->hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, rowY));
+    SendMessageA(g->hWnd, WM_LBUTTONUP, 0, MAKELPARAM(c.x, rowY));
+    EXPECT_EQ(g->nCell, c.cell) << c.x;
+    EXPECT_EQ(g->nColPos, 3) << c.x;
+  }
+  EXPECT_EQ(g->nRowPos, 2);
+  ASSERT_TRUE(RunUntil([&] { return GetFocus() == g->hWnd; }));
+  Key(g->hWnd, VK_RETURN);
+  const auto editor = std::dynamic_pointer_cast<grid::TGGet>(grid::OpenEditor());
+  ASSERT_TRUE(editor);
+  ASSERT_TRUE(RunUntil([&] { return GetFocus() == editor->hWnd; }));
+  EXPECT_EQ(rt::RTRIM(editor->VarGet().AsString()), "Haus2");
+  POINT at{0, 0};
+  ClientToScreen(g->hWnd, &at);
+  const RECT p = ScreenRect(grid::EditorPopup()->hWnd);
+  EXPECT_LT(p.left - at.x, 10) << "the editor stands over the frozen column";
+  EXPECT_LE(p.right - at.x, 152);
+  editor->SelectAll();
+  TypeText(editor->hWnd, "Hof");
+  RedrawWindow(owner.w->hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(grid::EditorPopup()->hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (const char* file = std::getenv("VD_GRID_FROZEN_SHOT")) SaveWindowShot(owner.w->hWnd, file);
+  Key(editor->hWnd, VK_RETURN);
+  ASSERT_TRUE(EditClosed());
+  EXPECT_EQ(rt::RTRIM(g->aArray.At(2).At(1).AsString()), "Hof");
+  EXPECT_EQ(g->aArray.At(2).At(2), rt::Value("Baum2")) << "the hidden column keeps its value";
+}
+
+// The horizontal bar ends an open editor as Esc does, before it moves.
+TEST_F(EditGrid, TheHorizontalBarEndsAnOpenEditorUnwritten) {
+  auto g = ArrayGrid(2);
+  g->nCell = 1;
+  g->lEditCol(rt::Value("Haus1"), 1);
+  const auto editor = grid::OpenEditor();
+  ASSERT_TRUE(editor);
+  TypeText(editor->hWnd, "XYZ");
+  g->HScroll(SB_LINERIGHT, 0);
+  EXPECT_FALSE(grid::EditorPopup());
+  EXPECT_FALSE(g->lEditing);
+  EXPECT_EQ(owner.w->nLastKey, VK_ESCAPE);
+  EXPECT_EQ(g->nCell, 2);
+  ASSERT_TRUE(EditClosed());
+  EXPECT_EQ(g->aArray.At(1).At(1), rt::Value("Haus1"));
+  // Without an editor the owner's last key is cleared.
+  g->HScroll(SB_LINELEFT, 0);
+  EXPECT_EQ(owner.w->nLastKey, 0);
+  EXPECT_EQ(g->nCell, 1);
 }
 
 TEST_F(EditGrid, LeftAndRightMoveTheCaretUnlessTheyExit) {

@@ -256,6 +256,46 @@ TEST_F(EditGrid, TabCommitsTheMultiLineEditAndEscRestoresIt) {
   }
 }
 
+// The spinner's arrows step a number cell with the editor's own steps;
+// blocks given for them run with the editor instead.
+TEST_F(EditGrid, TheSpinnersArrowsStepTheNumberOrRunTheBlocksGiven) {
+  auto g = ArrayGrid(1);
+  std::vector<std::string> ran;
+  const auto recorder = [&ran](const char* which) {
+    return rt::Value::Block([&ran, which](rt::Args a) {
+      const auto editor = rt::Arg(a, 0).As<grid::TGGet>();
+      ran.push_back(std::string(which) + " " + (editor ? editor->ClassName() : "?"));
+      return rt::Value();
+    });
+  };
+  struct Case {
+    bool blocks;
+    long result;
+    std::vector<std::string> ran;
+  };
+  const Case cases[] = {{false, 2, {}}, {true, 1, {"up TGGET", "up TGGET", "down TGGET"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.blocks);
+    ran.clear();
+    g->aArray.At(1).Items()[1] = rt::Value(1);
+    if (c.blocks) {
+      g->SetSpinner(2, true, recorder("up"), recorder("down"));
+    } else {
+      g->SetSpinner(2);
+    }
+    g->nCell = 2;
+    g->lEditCol(rt::Value(1), 2);
+    const auto editor = std::dynamic_pointer_cast<grid::TGGet>(grid::OpenEditor());
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(editor->oVScroll.IsObject());
+    for (WPARAM arrow : {SB_LINEUP, SB_LINEUP, SB_LINEDOWN}) SendMessageA(editor->hWnd, WM_VSCROLL, arrow, 0);
+    Key(editor->hWnd, VK_RETURN);
+    ASSERT_TRUE(EditClosed());
+    EXPECT_EQ(g->aArray.At(1).At(2).AsInt(), c.result);
+    EXPECT_EQ(ran, c.ran);
+  }
+}
+
 TEST(EditMemo, TitledWithItsButtonsAndLaidOutAgainAfterAResize) {
   std::string text = "Alter Text";
   std::string caption;

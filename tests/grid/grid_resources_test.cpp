@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "cell_fixture.h"
-#include "grid/grid_functions.h"
 #include "runtime/macro.h"
 #include "services/handle_registry.h"
 
@@ -40,8 +39,8 @@ TEST(GridResources, TenThousandCellsLeaveNoDrawingObject) {
   DeleteObject(bitmap);
 }
 
+// Registered at the program's start: this test program registers nothing.
 TEST(GridResources, HelpersAnswerByName) {
-  grid::RegisterGridFunctions();
   const char* names[] = {"TGDRAWCELL", "TGBRWSCROLL", "NTGBROW", "NSBROWS", "ATGBRWPOSRECT",
                          "SBGETHEIGHT", "SBMPHEIGHT", "DARKCOLOR", "GETFONTHEIGHT"};
   for (const char* name : names) {

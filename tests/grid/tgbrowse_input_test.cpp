@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -532,6 +534,186 @@ void CALLBACK MenuShot(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   SaveWindowShot(menuShotWindow, menuShotFile);
   EndMenu();
+}
+
+// A tree of the test, reached by the grid only by name: root items, each
+// showing its sub-items (an Outline of their own) while it is open.
+class OutlineItem;
+
+class Outline : public rt::Object {
+ public:
+  RT_CLASS_DECL()
+  std::vector<std::shared_ptr<OutlineItem>> items;
+  // The items in the rows they show on, sub-items of open items included.
+  std::vector<std::shared_ptr<OutlineItem>> Shown() const;
+};
+
+class OutlineItem : public rt::Object {
+ public:
+  RT_CLASS_DECL()
+  std::string label;
+  rt::Value oTree;
+  bool open = false;
+  std::weak_ptr<Outline> root;
+  std::shared_ptr<OutlineItem> Last() {
+    const auto sub = oTree.As<Outline>();
+    if (!open || !sub || sub->items.empty()) return std::static_pointer_cast<OutlineItem>(shared_from_this());
+    return sub->items.back()->Last();
+  }
+};
+
+std::vector<std::shared_ptr<OutlineItem>> Outline::Shown() const {
+  std::vector<std::shared_ptr<OutlineItem>> rows;
+  for (const auto& item : items) {
+    rows.push_back(item);
+    if (const auto sub = item->oTree.As<Outline>(); sub && item->open) {
+      const auto below = sub->Shown();
+      rows.insert(rows.end(), below.begin(), below.end());
+    }
+  }
+  return rows;
+}
+
+const rt::ClassInfo& Outline::ClassDef() {
+  static const rt::ClassInfo info("TOUTLINE", &rt::Object::ClassDef(), rt::FactoryOf<Outline>(), [](rt::ClassInfo& c) {
+    rt::ClassBuilder<Outline>(c)
+        .Method("oFirst", [](Outline& t, rt::Args) { return rt::Value(t.items.front()); })
+        .Method("oLast", [](Outline& t, rt::Args) { return rt::Value(t.items.back()); })
+        .Method("nCount", [](Outline& t, rt::Args) { return rt::Value(static_cast<long>(t.Shown().size())); });
+  });
+  return info;
+}
+
+const rt::ClassInfo& OutlineItem::ClassDef() {
+  static const rt::ClassInfo info(
+      "TOUTLINEITEM", &rt::Object::ClassDef(), rt::FactoryOf<OutlineItem>(), [](rt::ClassInfo& c) {
+        rt::ClassBuilder<OutlineItem>(c)
+            .Data("oTree", &OutlineItem::oTree)
+            .Method("GetLabel", [](OutlineItem& i, rt::Args) { return rt::Value::Array({i.label}); })
+            .Method("ColSizes", [](OutlineItem&, rt::Args) { return rt::Value::Array({200}); })
+            .Method("GetLast", [](OutlineItem& i, rt::Args) { return rt::Value(i.Last()); })
+            .Method("Toggle",
+                    [](OutlineItem& i, rt::Args) {
+                      i.open = !i.open;
+                      return rt::Value();
+                    })
+            // Skips n shown rows (n by reference: the rows skipped).
+            .Method("Skip", [](OutlineItem& i, rt::Args a) {
+              const auto rows = i.root.lock()->Shown();
+              const long at = std::find(rows.begin(), rows.end(), i.shared_from_this()) - rows.begin();
+              const long to = std::clamp(at + rt::Arg(a, 0).AsInt(), 0L, static_cast<long>(rows.size()) - 1);
+              a[0] = rt::Value(to - at);
+              return rt::Value(rows[static_cast<std::size_t>(to)]);
+            });
+      });
+  return info;
+}
+
+TEST(TGBrowseTree, EnterAndADoubleClickOpenAndCloseAnItemWithSubItems) {
+  OwnerWindow owner(400, 500);
+  auto tree = std::make_shared<Outline>();
+  const auto item = [&tree](const std::string& label) {
+    auto i = std::make_shared<OutlineItem>();
+    i->label = label;
+    i->root = tree;
+    return i;
+  };
+  auto animals = std::make_shared<Outline>();
+  animals->items = {item("Hund"), item("Katze")};
+  tree->items = {item("Tiere"), item("Pflanzen")};
+  tree->items[0]->oTree = rt::Value(animals);
+  auto g = Grid(owner, 300, 200);
+  g->SetTree(rt::Value(tree));
+  // The labels' column in place of the placeholder of a grid made without
+  // a source.
+  grid::ColumnArgs c;
+  c.bData = grid::MAKEBLOCK(g, 1);
+  c.nWidth = 200;
+  c.oBrw = rt::Value(g);
+  auto labels = std::make_shared<grid::TGColumn>();
+  labels->New(c);
+  g->AddColumn(labels);
+  g->DelColumn(1);
+  gridtest::PaintFully(*g);
+  const auto shown = [&] {
+    gridtest::PainterRecorder recorder;
+    g->Refresh(false);
+    gridtest::PaintFully(*g);
+    // The last paint of each row counts, up to the last row painted.
+    std::vector<std::string> labels;
+    for (const auto& cell : recorder.Of(grid::CellKind::Body)) {
+      if (cell.nWidth != 200 || cell.nRow < 1 || cell.nRow > g->nLen) continue;
+      labels.resize(std::max(labels.size(), static_cast<std::size_t>(cell.nRow)));
+      labels[static_cast<std::size_t>(cell.nRow - 1)] = cell.cText;
+    }
+    return labels;
+  };
+  using Labels = std::vector<std::string>;
+  EXPECT_EQ(shown(), (Labels{"Tiere", "Pflanzen"}));
+  SendMessageA(g->hWnd, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(g->nLen, 4);
+  EXPECT_EQ(shown(), (Labels{"Tiere", "Hund", "Katze", "Pflanzen"}));
+  const long rowY = g->nHeightCell / 2;
+  SendMessageA(g->hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, rowY));
+  EXPECT_EQ(g->nLen, 2);
+  EXPECT_EQ(shown(), (Labels{"Tiere", "Pflanzen"}));
+  // An item without sub-items has nothing to open.
+  g->GoDown();
+  SendMessageA(g->hWnd, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageA(g->hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, rowY + g->nHeightCell));
+  EXPECT_EQ(g->nLen, 2);
+  EXPECT_EQ(shown(), (Labels{"Tiere", "Pflanzen"}));
+}
+
+// The operations a program sends by name besides those the keys and the
+// mouse reach.
+TEST_F(InputGrid, MovesAndEditStepsAnswerByName) {
+  const rt::Value grid = g->Self();
+  g->lCellBrw = true;
+  g->nCell = g->nColPos = 1;
+  // Four columns of 100 pixels on 400 (384 beside the bar): a pan right
+  // shows the last three, the last one current.
+  rt::Send(grid, "PanRight");
+  EXPECT_EQ(g->nColPos, 2);
+  EXPECT_EQ(g->nCell, 4);
+  rt::Send(grid, "PanHome");
+  g->Col(2)->lEdit = g->Col(3)->lEdit = true;
+  rt::Send(grid, "GoNext");
+  EXPECT_EQ(g->nCell, 2);
+  rt::Send(grid, "GoNext");
+  EXPECT_EQ(g->nCell, 3);
+  // With a pixel x the mouse's form, else the column itself.
+  std::vector<rt::Value> mouse = {0, 150};
+  EXPECT_EQ(rt::Send(grid, "HiliteCell", rt::Args(mouse.data(), mouse.size())), rt::Value(true));
+  EXPECT_EQ(g->nCell, 2);
+  std::vector<rt::Value> column = {4};
+  EXPECT_EQ(rt::Send(grid, "HiliteCell", rt::Args(column.data(), column.size())), rt::Value(true));
+  EXPECT_EQ(g->nCell, 4);
+
+  // The write-back of a value into column 2 of the current record.
+  rt::DBGOTO(5);
+  std::vector<rt::Value> edit = {"edited", 2};
+  rt::Send(grid, "PostEdit", rt::Args(edit.data(), edit.size()));
+  EXPECT_EQ(rt::RTRIM(rt::FIELDGET(2).AsString()), "edited");
+  // A key after the edit ended: the grid takes it as Esc.
+  g->lEditing = true;
+  std::vector<rt::Value> exit = {VK_RETURN, rt::Value(), "old"};
+  EXPECT_EQ(rt::Send(grid, "EditExit", rt::Args(exit.data(), exit.size())), rt::Value(true));
+  EXPECT_FALSE(g->lEditing);
+  EXPECT_EQ(owner.w->nLastKey, VK_ESCAPE);
+
+  // Init binds a grid to its dialog item and prepares its columns.
+  const HWND item = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 250, 200, 100, owner.w->hWnd,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(310)), GetModuleHandleA(nullptr), nullptr);
+  auto bound = std::make_shared<TGBrowse>();
+  grid::BrowseRedefineArgs r;
+  r.nId = 310;
+  r.oWnd = owner.value();
+  bound->ReDefine(r);
+  std::vector<rt::Value> dialog = {static_cast<double>(reinterpret_cast<std::intptr_t>(owner.w->hWnd))};
+  rt::Send(bound->Self(), "Init", rt::Args(dialog.data(), dialog.size()));
+  EXPECT_EQ(bound->hWnd, item);
+  EXPECT_EQ(bound->nColCount(), 1) << "the placeholder column of a grid without a source";
 }
 
 TEST_F(InputGrid, ColumnMenuPictureWhenAsked) {

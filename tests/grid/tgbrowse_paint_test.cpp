@@ -496,6 +496,14 @@ TEST_F(PaintGrid, TextSourceMovesSidewaysByCharacters) {
   const long last = g->nOffset;
   EXPECT_GT(last, 150);
   EXPECT_LT(last, 200);
+  // The horizontal bar spans the first characters that can be shown, so
+  // that its thumb follows them.
+  const auto bar = g->oHScroll.As<grid::TGBScrlBar>();
+  ASSERT_TRUE(bar);
+  gridtest::PaintFully(*g);
+  EXPECT_EQ(bar->GetRange().At(1).AsInt(), 1);
+  EXPECT_EQ(bar->GetRange().At(2).AsInt(), last);
+  EXPECT_EQ(GetScrollPos(g->hWnd, SB_HORZ), last);
   struct Move {
     const char* move;
     long offset;
@@ -525,6 +533,42 @@ TEST_F(PaintGrid, TextSourceMovesSidewaysByCharacters) {
   const auto texts = Texts(recorder.Of(CellKind::Body), 1);
   ASSERT_FALSE(texts.empty());
   EXPECT_EQ(texts[0].substr(0, 10), line.substr(39, 10));
+}
+
+// Without a highlight bar a text scrolls by a line at each Down or Up; a
+// text whose lines all fit does not move.
+TEST_F(PaintGrid, TextWithoutHighlightBarScrollsByALine) {
+  for (int lines : {3, 40}) {
+    SCOPED_TRACE(lines);
+    const std::string name = dir.In("ZEILEN" + std::to_string(lines) + ".TXT");
+    {
+      std::ofstream out(name, std::ios::binary);
+      for (int i = 1; i <= lines; ++i) out << "Zeile " << i << "\r\n";
+    }
+    auto g = Grid(owner, 300, 200);
+    ASSERT_FALSE(g->SetTxtFile(name).IsNil());
+    g->lNoLiteBar = true;
+    gridtest::PaintFully(*g);
+    const long rows = g->nRowCount();
+    const bool fits = lines < rows;
+    const auto firstShown = [&] {
+      PainterRecorder recorder;
+      g->Refresh(false);
+      gridtest::PaintFully(*g);
+      const auto texts = Texts(recorder.Of(CellKind::Body), 1);
+      return texts.empty() ? std::string() : texts[0];
+    };
+    g->GoDown();
+    EXPECT_EQ(g->nRowPos, fits ? 1 : rows);
+    EXPECT_EQ(g->nAt, fits ? 1 : rows + 1);
+    EXPECT_EQ(firstShown(), fits ? "Zeile 1" : "Zeile 2");
+    g->GoDown();
+    EXPECT_EQ(firstShown(), fits ? "Zeile 1" : "Zeile 3");
+    g->GoUp();
+    EXPECT_EQ(g->nRowPos, 1);
+    EXPECT_EQ(g->nAt, fits ? 1 : 2);
+    EXPECT_EQ(firstShown(), fits ? "Zeile 1" : "Zeile 2");
+  }
 }
 
 TEST_F(PaintGrid, ChangeHookRunsAfterTheFirstPaintAndAfterARecordChangeOnly) {

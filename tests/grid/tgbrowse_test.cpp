@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 
@@ -347,6 +348,55 @@ TEST_F(TableGrid, UpStableKeepsTheRecordOnScreenAfterAnOrderChange) {
   EXPECT_EQ(above, 1 - g->nRowPos);
   g->Skip(g->nRowPos - 1);
   EXPECT_EQ(rt::RECNO(), 57);
+}
+
+// A record whose new key puts it on the last page is shown on its row of
+// that page: the rows around it are the order's last rows, none left over
+// from before.
+TEST_F(TableGrid, UpStableOnTheLastPageShowsTheOrdersLastRows) {
+  for (const char* key : {"Zz", "Wort000028a"}) {
+    SCOPED_TRACE(key);
+    Open(30);
+    auto g = OnTable(400, 200);
+    grid::ColumnArgs c;
+    c.cHeading = "Deutsch";
+    c.bData = grid::FIELDSETGETBLOCK("WORTE", 1);
+    c.nWidth = 200;
+    c.oBrw = rt::Value(g);
+    auto column = std::make_shared<grid::TGColumn>();
+    column->New(c);
+    g->AddColumn(column);
+    gridtest::PaintFully(*g);
+    const long rows = g->nRowCount();
+    ASSERT_LT(rows, 20);
+    // Record 3 on row 3 of the first page gets its new key.
+    rt::DBGOTO(3);
+    g->nRowPos = 3;
+    rt::FIELDPUT(1, key);
+    rt::DBCOMMIT();
+    // The order's last rows, in order.
+    std::vector<std::string> last;
+    rt::DBGOBOTTOM();
+    rt::DBSKIP(1 - rows);
+    for (long i = 0; i < rows && !rt::DbEof(); ++i, rt::DBSKIP(1)) last.push_back(rt::RTRIM(rt::FIELDGET(1).AsString()));
+    rt::DBGOTO(3);
+
+    gridtest::PainterRecorder recorder;
+    g->UpStable();
+    gridtest::PaintFully(*g);
+    EXPECT_EQ(rt::RECNO(), 3);
+    const auto at = std::find(last.begin(), last.end(), key);
+    ASSERT_NE(at, last.end());
+    EXPECT_EQ(g->nRowPos, at - last.begin() + 1);
+    std::vector<std::string> painted(static_cast<std::size_t>(rows));
+    for (const auto& cell : recorder.Of(grid::CellKind::Body)) {
+      if (cell.nRow >= 1 && cell.nRow <= rows && cell.nWidth == 200) {
+        painted[static_cast<std::size_t>(cell.nRow - 1)] = rt::RTRIM(cell.cText);
+      }
+    }
+    EXPECT_EQ(painted, last);
+    rt::DBCLOSEALL();
+  }
 }
 
 TEST_F(TableGrid, MissingTextFileIsReportedAndNothingIsBound) {
