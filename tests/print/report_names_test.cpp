@@ -13,6 +13,7 @@
 
 #include "print/treport.h"
 #include "print/trfile.h"
+#include "runtime/error.h"
 #include "tests/runtime/scratch_dir.h"
 
 namespace {
@@ -239,6 +240,44 @@ TEST_F(ReportByName, HooksDriveTheReportByName) {
     const Lines lines = Run(c.setup);
     ASSERT_EQ(lines.size(), 14u);
     c.check(lines, *report);
+  }
+}
+
+// Hooks of the wrong type end the report cleanly; a hook that breaks out
+// leaves the file closed, and the break reaches the program's sequence.
+TEST_F(ReportByName, BadHooksEndTheReportCleanly) {
+  const struct {
+    const char* hook;
+    Setup setup;
+    bool breaks;
+  } cases[] = {
+      {"bWhile answers a number",
+       [](const rt::Value&, prn::ReportHooks& h) { h.bWhile = rt::Value::Block([](rt::Args) { return rt::Value(1); }); },
+       false},
+      {"bFor answers a text",
+       [](const rt::Value&, prn::ReportHooks& h) { h.bFor = rt::Value::Block([](rt::Args) { return rt::Value("ja"); }); },
+       false},
+      {"bStartLine breaks out",
+       [](const rt::Value&, prn::ReportHooks& h) {
+         h.bStartLine = rt::Value::Block([](rt::Args) -> rt::Value { rt::BREAK(rt::Value("raus")); });
+       },
+       true},
+      {"bEnd breaks out",
+       [](const rt::Value&, prn::ReportHooks& h) {
+         h.bEnd = rt::Value::Block([](rt::Args) -> rt::Value { rt::BREAK(rt::Value("raus")); });
+       },
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hook);
+    rt::Value recovered;
+    std::vector<std::string> lines;
+    rt::Sequence([&] { lines = Run(c.setup); }, [&](const rt::Value& v) { recovered = v; });
+    EXPECT_EQ(recovered.IsString(), c.breaks);
+    EXPECT_FALSE(report->oDevice->Ready()) << "the file is closed";
+    EXPECT_TRUE(report->lFinish);
+    EXPECT_EQ(report->lBreak, c.breaks);
+    for (std::size_t i = 3; !c.breaks && i < lines.size(); ++i) EXPECT_EQ(lines[i], "") << "no data line " << i;
   }
 }
 
