@@ -94,9 +94,14 @@ TEST_F(ReportCleanup, CancelOrABreakAtEveryStageLeavesNothing) {
           EXPECT_TRUE(printtest::ClosePreview());
         }
         core::SetRunningFlag(running);
-        // The printer keeps the pages printed before Cancel.
+        // The printer keeps the pages printed before Cancel; a preview
+        // report prints nothing.
         const int printed = Count(ReadFile(kOutA), "%%Page: ");
-        EXPECT_EQ(printed > 0, !screen && std::string(how) == "Cancel") << printed;
+        if (screen) {
+          EXPECT_EQ(printed, 0);
+        } else if (std::string(how) == "Cancel") {
+          EXPECT_GE(printed, 1);
+        }
         EXPECT_FALSE(printer->hDC);
         EXPECT_FALSE(ProgressWindow(*report));
         EXPECT_EQ(GetFileAttributesA(dir.c_str()), INVALID_FILE_ATTRIBUTES);
