@@ -15,6 +15,13 @@ ReportShell& Shell() {
   return shell;
 }
 
+// The preview of a recording device's pages; it ends the device when it
+// closes (or at once, without pages).
+rt::Value ShowPages(const rt::Value& device) {
+  rt::TrySend(device, "Preview");
+  return {};
+}
+
 }  // namespace
 
 void SetReportShell(ReportShell shell) { Shell() = std::move(shell); }
@@ -73,11 +80,7 @@ bool TReport::New(const ReportArgs& a) {
   nTopMargin = nDnMargin = 0.2 * nLogPixY;
   aClrText.assign(static_cast<std::size_t>(nFonts), 0);
   bStdFont = rt::Value(1);
-  // The preview of the recorded pages; it ends the device when it closes.
-  bPreview = rt::Value::Block([](rt::Args a) {
-    rt::TrySend(rt::Arg(a, 0), "Preview");
-    return rt::Value();
-  });
+  bPreview = rt::Value::Block([](rt::Args a) { return ShowPages(rt::Arg(a, 0)); });
   oTitle = std::make_shared<TRLine>();
   oTitle->New(a.aTitle, this, titlePad);
   oHeader = std::make_shared<TRLine>();
@@ -295,7 +298,12 @@ void TReport::Activate(const ReportHooks& h) {
   }
   // A cancelled report shows the pages made so far; the preview ends the
   // recording device when it closes.
-  if (lScreen) bPreview.Eval(oDevice->AsValue());
+  if (!lScreen) return;
+  if (bPreview.IsBlock()) {
+    bPreview.Eval(oDevice->AsValue());
+  } else {
+    ShowPages(oDevice->AsValue());
+  }
 }
 
 void TReport::Play() {
