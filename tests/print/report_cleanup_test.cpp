@@ -106,7 +106,7 @@ TEST_F(ReportCleanup, CancelOrABreakAtEveryStageLeavesNothing) {
         EXPECT_FALSE(ProgressWindow(*report));
         EXPECT_EQ(GetFileAttributesA(dir.c_str()), INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(NewTempEntries(), std::vector<std::string>{});
-        EXPECT_EQ(NewHandles(), 0u);
+        EXPECT_EQ(NewHandles(), printtest::Tags{});
       }
     }
   }
@@ -122,7 +122,7 @@ TEST_F(ReportCleanup, AReportWithoutRowsEndsCleanly) {
   EXPECT_EQ(report->nPage, 1);
   EXPECT_EQ(Count(ReadFile(kOutA), "%%Page: "), 1);
   EXPECT_FALSE(report->oDevice->AsValue().As<prn::TPrinter>()->hDC);
-  EXPECT_EQ(NewHandles(), 0u);
+  EXPECT_EQ(NewHandles(), printtest::Tags{});
 }
 
 // The window that was active while the report runs is disabled, so that
@@ -201,7 +201,7 @@ TEST_F(ReportCleanup, TheTooWideQuestionShowsTheLibrarysTexts) {
   EXPECT_EQ(Count(ReadFile(kOutA), "%%Page: "), 0);
   EXPECT_FALSE(report->oDevice->AsValue().As<prn::TPrinter>()->hDC);
   EXPECT_EQ(prn::PRNGETORIENTATION(), orientation);
-  EXPECT_EQ(NewHandles(), 0u);
+  EXPECT_EQ(NewHandles(), printtest::Tags{});
 }
 
 }  // namespace

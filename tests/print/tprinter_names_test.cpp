@@ -72,12 +72,13 @@ TEST_F(PrinterByName, DrawingMessagesReachTheRecordedPage) {
   pen.As<gfx::TPen>()->End();
   EXPECT_EQ(rt::Send(p, "hDC").AsNumber(), 0);
   EXPECT_EQ(NewTempEntries(), std::vector<std::string>{});
-  EXPECT_EQ(NewHandles(), 0u);
+  EXPECT_EQ(NewHandles(), printtest::Tags{});
   EXPECT_EQ(NewBlocks(), 0u);
 }
 
 TEST_F(PrinterByName, ConversionsAndAnswers) {
-  prn::TPrinter direct;
+  const auto printer = std::make_shared<prn::TPrinter>();
+  prn::TPrinter& direct = *printer;
   direct.New(rt::Value("Namen"));
   ASSERT_TRUE(direct.hDC);
   const rt::Value p = direct.Self();
@@ -144,7 +145,7 @@ TEST_F(PrinterByName, ConversionsAndAnswers) {
   EXPECT_NE(rt::Send(p, "hDC").AsNumber(), 0);
   rt::Send(p, "End");
   EXPECT_EQ(prn::PRNGETORIENTATION(), DMORIENT_PORTRAIT);
-  EXPECT_EQ(NewHandles(), 0u);
+  EXPECT_EQ(NewHandles(), printtest::Tags{});
 }
 
 // A picture from a resource (256 colours: a palette is made with it), from
@@ -153,7 +154,7 @@ TEST_F(PrinterByName, ConversionsAndAnswers) {
 TEST_F(PrinterByName, PicturesLeaveNothingBehind) {
   const rt::Value image = gfx::PALBMPLOAD(rt::Value("GREY256"));
   ASSERT_NE(image.At(1).AsNumber(), 0);
-  const std::size_t imageHandles = NewHandles();
+  const printtest::Tags imageHandles = NewHandles();
   for (const bool record : {false, true}) {
     prn::TPrinter p;
     p.New(rt::Value("Bilder"), false, record);
@@ -178,7 +179,7 @@ TEST_F(PrinterByName, PicturesLeaveNothingBehind) {
   }
   gfx::DELETEOBJECT(reinterpret_cast<HGDIOBJ>(svc::ToHandle(image.At(1))));
   gfx::DELETEOBJECT(reinterpret_cast<HGDIOBJ>(svc::ToHandle(image.At(2))));
-  EXPECT_EQ(NewHandles(), 0u);
+  EXPECT_EQ(NewHandles(), printtest::Tags{});
 }
 
 }  // namespace
