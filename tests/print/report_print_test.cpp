@@ -105,9 +105,9 @@ void DrawFromHooks(const prn::TReportPtr& report) {
   const std::string picture = std::string(VD_SOURCE_DIR) + "/tests/graphics/fixtures/grey256.bmp";
   report->bStartPage = rt::Value::Block([r, picture](rt::Args) {
     const rt::Value self = r->Self();
-    rt::SendV(self, "Box", 0.1, 0.1, 0.15, 7.5, 1, 1);
+    rt::SendV(self, "Box", 0.05, 0.1, 0.55, 6.6, 1, 1);
     rt::SendV(self, "Line", 10.5, 0.2, 10.5, 7.4);
-    rt::SendV(self, "SayBitmap", 0.1, 7.6, "Printer", 0.5, 0.5);
+    rt::SendV(self, "SayBitmap", 0.1, 6.8, "Printer", 0.4, 0.4);
     rt::SendV(self, "SayBitmap", 1.0, 18, picture, 1, 1, 2);
     return rt::Value();
   });
