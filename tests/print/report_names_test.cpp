@@ -243,8 +243,9 @@ TEST_F(ReportByName, HooksDriveTheReportByName) {
   }
 }
 
-// Hooks of the wrong type end the report cleanly; a hook that breaks out
-// leaves the file closed, and the break reaches the program's sequence.
+// Hooks of the wrong type end the report cleanly; a hook or a column's
+// data block that breaks out leaves the file closed, and the break reaches
+// the program's sequence.
 TEST_F(ReportByName, BadHooksEndTheReportCleanly) {
   const struct {
     const char* hook;
@@ -260,6 +261,12 @@ TEST_F(ReportByName, BadHooksEndTheReportCleanly) {
       {"bStartLine breaks out",
        [](const rt::Value&, prn::ReportHooks& h) {
          h.bStartLine = rt::Value::Block([](rt::Args) -> rt::Value { rt::BREAK(rt::Value("raus")); });
+       },
+       true},
+      {"a column's data block breaks out",
+       [](const rt::Value& r, prn::ReportHooks&) {
+         r.As<prn::TReport>()->aColumns[0]->aData[0] =
+             rt::Value::Block([](rt::Args) -> rt::Value { rt::BREAK(rt::Value("raus")); });
        },
        true},
       {"bEnd breaks out",
