@@ -53,6 +53,9 @@ TEST_F(ReportPrint, WordsReachThePrinter) {
 TEST_F(ReportPrint, WithoutTheResourceLibraryNothingActsOrStays) {
   for (const bool screen : {false, true}) {
     SCOPED_TRACE(screen ? "preview" : "printer");
+    // A library still loaded would be found without its file.
+    svc::FREERESOURCES();
+    ASSERT_FALSE(GetModuleHandleA(prn::preview::kLibrary));
     auto aside = std::make_unique<printtest::LibraryAside>();
     ASSERT_TRUE(aside->Moved());
     const auto report = Declare(screen);
