@@ -83,6 +83,9 @@ TGBrowse& TGBrowse::Report(const rt::Value& cTitle, bool lPreview, const rt::Val
               }));
     core::Ask(declared, "Activate", rt::Value(), rt::Value::Block([moved](rt::Args) { return rt::Value(*moved == 1); }));
   }
+  // The footer's block holds the report that holds the footer: once the
+  // report has run, the block lets go of it.
+  *report = rt::Value();
   if (IsTable()) {
     InArea([record] {
       rt::DBGOTO(record);
