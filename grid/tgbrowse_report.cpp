@@ -6,6 +6,7 @@
 #include "core/send_soft.h"
 #include "graphics/function_names.h"
 #include "grid/tgbrowse.h"
+#include "grid/tgbscrlbar.h"
 #include "runtime/dates.h"
 #include "runtime/macro.h"
 #include "runtime/numbers.h"
@@ -30,6 +31,8 @@ TGBrowse& TGBrowse::Report(const rt::Value& cTitle, bool lPreview, const rt::Val
   const rt::PublicFn* end = rt::FindFunction(vdfn::kRptEnd);
   if (!begin || !addColumn || !end) return *this;
   const auto self = std::static_pointer_cast<TGBrowse>(shared_from_this());
+  const auto bar = oVScroll.As<TGBScrlBar>();
+  const int barPos = bar ? bar->GetPos() : 0;
   const long rowPos = nRowPos, at = nAt, record = RowNumber();
   const bool noResetPos = lNoResetPos;
   lNoResetPos = true;
@@ -80,6 +83,9 @@ TGBrowse& TGBrowse::Report(const rt::Value& cTitle, bool lPreview, const rt::Val
               }));
     core::Ask(declared, "Activate", rt::Value(), rt::Value::Block([moved](rt::Args) { return rt::Value(*moved == 1); }));
   }
+  // The footer's block holds the report that holds the footer: once the
+  // report has run, the block lets go of it.
+  *report = rt::Value();
   if (IsTable()) {
     InArea([record] {
       rt::DBGOTO(record);
@@ -88,6 +94,7 @@ TGBrowse& TGBrowse::Report(const rt::Value& cTitle, bool lPreview, const rt::Val
   } else {
     GoTop();
   }
+  if (bar) bar->SetPos(barPos);
   nRowPos = rowPos;
   nAt = at;
   lNoResetPos = noResetPos;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "graphics/tbrush.h"
 #include "graphics/tfont.h"
 #include "graphics/tpen.h"
 #include "print/report_device.h"
@@ -27,6 +28,10 @@ class PrinterDevice : public ReportDevice {
   void Release() override;
   void SetTextColor(int font, long colour) override;
   void SetRuleColour(long colour) override;
+  rt::Value Fonts() const override;
+  rt::Value Pens() const override;
+  rt::Value RulePen() const override { return rule_ ? rt::Value(rule_) : rt::Value(); }
+  rt::Value ShadeBrush() const override { return shade_ ? rt::Value(shade_) : rt::Value(); }
 
   void StartPage() override { printer_->StartPage(); }
   void EndPage() override { printer_->EndPage(); }
@@ -35,7 +40,10 @@ class PrinterDevice : public ReportDevice {
   void Say(double row, double col, const std::string& text, int font, double width, int pad, bool opaque) override;
   void SayRule(double, double, const std::string&) override {}
   void Line(double top, double left, double bottom, double right, int pen) override;
+  void Box(double top, double left, double bottom, double right, int pen) override;
+  // The brush of a colour is kept until the next colour or Release.
   void Shade(double top, double left, double bottom, double right, long colour) override;
+  void SayBitmap(double row, double col, const rt::Value& bitmap, double width, double height) override;
 
   double TextWidth(const std::string& text, int font) override;
   double TextHeight(int font) override;
@@ -44,6 +52,8 @@ class PrinterDevice : public ReportDevice {
   double Height() override { return printer_->nVertRes(); }
   double LogPixX() override { return printer_->nLogPixelX(); }
   double LogPixY() override { return printer_->nLogPixelY(); }
+  double PhysicalWidth() override;
+  double PhysicalHeight() override;
   bool Portrait() override { return printer_->GetOrientation() != DMORIENT_LANDSCAPE; }
   void SetLandscape() override { printer_->SetLandscape(); }
 
@@ -51,12 +61,14 @@ class PrinterDevice : public ReportDevice {
   std::shared_ptr<gfx::TFont> Font(int n) const;
   std::shared_ptr<gfx::TPen> Pen(int n) const;
   std::shared_ptr<gfx::TPen> MakePen(int style, double points, long colour) const;
+  static std::shared_ptr<gfx::TPen> PixelPen(int style, int pixels, long colour);
 
   TPrinterPtr printer_;
   std::vector<std::shared_ptr<gfx::TFont>> fonts_;
   std::vector<std::shared_ptr<gfx::TPen>> pens_;
   std::vector<long> colours_;
   std::shared_ptr<gfx::TPen> rule_;
+  std::shared_ptr<gfx::TBrush> shade_;
 };
 
 // Lends the report its printer devices, messages and progress dialog.

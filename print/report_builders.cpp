@@ -1,10 +1,8 @@
-// The report builders and the report classes by name.
+// The report builders, with which a program declares a report in one block.
 #include <vector>
 
-#include "graphics/class_names.h"
 #include "graphics/function_names.h"
 #include "print/treport.h"
-#include "print/trfile.h"
 #include "runtime/macro.h"
 
 namespace prn {
@@ -23,9 +21,11 @@ std::vector<UnderConstruction>& Stack() {
 }
 
 bool Flag(rt::Args a, std::size_t i) { return rt::IsTrue(rt::Arg(a, i)); }
-double Number(rt::Args a, std::size_t i) { return rt::Arg(a, i).IsNumber() ? rt::Arg(a, i).AsNumber() : 0; }
+double Number(rt::Args a, std::size_t i) { return NumberOr(rt::Arg(a, i), 0); }
 
-ReportArgs ArgsOf(rt::Args a) {
+}  // namespace
+
+ReportArgs ReportArgsOf(rt::Args a) {
   ReportArgs r;
   rt::Value* slots[] = {&r.aTitle,   &r.aHead,   &r.aFoot,   &r.aFont,   &r.aPen,    &r.lSummary,
                         &r.cRptFile, &r.cResName, &r.lPrinter, &r.lScreen, &r.cFile,   &r.oDevice,
@@ -34,7 +34,7 @@ ReportArgs ArgsOf(rt::Args a) {
   return r;
 }
 
-ReportHooks HooksOf(rt::Args a) {
+ReportHooks ReportHooksOf(rt::Args a) {
   ReportHooks h;
   rt::Value* slots[] = {&h.bFor,        &h.bWhile,    &h.bInit,     &h.bEnd,      &h.bStartPage,
                         &h.bEndPage,    &h.bStartGroup, &h.bEndGroup, &h.bStartLine, &h.bEndLine,
@@ -42,8 +42,6 @@ ReportHooks HooksOf(rt::Args a) {
   for (std::size_t i = 0; i < std::size(slots); ++i) *slots[i] = rt::Arg(a, i);
   return h;
 }
-
-}  // namespace
 
 TReportPtr RPTBEGIN(const ReportArgs& args) {
   auto report = std::make_shared<TReport>();
@@ -82,115 +80,10 @@ TReportPtr RPTEND() {
 }
 
 void RegisterReportFunctions() {
-  rt::RegisterFunction(vdfn::kRptBegin, [](rt::Args a) { return rt::Value(RPTBEGIN(ArgsOf(a))); });
+  rt::RegisterFunction(vdfn::kRptBegin, [](rt::Args a) { return rt::Value(RPTBEGIN(ReportArgsOf(a))); });
   rt::RegisterFunction(vdfn::kRptAddColumn, [](rt::Args a) { return rt::Value(RPTADDCOLUMN(a)); });
   rt::RegisterFunction(vdfn::kRptAddGroup, [](rt::Args a) { return rt::Value(RPTADDGROUP(a)); });
   rt::RegisterFunction(vdfn::kRptEnd, [](rt::Args) { return rt::Value(RPTEND()); });
 }
-
-const rt::ClassInfo& TReport::ClassDef() {
-  static const rt::ClassInfo info(std::string(vdclass::kReport), &Object::ClassDef(), rt::FactoryOf<TReport>(),
-                                  [](rt::ClassInfo& c) {
-                                    rt::ClassBuilder<TReport>(c)
-                                        .Data("cName", &TReport::cName)
-                                        .Data("cPageTotal", &TReport::cPageTotal)
-                                        .Data("cGrandTotal", &TReport::cGrandTotal)
-                                        .Data("nPage", &TReport::nPage)
-                                        .Data("nRow", &TReport::nRow)
-                                        .Data("lSummary", &TReport::lSummary)
-                                        .Data("lCreated", &TReport::lCreated)
-                                        .Data("lStable", &TReport::lStable)
-                                        .Data("lBreak", &TReport::lBreak)
-                                        .Data("lSeparator", &TReport::lSeparator)
-                                        .Data("lJoin", &TReport::lJoin)
-                                        .Data("lPageTotal", &TReport::lPageTotal)
-                                        .Data("bSkip", &TReport::bSkip)
-                                        .Data("bPreview", &TReport::bPreview)
-                                        .Data("bStdFont", &TReport::bStdFont)
-                                        .Data("Cargo", &TReport::Cargo)
-                                        .Method("Activate",
-                                                [](TReport& r, rt::Args a) {
-                                                  r.Activate(HooksOf(a));
-                                                  return rt::Value();
-                                                })
-                                        .Method("oDevice",
-                                                [](TReport& r, rt::Args) {
-                                                  return r.oDevice ? r.oDevice->AsValue() : rt::Value();
-                                                })
-                                        .Method("End",
-                                                [](TReport& r, rt::Args) {
-                                                  r.End();
-                                                  return rt::Value();
-                                                })
-                                        .Method("Say", [](TReport& r, rt::Args a) {
-                                          r.Say(static_cast<int>(Number(a, 0)), rt::Arg(a, 1),
-                                                rt::Arg(a, 2).IsNumber() ? static_cast<int>(Number(a, 2)) : 1,
-                                                rt::Arg(a, 3).IsNumber() ? static_cast<int>(Number(a, 3)) : 1,
-                                                rt::Arg(a, 4));
-                                          return rt::Value();
-                                        });
-                                  });
-  return info;
-}
-
-const rt::ClassInfo& TRColumn::ClassDef() {
-  static const rt::ClassInfo info("TRCOLUMN", &Object::ClassDef(), rt::FactoryOf<TRColumn>(), [](rt::ClassInfo& c) {
-    rt::ClassBuilder<TRColumn>(c)
-        .Data("nWidth", &TRColumn::nWidth)
-        .Data("nPad", &TRColumn::nPad)
-        .Data("lTotal", &TRColumn::lTotal)
-        .Data("lGrid", &TRColumn::lGrid)
-        .Data("lShadow", &TRColumn::lShadow)
-        .Data("lSeparator", &TRColumn::lSeparator)
-        .Data("cTotalPict", &TRColumn::cTotalPict)
-        .Data("Cargo", &TRColumn::Cargo);
-  });
-  return info;
-}
-
-const rt::ClassInfo& TRLine::ClassDef() {
-  static const rt::ClassInfo info("TRLINE", &Object::ClassDef(), rt::FactoryOf<TRLine>(), [](rt::ClassInfo& c) {
-    rt::ClassBuilder<TRLine>(c).Data("nHeight", &TRLine::nHeight).Data("nWidth", &TRLine::nWidth).Data(
-        "Cargo", &TRLine::Cargo);
-  });
-  return info;
-}
-
-const rt::ClassInfo& TRGroup::ClassDef() {
-  static const rt::ClassInfo info("TRGROUP", &Object::ClassDef(), rt::FactoryOf<TRGroup>(), [](rt::ClassInfo& c) {
-    rt::ClassBuilder<TRGroup>(c)
-        .Data("cValue", &TRGroup::cValue)
-        .Data("nCounter", &TRGroup::nCounter)
-        .Data("lEject", &TRGroup::lEject)
-        .Data("Cargo", &TRGroup::Cargo);
-  });
-  return info;
-}
-
-const rt::ClassInfo& TRFile::ClassDef() {
-  static const rt::ClassInfo info("TRFILE", &rt::Object::ClassDef(), rt::FactoryOf<TRFile>(), [](rt::ClassInfo& c) {
-    rt::ClassBuilder<TRFile>(c)
-        .Data("nHeight", &TRFile::nHeight)
-        .Data("nWidth", &TRFile::nWidth)
-        .Data("lPrint", &TRFile::lPrint)
-        .Data("cDocument", &TRFile::cDocument)
-        .Method("New", [](TRFile& f, rt::Args a) { return f.New(rt::Arg(a, 0).AsString()).Self(); })
-        .Method("SetHeight", [](TRFile& f, rt::Args a) {
-          f.SetHeight(static_cast<int>(Number(a, 0)));
-          return rt::Value();
-        })
-        .Method("End", [](TRFile& f, rt::Args) {
-          f.End();
-          return rt::Value();
-        });
-  });
-  return info;
-}
-
-RT_CLASS_REGISTER(TReport);
-RT_CLASS_REGISTER(TRColumn);
-RT_CLASS_REGISTER(TRLine);
-RT_CLASS_REGISTER(TRGroup);
-RT_CLASS_REGISTER(TRFile);
 
 }  // namespace prn

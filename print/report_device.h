@@ -27,7 +27,14 @@ class ReportDevice {
   virtual int Prepare(const rt::Value& aFont, const rt::Value& aPen) = 0;
   virtual void Release() = 0;
   virtual void SetTextColor(int font, long colour) = 0;
+  // The rule pen becomes a solid pen of one point in the colour.
   virtual void SetRuleColour(long colour) = 0;
+  // The report's tools as objects, for the hooks: the fonts and pens made
+  // for the device, the rule pen and the shading brush (NIL without them).
+  virtual rt::Value Fonts() const = 0;
+  virtual rt::Value Pens() const = 0;
+  virtual rt::Value RulePen() const = 0;
+  virtual rt::Value ShadeBrush() const = 0;
 
   virtual void StartPage() = 0;
   virtual void EndPage() = 0;
@@ -42,7 +49,10 @@ class ReportDevice {
   virtual void SayRule(double row, double col, const std::string& chars) = 0;
   // A line in pen n (0 for the rule pen).
   virtual void Line(double top, double left, double bottom, double right, int pen) = 0;
+  virtual void Box(double top, double left, double bottom, double right, int pen) = 0;
   virtual void Shade(double top, double left, double bottom, double right, long colour) = 0;
+  // A bitmap resource (number or name) or .BMP file in width x height.
+  virtual void SayBitmap(double row, double col, const rt::Value& bitmap, double width, double height) = 0;
 
   virtual double TextWidth(const std::string& text, int font) = 0;
   virtual double TextHeight(int font) = 0;
@@ -51,6 +61,9 @@ class ReportDevice {
   virtual double Height() = 0;
   virtual double LogPixX() = 0;
   virtual double LogPixY() = 0;
+  // The physical page, unprintable margins included, in device units.
+  virtual double PhysicalWidth() = 0;
+  virtual double PhysicalHeight() = 0;
   virtual bool Portrait() = 0;
   virtual void SetLandscape() = 0;
   // A text device's line width follows the report.

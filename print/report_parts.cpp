@@ -17,6 +17,8 @@ int PadOf(const rt::Value& word, int dflt) {
   return dflt;
 }
 
+double NumberOr(const rt::Value& value, double dflt) { return value.IsNumber() ? value.AsNumber() : dflt; }
+
 rt::Value ValueOf(const rt::Value& item) { return item.IsBlock() ? item.Eval() : item; }
 
 std::string TextOf(const rt::Value& value, const std::string& picture) {
@@ -82,21 +84,29 @@ std::string TRColumn::DataText(std::size_t nLine) const {
 void TRColumn::Stabilize(int order) {
   nOrder = order;
   ReportDevice& d = *oReport->oDevice;
-  const std::string& pattern = oReport->cCharPattern;
   nDataHeight = d.TextHeight(DataFont());
   nTitleHeight = d.TextHeight(FontNumber(bTitleFont, oReport));
-  const double patternWidth = d.TextWidth(pattern, DataFont());
-  if (nSize > 0) {
-    nWidth = nSize * patternWidth;
-    return;
-  }
+  const double patternWidth = d.TextWidth(oReport->cCharPattern, DataFont());
+  nWidth = nSize > 0 ? nSize * patternWidth : WidthFromData(patternWidth);
+}
+
+double TRColumn::WidthFromData(double patternWidth) const {
+  ReportDevice& d = *oReport->oDevice;
   double widest = 0;
   for (std::size_t i = 1; i <= aData.size(); ++i)
     widest = std::max(widest, static_cast<double>(DataText(i).size()) * patternWidth);
-  const double titlePattern = d.TextWidth(pattern, FontNumber(bTitleFont, oReport));
+  const double titlePattern = d.TextWidth(oReport->cCharPattern, FontNumber(bTitleFont, oReport));
   for (const rt::Value& t : aTitle)
     widest = std::max(widest, static_cast<double>(TextOf(ValueOf(t)).size()) * titlePattern);
-  nWidth = widest;
+  return widest;
+}
+
+double TRColumn::TitleHeight() {
+  ReportDevice& d = *oReport->oDevice;
+  nDataHeight = d.TextHeight(DataFont());
+  nTitleHeight = d.TextHeight(FontNumber(bTitleFont, oReport));
+  if (nWidth <= 0) nWidth = WidthFromData(d.TextWidth(oReport->cCharPattern, DataFont()));
+  return nTitleHeight;
 }
 
 void TRColumn::SayTitle(double nRow, double nColAt, std::size_t nLine) {

@@ -14,6 +14,8 @@ class TReport;
 
 // "LEFT" 1, "RIGHT" 2, "CENTER"/"CENTERED" 3; anything else dflt.
 int PadOf(const rt::Value& word, int dflt);
+// A number, or dflt for a value of another type.
+double NumberOr(const rt::Value& value, double dflt);
 // A block's value, or the value itself.
 rt::Value ValueOf(const rt::Value& item);
 // A value as the report writes it, through a picture when one is given.
@@ -44,10 +46,16 @@ class TRColumn : public rt::Object {
   void SayTotal(double nRow, double nCol);
   void Separator(double nRow, bool lForce = false);
   void Underline(bool lText, bool lDouble, std::size_t nLine, double nRow);
+  // The line heights again and, while the column has no width, its width
+  // from the data; answers the title height. The report does not call it.
+  double TitleHeight();
   // The value of data line n (from 1) through its picture.
   std::string DataText(std::size_t nLine) const;
   int DataFont() const;
   int TotalFont() const;
+
+ private:
+  double WidthFromData(double patternWidth) const;
 };
 
 class TRLine : public rt::Object {

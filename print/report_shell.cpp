@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "print/printer_device.h"
 #include "print/rpreview_state.h"
@@ -18,21 +19,31 @@ namespace {
 
 constexpr int kPageText = 101;
 
+// The progress dialog of a report that plays. A report declared and run
+// inside another's hook plays in a dialog of its own; the outer record
+// stays, so its page number and Cancel keep working.
 struct Progress {
   HWND dialog = nullptr;
   TReport* report = nullptr;
   int shownPage = -1;
 };
 
-Progress& Current() {
-  static Progress progress;
-  return progress;
+std::vector<Progress>& Records() {
+  static std::vector<Progress> records;
+  return records;
 }
 
-INT_PTR CALLBACK ProgressProc(HWND, UINT msg, WPARAM wParam, LPARAM) {
+Progress* RecordOf(const TReport& report) {
+  for (Progress& p : Records())
+    if (p.report == &report) return &p;
+  return nullptr;
+}
+
+INT_PTR CALLBACK ProgressProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   if (msg == WM_INITDIALOG) return TRUE;
   if (msg == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-    if (Current().report && !Current().report->lNoCancel) Current().report->lBreak = true;
+    for (const Progress& p : Records())
+      if (p.dialog == dialog && !p.report->lNoCancel) p.report->lBreak = true;
     return TRUE;
   }
   return FALSE;
@@ -44,34 +55,53 @@ std::string ResourceText(int id) {
   return text;
 }
 
-bool RunInProgressDialog(TReport& report, const std::function<void()>& play) {
-  const preview::LibraryResources library;
-  if (!library.Loaded()) {
-    svc::MSGSTOP(std::string("Prev32.dll not found"), std::string("Error"));
-    return false;
+// The progress dialog from the resource module for as long as it lives,
+// with the window it belongs to disabled, so that nothing moves under the
+// report (a grid's record, another report).
+class ProgressDialog {
+ public:
+  explicit ProgressDialog(TReport& report) : report_(report), owner_(GetActiveWindow()) {
+    const auto module = reinterpret_cast<HINSTANCE>(svc::GETRESOURCES());
+    dialog_ = CreateDialogParamA(module, report.lScreen ? "PREVIEW_PROC" : "PRINT_PROC", owner_, ProgressProc, 0);
+    Records().push_back({dialog_, &report, -1});
+    if (dialog_) {
+      SetWindowTextA(dialog_, report.cName.c_str());
+      EnableWindow(GetDlgItem(dialog_, IDCANCEL), !report.lNoCancel);
+      ShowWindow(dialog_, SW_SHOW);
+      report.oRptWnd = rt::Value(svc::HandleNumber(dialog_));
+    }
+    disabled_ = owner_ && !EnableWindow(owner_, FALSE);
   }
-  const auto module = reinterpret_cast<HINSTANCE>(svc::GETRESOURCES());
-  HWND dialog = CreateDialogParamA(module, report.lScreen ? "PREVIEW_PROC" : "PRINT_PROC", GetActiveWindow(),
-                                   ProgressProc, 0);
-  Current() = {dialog, &report, -1};
-  if (dialog) {
-    SetWindowTextA(dialog, report.cName.c_str());
-    EnableWindow(GetDlgItem(dialog, IDCANCEL), !report.lNoCancel);
-    ShowWindow(dialog, SW_SHOW);
+  ~ProgressDialog() {
+    // The owner comes back before the dialog goes, so that it is activated.
+    if (disabled_) EnableWindow(owner_, TRUE);
+    std::erase_if(Records(), [this](const Progress& p) { return p.report == &report_; });
+    if (dialog_) DestroyWindow(dialog_);
+    report_.oRptWnd = rt::Value();
   }
+  ProgressDialog(const ProgressDialog&) = delete;
+  ProgressDialog& operator=(const ProgressDialog&) = delete;
+
+ private:
+  TReport& report_;
+  HWND owner_;
+  HWND dialog_ = nullptr;
+  bool disabled_ = false;
+};
+
+void RunInProgressDialog(TReport& report, const std::function<void()>& play) {
+  const ProgressDialog dialog(report);
   play();
-  if (dialog) DestroyWindow(dialog);
-  Current() = {};
-  return true;
 }
 
 void ShowProgress(TReport& report) {
-  Progress& p = Current();
-  if (!p.dialog || p.report != &report) return;
-  if (report.nPage != p.shownPage) {
-    p.shownPage = report.nPage;
-    SetDlgItemTextA(p.dialog, kPageText, ("Seite " + std::to_string(report.nPage)).c_str());
+  Progress* p = RecordOf(report);
+  if (!p || !p->dialog) return;
+  if (report.nPage != p->shownPage) {
+    p->shownPage = report.nPage;
+    SetDlgItemTextA(p->dialog, kPageText, ("Seite " + std::to_string(report.nPage)).c_str());
   }
+  const HWND dialog = p->dialog;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -80,7 +110,7 @@ void ShowProgress(TReport& report) {
       report.lBreak = true;
       break;
     }
-    if (IsDialogMessageA(p.dialog, &msg)) continue;
+    if (IsDialogMessageA(dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -100,7 +130,14 @@ void InstallReportShell() {
     return std::make_shared<PrinterDevice>(printer);
   };
   shell.stop = [](const std::string& text, const std::string& title) { svc::MSGSTOP(text, title); };
-  shell.yesNo = [](const std::string&) { return svc::MSGYESNO(ResourceText(5), ResourceText(6)); };
+  shell.yesNo = [] { return svc::MSGYESNO(ResourceText(5), ResourceText(6)); };
+  shell.useLibrary = [](double& previous) {
+    std::intptr_t module = 0;
+    const bool loaded = preview::UseLibrary(module);
+    previous = static_cast<double>(module);
+    return loaded;
+  };
+  shell.restoreLibrary = [](double previous) { preview::RestoreResources(static_cast<std::intptr_t>(previous)); };
   shell.run = RunInProgressDialog;
   shell.progress = ShowProgress;
   SetReportShell(std::move(shell));

@@ -30,14 +30,20 @@ std::string PageFile(int page) {
   return Current().device->aMeta.At(static_cast<std::size_t>(page)).AsString();
 }
 
-LibraryResources::LibraryResources()
-    : previous_(svc::GETRESOURCES()), loaded_(svc::SETRESOURCES(rt::Value(kLibrary)) != 0) {}
-
-LibraryResources::~LibraryResources() {
-  // The program's own instance stands for "none set".
-  svc::SETRESOURCES(rt::Value(static_cast<double>(
-      previous_ == svc::HandleNumber(GetModuleHandleA(nullptr)) ? 0 : previous_)));
+bool UseLibrary(std::intptr_t& previous) {
+  previous = svc::GETRESOURCES();
+  return svc::SETRESOURCES(rt::Value(kLibrary)) != 0;
 }
+
+void RestoreResources(std::intptr_t previous) {
+  // The program's own instance stands for "none set".
+  svc::SETRESOURCES(
+      rt::Value(static_cast<double>(previous == svc::HandleNumber(GetModuleHandleA(nullptr)) ? 0 : previous)));
+}
+
+LibraryResources::LibraryResources() : previous_(0), loaded_(UseLibrary(previous_)) {}
+
+LibraryResources::~LibraryResources() { RestoreResources(previous_); }
 
 std::string LibraryText(int id, bool withoutAmpersand) {
   const LibraryResources library;

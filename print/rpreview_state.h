@@ -69,6 +69,11 @@ std::string PageFile(int page);
 // module; "&" taken out when asked (the tool tips).
 std::string LibraryText(int id, bool withoutAmpersand = false);
 
+// Makes the library the resource module; false when it cannot be loaded.
+// The module it replaces goes to previous, which RestoreResources puts back.
+bool UseLibrary(std::intptr_t& previous);
+void RestoreResources(std::intptr_t previous);
+
 // Makes the library the resource module for as long as it lives, and puts
 // the previous one back.
 class LibraryResources {

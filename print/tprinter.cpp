@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "graphics/dc.h"
 #include "graphics/dib.h"
 #include "graphics/palette_bitmap.h"
 #include "print/metafiles.h"
@@ -13,6 +14,7 @@
 #include "runtime/files.h"
 #include "services/common_dialogs.h"
 #include "services/file_info.h"
+#include "services/global_memory.h"
 #include "services/int32.h"
 #include "services/msgbox.h"
 #include "services/process.h"
@@ -249,8 +251,13 @@ void TPrinter::InchSay(double nRow, double nCol, const std::string& cText, const
   Say(nRow, nCol, cText, font, nWidth, nClrText, nBkMode, pad);
 }
 
-void TPrinter::DrawDib(int nRow, int nCol, HGLOBAL dib, HPALETTE palette, int nWidth, int nHeight, DWORD nRaster) {
+void TPrinter::DrawDib(int nRow, int nCol, HGLOBAL dib, int nWidth, int nHeight, DWORD nRaster) {
+  // The page of a recording printer keeps the picture's own colours.
+  HPALETTE palette = lMeta ? nullptr : gfx::DIBPALETTE(dib);
   gfx::DIBDRAW(hDCOut, dib, palette, nRow, nCol, nWidth, nHeight, nRaster);
+  gfx::DELETEOBJECT(palette);
+  // The block came from GLOBALALLOC, whose registry lets it go only here.
+  svc::GLOBALFREE(svc::HandleNumber(dib));
 }
 
 void TPrinter::SayBitmap(int nRow, int nCol, const rt::Value& xBitmap, int nWidth, int nHeight, DWORD nRaster) {
@@ -263,14 +270,12 @@ void TPrinter::SayBitmap(int nRow, int nCol, const rt::Value& xBitmap, int nWidt
     const auto bitmap = reinterpret_cast<HBITMAP>(svc::ToHandle(loaded.At(1)));
     const auto palette = reinterpret_cast<HPALETTE>(svc::ToHandle(loaded.At(2)));
     if (bitmap) dib = gfx::DIBFROMBITMAP(bitmap, palette);
-    // The DIB holds the picture now; the loaded bitmap and palette go.
-    gfx::PALBMPFREE(bitmap, palette);
+    // The DIB holds the picture now. The loaded bitmap and palette are in
+    // no palette table, so they are deleted here.
+    gfx::DELETEOBJECT(bitmap);
+    gfx::DELETEOBJECT(palette);
   }
-  if (!dib) return;
-  HPALETTE palette = lMeta ? nullptr : gfx::DIBPALETTE(dib);
-  DrawDib(nRow, nCol, dib, palette, nWidth, nHeight, nRaster);
-  if (palette) DeleteObject(palette);
-  GlobalFree(dib);
+  if (dib) DrawDib(nRow, nCol, dib, nWidth, nHeight, nRaster);
 }
 
 void TPrinter::SayImage(int nRow, int nCol, const rt::Value& oImage, int nWidth, int nHeight, DWORD nRaster) {
@@ -281,12 +286,7 @@ void TPrinter::SayImage(int nRow, int nCol, const rt::Value& oImage, int nWidth,
   if (!bitmap || !GetObjectA(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return;
   if (nWidth == 0 && nHeight != 0) nWidth = nHeight * info.bmWidth / info.bmHeight;
   if (nHeight == 0 && nWidth != 0) nHeight = nWidth * info.bmHeight / info.bmWidth;
-  HGLOBAL dib = gfx::DIBFROMBITMAP(bitmap, imagePalette);
-  if (!dib) return;
-  HPALETTE palette = lMeta ? nullptr : gfx::DIBPALETTE(dib);
-  DrawDib(nRow, nCol, dib, palette, nWidth, nHeight, nRaster);
-  if (palette) DeleteObject(palette);
-  GlobalFree(dib);
+  if (HGLOBAL dib = gfx::DIBFROMBITMAP(bitmap, imagePalette)) DrawDib(nRow, nCol, dib, nWidth, nHeight, nRaster);
 }
 
 template <class Draw>
@@ -399,7 +399,7 @@ rt::Value TPrinter::Pix2Inch(double nRow, double nCol) {
   return rt::Value::Array({rt::Value(y ? nRow / y : 0.0), rt::Value(x ? nCol / x : 0.0)});
 }
 
-void TPrinter::SetMapMode(int mode) {
+void TPrinter::MapMode(int mode) {
   if (hDC) ::SetMapMode(hDC, mode);
 }
 

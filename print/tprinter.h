@@ -82,7 +82,15 @@ class TPrinter : public rt::Object {
   int nHorzSize() const { return Caps(HORZSIZE); }
   int nLogPixelX() const { return Caps(LOGPIXELSX); }
   int nLogPixelY() const { return Caps(LOGPIXELSY); }
-  void SetMapMode(int mode);
+  // The map modes of hDC.
+  void SetPixelMode() { MapMode(MM_TEXT); }
+  void SetTwipsMode() { MapMode(MM_TWIPS); }
+  void SetLoInchMode() { MapMode(MM_LOENGLISH); }
+  void SetHiInchMode() { MapMode(MM_HIENGLISH); }
+  void SetLoMetricMode() { MapMode(MM_LOMETRIC); }
+  void SetHiMetricMode() { MapMode(MM_HIMETRIC); }
+  void SetIsotropicMode() { MapMode(MM_ISOTROPIC); }
+  void SetAnisotropicMode() { MapMode(MM_ANISOTROPIC); }
   void SetWindowExt(int nX, int nY);
   void SetViewPortExt(int nX, int nY);
 
@@ -117,10 +125,12 @@ class TPrinter : public rt::Object {
 
  private:
   int Caps(int index) const { return hDC ? GetDeviceCaps(hDC, index) : 0; }
+  void MapMode(int mode);
   std::string PageFile(int page) const;
   void SayPixels(int nRow, int nCol, const std::string& cText, const std::shared_ptr<gfx::TFont>& font, int nWidth,
                  const rt::Value& nClrText, int nBkMode, const rt::Value& nPad);
-  void DrawDib(int nRow, int nCol, HGLOBAL dib, HPALETTE palette, int nWidth, int nHeight, DWORD nRaster);
+  // Draws the DIB and frees it, with the palette made for it.
+  void DrawDib(int nRow, int nCol, HGLOBAL dib, int nWidth, int nHeight, DWORD nRaster);
   template <class Draw>
   void WithPen(const std::shared_ptr<gfx::TPen>& pen, Draw draw);
 };

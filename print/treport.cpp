@@ -15,6 +15,13 @@ ReportShell& Shell() {
   return shell;
 }
 
+// The preview of a recording device's pages; it ends the device when it
+// closes (or at once, without pages).
+rt::Value ShowPages(const rt::Value& device) {
+  rt::TrySend(device, "Preview");
+  return {};
+}
+
 }  // namespace
 
 void SetReportShell(ReportShell shell) { Shell() = std::move(shell); }
@@ -71,7 +78,9 @@ bool TReport::New(const ReportArgs& a) {
   nHeight = oDevice->Height();
   nLeftMargin = nRightMargin = 0.2 * nLogPixX;
   nTopMargin = nDnMargin = 0.2 * nLogPixY;
+  aClrText.assign(static_cast<std::size_t>(nFonts), 0);
   bStdFont = rt::Value(1);
+  bPreview = rt::Value::Block([](rt::Args a) { return ShowPages(rt::Arg(a, 0)); });
   oTitle = std::make_shared<TRLine>();
   oTitle->New(a.aTitle, this, titlePad);
   oHeader = std::make_shared<TRLine>();
@@ -148,7 +157,7 @@ void TReport::Stabilize() {
       lStable = false;
       return;
     }
-    if (!Shell().yesNo || !Shell().yesNo("")) {
+    if (!Shell().yesNo || !Shell().yesNo()) {
       lStable = false;
       return;
     }
@@ -198,12 +207,12 @@ bool TReport::Hook(const rt::Value& block, bool& busy, const rt::Value& arg) {
 }
 
 bool TReport::MoreRecords() const {
-  return hooks.bWhile.IsBlock() ? rt::IsTrue(hooks.bWhile.Eval()) : !rt::DbEof();
+  return bWhile.IsBlock() ? rt::IsTrue(bWhile.Eval()) : !rt::DbEof();
 }
 
 void TReport::Skip(long n) {
   ++nCounter;
-  Hook(hooks.bChange, busyChange_);
+  Hook(bChange, busyChange_);
   if (bSkip.IsBlock()) {
     bSkip.Eval(rt::Value(n));
   } else {
@@ -211,65 +220,95 @@ void TReport::Skip(long n) {
   }
 }
 
-void TReport::Activate(const ReportHooks& h) {
-  auto take = [](rt::Value& member, const rt::Value& given) {
-    if (member.IsNil()) member = given;
-  };
-  take(hooks.bFor, h.bFor);
-  take(hooks.bWhile, h.bWhile);
-  take(hooks.bInit, h.bInit);
-  take(hooks.bEnd, h.bEnd);
-  take(hooks.bStartPage, h.bStartPage);
-  take(hooks.bEndPage, h.bEndPage);
-  take(hooks.bStartGroup, h.bStartGroup);
-  take(hooks.bEndGroup, h.bEndGroup);
-  take(hooks.bStartLine, h.bStartLine);
-  take(hooks.bEndLine, h.bEndLine);
-  take(hooks.bChange, h.bChange);
-  take(hooks.bPostEnd, h.bPostEnd);
-  take(hooks.bPostPage, h.bPostPage);
-  take(hooks.bPostGroup, h.bPostGroup);
-  if (!hooks.bFor.IsBlock()) hooks.bFor = rt::Value::Block([](rt::Args) { return rt::Value(true); });
+void TReport::TakeHooks(const ReportHooks& h) {
+  const std::pair<rt::Value*, const rt::Value*> hooks[] = {
+      {&bFor, &h.bFor},           {&bWhile, &h.bWhile},       {&bInit, &h.bInit},         {&bEnd, &h.bEnd},
+      {&bStartPage, &h.bStartPage}, {&bEndPage, &h.bEndPage}, {&bStartGroup, &h.bStartGroup},
+      {&bEndGroup, &h.bEndGroup}, {&bStartLine, &h.bStartLine}, {&bEndLine, &h.bEndLine}, {&bChange, &h.bChange},
+      {&bPostEnd, &h.bPostEnd},   {&bPostPage, &h.bPostPage}, {&bPostGroup, &h.bPostGroup}};
+  for (const auto& [member, given] : hooks)
+    if (member->IsNil()) *member = *given;
+  if (!bFor.IsBlock()) bFor = rt::Value::Block([](rt::Args) { return rt::Value(true); });
+}
+
+bool TReport::HoldLibrary() {
+  const ReportShell& shell = Shell();
+  if (!shell.useLibrary) return true;
+  holdsLibrary_ = shell.useLibrary(hOldRes);
+  if (!holdsLibrary_) {
+    // The failed load left no resource module: the previous one goes back.
+    if (shell.restoreLibrary) shell.restoreLibrary(hOldRes);
+    if (shell.stop) shell.stop("Prev32.dll not found", "Error");
+  }
+  return holdsLibrary_;
+}
+
+void TReport::RestoreLibrary() {
+  if (!holdsLibrary_) return;
+  holdsLibrary_ = false;
+  if (Shell().restoreLibrary) Shell().restoreLibrary(hOldRes);
+}
+
+void TReport::Abandon() {
+  ended_ = lFinish = true;
+  RestoreLibrary();
   if (!oDevice) return;
-  if (lGroup || !aGroups.empty())
-    while (MoreRecords() && !rt::IsTrue(hooks.bFor.Eval())) Skip();
-  if (!lCreated) {
-    End();
+  oDevice->Release();
+  oDevice->End();
+}
+
+void TReport::Activate(const ReportHooks& h) {
+  // A report runs once; without a device there is none.
+  if (!oDevice || ended_) return;
+  // Nothing of the report acts before its resources are known to be there.
+  if (!HoldLibrary()) {
+    Abandon();
     return;
   }
-  Stabilize();
-  if (lIsNarrow && !lStable) {
-    oDevice->SetLandscape();
-    Stabilize();
-  }
-  if (!lStable) {
-    End();
-    return;
-  }
-  const auto self = std::static_pointer_cast<TReport>(shared_from_this());
-  const auto play = [self] { self->Play(); };
-  if (Shell().run) {
-    if (!Shell().run(*this, play)) {
+  try {
+    TakeHooks(h);
+    if (lGroup || !aGroups.empty())
+      while (MoreRecords() && !rt::IsTrue(bFor.Eval())) Skip();
+    if (!lCreated) {
       End();
       return;
     }
-  } else {
-    play();
-  }
-  if (!ended_) End();
-  if (lScreen && !lBreak) {
-    // The preview ends the recording device when it closes.
-    if (bPreview.IsBlock()) {
-      bPreview.Eval(oDevice->AsValue());
-    } else {
-      rt::TrySend(oDevice->AsValue(), "Preview");
+    Stabilize();
+    if (lIsNarrow && !lStable) {
+      oDevice->SetLandscape();
+      Stabilize();
     }
+    if (!lStable) {
+      End();
+      return;
+    }
+    const auto self = std::static_pointer_cast<TReport>(shared_from_this());
+    const auto play = [self] { self->Play(); };
+    if (Shell().run) {
+      Shell().run(*this, play);
+    } else {
+      play();
+    }
+    if (!ended_) End();
+  } catch (...) {
+    // A hook that broke out leaves no printer, page or file behind.
+    lBreak = true;
+    Abandon();
+    throw;
+  }
+  // A cancelled report shows the pages made so far; the preview ends the
+  // recording device when it closes.
+  if (!lScreen) return;
+  if (bPreview.IsBlock()) {
+    bPreview.Eval(oDevice->AsValue());
+  } else {
+    ShowPages(oDevice->AsValue());
   }
 }
 
 void TReport::Play() {
   StartPage();
-  if (hooks.bInit.IsBlock()) hooks.bInit.Eval();
+  if (bInit.IsBlock()) bInit.Eval();
   for (auto& g : aGroups) {
     g->Reset();
     g->lNeedStart = true;
@@ -278,7 +317,7 @@ void TReport::Play() {
   while (!lBreak && MoreRecords()) {
     if (Shell().progress) Shell().progress(*this);
     if (lBreak) break;
-    if (!rt::IsTrue(hooks.bFor.Eval())) {
+    if (!rt::IsTrue(bFor.Eval())) {
       Skip();
       continue;
     }
@@ -302,7 +341,7 @@ void TReport::Play() {
     }
     Skip();
     if (!aGroups.empty()) {
-      while (MoreRecords() && !rt::IsTrue(hooks.bFor.Eval())) Skip();
+      while (MoreRecords() && !rt::IsTrue(bFor.Eval())) Skip();
       // A changed outer group ends every group inside it too.
       std::size_t changed = aGroups.size();
       for (std::size_t i = 0; i < aGroups.size(); ++i)
@@ -324,12 +363,12 @@ void TReport::End() {
   lFinish = true;
   if (!oDevice) return;
   if (!lStable) {
-    oDevice->Release();
-    oDevice->End();
+    Abandon();
     return;
   }
-  if (!lBreak && hooks.bEnd.IsBlock()) hooks.bEnd.Eval();
+  if (!lBreak && bEnd.IsBlock()) bEnd.Eval();
   EndPage();
+  RestoreLibrary();
   if (!lScreen) oDevice->End();
   oDevice->Release();
 }
@@ -338,7 +377,7 @@ void TReport::StartPage() {
   oDevice->StartPage();
   ++nPage;
   if (Shell().progress) Shell().progress(*this);
-  Hook(hooks.bStartPage, busyStartPage_);
+  Hook(bStartPage, busyStartPage_);
   oHeader->Say();
   oTitle->Say();
   ColTitle();
@@ -346,11 +385,11 @@ void TReport::StartPage() {
 }
 
 void TReport::EndPage() {
-  Hook(hooks.bEndPage, busyEndPage_);
+  Hook(bEndPage, busyEndPage_);
   PageTotal();
   oFooter->Say();
-  Hook(hooks.bPostPage, busyEndPage_);
-  if (lFinish && !lBreak) Hook(hooks.bPostEnd, busyEndPage_);
+  Hook(bPostPage, busyEndPage_);
+  if (lFinish && !lBreak) Hook(bPostEnd, busyEndPage_);
   oDevice->EndPage();
   if (!lFinish) StartPage();
 }
@@ -379,11 +418,11 @@ void TReport::StartLine(double height, bool separatorLine) {
   if (separatorLine) Separator();
   Shadow(height);
   Grid(height, nRow);
-  Hook(hooks.bStartLine, busyStartLine_);
+  Hook(bStartLine, busyStartLine_);
 }
 
 void TReport::EndLine(double height) {
-  Hook(hooks.bEndLine, busyEndLine_);
+  Hook(bEndLine, busyEndLine_);
   nRow += height;
   lFirstRow = false;
   if (NeedNewPage()) EndPage();
@@ -393,7 +432,7 @@ void TReport::StartGroup(std::size_t n) {
   TRGroup& g = *aGroups[n];
   g.lNeedStart = false;
   if (!MoreRecords()) return;
-  Hook(hooks.bStartGroup, busyStartGroup_, g.Self());
+  Hook(bStartGroup, busyStartGroup_, g.Self());
   if (g.nHeaderHeight > 0) {
     StartLine(g.nHeaderHeight);
     g.Header(nRow);
@@ -403,7 +442,7 @@ void TReport::StartGroup(std::size_t n) {
 
 void TReport::EndGroup(std::size_t n) {
   TRGroup& g = *aGroups[n];
-  Hook(hooks.bEndGroup, busyEndGroup_, g.Self());
+  Hook(bEndGroup, busyEndGroup_, g.Self());
   if (!lSummary && lTotal) {
     StartLine(2 * g.nFooterHeight);
     TotalLine(nGroupLine, 0);
@@ -415,30 +454,10 @@ void TReport::EndGroup(std::size_t n) {
     g.Footer(nRow);
     EndLine(height);
   }
-  Hook(hooks.bPostGroup, busyEndGroup_, g.Self());
-  if (g.lEject && !lFirstRow && MoreRecords() && rt::IsTrue(hooks.bFor.Eval())) EndPage();
+  Hook(bPostGroup, busyEndGroup_, g.Self());
+  if (g.lEject && !lFirstRow && MoreRecords() && rt::IsTrue(bFor.Eval())) EndPage();
   g.Reset();
   g.lNeedStart = true;
-}
-
-void TReport::Say(int nCol, const rt::Value& xText, int nFont, int nPad, const rt::Value& nRowAt) {
-  if (aColumns.empty()) return;
-  const std::size_t col = nCol >= 1 && nCol <= static_cast<int>(aColumns.size()) ? static_cast<std::size_t>(nCol) : 1;
-  const TRColumn& c = *aColumns[col - 1];
-  const double row = nRowAt.IsNumber() ? nRowAt.AsNumber() : nRow;
-  oDevice->Say(row, c.nCalCol, TextOf(ValueOf(xText)), ClampFont(rt::Value(nFont)), c.nWidth,
-               std::clamp(nPad, 1, 3) - 1, false);
-}
-
-void TReport::Margin(double nValue, int nType, int nUnit) {
-  const double inches = nUnit == 2 ? nValue / 2.54 : nValue;
-  switch (nType) {
-    case 1: nLeftMargin = inches * nLogPixX; break;
-    case 2: nRightMargin = inches * nLogPixX; break;
-    case 4: nTopMargin = inches * nLogPixY; break;
-    case 5: nDnMargin = inches * nLogPixY; break;
-    default: break;
-  }
 }
 
 }  // namespace prn

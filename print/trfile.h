@@ -51,8 +51,15 @@ class TRFile : public rt::Object, public ReportDevice {
   void Release() override {}
   void SetTextColor(int, long) override {}
   void SetRuleColour(long) override {}
+  rt::Value Fonts() const override { return rt::Value::Array(); }
+  rt::Value Pens() const override { return rt::Value::Array(); }
+  rt::Value RulePen() const override { return {}; }
+  rt::Value ShadeBrush() const override { return {}; }
+  // Text has no lines, boxes, shades or pictures.
   void Line(double, double, double, double, int) override {}
+  void Box(double, double, double, double, int) override {}
   void Shade(double, double, double, double, long) override {}
+  void SayBitmap(double, double, const rt::Value&, double, double) override {}
   double TextWidth(const std::string& text, int) override { return static_cast<double>(text.size()); }
   double TextHeight(int) override { return 1; }
   double PenWidth(int) override { return 0; }
@@ -60,6 +67,8 @@ class TRFile : public rt::Object, public ReportDevice {
   double Height() override { return nHeight; }
   double LogPixX() override { return 1; }
   double LogPixY() override { return 1; }
+  double PhysicalWidth() override { return nWidth; }
+  double PhysicalHeight() override { return nHeight; }
   bool Portrait() override { return false; }
   void SetLandscape() override {}
   void SetLineWidth(double width) override { nWidth = static_cast<int>(width); }

@@ -8,6 +8,7 @@
 #include "core/message_loop.h"
 #include "print/rpreview.h"
 #include "print/rpreview_state.h"
+#include "tests/graphics/window_shot.h"
 
 namespace printtest {
 
@@ -30,6 +31,20 @@ inline bool ClosePreview() {
   const HWND h = window->hWnd;
   prn::preview::ExitPreview();
   return PumpUntil([h] { return !IsWindow(h); });
+}
+
+// The open preview as the screen shows it, into a BMP file.
+inline void SavePreviewShot(const char* file) {
+  const HWND preview = prn::preview::Current().window->hWnd;
+  core::SYSREFRESH();
+  RedrawWindow(preview, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  core::SYSREFRESH();
+  // The maximised frame reaches past the screen's edges.
+  RECT area{};
+  GetWindowRect(preview, &area);
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  IntersectRect(&area, &area, &screen);
+  SaveScreenShot(area, file);
 }
 
 // Moves the preview's resource library beside the test program aside for as

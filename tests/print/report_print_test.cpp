@@ -1,8 +1,10 @@
 // Reports on the test printer: a word table with a group on the first
 // letter and a numeric total prints through the progress dialog of the
-// preview's resource library; without that library nothing prints. A
-// recording report opens the preview, which leaves no page files behind.
-// VD_REPORT_PAGE_SHOT names a PNG file that receives the printed page.
+// preview's resource library, with a box, a line and pictures from its
+// hooks; without that library nothing of it acts. A recording report opens
+// the preview, which leaves no page files behind.
+// VD_REPORT_PAGE_SHOT names a PNG file that receives the printed page,
+// VD_REPORT_PREVIEW_SHOT a BMP file that receives the preview.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,15 +13,10 @@
 
 #include "core/message_loop.h"
 #include "print/rpreview_state.h"
-#include "print/tprinter.h"
-#include "print/treport.h"
-#include "runtime/strings.h"
-#include "runtime/table_fns.h"
-#include "services/resources.h"
-#include "tests/print/file_printers.h"
+#include "print/trfile.h"
 #include "tests/print/ghostscript_page.h"
 #include "tests/print/preview_driver.h"
-#include "tests/runtime/scratch_dir.h"
+#include "tests/print/report_fixture.h"
 #include "tests/services/box_driver.h"
 
 namespace {
@@ -28,61 +25,7 @@ using printtest::Count;
 using printtest::kOutA;
 using printtest::ReadFile;
 
-class ReportPrint : public printtest::FilePrinters {
- protected:
-  void SetUp() override {
-    FilePrinters::SetUp();
-    prn::RegisterPrintFunctions();
-    const std::string table = (scratch_.Dir() / "words.dbf").string();
-    ASSERT_TRUE(rt::DBCREATE(table, rt::Value::Array({rt::Value::Array({"WORT", "C", 12, 0}),
-                                                      rt::Value::Array({"ZAHL", "N", 3, 0})})));
-    ASSERT_TRUE(rt::DBUSEAREA(true, "", table, "W", false, false));
-    const std::pair<const char*, int> rows[] = {{"Apfel", 3}, {"Ameise", 2}, {"Birne", 5}, {"Brot", 1}, {"Chor", 4}};
-    for (const auto& [word, n] : rows) {
-      rt::DBAPPEND();
-      rt::FIELDPUT("WORT", rt::Value(word));
-      rt::FIELDPUT("ZAHL", rt::Value(n));
-    }
-    rt::DBGOTOP();
-  }
-  void TearDown() override {
-    rt::DBCLOSEALL();
-    svc::FREERESOURCES();
-    FilePrinters::TearDown();
-  }
-
-  // The words report: printer or recording.
-  prn::TReportPtr Declare(bool screen) {
-    prn::ReportArgs args;
-    args.aTitle = rt::Value::Array({rt::Value("Wortliste")});
-    args.aHead = rt::Value::Array({rt::Value("Kopfzeile")});
-    args.aFoot = rt::Value::Array({rt::Value("Fu\xDFzeile")});
-    args.lPrinter = rt::Value(!screen);
-    args.lScreen = rt::Value(screen);
-    args.cName = rt::Value("Wortbericht");
-    const auto report = prn::RPTBEGIN(args);
-    rt::Value word[] = {rt::Value::Array({rt::Value("Wort")}), rt::Value(0), rt::Value::Block([](rt::Args) {
-                          return rt::Value(rt::TRIM(rt::FIELDGET("WORT").AsString()));
-                        })};
-    prn::RPTADDCOLUMN(word);
-    rt::Value count[] = {rt::Value::Array({rt::Value("Zahl")}), rt::Value(0),
-                         rt::Value::Block([](rt::Args) { return rt::FIELDGET("ZAHL"); }), rt::Value(6),
-                         rt::Value(), rt::Value(), rt::Value(true), rt::Value(), rt::Value(), rt::Value(),
-                         rt::Value(true)};
-    prn::RPTADDCOLUMN(count);
-    rt::Value group[] = {
-        rt::Value::Block([](rt::Args) { return rt::Value(rt::FIELDGET("WORT").AsString().substr(0, 1)); }),
-        rt::Value::Block([](rt::Args) { return rt::Value("Buchstabe " + rt::FIELDGET("WORT").AsString().substr(0, 1)); }),
-        rt::Value("Summe")};
-    prn::RPTADDGROUP(group);
-    prn::RPTEND();
-    report->cGrandTotal = "Gesamt";
-    return report;
-  }
-
- private:
-  rt::test::ScratchDir scratch_;
-};
+using ReportPrint = printtest::ReportPrinting;
 
 TEST_F(ReportPrint, WordsReachThePrinter) {
   const auto report = Declare(false);
@@ -99,23 +42,44 @@ TEST_F(ReportPrint, WordsReachThePrinter) {
   const printtest::PagePixels page(bmp);
   DeleteFileA(bmp.c_str());
   ASSERT_TRUE(page.Loaded());
-  // Ink in the top inch (header, title, column titles) and none in the
-  // lowest half inch but the footer's line.
+  // Ink in the top inch (header, title, column titles).
   EXPECT_GE(page.Find(RECT{0, 0, page.Width(), 150}, printtest::Dark).left, 0);
   if (const char* shot = std::getenv("VD_REPORT_PAGE_SHOT")) printtest::RenderFirstPage(kOutA, shot, "png16m", 60);
 }
 
-TEST_F(ReportPrint, WithoutTheResourceLibraryNothingPrints) {
-  auto aside = std::make_unique<printtest::LibraryAside>();
-  ASSERT_TRUE(aside->Moved());
-  const auto report = Declare(false);
-  BoxDriver driver([](HWND box) { BoxDriver::Click(box, IDOK); });
-  report->Activate();
-  aside.reset();
-  EXPECT_TRUE(driver.Seen().appeared);
-  EXPECT_EQ(driver.Seen().caption, "Error");
-  EXPECT_NE(driver.Seen().Joined().find("Prev32.dll not found"), std::string::npos);
-  EXPECT_EQ(Count(ReadFile(kOutA), "%%Page: "), 0);
+// Nothing of the report acts before Prev32.dll is known to be there: no
+// hook runs (with groups the record filter used to), the printer keeps
+// its orientation, and no DC, page file or font is left.
+TEST_F(ReportPrint, WithoutTheResourceLibraryNothingActsOrStays) {
+  for (const bool screen : {false, true}) {
+    SCOPED_TRACE(screen ? "preview" : "printer");
+    // A library still loaded would be found without its file.
+    svc::FREERESOURCES();
+    ASSERT_FALSE(GetModuleHandleA(prn::preview::kLibrary));
+    auto aside = std::make_unique<printtest::LibraryAside>();
+    ASSERT_TRUE(aside->Moved());
+    const auto report = Declare(screen);
+    const auto printer = report->oDevice->AsValue().As<prn::TPrinter>();
+    auto runs = std::make_shared<int>(0);
+    const rt::Value counting = rt::Value::Block([runs](rt::Args) {
+      ++*runs;
+      return rt::Value(true);
+    });
+    prn::ReportHooks hooks;
+    hooks.bFor = hooks.bWhile = hooks.bInit = hooks.bEnd = hooks.bStartPage = hooks.bEndPage = counting;
+    BoxDriver driver([](HWND box) { BoxDriver::Click(box, IDOK); });
+    report->Activate(hooks);
+    aside.reset();
+    EXPECT_EQ(driver.Seen().caption, "Error");
+    EXPECT_NE(driver.Seen().Joined().find("Prev32.dll not found"), std::string::npos);
+    EXPECT_EQ(*runs, 0) << "no hook ran";
+    EXPECT_TRUE(report->bFor.IsNil()) << "no hook was even set";
+    EXPECT_FALSE(printer->hDC);
+    EXPECT_FALSE(prn::preview::Current().window);
+    EXPECT_EQ(NewTempEntries(), std::vector<std::string>{});
+    EXPECT_EQ(NewHandles(), printtest::Tags{});
+    EXPECT_EQ(Count(ReadFile(kOutA), "%%Page: "), 0);
+  }
 }
 
 TEST_F(ReportPrint, ARecordingReportOpensThePreviewWhichLeavesNoPages) {
@@ -133,6 +97,74 @@ TEST_F(ReportPrint, ARecordingReportOpensThePreviewWhichLeavesNoPages) {
   core::SetRunningFlag(running);
   EXPECT_FALSE(printer->hDC) << "ended with the preview";
   EXPECT_EQ(GetFileAttributesA(dir.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(NewTempEntries(), std::vector<std::string>{});
+}
+
+// The words report with a box and a line on every page and two pictures
+// (one a resource of the report's resource library, one a 256-colour .BMP
+// file) from its hooks, all by name, as a program's hooks send them.
+void DrawFromHooks(const prn::TReportPtr& report) {
+  prn::TReport* r = report.get();
+  const std::string picture = std::string(VD_SOURCE_DIR) + "/tests/graphics/fixtures/grey256.bmp";
+  report->bStartPage = rt::Value::Block([r, picture](rt::Args) {
+    const rt::Value self = r->Self();
+    rt::SendV(self, "Box", 0.05, 0.1, 0.55, 6.6, 1, 1);
+    rt::SendV(self, "Line", 10.5, 0.2, 10.5, 7.4);
+    rt::SendV(self, "SayBitmap", 0.1, 6.8, "Printer", 0.4, 0.4);
+    rt::SendV(self, "SayBitmap", 1.0, 18, picture, 1, 1, 2);
+    return rt::Value();
+  });
+}
+
+TEST_F(ReportPrint, BoxLineAndPicturesFromHooksReachPrinterFileAndPreview) {
+  // On the printer: one page with the words, the totals and the drawings.
+  const auto printed = Declare(false);
+  DrawFromHooks(printed);
+  printed->Activate();
+  EXPECT_EQ(NewHandles(), printtest::Tags{}) << "fonts, pens, brush and pictures all gone";
+  EXPECT_EQ(NewBlocks(), 0u) << "the pictures' memory freed";
+  EXPECT_EQ(Count(ReadFile(kOutA), "%%Page: "), 1);
+  if (printtest::HaveGhostscript()) {
+    const std::string text = "C:\\report.txt";
+    ASSERT_TRUE(printtest::RenderFirstPage(kOutA, text, "txtwrite", 72));
+    const std::string page = ReadFile(text.c_str());
+    DeleteFileA(text.c_str());
+    // The page as text (a blank may come out as a no-break space).
+    for (const char* expected : {"Kopfzeile", "Wortliste", "Buchstabe", "Ameise", "Summe", "Gesamt", "15.00"})
+      EXPECT_NE(page.find(expected), std::string::npos) << expected << " in\n" << page;
+  }
+
+  // Into a text file the drawings are nothing and the text is the same,
+  // in a word column as wide as the first word.
+  rt::DBGOTOP();
+  const std::string file = Scratch("words.txt");
+  const auto written = Declare(false, file);
+  DrawFromHooks(written);
+  written->Activate();
+  const std::string text = ReadFile(file.c_str());
+  for (const char* expected : {"Kopfzeile", "Wortliste", "Buchstabe A", "Apfel", "Summe", "Gesamt", "15.00"})
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+
+  // Recorded for the preview: the page file holds the texts and the box,
+  // the line and both pictures.
+  rt::DBGOTOP();
+  const bool running = core::SetRunningFlag(true);
+  const auto shown = Declare(true);
+  DrawFromHooks(shown);
+  shown->Activate();
+  ASSERT_TRUE(prn::preview::IsOpen());
+  const std::string meta = ReadFile(prn::preview::PageFile(1).c_str());
+  for (const char* expected : {"Kopfzeile", "Wortliste", "Buchstabe B", "Gesamt"})
+    EXPECT_NE(meta.find(expected), std::string::npos) << expected;
+  const auto functions = printtest::MetaRecords(meta);
+  EXPECT_EQ(std::count(functions.begin(), functions.end(), META_RECTANGLE), 1);
+  EXPECT_EQ(std::count(functions.begin(), functions.end(), META_STRETCHDIB), 2);
+  if (const char* shot = std::getenv("VD_REPORT_PREVIEW_SHOT")) printtest::SavePreviewShot(shot);
+  EXPECT_TRUE(printtest::ClosePreview());
+  core::SetRunningFlag(running);
+  EXPECT_EQ(NewTempEntries(), std::vector<std::string>{});
+  EXPECT_EQ(NewHandles(), printtest::Tags{});
+  EXPECT_EQ(NewBlocks(), 0u);
 }
 
 }  // namespace

@@ -162,17 +162,7 @@ TEST_F(Preview, TwoPagesSideBySide) {
   EXPECT_EQ(left.top, right.top);
   EXPECT_EQ(left.right - left.left, right.right - right.left);
   EXPECT_GT(right.left, left.right) << "side by side";
-  if (const char* shot = std::getenv("VD_PREVIEW_SHOT")) {
-    core::SYSREFRESH();
-    RedrawWindow(s.window->hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    core::SYSREFRESH();
-    // The maximised frame reaches past the screen's edges.
-    RECT area{};
-    GetWindowRect(s.window->hWnd, &area);
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    IntersectRect(&area, &area, &screen);
-    SaveScreenShot(area, shot);
-  }
+  if (const char* shot = std::getenv("VD_PREVIEW_SHOT")) printtest::SavePreviewShot(shot);
 
   // On the last page the right one is empty, and a click on it does nothing.
   prn::BOTTOMPAGE();
