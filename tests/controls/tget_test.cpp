@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
+
 #include "controls/tcombobox.h"
 #include "controls/tget.h"
 #include "core/tclipboard.h"
@@ -13,12 +15,17 @@
 
 namespace {
 
+// The variable lives as long as the last block bound to it: a field writes
+// its text back when it loses the focus, which happens when its window is
+// destroyed, after the test's locals have gone.
 struct Field {
-  rt::Value value;
-  rt::Value Block() {
-    return rt::Value::Block([this](rt::Args a) {
-      if (!a.empty()) value = a[0];
-      return value;
+  explicit Field(rt::Value start = {}) : box(std::make_shared<rt::Value>(std::move(start))), value(*box) {}
+  std::shared_ptr<rt::Value> box;
+  rt::Value& value;
+  rt::Value Block() const {
+    return rt::Value::Block([p = box](rt::Args a) {
+      if (!a.empty()) *p = a[0];
+      return *p;
     });
   }
 };
