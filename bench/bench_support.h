@@ -1,6 +1,6 @@
 #pragma once
-// What every benchmark takes from its command line ("--name value" pairs)
-// and the stop watch they all time with.
+// What every benchmark takes from its command line ("--name value" pairs),
+// the stop watch they all time with and the best-of-runs figure they report.
 
 #include <algorithm>
 #include <chrono>
@@ -14,6 +14,18 @@ using Clock = std::chrono::steady_clock;
 
 // Seconds passed since `since`.
 inline double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+// The fastest of `runs` timed calls of step(), after one untimed warm-up.
+double BestOf(int runs, const auto& step) {
+  step();
+  double best = 1e9;
+  for (int i = 0; i < runs; ++i) {
+    const auto start = Clock::now();
+    step();
+    best = std::min(best, Seconds(start));
+  }
+  return best;
+}
 
 class Options {
  public:

@@ -24,22 +24,10 @@
 namespace {
 
 namespace fs = std::filesystem;
-using bench::Clock;
-using bench::Seconds;
+using bench::BestOf;
 
 constexpr const char* kTable = "BENCHEXP.DBF";
 constexpr const char* kExport = "BENCHEXP.EXP";
-
-double BestOf(int runs, const auto& step) {
-  step();  // warm-up
-  double best = 1e9;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    step();
-    best = std::min(best, Seconds(start));
-  }
-  return best;
-}
 
 // A copy of DEUENG opened as the editor opens it (exclusively), with both
 // orders and three rows of its own spread over the table.

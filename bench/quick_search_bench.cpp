@@ -37,6 +37,7 @@
 namespace {
 
 using bench::Clock;
+using bench::BestOf;
 using bench::Seconds;
 
 // Builds the index files the quick search would build at its start.
@@ -57,17 +58,6 @@ voskdar::SearchOptions AllTables() {
   for (std::size_t i = 0; i < o.languages.size(); ++i)
     o.languages[i] = std::filesystem::exists(std::string(common::kWordTables[i].base) + ".DBF");
   return o;
-}
-
-double BestOf(int runs, const auto& step) {
-  step();  // warm-up
-  double best = 1e9;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    step();
-    best = std::min(best, Seconds(start));
-  }
-  return best;
 }
 
 void WildcardAgainstGrep(int runs) {
