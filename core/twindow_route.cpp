@@ -76,10 +76,44 @@ rt::Value Scroll(const rt::Value& bar, long nWParam, long nLParam) {
 
 }  // namespace
 
+bool TWindow::PopupHolds(long nId) const {
+  return oPopup.IsObject() && !Ask(oPopup, "GetMenuItem", nId).IsNil();
+}
+
+rt::Value TWindow::OpenPopup(LPARAM hMenu) const {
+  for (const rt::Value* menu : {&oPopup, &oMenu}) {
+    if (!menu->IsObject()) continue;
+    if (svc::ToHandle(Ask(*menu, "hMenu")) == hMenu) return *menu;
+    if (rt::Value sub = Ask(*menu, "GetSubMenu", hMenu); sub.IsObject()) return sub;
+  }
+  // A pop-up of another object (a bar button's drop-down, a control's own
+  // menu) that this window only owns while it shows.
+  const rt::Value& any = oPopup.IsObject() ? oPopup : oMenu;
+  return Ask(any, "GetPopup", hMenu);
+}
+
+rt::Value TWindow::SelectedMenuItem(long nItem, long nFlags, LPARAM hMenu) const {
+  // A closed menu selects nothing.
+  if (hMenu == 0 && nFlags == 0xFFFF) return {};
+  // An entry that opens a submenu is named by its position; its submenu's
+  // handle finds it.
+  LPARAM key = nItem;
+  if (nFlags & MF_POPUP) {
+    const HMENU sub = GetSubMenu(svc::HandleOf<HMENU>(hMenu), static_cast<int>(nItem));
+    if (!sub) return {};
+    key = svc::HandleNumber(sub);
+  }
+  for (const rt::Value* menu : {&oPopup, &oMenu})
+    if (rt::Value item = Ask(*menu, "GetMenuItem", key); item.IsObject()) return item;
+  return {};
+}
+
 rt::Value TWindow::Command(LPARAM nWParam, LPARAM nLParam) {
   const long code = High(nWParam), id = Low(nWParam);
-  if (oPopup.IsObject()) return Ask(oPopup, "Command", id);
-  if (nLParam == 0) return oMenu.IsObject() ? Ask(oMenu, "Command", id) : rt::Value();
+  if (nLParam == 0) {
+    if (PopupHolds(id)) return Ask(oPopup, "Command", id);
+    return oMenu.IsObject() ? Ask(oMenu, "Command", id) : rt::Value();
+  }
   const HWND sender = AsHandle(nLParam);
   if (GETCLASSNAME(sender) == "ToolbarWindow32") {
     if (const auto toolbar = OWNDFROMHWND(sender)) return toolbar->Command(nWParam, nLParam);
@@ -148,7 +182,11 @@ rt::Value TWindow::MeasureItem(LPARAM nWParam, LPARAM nLParam) {
 
 rt::Value TWindow::MenuSelect(long nItem, long nFlags, LPARAM hMenu) {
   DestroyToolTip();
-  oMItemSelect = Ask(oPopup.IsObject() ? oPopup : oMenu, "GetMenuItem", nItem);
+  oMItemSelect = SelectedMenuItem(nItem, nFlags, hMenu);
+  // The message bar tells what the selected item does; a closed menu
+  // gives the bar back its default text.
+  const rt::Value message = Ask(oMItemSelect, "cMsg");
+  SetMsg(message.IsString() ? message : rt::Value(std::string()));
   return bMenuSelect.IsBlock() ? bMenuSelect.Eval(oMItemSelect, nFlags, hMenu) : rt::Value();
 }
 
@@ -171,10 +209,10 @@ rt::Value TWindow::MenuChar(long nKey, long, LPARAM hMenu) {
 }
 
 rt::Value TWindow::InitMenuPopup(LPARAM hMenu, long, bool lSysMenu) {
-  // The pop-up is found by its handle; a context menu being tracked knows
-  // its own pop-ups when the window has no menu bar.
-  oPopup = lSysMenu ? oSysMenu : Ask(oMenu.IsObject() ? oMenu : oPopup, "GetPopup", hMenu);
-  return Ask(oPopup, "Initiate", hMenu);
+  // Only the pop-up being opened is initialised: oPopup stays the context
+  // menu that TMenu's Activate is tracking, so that commands of the bar and
+  // of child controls never go to a drop-down that has closed.
+  return Ask(lSysMenu ? oSysMenu : OpenPopup(hMenu), "Initiate", hMenu);
 }
 
 rt::Value TWindow::DropFiles(LPARAM hDrop) {
