@@ -83,6 +83,10 @@ rt::Value WNDHANDLEEVENT(TWindow& self, UINT nMsg, WPARAM nWParam, LPARAM nLPara
     // The menu flags travel in the high word of wParam.
     case WM_MENUSELECT:
       return self.MenuSelect(Low(w), High(w), Full(nLParam));
+    // The end of a menu's tracking is a closed menu for MenuSelect, also
+    // where the system sends no closing WM_MENUSELECT.
+    case WM_EXITMENULOOP:
+      return self.MenuSelect(0, 0xFFFF, 0);
     case WM_MENUCHAR:
       return self.MenuChar(Low(w), High(w), Full(nLParam));
     // The control's handle is all of lParam: a cut handle would never

@@ -7,7 +7,9 @@
 #include <bit>
 #include <cctype>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/send_soft.h"
 #include "core/tdde.h"
@@ -72,6 +74,13 @@ rt::Value Scroll(const rt::Value& bar, long nWParam, long nLParam) {
     SendMessageA(AsHandle(nLParam), kScrollMessages[code], code >= 4 ? pos : 0, 0);
   }
   return rt::Value(0);
+}
+
+// What the message bar showed when the open menu opened: it shows it again
+// when the menu closes. A thread tracks one menu at a time.
+std::optional<std::string>& MsgBeforeMenu() {
+  static std::optional<std::string> shown;
+  return shown;
 }
 
 }  // namespace
@@ -183,22 +192,36 @@ rt::Value TWindow::MeasureItem(LPARAM nWParam, LPARAM nLParam) {
 rt::Value TWindow::MenuSelect(long nItem, long nFlags, LPARAM hMenu) {
   DestroyToolTip();
   oMItemSelect = SelectedMenuItem(nItem, nFlags, hMenu);
-  // The message bar tells what the selected item does; a closed menu
-  // gives the bar back its default text.
-  const rt::Value message = Ask(oMItemSelect, "cMsg");
-  SetMsg(message.IsString() ? message : rt::Value(std::string()));
+  // The message bar tells what the selected item does (its default text
+  // for an item without a message); a closed menu gives the bar back what
+  // it showed before.
+  if (hMenu == 0 && nFlags == 0xFFFF) {
+    if (MsgBeforeMenu()) SetMsg(rt::Value(*std::exchange(MsgBeforeMenu(), std::nullopt)));
+  } else {
+    if (!MsgBeforeMenu()) MsgBeforeMenu() = MsgShown();
+    const rt::Value message = Ask(oMItemSelect, "cMsg");
+    SetMsg(message.IsString() ? message : rt::Value(std::string()));
+  }
   return bMenuSelect.IsBlock() ? bMenuSelect.Eval(oMItemSelect, nFlags, hMenu) : rt::Value();
 }
 
 rt::Value TWindow::MenuChar(long nKey, long, LPARAM hMenu) {
-  // The item whose "&" letter is the typed key is executed.
+  // The item whose "&" letter is the typed key is executed. The prompts
+  // are the menu object's: an owner-drawn entry has no native text.
   const auto menu = reinterpret_cast<HMENU>(static_cast<std::intptr_t>(hMenu));
+  const rt::Value items = Ask(OpenPopup(hMenu), "aItems");
   const int count = GetMenuItemCount(menu);
   const int key = std::toupper(static_cast<unsigned char>(nKey));
   for (int pos = 0; pos < count; ++pos) {
-    char prompt[256] = {};
-    GetMenuStringA(menu, static_cast<UINT>(pos), prompt, sizeof prompt, MF_BYPOSITION);
-    const std::string text = prompt;
+    std::string text;
+    if (items.IsArray() && static_cast<std::size_t>(pos) < items.Len()) {
+      const rt::Value prompt = Ask(items.At(static_cast<std::size_t>(pos) + 1), "cPrompt");
+      if (prompt.IsString()) text = prompt.AsString();
+    } else {
+      char prompt[256] = {};
+      GetMenuStringA(menu, static_cast<UINT>(pos), prompt, sizeof prompt, MF_BYPOSITION);
+      text = prompt;
+    }
     const auto amp = text.find('&');
     if (amp != std::string::npos && amp + 1 < text.size() &&
         std::toupper(static_cast<unsigned char>(text[amp + 1])) == key) {

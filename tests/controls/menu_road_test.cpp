@@ -127,8 +127,9 @@ TEST(MenuRoad, AKeptContextMenuTakesOnlyItsOwnIds) {
 }
 
 // The item under selection, found on every level (a submenu entry by its
-// position), and its message on the bar; an item without one, and a closed
-// menu, give the bar back its default text.
+// position), and its message on the bar; an item without one shows the
+// bar's default text, and a closed menu gives the bar back what it showed
+// before the menu opened.
 TEST(MenuRoad, TheSelectedItemAndItsMessage) {
   BarWindow w;
   const struct {
@@ -142,7 +143,7 @@ TEST(MenuRoad, TheSelectedItemAndItsMessage) {
       {w.Id(w.quit), 0, w.File(), w.quit, "Programm verlassen"},
       {0, MF_POPUP, w.File(), w.dictionaries, ""},
       {w.Id(w.quit), 0, w.File(), w.quit, "Programm verlassen"},
-      {0, 0xFFFF, nullptr, rt::Value(), ""},
+      {0, 0xFFFF, nullptr, rt::Value(), "Bereit"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
