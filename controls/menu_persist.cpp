@@ -14,11 +14,6 @@ const std::vector<std::string>& MenuProperties() {
   return names;
 }
 
-const std::vector<std::string>& ItemProperties() {
-  static const std::vector<std::string> names{"cCaption", "cMsg", "cVarName", "lActive", "lBreak", "lChecked", "nId"};
-  return names;
-}
-
 std::string Record(const rt::Object& object, const std::vector<std::string>& properties, const char* operation) {
   try {
     return core::ObjectRecordOf(object, properties);
@@ -53,7 +48,7 @@ void TMenu::Load(const std::string& cData) {
   for (const auto& item : loaded) Add(item);
 }
 
-std::string TMenuItem::Save() const { return Record(*this, ItemProperties(), "TMENUITEM:SAVE"); }
+std::string TMenuItem::Save() const { return Record(*this, MenuItemProperties(), "TMENUITEM:SAVE"); }
 
 void TMenuItem::Load(const std::string& cData) { Read(Self(), cData, "TMENUITEM:LOAD"); }
 

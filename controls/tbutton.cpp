@@ -28,7 +28,8 @@ TButton& TButton::New(const ButtonArgs& a) {
   const long width = NumOr(a.nWidth, std::max(static_cast<long>(cCaption.size()) * 6, 30L));
   const long height = NumOr(a.nHeight, 13);
   nHelpId = a.nHelpId.IsNil() ? rt::Value(100) : a.nHelpId;
-  oFont = a.oFont.As<gfx::TFont>();
+  // A use of the font of its own: the button ends it when it goes.
+  KeepFont(a.oFont.As<gfx::TFont>());
   lDefault = rt::IsTrue(a.lDefault);
   lDrag = rt::IsTrue(a.lDesign);
   cMsg = a.cMsg;
@@ -52,7 +53,7 @@ TButton& TButton::New(const ButtonArgs& a) {
     nId = GetNewId();
     Create("BUTTON");
     owner->AddControl(Self());
-    if (!oFont) oFont = owner->oFont;
+    if (!oFont) KeepFont(owner->oFont);
     if (oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), 0);
   } else {
     core::Ask(oWnd, "DefControl", Self());

@@ -82,7 +82,7 @@ class TComboBox : public core::TControl {
 
   void SetBitmaps(const rt::Value& aNames);
   rt::Value DrawItem(LPARAM nId, LPARAM pDrawItem) override;
-  rt::Value FillMeasure(LPARAM pMeasure);
+  rt::Value FillMeasure(LPARAM pMeasure) override;
   void ShowToolTip();
 
   rt::Value MouseMove(long nRow, long nCol, long nFlags) override;

@@ -313,6 +313,11 @@ std::string TGet::cGenPrg() const {
          n3(nBottom - nTop) + " PIXEL OF oWnd \r\n";
 }
 
+rt::Value TGet::ReSize(long nSizeType, long nWidth, long nHeight) {
+  if (lDrag) Refresh();
+  return TControl::ReSize(nSizeType, nWidth, nHeight);
+}
+
 void TGet::Move(int top, int left, int width, int height, bool repaint) {
   TControl::Move(top, left, width, height, repaint);
   MOVEGET(hWnd);

@@ -102,7 +102,9 @@ class TGet : public core::TControl {
   rt::Value LostFocus(LPARAM hWndNew) override;
   rt::Value KeyChar(long nKey, long nFlags) override;
   rt::Value KeyDown(long nKey, long nFlags) override;
-  rt::Value KeyUp(long nKey, long nFlags);
+  rt::Value KeyUp(long nKey, long nFlags) override;
+  // In design mode the field is refreshed before the base class lays out.
+  rt::Value ReSize(long nSizeType, long nWidth, long nHeight) override;
   rt::Value LButtonDown(long nRow, long nCol, long nFlags) override;
   rt::Value LButtonUp(long nRow, long nCol, long nFlags) override;
   rt::Value MouseMove(long nRow, long nCol, long nFlags) override;

@@ -70,9 +70,15 @@ rt::Value TGet::Paste(const rt::Value& cText) {
     GetSelPos(start, end);
     if (end != start) GetDelSel(start, end);
     // Typed in one by one: the picture takes or refuses each character,
-    // and what goes past the end falls off.
+    // and what goes past the end falls off. In a number "." and "," go to
+    // the decimal position, as when typed.
+    const bool numeric = oGet->Type() == "N";
     for (const char c : text) {
-      oGet->Insert(c);
+      if (numeric && (c == '.' || c == ',')) {
+        oGet->ToDecPos();
+      } else {
+        oGet->Insert(c);
+      }
       if (oGet->TypeOut()) break;
     }
     oGet->SetTypeOut(false);

@@ -124,6 +124,9 @@ rt::Value TGet::KeyDown(long nKey, long nFlags) {
       long start = 0, end = 0;
       GetSelPos(start, end);
       if (end != start) {
+        // Shift+Del cuts: the native edit puts the selection on the
+        // clipboard before the buffer loses it.
+        if (KeyIsDown(VK_SHIFT)) Native(WM_KEYDOWN, static_cast<WPARAM>(nKey), nFlags);
         GetDelSel(start, end);
       } else {
         nKey == VK_DELETE ? oGet->Delete() : oGet->BackSpace();

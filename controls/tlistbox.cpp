@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "controls/control_owner.h"
+#include "controls/native_paint.h"
 #include "core/message_loop.h"
 #include "core/send_soft.h"
 #include "graphics/colour.h"
@@ -323,6 +324,10 @@ rt::Value TListBox::DrawItem(LPARAM, LPARAM pDrawItem) {
 }
 
 rt::Value TListBox::FillMeasure(LPARAM pMeasure) { return rt::Value(gfx::LBXMEASURE(pMeasure, nBmpHeight())); }
+
+rt::Value TListBox::Paint() { return PaintOverNative(*this); }
+
+rt::Value TListBox::Display() { return DisplayPainted(*this); }
 
 rt::Value TListBox::LButtonUp(long nRow, long nCol, long nFlags) {
   if (!lDrag) return TControl::LButtonUp(nRow, nCol, nFlags);

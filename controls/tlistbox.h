@@ -79,7 +79,11 @@ class TListBox : public core::TControl {
   // Owner drawing.
   void SetBitmaps(const rt::Value& aNames);
   rt::Value DrawItem(LPARAM nId, LPARAM pDrawItem) override;
-  rt::Value FillMeasure(LPARAM pMeasure);
+  rt::Value FillMeasure(LPARAM pMeasure) override;
+  // Double-buffered with the brush, or the native list's background.
+  rt::Value Paint() override;
+  rt::Value Display() override;
+  rt::Value EraseBkGnd(LPARAM) override { return rt::Value(1); }
 
   rt::Value LButtonUp(long nRow, long nCol, long nFlags) override;
   rt::Value MouseMove(long nRow, long nCol, long nFlags) override;

@@ -8,6 +8,7 @@
 #include "core/message_loop.h"
 #include "core/send_soft.h"
 #include "core/twindow.h"
+#include "runtime/callstack.h"
 #include "services/help.h"
 #include "services/int32.h"
 #include "services/resources.h"
@@ -60,6 +61,7 @@ HWND WindowOf(const rt::Value& window) {
 }
 
 std::shared_ptr<TMenuItem> ItemOf(const rt::Value& v) { return v.IsObject() ? v.As<TMenuItem>() : nullptr; }
+std::shared_ptr<TMenu> ItemsMenu(const rt::Value& v) { return v.IsObject() ? v.As<TMenu>() : nullptr; }
 
 std::string WithoutAmpersands(std::string text) {
   std::erase(text, '&');
@@ -193,6 +195,7 @@ void TMenu::Initiate() {
 }
 
 void TMenu::Command(long nId) {
+  RT_METHOD("TMENU", "Command");
   const auto item = ItemOf(GetMenuItem(nId));
   if (!item || !item->bAction.IsBlock()) return;
   if (item->bWhen.IsBlock() && !item->bWhen.Eval(rt::Value(item)).AsLogical()) return;
@@ -246,13 +249,16 @@ void TMenu::HelpTopic() {
 }
 
 void TMenu::Activate(long nRow, long nCol, const rt::Value& window, bool lEnd) {
+  RT_METHOD("TMENU", "Activate");
   const HWND owner = WindowOf(window);
   POINT pt{nCol, nRow};
   if (owner) {
     ClientToScreen(owner, &pt);
     if (lEnd) {
-      const rt::Value previous = core::Ask(window, "oPopup");
-      if (previous.IsObject() && previous.AsObject().get() != this) core::Ask(previous, "End");
+      // Only a context pop-up that an earlier Activate left to the window
+      // is ended: never a menu hung under a bar or another menu.
+      const auto previous = ItemsMenu(core::Ask(window, "oPopup"));
+      if (previous && previous.get() != this && previous->lPopup && !previous->attached_) previous->End();
     }
     core::Ask(window, "_oPopup", Self());
   }
@@ -305,6 +311,10 @@ void TMenu::Destroy() {
 }
 
 void TMenu::End() {
+  // A submenu goes with the entry it hangs under (TMenuItem's Destroy
+  // detaches it first): ending it here would leave its parent menu, or a
+  // window's bar, holding a dead native menu.
+  if (attached_) return;
   if (!hMenu && aItems.Items().empty()) return;
   const HWND owner = WindowOf(oWnd);
   // Only the window's own bar is taken from it.

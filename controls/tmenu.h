@@ -77,6 +77,7 @@ class TMenu : public rt::Object {
 
  private:
   friend void RESBUILD(TMenu& menu);
+  friend class TMenuItem;
   UINT FlagsFor(const TMenuItem& item, bool lRoot, bool inserting) const;
   // Hung under another menu's entry, whose destruction destroys it too.
   bool attached_ = false;

@@ -39,7 +39,30 @@ long NextId() {
 
 bool Flag(const rt::Value& v, bool fallback) { return v.IsLogical() ? v.AsLogical() : fallback; }
 
+rt::Value NamesArray(const std::vector<std::string>& names) {
+  rt::Value array = rt::Value::Array();
+  for (const std::string& name : names) array.Items().push_back(rt::Value(name));
+  return array;
+}
+
+// Element n (from 1) of a class table; NIL outside it.
+rt::Value TableEntry(const std::vector<std::string>& names, const rt::Value& n) {
+  const long i = n.IsNumber() ? n.AsInt() : 0;
+  return i >= 1 && i <= static_cast<long>(names.size()) ? rt::Value(names[static_cast<std::size_t>(i - 1)])
+                                                         : rt::Value();
+}
+
 }  // namespace
+
+const std::vector<std::string>& MenuItemProperties() {
+  static const std::vector<std::string> names{"cCaption", "cMsg", "cVarName", "lActive", "lBreak", "lChecked", "nId"};
+  return names;
+}
+
+const std::vector<std::string>& MenuItemEvents() {
+  static const std::vector<std::string> names{"OnActivate", "OnClick"};
+  return names;
+}
 
 long& MenuItemInitId() {
   static long nInitId = kFirstId - 1;
@@ -150,7 +173,58 @@ void TMenuItem::Destroy() {
     std::erase_if(items, [this](const rt::Value& v) { return v.AsObject().get() == this; });
     if (menu->hMenu) REMOVEMENU(menu->hMenu, static_cast<UINT>(native), MF_BYCOMMAND);
   }
-  if (const auto sub = Submenu()) sub->End();
+  if (const auto sub = Submenu()) {
+    sub->attached_ = false;
+    sub->End();
+  }
+}
+
+TMenuItem& TMenuItem::ReDefine(const MenuItemRedefinition& a) {
+  const rt::Value menuValue = a.oMenu.IsObject() ? a.oMenu : oMenu;
+  const auto menu = menuValue.IsObject() ? menuValue.As<TMenu>() : nullptr;
+  const auto existing =
+      menu && a.nId.IsNumber() ? menu->GetMenuItem(a.nId.AsInt()).As<TMenuItem>() : std::shared_ptr<TMenuItem>();
+  if (!existing) return *this;
+  if (a.cMsg.IsString()) existing->cMsg = a.cMsg.AsString();
+  if (!a.bAction2.IsNil())
+    existing->bAction = a.bAction2;
+  else if (!a.bAction.IsNil())
+    existing->bAction = a.bAction;
+  if (a.nVKState.IsNumber()) existing->nVKState = a.nVKState.AsInt();
+  if (a.nVirtKey.IsNumber()) existing->nVirtKey = a.nVirtKey.AsInt();
+  if (a.nHelpId.IsNumber()) existing->nHelpId = a.nHelpId.AsInt();
+  if (!a.bWhen.IsNil()) existing->bWhen = a.bWhen;
+  if (a.cResName.IsString() && !a.cResName.AsString().empty()) {
+    existing->End();
+    existing->hBitmap = gfx::LOADBITMAP(svc::HandleOf<HINSTANCE>(svc::GETRESOURCES()), a.cResName);
+  } else if (a.cBmpFile.IsString() && rt::FileExists(a.cBmpFile.AsString())) {
+    existing->End();
+    existing->hBitmap = gfx::READBITMAP(nullptr, a.cBmpFile.AsString());
+  }
+  if (a.lChecked.IsLogical()) existing->SetCheck(a.lChecked.AsLogical());
+  if (a.lActive.IsLogical()) a.lActive.AsLogical() ? existing->Enable() : existing->Disable();
+  if (a.cPrompt.IsString()) existing->SetPrompt(a.cPrompt.AsString());
+  // This object now stands for the bound item; the id stays the item's.
+  if (nId && nId != existing->nId) LivingIds().erase(nId);
+  LivingIds().insert(existing->nId);
+  cPrompt = existing->cPrompt;
+  cMsg = existing->cMsg;
+  cVarName = existing->cVarName;
+  nId = existing->nId;
+  nHelpId = existing->nHelpId;
+  bAction = existing->bAction;
+  bWhen = existing->bWhen;
+  cWebAction = existing->cWebAction;
+  lActive = existing->lActive;
+  lBreak = existing->lBreak;
+  lChecked = existing->lChecked;
+  lHelp = existing->lHelp;
+  oMenu = existing->oMenu;
+  nVKState = existing->nVKState;
+  nVirtKey = existing->nVirtKey;
+  Cargo = existing->Cargo;
+  nFlags = existing->nFlags;
+  return *this;
 }
 
 TMenuItem& TMenuItem::New(std::string prompt, long id) {
@@ -170,6 +244,12 @@ const rt::ClassInfo& TMenuItem::ClassDef() {
             [](Object& o, const rt::Value& v) {
               static_cast<TMenuItem&>(o).hBitmap = svc::HandleOf<HBITMAP>(svc::ToHandle(v));
             });
+        c.AddData(
+            "aProperties", [](const Object&) { return NamesArray(MenuItemProperties()); }, nullptr);
+        c.AddData(
+            "aEvents", [](const Object&) { return NamesArray(MenuItemEvents()); }, nullptr);
+        c.AddData(
+            "nInitId", [](const Object&) { return rt::Value(MenuItemInitId()); }, nullptr);
         c.AddData(
             "cCaption", [](const Object& o) { return static_cast<const TMenuItem&>(o).cPrompt; },
             [](Object& o, const rt::Value& v) { static_cast<TMenuItem&>(o).SetPrompt(v.AsString()); });
@@ -233,6 +313,23 @@ const rt::ClassInfo& TMenuItem::ClassDef() {
                       m.Destroy();
                       return rt::Value();
                     })
+            .Method("ReDefine",
+                    [](TMenuItem& m, rt::Args a) {
+                      auto arg = [&a](std::size_t i) -> const rt::Value& { return rt::Arg(a, i); };
+                      return m
+                          .ReDefine(MenuItemRedefinition{arg(0), arg(1), arg(2), arg(3), arg(4), arg(5), arg(6),
+                                                         arg(7), arg(8), arg(9), arg(10), arg(11), arg(12), arg(13)})
+                          .Self();
+                    })
+            .Method("PropCount",
+                    [](TMenuItem&, rt::Args) { return rt::Value(static_cast<long>(MenuItemProperties().size())); })
+            .Method("EveCount",
+                    [](TMenuItem&, rt::Args) { return rt::Value(static_cast<long>(MenuItemEvents().size())); })
+            .Method("Property", [](TMenuItem&, rt::Args a) { return TableEntry(MenuItemProperties(), rt::Arg(a, 0)); })
+            .Method("Event", [](TMenuItem&, rt::Args a) { return TableEntry(MenuItemEvents(), rt::Arg(a, 0)); })
+            // The designer's editors and a redraw hook: an item has neither.
+            .Method("Inspect", [](TMenuItem&, rt::Args) { return rt::Value(); })
+            .Method("Refresh", [](TMenuItem&, rt::Args) { return rt::Value(); })
             .Method("Save", [](TMenuItem& m, rt::Args) { return rt::Value(m.Save()); })
             .Method("Load", [](TMenuItem& m, rt::Args a) {
               m.Load(a.empty() ? "" : a[0].AsString());

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "runtime/object.h"
 #include "runtime/value.h"
@@ -18,6 +19,16 @@ struct MenuItemArgs {
   rt::Value cPrompt{}, cMsg{}, lChecked{}, lActive{}, bAction{}, cBmpFile{}, cResName{}, nVKState{}, nVirtKey{},
       lHelp{}, nHelpId{}, bWhen{}, lBreak{};
 };
+
+// The arguments of TMenuItem:ReDefine in their order.
+struct MenuItemRedefinition {
+  rt::Value cPrompt{}, cMsg{}, lChecked{}, lActive{}, bAction{}, cBmpFile{}, cResName{}, oMenu{}, bAction2{}, nId{},
+      nVKState{}, nVirtKey{}, nHelpId{}, bWhen{};
+};
+
+// Class data aProperties (the persisted members) and aEvents, in order.
+const std::vector<std::string>& MenuItemProperties();
+const std::vector<std::string>& MenuItemEvents();
 
 class TMenuItem : public rt::Object {
  public:
@@ -38,6 +49,11 @@ class TMenuItem : public rt::Object {
   ~TMenuItem() override;
   TMenuItem& New(const MenuItemArgs& a = {});
   TMenuItem& New(std::string prompt, long id);  // a plain entry with a given id
+  // Binds to the item nId of the given menu (default: this item's menu):
+  // the given states, prompt, message, actions and keys go to that item
+  // and its native entry, and this object takes its members. Without such
+  // an item nothing changes.
+  TMenuItem& ReDefine(const MenuItemRedefinition& a);
 
   void SetCheck(bool lOnOff);
   void Enable();

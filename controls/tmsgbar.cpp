@@ -56,6 +56,8 @@ TMsgBar& TMsgBar::New(const MsgBarArgs& a) {
   nLeft = -1;
   nRight = client.right + 1;
   aItem.clear();
+  // The window's text is the message shown, for whoever reads the screen.
+  cCaption = cMsgDef;
   Register();
   Create();
   if (owner) owner->oMsgBar = Self();
@@ -225,6 +227,7 @@ void TMsgBar::SetMsg(const std::string& cText) {
   const std::string current = cMsg.IsString() ? cMsg.AsString() : std::string();
   if (cText == current) return;
   cMsg = rt::Value(cText);
+  SetWindowTextA(hWnd, (cText.empty() ? cMsgDef : cText).c_str());
   const HDC dc = ::GetDC(hWnd);
   PaintMessage(dc, false);
   ::ReleaseDC(hWnd, dc);
@@ -275,7 +278,12 @@ rt::Value TMsgBar::MouseMove(long nRow, long nCol, long nFlags) {
       nItem = static_cast<long>(i) + 1;
       DestroyToolTip();
     }
-    if (ShowToolTip()) CheckToolTip();
+    if (ShowToolTip()) {
+      // Above the bar, over the panel: as many rows of 14 pixels as the
+      // text has lines of 254 characters.
+      const long lines = std::max(1L, (static_cast<long>(cToolTip.AsString().size()) + 253) / 254);
+      CheckToolTip(rt::Value(-(lines * 14) - 2), rt::Value(aItem[i]->nLeft()));
+    }
     return {};
   }
   DestroyToolTip();

@@ -282,6 +282,11 @@ void TMultiGet::Move(int top, int left, int width, int height, bool repaint) {
   MOVEGET(hWnd);
 }
 
+void TMultiGet::SetCoors(const gfx::TRect& rect) {
+  TControl::SetCoors(rect);
+  MOVEGET(hWnd);
+}
+
 void TMultiGet::AdjClient() {
   TControl::AdjClient();
   MOVEGET(hWnd);

@@ -92,6 +92,8 @@ class TMultiGet : public core::TControl {
 
   void Move(int top, int left, int width = 0, int height = 0, bool repaint = false);
   void AdjClient();
+  // New coordinates, and the formatting rectangle follows.
+  void SetCoors(const gfx::TRect& rect);
 
   rt::Value GotFocus(LPARAM hWndLost) override;
   rt::Value LostFocus(LPARAM hWndNew) override;

@@ -35,6 +35,11 @@ const rt::ClassInfo& TMultiGet::ClassDef() {
                                    &n.oCursor, &n.cMsg, &n.lUpdate, &n.bWhen, &n.lReadOnly, &n.bValid, &n.bChange});
                       return m.ReDefine(n).Self();
                     })
+            .Method("SetCoors",
+                    [](M& m, rt::Args a) {
+                      if (const auto rect = rt::Arg(a, 0).As<gfx::TRect>()) m.SetCoors(*rect);
+                      return rt::Value();
+                    })
             .Method("Print", [](M& m, rt::Args) { return rt::Value(m.Print()); })
             .Method("cText",
                     [](M& m, rt::Args a) {

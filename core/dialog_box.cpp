@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "core/callback_guard.h"
+#include "core/handle_event.h"
 #include "core/message_loop.h"
 #include "core/startup.h"
 #include "core/tdialog.h"
+#include "runtime/callstack.h"
 #include "services/msgbox.h"
 #include "services/int32.h"
 
@@ -54,6 +56,7 @@ INT_PTR Answer(const rt::Value& result, bool keepNumbers) {
 INT_PTR Forward(TDialog& dialog, HWND hDlg, UINT nMsg, WPARAM wParam, LPARAM lParam) {
   // Initiate needs the dialog's own window, which WM_INITDIALOG does not carry.
   if (nMsg == WM_INITDIALOG) lParam = reinterpret_cast<LPARAM>(hDlg);
+  const rt::CallGuard frame(dialog.ClassName().c_str(), EventName(nMsg), 0);
   return Answer(dialog.HandleEvent(nMsg, wParam, lParam), true);
 }
 

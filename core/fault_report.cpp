@@ -68,6 +68,44 @@ void InstallVectoredHandlerOnce() {
 }
 #endif
 
+// The system sizes a message box to its text and cuts a longer caption;
+// the report's box is widened to show its caption whole, its button kept
+// in the middle.
+LRESULT CALLBACK WidenBox(int code, WPARAM wParam, LPARAM lParam) {
+  if (code != HCBT_ACTIVATE) return CallNextHookEx(nullptr, code, wParam, lParam);
+  const HWND box = reinterpret_cast<HWND>(wParam);
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const HDC dc = GetDC(box);
+  const HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SIZE title{};
+  GetTextExtentPoint32A(dc, kTitle, static_cast<int>(sizeof kTitle - 1), &title);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(box, dc);
+  // Room for the caption's icon, its close button and the frame.
+  const int wanted = title.cx + GetSystemMetrics(SM_CXSMICON) + 2 * GetSystemMetrics(SM_CXSIZE) +
+                     4 * GetSystemMetrics(SM_CXFRAME) + 16;
+  RECT r{};
+  GetWindowRect(box, &r);
+  const int grow = wanted - (r.right - r.left);
+  if (grow > 0) {
+    SetWindowPos(box, nullptr, r.left - grow / 2, r.top, wanted, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      char cls[16] = {};
+      GetClassNameA(child, cls, sizeof cls);
+      if (lstrcmpiA(cls, "Button") != 0) continue;
+      RECT b{};
+      GetWindowRect(child, &b);
+      MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&b), 2);
+      SetWindowPos(child, nullptr, b.left + grow / 2, b.top, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 std::size_t FormatFaultReport(std::span<char> out) noexcept {
@@ -99,7 +137,9 @@ void ReportFaultAndEnd(DWORD exceptionCode) noexcept {
   if (InterlockedExchange(&reporting, 1) == 0) {
     static char text[kFaultTextMax + 1];
     FormatFaultReport(text);
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, WidenBox, nullptr, GetCurrentThreadId());
     MessageBoxA(nullptr, text, kTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    if (hook) UnhookWindowsHookEx(hook);
   }
   // Ending one's own process does not return.
   TerminateProcess(GetCurrentProcess(), exceptionCode);

@@ -83,6 +83,10 @@ rt::Value WNDHANDLEEVENT(TWindow& self, UINT nMsg, WPARAM nWParam, LPARAM nLPara
     // The menu flags travel in the high word of wParam.
     case WM_MENUSELECT:
       return self.MenuSelect(Low(w), High(w), Full(nLParam));
+    // The end of a menu's tracking is a closed menu for MenuSelect, also
+    // where the system sends no closing WM_MENUSELECT.
+    case WM_EXITMENULOOP:
+      return self.MenuSelect(0, 0xFFFF, 0);
     case WM_MENUCHAR:
       return self.MenuChar(Low(w), High(w), Full(nLParam));
     // The control's handle is all of lParam: a cut handle would never
@@ -125,14 +129,71 @@ rt::Value WNDHANDLEEVENT(TWindow& self, UINT nMsg, WPARAM nWParam, LPARAM nLPara
       return self.DdeExecute(Full(nWParam), Full(nLParam));
     case WM_VD_HELPF1:
       return self.HelpF1();
+    // A drag's release sends the key flags in wParam and the point (x low,
+    // y high) in lParam.
     case WM_VD_DROPOVER:
-      return self.DropOver(Low(l), High(l), Full(nLParam));
+      return self.DropOver(High(l), Low(l), Full(nWParam));
     case WM_VD_ASYNCSELECT:
       return self.AsyncSelect(Full(nWParam), Full(nLParam));
     case WM_VD_TASKBAR:
       return self.TaskBar(Full(nWParam), Full(nLParam));
     default:
       return rt::Value();
+  }
+}
+
+const char* EventName(UINT nMsg) {
+  switch (nMsg) {
+    case WM_DESTROY:
+      return "Destroy";
+    case WM_SIZE:
+      return "ReSize";
+    case WM_SETFOCUS:
+      return "GotFocus";
+    case WM_KILLFOCUS:
+      return "LostFocus";
+    case WM_PAINT:
+      return "Paint";
+    case WM_CLOSE:
+      return "Close";
+    case WM_KEYDOWN:
+      return "KeyDown";
+    case WM_CHAR:
+      return "KeyChar";
+    case WM_COMMAND:
+      return "Command";
+    case WM_SYSCOMMAND:
+      return "SysCommand";
+    case WM_NOTIFY:
+      return "Notify";
+    case WM_TIMER:
+      return "Timer";
+    case WM_INITMENUPOPUP:
+      return "InitMenuPopup";
+    case WM_MENUSELECT:
+      return "MenuSelect";
+    case WM_DRAWITEM:
+      return "DrawItem";
+    case WM_MEASUREITEM:
+      return "MeasureItem";
+    case WM_LBUTTONDOWN:
+      return "LButtonDown";
+    case WM_LBUTTONUP:
+      return "LButtonUp";
+    case WM_RBUTTONDOWN:
+      return "RButtonDown";
+    case WM_RBUTTONUP:
+      return "RButtonUp";
+    case WM_LBUTTONDBLCLK:
+      return "LDblClick";
+    case WM_VSCROLL:
+      return "VScroll";
+    case WM_HSCROLL:
+      return "HScroll";
+    case WM_INITDIALOG:
+      return "Initiate";
+    default:
+      return "HandleEvent";
   }
 }
 

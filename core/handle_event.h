@@ -23,4 +23,8 @@ enum LibraryMessage : UINT {
 
 rt::Value WNDHANDLEEVENT(TWindow& self, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
+// The name of the event method a message goes to ("HandleEvent" for one
+// the dispatcher does not know), for the frames of the runtime's call stack.
+const char* EventName(UINT nMsg);
+
 }  // namespace core

@@ -15,6 +15,7 @@
 #include "graphics/class_names.h"
 #include "graphics/ctl3d.h"
 #include "graphics/cursors.h"
+#include "services/help.h"
 #include "services/int32.h"
 #include "services/msgbox.h"
 
@@ -182,7 +183,28 @@ void TControl::AdjClient() {
 
 void TControl::_l3D(bool on) {
   l3DLook = on;
-  if (on && hWnd) gfx::CTL3DLOOK(hWnd);
+  if (on) Set3DLook();
+}
+
+void TControl::Set3DLook() {
+  if (hWnd) gfx::CTL3DLOOK(hWnd);
+}
+
+rt::Value TControl::Init() { return {}; }
+rt::Value TControl::KeyUp(long, long) { return {}; }
+rt::Value TControl::FillMeasure(LPARAM) { return {}; }
+
+void TControl::DragBegin(long nRow, long nCol, long nFlags) {
+  lCaptured = true;
+  Capture();
+  if (bDragBegin.IsBlock()) bDragBegin.Eval(nRow, nCol, nFlags, Self());
+}
+
+rt::Value TControl::HelpTopic() {
+  const auto owner = Container();
+  if (owner && !owner->nHelpId.IsNil()) return owner->HelpTopic();
+  if (nHelpId.IsNil() || (nHelpId.IsNumber() && nHelpId.AsInt() == 0)) return svc::HELPINDEX();
+  return svc::HELPPOPUP(nHelpId.AsInt());
 }
 
 rt::Value TControl::Click() {
@@ -219,11 +241,15 @@ rt::Value TControl::GotFocus(LPARAM hWndLost) {
     owner->hCtlFocus = hWnd;
     if (cMsg.IsString()) owner->SetMsg(cMsg);
   }
+  if (lDrag) ShowDots();
   return bGotFocus.IsBlock() ? bGotFocus.Eval(Self(), hWndLost) : rt::Value();
 }
 
 rt::Value TControl::LostFocus(LPARAM hWndNew) {
-  if (const auto owner = Container(); owner && cMsg.IsString()) owner->SetMsg();
+  // Only the control's own message leaves the bar: a text that the program
+  // put there before a box took the focus stays.
+  if (const auto owner = Container(); owner && cMsg.IsString() && owner->MsgShown() == cMsg.AsString())
+    owner->SetMsg();
   return TWindow::LostFocus(hWndNew);
 }
 
@@ -378,9 +404,7 @@ rt::Value TControl::MouseMove(long nRow, long nCol, long nFlags) {
     return rt::Value(0);
   }
   if (!lDrag && lMouseDown && bDragBegin.IsBlock() && !lCaptured && (nFlags & MK_LBUTTON)) {
-    lCaptured = true;
-    Capture();
-    bDragBegin.Eval(nRow, nCol, nFlags, Self());
+    DragBegin(nRow, nCol, nFlags);
     return rt::Value(0);
   }
   return TWindow::MouseMove(nRow, nCol, nFlags);

@@ -99,6 +99,20 @@ class TControl : public TWindow {
 
   bool l3D() const { return l3DLook; }
   void _l3D(bool on);
+  // Gives the control the 3-D look of the look library (CTL3DLOOK).
+  void Set3DLook();
+
+  // Hooks of the subclasses: set-up after creation, key releases, and the
+  // size of an owner-drawn entry (pMeasureItem).
+  virtual rt::Value Init();
+  virtual rt::Value KeyUp(long nKey, long nFlags);
+  virtual rt::Value FillMeasure(LPARAM pMeasureItem);
+  // The start of a drag outside design mode: captures the mouse and runs
+  // bDragBegin(nRow, nCol, nFlags, Self).
+  void DragBegin(long nRow, long nCol, long nFlags);
+  // The container's topic, else the help index, else the pop-up help of
+  // nHelpId.
+  rt::Value HelpTopic() override;
 
   // The focus and validation chain.
   virtual rt::Value Click();

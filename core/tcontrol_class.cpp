@@ -3,6 +3,8 @@
 #include "core/tcontrol.h"
 #include "core/tdialog.h"
 #include "graphics/class_names.h"
+#include "graphics/tbrush.h"
+#include "graphics/tfont.h"
 #include "services/int32.h"
 
 namespace core {
@@ -76,6 +78,18 @@ const rt::ClassInfo& TControl::ClassDef() {
                   w.SetFocus();
                   return rt::Value();
                 })
+        .Method("ChangeFocus", Docking(&TControl::ChangeFocus))
+        .Method("Set3DLook", Docking(&TControl::Set3DLook))
+        .Method("Init", [](TControl& w, rt::Args) { return w.Init(); })
+        .Method("KeyUp",
+                [](TControl& w, rt::Args a) { return w.KeyUp(svc::ToInt32(Arg(a, 0)), svc::ToInt32(Arg(a, 1))); })
+        .Method("FillMeasure",
+                [](TControl& w, rt::Args a) { return w.FillMeasure(static_cast<LPARAM>(svc::ToHandle(Arg(a, 0)))); })
+        .Method("DragBegin",
+                [](TControl& w, rt::Args a) {
+                  w.DragBegin(svc::ToInt32(Arg(a, 0)), svc::ToInt32(Arg(a, 1)), svc::ToInt32(Arg(a, 2)));
+                  return rt::Value();
+                })
         .Method("CheckDots", Docking(&TControl::CheckDots))
         .Method("ShowDots", Docking(&TControl::ShowDots))
         .Method("HideDots", Docking(&TControl::HideDots))
@@ -110,6 +124,79 @@ const rt::ClassInfo& TDialog::ClassDef() {
         .Data("bStart", &TDialog::bStart)
         .Data("lHelpIcon", &TDialog::lHelpIcon)
         .Data("lResize16", &TDialog::lResize16)
+        .Method("New",
+                [](TDialog& d, rt::Args a) {
+                  DialogArgs n;
+                  rt::Value* fields[] = {&n.nTop,    &n.nLeft,    &n.nBottom, &n.nRight,   &n.cCaption,
+                                         &n.cResName, &n.hResources, &n.lVbx,   &n.nStyle,   &n.nClrText,
+                                         &n.nClrBack, &n.oBrush,   &n.oWnd,    &n.lPixel,   &n.oIcon,
+                                         &n.oFont,    &n.nHelpId,  &n.nWidth,  &n.nHeight};
+                  for (std::size_t i = 0; i < std::size(fields) && i < a.size(); ++i) *fields[i] = a[i];
+                  return d.New(n).Self();
+                })
+        .Method("Define",
+                [](TDialog& d, rt::Args a) {
+                  d.Define(svc::ToInt32(Arg(a, 0)), svc::ToInt32(Arg(a, 1)), svc::ToInt32(Arg(a, 2)),
+                           svc::ToInt32(Arg(a, 3)), Arg(a, 4).IsString() ? a[4].AsString() : std::string(),
+                           Arg(a, 5).IsNumber() ? svc::ToInt32(a[5]) : 0, Arg(a, 6).IsLogical() && a[6].AsLogical(),
+                           Arg(a, 7), Arg(a, 8), Arg(a, 9).As<gfx::TBrush>());
+                  return d.Self();
+                })
+        .Method("Activate",
+                [](TDialog& d, rt::Args a) {
+                  DialogActivation n;
+                  rt::Value* fields[] = {&n.bLClicked, &n.bMoved, &n.bPainted, &n.lCentered, &n.bValid,
+                                         &n.lModal,    &n.bInit,  &n.bRClicked, &n.bWhen,    &n.lResize16};
+                  for (std::size_t i = 0; i < std::size(fields) && i < a.size(); ++i) *fields[i] = a[i];
+                  return d.Activate(n);
+                })
+        .Method("AdjTop",
+                [](TDialog& d, rt::Args) {
+                  d.AdjTop();
+                  return rt::Value();
+                })
+        .Method("ChangeFocus",
+                [](TDialog& d, rt::Args) {
+                  d.ChangeFocus();
+                  return rt::Value();
+                })
+        .Method("cToChar",
+                [](TDialog& d, rt::Args a) {
+                  return rt::Value(d.cToChar(reinterpret_cast<HWND>(svc::ToHandle(Arg(a, 0)))));
+                })
+        .Method("Display", [](TDialog& d, rt::Args) { return d.Display(); })
+        .Method("GetItem",
+                [](TDialog& d, rt::Args a) {
+                  return rt::Value(reinterpret_cast<std::intptr_t>(d.GetItem(svc::ToInt32(Arg(a, 0)))));
+                })
+        .Method("Help",
+                [](TDialog& d, rt::Args a) {
+                  return d.Help(static_cast<LPARAM>(svc::ToHandle(Arg(a, 0))),
+                                static_cast<LPARAM>(svc::ToHandle(Arg(a, 1))));
+                })
+        .Method("Help95",
+                [](TDialog& d, rt::Args) {
+                  d.Help95();
+                  return rt::Value();
+                })
+        .Method("Initiate",
+                [](TDialog& d, rt::Args a) {
+                  return d.Initiate(static_cast<LPARAM>(svc::ToHandle(Arg(a, 0))),
+                                    static_cast<LPARAM>(svc::ToHandle(Arg(a, 1))));
+                })
+        .Method("PrintClient", [](TDialog& d, rt::Args a) {
+                  return rt::Value(d.PrintClient(static_cast<LPARAM>(svc::ToHandle(Arg(a, 0)))));
+                })
+        .Method("SetControl",
+                [](TDialog& d, rt::Args a) {
+                  d.SetControl(Arg(a, 0));
+                  return rt::Value();
+                })
+        .Method("SetFont",
+                [](TDialog& d, rt::Args a) {
+                  d.SetFont(Arg(a, 0).As<gfx::TFont>());
+                  return rt::Value();
+                })
         .Method("DefControl",
                 [](TDialog& d, rt::Args a) {
                   d.DefControl(Arg(a, 0));

@@ -16,11 +16,13 @@
 #include "core/window_defaults.h"
 #include "core/window_dock.h"
 #include "core/window_list.h"
+#include "core/window_scroll_bar.h"
 #include "core/window_geometry.h"
 #include "core/window_state.h"
 #include "graphics/class_names.h"
 #include "graphics/colour.h"
 #include "graphics/theme.h"
+#include "services/help.h"
 #include "services/int32.h"
 #include "services/msgbox.h"
 #include "services/resources.h"
@@ -269,6 +271,9 @@ rt::Value TDialog::Initiate(LPARAM, LPARAM hDlg) {
   }
   if (!cCaption.empty()) SetWindowTextA(hWnd, cCaption.c_str());
   Help95();
+  const long style = GetWindowLongA(hWnd, GWL_STYLE);
+  if (style & WS_VSCROLL) oVScroll = WindowScrollBar(*this, true);
+  if (style & WS_HSCROLL) oHScroll = WindowScrollBar(*this, false);
   if (!oIcon.IsNil()) SendMessageA(hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(IconHandle()));
   rt::Value result(true);
   if (bInit.IsBlock()) {
@@ -284,6 +289,16 @@ void TDialog::Help95() {
   if (lHelpIcon.AsLogical() && hWnd) {
     SetWindowLongA(hWnd, GWL_EXSTYLE, static_cast<LONG>(GetWindowLongA(hWnd, GWL_EXSTYLE) | kContextHelp));
   }
+}
+
+rt::Value TDialog::Help(LPARAM, LPARAM nLParam) {
+  const bool fromButton = lHelpIcon.IsLogical() && lHelpIcon.AsLogical();
+  lHelpIcon = rt::Value(false);
+  if (fromButton) {
+    if (const auto control = OWNDFROMHWND(svc::HELPCTRLHWND(nLParam)); control && control.get() != this)
+      return control->HelpTopic();
+  }
+  return HelpTopic();
 }
 
 rt::Value TDialog::Display() {
@@ -346,7 +361,7 @@ void TDialog::SetFont(const std::shared_ptr<gfx::TFont>& font) {
 rt::Value TDialog::Command(LPARAM nWParam, LPARAM nLParam) {
   const long code = HIWORD(nWParam), id = LOWORD(nWParam);
   const HWND hCtrl = reinterpret_cast<HWND>(nLParam);
-  if (oPopup.IsObject()) return Ask(oPopup, "Command", id);
+  if (!hCtrl && PopupHolds(id)) return Ask(oPopup, "Command", id);
   if (!hCtrl && oMenu.IsObject() && code == 0 && id != IDCANCEL) return Ask(oMenu, "Command", id);
   if (hCtrl) {
     char cls[64] = {};
@@ -427,9 +442,9 @@ rt::Value TDialog::QueryEndSession() { return rt::Value(!End()); }
 
 rt::Value TDialog::SysCommand(LPARAM nWParam, LPARAM nLParam) {
   const UINT command = static_cast<UINT>(nWParam & 0xFFF0);
-  // Answered as handled: a dialog procedure that answers .F. leaves the
-  // command to the system, which would close the dialog after all.
-  if (command == kCloseCommand && lModal) return rt::Value(true);
+  // Left to the system, which turns the close box and Alt+F4 into Cancel:
+  // End(2), still subject to bValid.
+  if (command == kCloseCommand && lModal) return rt::Value(false);
   if (command == kContextHelpCommand) {
     lHelpIcon = rt::Value(true);
     return rt::Value(false);
@@ -445,6 +460,8 @@ rt::Value TDialog::HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
       return Display();
     case WM_PRINTCLIENT:
       return rt::Value(PrintClient(static_cast<LPARAM>(nWParam)));
+    case WM_HELP:
+      return Help(static_cast<LPARAM>(nWParam), nLParam);
     default:
       return TWindow::HandleEvent(nMsg, nWParam, nLParam);
   }

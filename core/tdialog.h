@@ -59,6 +59,11 @@ class TDialog : public TWindow {
   void SetControl(const rt::Value& oCtrl);
   void Help95();
   long PrintClient(LPARAM) { return 1; }
+  // WM_HELP: after the caption's help button the control under the click
+  // shows its topic, else the dialog shows its own; the button's state is
+  // cleared.
+  rt::Value Help(LPARAM nWParam, LPARAM nLParam);
+  using TWindow::Help;
   void AdjTop();
 
   rt::Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;

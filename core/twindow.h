@@ -125,6 +125,9 @@ class TWindow : public rt::Object {
   void SetIcon(const rt::Value& icon);
   void SetMenu(const rt::Value& menu);
   void SetMsg(const rt::Value& cText = {});
+  // The message the window's message bar (or its nearest parent's) shows
+  // now; empty without a bar.
+  std::string MsgShown() const;
   // The handle of oIcon, or the system's application icon.
   HICON IconHandle() const;
 
@@ -235,7 +238,7 @@ class TWindow : public rt::Object {
   void AddControl(const rt::Value& oCtrl);
   void GoNextCtrl(HWND hCtrl);
   void GoPrevCtrl(HWND hCtrl);
-  rt::Value HelpTopic();
+  virtual rt::Value HelpTopic();
   // The first and last controls that are visible, enabled and tab stops;
   // else the first control (NIL without controls).
   rt::Value FirstActiveCtrl() const;
@@ -244,8 +247,10 @@ class TWindow : public rt::Object {
   void Update();
 
   // Tooltips.
-  void CheckToolTip();
-  void ShowToolTip();
+  // With a position (client row and column of this window, NIL for none)
+  // the tip stands there instead of at the mouse.
+  void CheckToolTip(const rt::Value& nRow = {}, const rt::Value& nCol = {});
+  void ShowToolTip(const rt::Value& nRow = {}, const rt::Value& nCol = {});
   void DestroyToolTip();
 
   // Persistence and the designer.
@@ -268,6 +273,14 @@ class TWindow : public rt::Object {
 #define VD_EVENT_METHOD(name, params) virtual rt::Value name params;
   VD_TWINDOW_EVENTS(VD_EVENT_METHOD)
 #undef VD_EVENT_METHOD
+
+ protected:
+  // The menu routing: whether the tracked context menu holds a command id;
+  // the open pop-up with that handle (the tracked one's submenus first,
+  // then the bar's); the item that WM_MENUSELECT names.
+  bool PopupHolds(long nId) const;
+  rt::Value OpenPopup(LPARAM hMenu) const;
+  rt::Value SelectedMenuItem(long nItem, long nFlags, LPARAM hMenu) const;
 
  private:
   // nChrHeight and nChrWidth from oFont.

@@ -241,6 +241,15 @@ void TWindow::SetMenu(const rt::Value& menu) {
   Ask(Ask(menu, "oAccTable"), "Activate");
 }
 
+std::string TWindow::MsgShown() const {
+  if (oMsgBar.IsObject()) {
+    const rt::Value shown = Ask(oMsgBar, "cMsg");
+    return shown.IsString() ? shown.AsString() : std::string();
+  }
+  if (const auto parent = oWnd.As<TWindow>()) return parent->MsgShown();
+  return {};
+}
+
 void TWindow::SetMsg(const rt::Value& cText) {
   if (oMsgBar.IsObject()) {
     Ask(oMsgBar, "SetMsg", cText);

@@ -188,7 +188,8 @@ rt::Value TWindow::Help() { return HelpTopic(); }
 rt::Value TWindow::KillFocus(LPARAM hWndGetting) { return LostFocus(hWndGetting); }
 
 rt::Value TWindow::HelpF1() {
-  if (const rt::Value topic = Ask(oMItemSelect, "nHelpId"); !topic.IsNil()) return svc::HELPTOPIC(topic);
+  // The item under selection knows its own topic, or its menu's.
+  if (oMItemSelect.IsObject()) return Ask(oMItemSelect, "HelpTopic");
   return HelpTopic();
 }
 

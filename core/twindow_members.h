@@ -54,7 +54,7 @@
   X(Destroy, ())                                                                               \
   X(DrawItem, (LPARAM nWParam, LPARAM nLParam))                                                \
   X(DropFiles, (LPARAM hDrop))                                                                 \
-  X(DropOver, (long nLow, long nHigh, LPARAM nLParam))                                         \
+  X(DropOver, (long nRow, long nCol, LPARAM nKeyFlags))                                        \
   X(EndPaint, ())                                                                              \
   X(EraseBkGnd, (LPARAM hDC))                                                                  \
   X(GetDlgCode, (LPARAM nWParam))                                                              \

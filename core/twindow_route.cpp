@@ -7,7 +7,9 @@
 #include <bit>
 #include <cctype>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/send_soft.h"
 #include "core/tdde.h"
@@ -74,12 +76,53 @@ rt::Value Scroll(const rt::Value& bar, long nWParam, long nLParam) {
   return rt::Value(0);
 }
 
+// What the message bar showed when the open menu opened: it shows it again
+// when the menu closes. A thread tracks one menu at a time.
+std::optional<std::string>& MsgBeforeMenu() {
+  static std::optional<std::string> shown;
+  return shown;
+}
+
 }  // namespace
+
+bool TWindow::PopupHolds(long nId) const {
+  return oPopup.IsObject() && !Ask(oPopup, "GetMenuItem", nId).IsNil();
+}
+
+rt::Value TWindow::OpenPopup(LPARAM hMenu) const {
+  for (const rt::Value* menu : {&oPopup, &oMenu}) {
+    if (!menu->IsObject()) continue;
+    if (svc::ToHandle(Ask(*menu, "hMenu")) == hMenu) return *menu;
+    if (rt::Value sub = Ask(*menu, "GetSubMenu", hMenu); sub.IsObject()) return sub;
+  }
+  // A pop-up of another object (a bar button's drop-down, a control's own
+  // menu) that this window only owns while it shows.
+  const rt::Value& any = oPopup.IsObject() ? oPopup : oMenu;
+  return Ask(any, "GetPopup", hMenu);
+}
+
+rt::Value TWindow::SelectedMenuItem(long nItem, long nFlags, LPARAM hMenu) const {
+  // A closed menu selects nothing.
+  if (hMenu == 0 && nFlags == 0xFFFF) return {};
+  // An entry that opens a submenu is named by its position; its submenu's
+  // handle finds it.
+  LPARAM key = nItem;
+  if (nFlags & MF_POPUP) {
+    const HMENU sub = GetSubMenu(svc::HandleOf<HMENU>(hMenu), static_cast<int>(nItem));
+    if (!sub) return {};
+    key = svc::HandleNumber(sub);
+  }
+  for (const rt::Value* menu : {&oPopup, &oMenu})
+    if (rt::Value item = Ask(*menu, "GetMenuItem", key); item.IsObject()) return item;
+  return {};
+}
 
 rt::Value TWindow::Command(LPARAM nWParam, LPARAM nLParam) {
   const long code = High(nWParam), id = Low(nWParam);
-  if (oPopup.IsObject()) return Ask(oPopup, "Command", id);
-  if (nLParam == 0) return oMenu.IsObject() ? Ask(oMenu, "Command", id) : rt::Value();
+  if (nLParam == 0) {
+    if (PopupHolds(id)) return Ask(oPopup, "Command", id);
+    return oMenu.IsObject() ? Ask(oMenu, "Command", id) : rt::Value();
+  }
   const HWND sender = AsHandle(nLParam);
   if (GETCLASSNAME(sender) == "ToolbarWindow32") {
     if (const auto toolbar = OWNDFROMHWND(sender)) return toolbar->Command(nWParam, nLParam);
@@ -148,19 +191,37 @@ rt::Value TWindow::MeasureItem(LPARAM nWParam, LPARAM nLParam) {
 
 rt::Value TWindow::MenuSelect(long nItem, long nFlags, LPARAM hMenu) {
   DestroyToolTip();
-  oMItemSelect = Ask(oPopup.IsObject() ? oPopup : oMenu, "GetMenuItem", nItem);
+  oMItemSelect = SelectedMenuItem(nItem, nFlags, hMenu);
+  // The message bar tells what the selected item does (its default text
+  // for an item without a message); a closed menu gives the bar back what
+  // it showed before.
+  if (hMenu == 0 && nFlags == 0xFFFF) {
+    if (MsgBeforeMenu()) SetMsg(rt::Value(*std::exchange(MsgBeforeMenu(), std::nullopt)));
+  } else {
+    if (!MsgBeforeMenu()) MsgBeforeMenu() = MsgShown();
+    const rt::Value message = Ask(oMItemSelect, "cMsg");
+    SetMsg(message.IsString() ? message : rt::Value(std::string()));
+  }
   return bMenuSelect.IsBlock() ? bMenuSelect.Eval(oMItemSelect, nFlags, hMenu) : rt::Value();
 }
 
 rt::Value TWindow::MenuChar(long nKey, long, LPARAM hMenu) {
-  // The item whose "&" letter is the typed key is executed.
+  // The item whose "&" letter is the typed key is executed. The prompts
+  // are the menu object's: an owner-drawn entry has no native text.
   const auto menu = reinterpret_cast<HMENU>(static_cast<std::intptr_t>(hMenu));
+  const rt::Value items = Ask(OpenPopup(hMenu), "aItems");
   const int count = GetMenuItemCount(menu);
   const int key = std::toupper(static_cast<unsigned char>(nKey));
   for (int pos = 0; pos < count; ++pos) {
-    char prompt[256] = {};
-    GetMenuStringA(menu, static_cast<UINT>(pos), prompt, sizeof prompt, MF_BYPOSITION);
-    const std::string text = prompt;
+    std::string text;
+    if (items.IsArray() && static_cast<std::size_t>(pos) < items.Len()) {
+      const rt::Value prompt = Ask(items.At(static_cast<std::size_t>(pos) + 1), "cPrompt");
+      if (prompt.IsString()) text = prompt.AsString();
+    } else {
+      char prompt[256] = {};
+      GetMenuStringA(menu, static_cast<UINT>(pos), prompt, sizeof prompt, MF_BYPOSITION);
+      text = prompt;
+    }
     const auto amp = text.find('&');
     if (amp != std::string::npos && amp + 1 < text.size() &&
         std::toupper(static_cast<unsigned char>(text[amp + 1])) == key) {
@@ -171,10 +232,10 @@ rt::Value TWindow::MenuChar(long nKey, long, LPARAM hMenu) {
 }
 
 rt::Value TWindow::InitMenuPopup(LPARAM hMenu, long, bool lSysMenu) {
-  // The pop-up is found by its handle; a context menu being tracked knows
-  // its own pop-ups when the window has no menu bar.
-  oPopup = lSysMenu ? oSysMenu : Ask(oMenu.IsObject() ? oMenu : oPopup, "GetPopup", hMenu);
-  return Ask(oPopup, "Initiate", hMenu);
+  // Only the pop-up being opened is initialised: oPopup stays the context
+  // menu that TMenu's Activate is tracking, so that commands of the bar and
+  // of child controls never go to a drop-down that has closed.
+  return Ask(lSysMenu ? oSysMenu : OpenPopup(hMenu), "Initiate", hMenu);
 }
 
 rt::Value TWindow::DropFiles(LPARAM hDrop) {

@@ -1,4 +1,8 @@
 // The tooltip of the window under the mouse: one for the whole program.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <memory>
 
 #include "core/twindow.h"
@@ -21,16 +25,16 @@ ToolTipState& State() {
 
 }  // namespace
 
-void TWindow::CheckToolTip() {
+void TWindow::CheckToolTip(const rt::Value& nRow, const rt::Value& nCol) {
   ToolTipState& s = State();
   if (s.under == this && s.tip) return;
   if (s.under && s.under != this) s.under->DestroyToolTip();
   s.under = this;
   s.parent = oWnd;
-  ShowToolTip();
+  ShowToolTip(nRow, nCol);
 }
 
-void TWindow::ShowToolTip() {
+void TWindow::ShowToolTip(const rt::Value& nRow, const rt::Value& nCol) {
   const rt::Value text = cToolTip.IsBlock() ? cToolTip.Eval(Self()) : cToolTip;
   if (!text.IsString() || !hWnd) return;
   ToolTipState& s = State();
@@ -41,6 +45,20 @@ void TWindow::ShowToolTip() {
   tip->nClrPane = 14811135;
   tip->hWnd = gfx::CREATETOOLTIP(hWnd, text.AsString());
   if (!tip->hWnd) return;
+  if (nRow.IsNumber() && nCol.IsNumber()) {
+    // A tip at a place of its own follows no mouse: it is tracked there.
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = hWnd;
+    if (SendMessageA(tip->hWnd, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) {
+      tool.uFlags = (tool.uFlags & ~UINT(TTF_SUBCLASS)) | TTF_TRACK | TTF_ABSOLUTE;
+      SendMessageA(tip->hWnd, TTM_SETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    POINT at{static_cast<LONG>(nCol.AsInt()), static_cast<LONG>(nRow.AsInt())};
+    ClientToScreen(hWnd, &at);
+    SendMessageA(tip->hWnd, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageA(tip->hWnd, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+  }
   s.tip = tip;
   s.under = this;
 }

@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "core/handle_event.h"
 #include "core/twindow.h"
 #include "core/window_list.h"
+#include "runtime/callstack.h"
 
 namespace core {
 
@@ -21,6 +23,9 @@ const EventAnswer* VDH(LPARAM, UINT nMsg, WPARAM nWParam, LPARAM nLParam, int nS
   // Taken before sending: WM_DESTROY unlinks the window, and the previous
   // procedure must still see that message.
   const WNDPROC previous = window->nOldProc;
+  // A frame per event: the fault report and the error log name the class
+  // and the event that ran.
+  const rt::CallGuard frame(window->ClassName().c_str(), EventName(nMsg), 0);
   rt::Value result = window->HandleEvent(nMsg, nWParam, nLParam);
   answer.result = std::move(result);
   answer.previous = previous;

@@ -50,6 +50,9 @@ struct EntryParts {
   std::shared_ptr<core::TDialog> dialog;
   std::shared_ptr<controls::TGet> german, foreign;
   std::shared_ptr<controls::TButton> save;
+  // The dialog's font, shared by the dialog and its controls: each takes a
+  // use of its own.
+  std::shared_ptr<gfx::TFont> font;
   std::string cGerman, cForeign;
   bool lSaved = false, lChanged = false;
 };
@@ -58,10 +61,6 @@ EntryParts*& Open() {
   static EntryParts* parts = nullptr;
   return parts;
 }
-
-// Asked from the pool for the dialog and for each control: each of them
-// ends the font it holds when it goes, so each must hold a count of its own.
-std::shared_ptr<gfx::TFont> DialogFont() { return std::make_shared<gfx::TFont>()->New("Ms Sans Serif", 0, -8); }
 
 bool Filled(const std::shared_ptr<controls::TGet>& get) { return get && !rt::ALLTRIM(get->cText()).empty(); }
 
@@ -83,7 +82,7 @@ void Intro(EntryParts& p, const char* text) {
   a.oWnd = rt::Value(p.dialog);
   a.lCentered = true;
   a.lPixels = true;
-  a.oFont = rt::Value(DialogFont());
+  a.oFont = rt::Value(p.font);
   a.nWidth = 160;
   a.nHeight = 14;
   std::make_shared<grid::TGTSay>()->New(a);
@@ -97,7 +96,7 @@ void Label(EntryParts& p, int row, const char* text) {
   a.oWnd = rt::Value(p.dialog);
   a.lRight = true;
   a.lPixel = true;
-  a.oFont = rt::Value(DialogFont());
+  a.oFont = rt::Value(p.font);
   a.nWidth = 40;
   a.nHeight = 7;
   std::make_shared<controls::TSay>()->New(a);
@@ -112,7 +111,7 @@ std::shared_ptr<controls::TGet> Field(EntryParts& p, int row, std::string& value
   g.lPixel = true;
   g.cPicture = "@K";
   g.cMsg = message;
-  g.oFont = rt::Value(DialogFont());
+  g.oFont = rt::Value(p.font);
   g.oWnd = rt::Value(p.dialog);
   g.bSetGet = rt::Value::Block([&value](rt::Args a) {
     if (!a.empty() && a[0].IsString()) value = rt::PADR(a[0].AsString(), kTermLength);
@@ -151,6 +150,7 @@ rt::Value DialogIcon(const char* name) {
 
 // Runs the dialog; true when "&Speichern" ended it.
 bool RunDialog(const EntryKind& kind, const rt::Value& oWnd, EntryParts& p) {
+  p.font = std::make_shared<gfx::TFont>()->New("Ms Sans Serif", 0, -8);
   core::DialogArgs d;
   d.nTop = 0;
   d.nLeft = 0;
@@ -160,7 +160,7 @@ bool RunDialog(const EntryKind& kind, const rt::Value& oWnd, EntryParts& p) {
   d.cCaption = rt::MEMVARGET(kShortNameVar).AsString() + kind.title;
   d.oWnd = oWnd;
   d.oIcon = DialogIcon(kind.icon);
-  d.oFont = rt::Value(DialogFont());
+  d.oFont = rt::Value(p.font);
   p.dialog = std::make_shared<core::TDialog>();
   p.dialog->New(d);
   p.dialog->lHelpIcon = rt::Value(false);
@@ -171,7 +171,7 @@ bool RunDialog(const EntryKind& kind, const rt::Value& oWnd, EntryParts& p) {
   Label(p, kind.foreignLabelRow, "Fremdsprache");
   p.foreign = Field(p, 42, p.cForeign, "Fremdsprachiger Begriff", kind.add);
   const std::weak_ptr<core::TDialog> weak = p.dialog;
-  const controls::ButtonRow buttons{rt::Value(p.dialog), 68, 35, rt::Value(DialogFont())};
+  const controls::ButtonRow buttons{rt::Value(p.dialog), 68, 35, rt::Value(p.font)};
   p.save = buttons.Add(68, "&Speichern", true, rt::Value::Block([&p, weak](rt::Args) {
                     // The fields' texts as they stand, whether or not a
                     // field has handed its text over yet.
@@ -199,6 +199,7 @@ bool RunDialog(const EntryKind& kind, const rt::Value& oWnd, EntryParts& p) {
   Open() = &p;
   p.dialog->Activate(act);
   Open() = nullptr;
+  p.font->End();
   return p.lSaved;
 }
 

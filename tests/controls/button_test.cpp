@@ -9,6 +9,7 @@
 #include "controls/tbtnbmp.h"
 #include "controls/tbutton.h"
 #include "graphics/colour.h"
+#include "graphics/tfont.h"
 #include "owner_window.h"
 #include "runtime/error.h"
 
@@ -63,6 +64,27 @@ TEST(TButton, DefaultsAndPlaces) {
   }
   EXPECT_EQ(PushButton(owner)->cCaption, "&Button");
   EXPECT_EQ(PushButton(owner)->GetText(), "&Button");
+}
+
+// A button holds a use of the font it was given, or of its owner's: its
+// end gives back only its own use.
+TEST(TButton, EndsOnlyItsOwnUseOfTheFont) {
+  for (const bool given : {true, false}) {
+    SCOPED_TRACE(given);
+    OwnerWindow owner(100, 200);
+    const auto font = std::make_shared<gfx::TFont>()->New("Arial", 0, -11);
+    owner.w->SetFont(font);
+    const long before = font->nCount;
+    controls::ButtonArgs a;
+    if (given) a.oFont = rt::Value(font);
+    const auto b = PushButton(owner, a);
+    EXPECT_EQ(b->oFont, font);
+    EXPECT_EQ(font->nCount, before + 1);
+    DestroyWindow(b->hWnd);
+    EXPECT_EQ(font->nCount, before);
+    EXPECT_NE(font->hFont, nullptr);
+    font->End();
+  }
 }
 
 TEST(TButton, GeneratedSource) {

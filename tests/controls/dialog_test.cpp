@@ -133,7 +133,46 @@ TEST(TDialogModal, CommandRulesAndKeys) {
               1);
   }
   EXPECT_EQ(RunWith(NewDialog(), [](HWND h) { PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0); }), 99);
-  EXPECT_EQ(RunWith(NewDialog(), [](HWND h) { PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0); }), 99);
+}
+
+// The close box (and Alt+F4, the same system command) ends a modal dialog
+// as Cancel would; a bValid that refuses keeps it open.
+TEST(TDialogModal, CloseCommandEndsAsCancelUnlessInvalid) {
+  for (const bool valid : {true, false}) {
+    SCOPED_TRACE(valid);
+    auto d = NewDialog();
+    EXPECT_EQ(RunWith(d,
+                      [&](HWND h) {
+                        d->bValid = rt::Value::Block([valid](rt::Args) { return rt::Value(valid); });
+                        // The system turns it into a posted Cancel, ahead
+                        // of the test's own end.
+                        SendMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+                      }),
+              valid ? 2 : 99);
+  }
+}
+
+// The class layer reaches the dialog's own methods by name: New and
+// Activate are the dialog's (modal, with its blocks in their order), not
+// the base window's.
+TEST(TDialogModal, ItsOwnMethodsAnswerByName) {
+  const rt::Value d = rt::CreateObject("TDIALOG");
+  ASSERT_TRUE(d.IsObject());
+  const double style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL | WS_HSCROLL;
+  rt::SendV(d, "New", 1, 1, 10, 40, "Namen", rt::Value(), rt::Value(), rt::Value(), style);
+  bool scrollBars = false;
+  const rt::Value init = rt::Value::Block([&](rt::Args a) {
+    const rt::Value self = a[0];
+    scrollBars = rt::Send(self, "oVScroll").IsObject() && rt::Send(self, "oHScroll").IsObject();
+    rt::SendV(self, "End", 7);
+    return rt::Value();
+  });
+  // Activate's seventh argument is bInit; its sixth, lModal, defaults to .T.
+  rt::Value args[7];
+  args[6] = init;
+  rt::Send(d, "Activate", rt::Args(args, 7));
+  EXPECT_EQ(rt::Send(d, "nResult").AsInt(), 7);
+  EXPECT_TRUE(scrollBars) << "the style's scroll bars become objects";
 }
 
 TEST(TDialogModal, EndRefusedWhileInvalid) {

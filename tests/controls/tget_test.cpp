@@ -314,6 +314,42 @@ TEST_F(TGetTest, ClipboardLeftAloneWithoutSelectionAndReadOnlyPasteRefused) {
   EXPECT_EQ(p.value, rt::Value("Baumha"));
 }
 
+// Shift+Del cuts the selection: it leaves the field and goes to the
+// clipboard; Del alone only deletes.
+TEST_F(TGetTest, ShiftDelCutsTheSelection) {
+  for (const bool shift : {true, false}) {
+    SCOPED_TRACE(shift);
+    PutClipboard("vorher");
+    Field f{rt::Value("Baumhaus  ")};
+    auto g = Make(f, nullptr);
+    g->GotFocus(0);
+    SendMessageA(g->hWnd, EM_SETSEL, 0, 4);
+    SetKey(VK_SHIFT, shift);
+    SendMessageA(g->hWnd, WM_KEYDOWN, VK_DELETE, 0);
+    SetKey(VK_SHIFT, false);
+    EXPECT_EQ(g->cText(), "haus      ");
+    EXPECT_EQ(Clipboard(), shift ? "Baum" : "vorher");
+  }
+}
+
+// A pasted number keeps its decimal point, "." or ",", as when typed.
+TEST_F(TGetTest, APastedNumberKeepsItsDecimals) {
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {{"3.5", 3.5}, {"12,25", 12.25}, {"7", 7}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    Field f{rt::Value(0.0)};
+    auto g = Make(f, "999.99");
+    g->GotFocus(0);
+    g->GoHome();
+    g->Paste(rt::Value(c.text));
+    g->LostFocus(0);
+    EXPECT_DOUBLE_EQ(f.value.AsNumber(), c.value);
+  }
+}
+
 TEST_F(TGetTest, CaretKeysInPasswordAndLiteralFields) {
   Field f{rt::Value("geheim")};
   controls::GetArgs a;

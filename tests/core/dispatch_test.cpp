@@ -87,7 +87,9 @@ TEST(Dispatcher, MessagesBecomeMethodsWithTheirArguments) {
       {WM_DDE_ACK, 0x100A0, 0x8000, "DdeAck(65696,32768)"},
       {WM_DDE_EXECUTE, 0x100A0, 0x1234, "DdeExecute(65696,4660)"},
       {0x80D, 0, 0, "HelpF1()"},
-      {0x80F, 0, 0x00640032, "DropOver(50,100,6553650)"},
+      // A drag's release: key flags in wParam, x low and y high in lParam;
+      // the method takes the row (y) first.
+      {0x80F, MK_SHIFT, 0x00640032, "DropOver(100,50,4)"},
       {0x811, 0x130, 0x20, "AsyncSelect(304,32)"},
       {0x813, 1, WM_LBUTTONDOWN, "TaskBar(1,513)"},
   };

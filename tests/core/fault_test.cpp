@@ -109,7 +109,8 @@ TEST(FaultReportDeathTest, WindowProcedureFaultIsReported) {
         SendMessageA(w->hWnd, WM_LBUTTONDOWN, 0, 0);
       },
       ::testing::ExitedWithCode(kAccessViolation),
-      "Vindral for Harbour GPF occurred\\|Called from TFAULTY:LBUTTONDOWN\\(\\d+\\)\\sCalled from FAULTTEST\\(");
+      "Vindral for Harbour GPF occurred\\|Called from TFAULTY:LBUTTONDOWN\\(\\d+\\)\\s"
+      "Called from TWINDOW:LButtonDown\\(0\\)\\sCalled from FAULTTEST\\(");
 }
 
 TEST(FaultReportDeathTest, TimerMessageFaultIsReported) {

@@ -89,9 +89,9 @@ TEST(TWindowHooks, DropOverTakesTheDropInformationOnce) {
   CallLog log(w.value());
   w->bDropOver = log.Block("bDropOver");
   core::SETDROPINFO(rt::Value("Wort"));
+  SendMessageA(w->hWnd, 0x80F, MK_CONTROL, MAKELPARAM(12, 34));
   SendMessageA(w->hWnd, 0x80F, 0, MAKELPARAM(12, 34));
-  SendMessageA(w->hWnd, 0x80F, 0, MAKELPARAM(12, 34));
-  EXPECT_EQ(log.Joined(), "bDropOver(Wort,12,34,2228236) bDropOver(NIL,12,34,2228236)");
+  EXPECT_EQ(log.Joined(), "bDropOver(Wort,34,12,8) bDropOver(NIL,34,12,0)");
 }
 
 TEST(TWindowEnd, InvalidWindowPostsNothingAndAValidOneIsClosed) {

@@ -51,19 +51,21 @@ TEST(TWindowCommand, ControlsGetClickChangeAndTheMenuItsItems) {
   const std::vector<std::string> expected{"2048(0)", "2053(0)", "2066(0)"};
   EXPECT_EQ(control->got, expected);
 
-  // Without a sender the command is the menu's; a pop-up being shown comes
-  // first.
+  // Without a sender the command is the menu's; a tracked pop-up gets only
+  // the ids it holds (this one holds none).
   CallLog log;
   w->oMenu = coretest::NewRecorder(log, "menu");
   SendMessageA(w->hWnd, WM_COMMAND, MAKEWPARAM(20001, 0), 0);
   w->oPopup = coretest::NewRecorder(log, "popup");
   SendMessageA(w->hWnd, WM_COMMAND, MAKEWPARAM(20002, 0), 0);
-  EXPECT_EQ(log.Joined(), "menu:Command(20001) popup:Command(20002)");
-  // The pop-up being opened is asked for by its handle, not its position.
+  EXPECT_EQ(log.Joined(), "menu:Command(20001) popup:GetMenuItem(20002) menu:Command(20002)");
+  // The pop-up being opened is looked for by its handle, not its position,
+  // and does not become oPopup.
   log.Clear();
   w->oPopup = rt::Value();
   SendMessageA(w->hWnd, WM_INITMENUPOPUP, 0x1234, MAKELPARAM(3, 0));
-  EXPECT_EQ(log.Joined(), "menu:GetPopup(4660)");
+  EXPECT_EQ(log.Joined(), "menu:GetSubMenu(4660) menu:GetPopup(4660)");
+  EXPECT_TRUE(w->oPopup.IsNil());
   w->oMenu = rt::Value();
   w->oPopup = rt::Value();
 }

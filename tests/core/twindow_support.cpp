@@ -16,7 +16,8 @@ class TRecorder : public rt::Object {
 const rt::ClassInfo& TRecorder::ClassDef() {
   static const rt::ClassInfo info("TRECORDER", &Object::ClassDef(), rt::FactoryOf<TRecorder>(), [](rt::ClassInfo& c) {
     for (const char* name : {"AdjTop", "AdjBottom", "Adjust", "AdjLeft", "AdjRight", "AdjClient", "GoUp", "GoDown",
-                             "PageUp", "PageDown", "ThumbPos", "ThumbTrack", "Command", "GetPopup"}) {
+                             "PageUp", "PageDown", "ThumbPos", "ThumbTrack", "Command", "GetPopup", "GetSubMenu",
+                             "GetMenuItem"}) {
       c.AddMethod(name, [name](rt::Object& o, rt::Args a) {
         auto& r = static_cast<TRecorder&>(o);
         r.log->Add(r.label + ":" + name, a);

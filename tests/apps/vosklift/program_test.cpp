@@ -474,3 +474,24 @@ TEST_F(VoskliftProgram, TheExitWritesItsKeysCopiesTheSettingsAndCleansUp) {
 }
 
 }  // namespace
+
+// A choice on the tray menu's own level after one of its submenus showed
+// still reaches its item: "&Hilfe" opened, then "... &beenden" chosen.
+TEST_F(VoskliftProgram, AChoiceAfterASubmenuShowedReachesItsItem) {
+  Loader loader(dir_);
+  ASSERT_NE(loader.Tray(), nullptr);
+  HWND menu = loader.OpenMenu();
+  ASSERT_NE(menu, nullptr);
+  const auto shownMenus = [&] {
+    int n = 0;
+    for (HWND h = FindWindowA("#32768", nullptr); h; h = FindWindowExA(nullptr, h, "#32768", nullptr))
+      n += IsWindowVisible(h) ? 1 : 0;
+    return n;
+  };
+  PostMessageA(menu, WM_CHAR, 'h', 0);
+  ASSERT_TRUE(PumpUntil([&] { return shownMenus() == 2; })) << "the help submenu did not open";
+  PostMessageA(menu, WM_KEYDOWN, VK_LEFT, 0);
+  ASSERT_TRUE(PumpUntil([&] { return shownMenus() == 1; }));
+  PostMessageA(menu, WM_CHAR, 'b', 0);
+  EXPECT_EQ(loader.Wait(), 0u);
+}

@@ -1,0 +1,225 @@
+// The editor's menus as a user goes through them under Wine: the bar's
+// drop-downs with their submenus, the grid's context menu between them,
+// the message bar while an item is selected, the close box of the entry
+// dialog, and the exit's pack question. Keys go to the open menu's window, as the
+// menu's own tracking reads them.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apps/common/word_tables.h"
+#include "runtime/table_fns.h"
+#include "tests/apps/dravonel/program/program_folder.h"
+#include "tests/apps/program_driver.h"
+#include "tests/apps/word_table_file.h"
+#include "tests/graphics/window_shot.h"
+
+namespace {
+
+using namespace apps_test;
+
+const std::string kMainTitle = " ZQS Voskdar W\xF6rtbuch v1.41";
+
+int VisibleMenus() {
+  int shown = 0;
+  for (HWND h = FindWindowA("#32768", nullptr); h; h = FindWindowExA(nullptr, h, "#32768", nullptr))
+    shown += IsWindowVisible(h) ? 1 : 0;
+  return shown;
+}
+
+// The visible menu window opened last (the innermost submenu).
+HWND TopMenu() {
+  for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT))
+    if (ClassOf(h) == "#32768" && IsWindowVisible(h)) return h;
+  return nullptr;
+}
+
+HWND ChildOfClass(HWND parent, const std::string& cls) {
+  for (HWND h : Children(parent))
+    if (ClassOf(h) == cls && IsWindowVisible(h)) return h;
+  return nullptr;
+}
+
+class MenuRoad : public EditorFolder {
+ protected:
+  void SetUp() override {
+    EditorFolder::SetUp();
+    if (HasFatalFailure()) return;
+    for (std::size_t i : {0u, 1u})
+      MakeWordTable(common::kWordTables[i], {{"Baum", "tree"}, {"Haus", "house"}, {"Tisch", "table"}}, "XX",
+                    common::KeyStyle::Editor);
+    std::ofstream(dir_ / "VOSKDAR.INI", std::ios::binary) << "[Dravonel]\r\nSprache=DEUENG\r\nExtern=1\r\n";
+    program_ = std::make_unique<Started>(exe_, dir_);
+    ASSERT_TRUE(program_->Ok());
+    main_ = program_->AwaitWindow(kMainTitle);
+    ASSERT_NE(main_, nullptr);
+  }
+  void TearDown() override {
+    program_.reset();
+    EditorFolder::TearDown();
+  }
+
+  bool AwaitMenus(int n) const {
+    return Await(program_->Process(), [n] { return VisibleMenus() == n; });
+  }
+  // Opens the bar's drop-down with that mnemonic from the keyboard.
+  void OpenBar(char letter) {
+    SetForegroundWindow(main_);
+    PostMessageA(main_, WM_SYSCOMMAND, SC_KEYMENU, letter);
+    ASSERT_TRUE(AwaitMenus(1));
+  }
+  // A key or a character for the innermost open menu.
+  static void Key(UINT vk) { PostMessageA(TopMenu(), WM_KEYDOWN, vk, 0); }
+  static void Char(char c) { PostMessageA(TopMenu(), WM_CHAR, static_cast<unsigned char>(c), 0); }
+  void RightClickGrid() {
+    HWND grid = ChildOfClass(main_, "TGBrowse");
+    ASSERT_NE(grid, nullptr);
+    // The release would end the menu's tracking: the press opens it.
+    PostMessageA(grid, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(40, 30));
+    ASSERT_TRUE(AwaitMenus(1)) << "the context menu did not open";
+  }
+  // Whether the program's thread still tracks a menu (a bar keeps its
+  // highlight after its drop-down closed).
+  bool InMenuMode() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info) && (info.flags & GUI_INMENUMODE);
+  }
+  // Esc until no menu shows and the tracking has ended.
+  void CloseMenus() {
+    while (VisibleMenus() > 0) {
+      const int before = VisibleMenus();
+      Key(VK_ESCAPE);
+      ASSERT_TRUE(AwaitMenus(before - 1));
+    }
+    for (int tries = 0; tries < 3 && InMenuMode(); ++tries) {
+      PostMessageA(main_, WM_KEYDOWN, VK_ESCAPE, 0);
+      Await(program_->Process(), [this] { return !InMenuMode(); });
+    }
+    ASSERT_FALSE(InMenuMode());
+  }
+  std::string MessageBar() const { return Text(ChildOfClass(main_, "TMSGBAR")); }
+  bool AwaitMessage(const std::string& text) const {
+    return Await(program_->Process(), [&] { return MessageBar() == text; });
+  }
+  // Waits for the box, checks its text and answers it.
+  void Answer(const std::string& title, const std::string& text, int button) {
+    HWND box = program_->AwaitWindow(title, "#32770");
+    ASSERT_NE(box, nullptr) << title;
+    EXPECT_NE(StaticTexts(box).find(text), std::string::npos) << StaticTexts(box);
+    PostMessageA(box, WM_COMMAND, button, 0);
+    ASSERT_TRUE(Await(program_->Process(), [&] { return !IsWindow(box); }));
+  }
+  // "D&uplikate entfernen" of "&Datei" runs: it asks first.
+  void ChooseDuplicates() {
+    Char('u');
+    Answer("Duplikate l\xF6schen", "M\xF6" "chten Sie Duplikate aus der Datenbank entfernen ?", IDNO);
+  }
+  DWORD CloseBox() {
+    PostMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return program_->Wait();
+  }
+
+  std::unique_ptr<Started> program_;
+  HWND main_ = nullptr;
+};
+
+TEST_F(MenuRoad, AParentLevelChoiceRunsAfterItsSubmenuShowed) {
+  OpenBar('d');
+  // The drop-down opens on "&Wörterbuch öffnen"; Right shows its submenu,
+  // Left goes back to the parent level.
+  Key(VK_RIGHT);
+  ASSERT_TRUE(AwaitMenus(2));
+  Key(VK_LEFT);
+  ASSERT_TRUE(AwaitMenus(1));
+  ChooseDuplicates();
+  EXPECT_EQ(CloseBox(), 0u);
+}
+
+TEST_F(MenuRoad, ABarDropDownKeepsItsItemsAfterTheContextMenu) {
+  OpenBar('d');
+  CloseMenus();
+  RightClickGrid();
+  CloseMenus();
+  OpenBar('d');
+  ChooseDuplicates();
+  // The submenu under the bar still opens.
+  OpenBar('d');
+  Key(VK_RIGHT);
+  EXPECT_TRUE(AwaitMenus(2));
+  CloseMenus();
+  EXPECT_EQ(CloseBox(), 0u);
+}
+
+// The message bar tells what the selected item does, and shows again what
+// it showed before when the menu closes.
+TEST_F(MenuRoad, TheMessageBarShowsTheSelectedItemsMessage) {
+  const std::string idle = MessageBar();
+  OpenBar('d');
+  Key(VK_RIGHT);
+  ASSERT_TRUE(AwaitMenus(2));
+  // The submenu opens on its first item; Down selects the next.
+  EXPECT_TRUE(AwaitMessage("Englisch-W\xF6rterbuch \xF6" "ffnen")) << MessageBar();
+  Key(VK_DOWN);
+  EXPECT_TRUE(AwaitMessage("Franz\xF6sisch-W\xF6rterbuch \xF6" "ffnen")) << MessageBar();
+  Key(VK_LEFT);
+  ASSERT_TRUE(AwaitMenus(1));
+  // Up from the first item wraps round to "&Beenden", then to the item
+  // above it.
+  Key(VK_UP);
+  EXPECT_TRUE(AwaitMessage("Voskdar W\xF6rterbuch verlassen")) << MessageBar();
+  Key(VK_UP);
+  EXPECT_TRUE(AwaitMessage("Eigene Daten in die Sprachdatei importieren")) << MessageBar();
+  if (const char* shot = std::getenv("VD_SHOT")) {
+    RECT all{}, m{};
+    GetWindowRect(main_, &all);
+    if (GetWindowRect(TopMenu(), &m)) UnionRect(&all, &all, &m);
+    RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SaveScreenShot(all, std::string(shot) + "/dravonel_menu_message.bmp");
+  }
+  CloseMenus();
+  EXPECT_TRUE(AwaitMessage(idle)) << MessageBar();
+  EXPECT_EQ(CloseBox(), 0u);
+}
+
+TEST_F(MenuRoad, TheCloseBoxEndsTheAddDialogWithoutSaving) {
+  OpenBar('a');
+  Char('a');
+  HWND add = program_->AwaitWindow("Voskdar - Neuer Begriff", "#32770");
+  ASSERT_NE(add, nullptr);
+  std::vector<HWND> edits;
+  for (HWND h : Children(add))
+    if (ClassOf(h) == "Edit") edits.push_back(h);
+  ASSERT_EQ(edits.size(), 2u);
+  for (char c : std::string("Haus")) PostMessageA(edits[0], WM_CHAR, static_cast<unsigned char>(c), 0);
+  ASSERT_TRUE(Await(program_->Process(), [&] { return Text(edits[0]).rfind("Haus", 0) == 0; }));
+  PostMessageA(add, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(Await(program_->Process(), [&] { return !IsWindow(add); })) << "the close box left the dialog open";
+  EXPECT_EQ(CloseBox(), 0u);
+  EXPECT_NE(Setting(dir_, "Export", "DEUENG"), "1");
+  ASSERT_TRUE(rt::DBUSEAREA(true, "", "DEUENG.DBF", "CHECK", false, true));
+  EXPECT_EQ(rt::RECCOUNT(), 3);
+  rt::DBCLOSEAREA();
+}
+
+// The exit's pack question keeps the text the exit put on the bar while
+// the box has the focus.
+TEST_F(MenuRoad, ThePackQuestionShowsTheReorganisingMessage) {
+  OpenBar('a');
+  Char('l');
+  Answer("Begriff l\xF6schen", "", IDYES);
+  PostMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  HWND box = program_->AwaitWindow("L\xF6schen", "#32770");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBar(), "Datenbank wird reorganisiert, bitte warten !");
+  PostMessageA(box, WM_COMMAND, IDNO, 0);
+  EXPECT_EQ(program_->Wait(), 0u);
+}
+
+}  // namespace
