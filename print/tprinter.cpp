@@ -109,7 +109,10 @@ std::string TPrinter::PageFile(int page) const {
 void TPrinter::StartPage() {
   if (!hDC) return;
   if (!lMeta && !lStarted) {
-    PRNSTARTDOC(hDC, rt::Value(cDocument));
+    if (PRNSTARTDOC(hDC, rt::Value(cDocument)) <= 0) {
+      Abort("Der Druckauftrag konnte nicht gestartet werden.");
+      return;
+    }
     lStarted = true;
   }
   ++nPage;
@@ -117,9 +120,17 @@ void TPrinter::StartPage() {
     const std::string file = PageFile(nPage);
     aMeta.Items().push_back(rt::Value(file));
     hDCOut = CREATEMETAFILE(file);
-  } else {
-    STARTPAGE(hDC);
+  } else if (STARTPAGE(hDC) <= 0) {
+    Abort("Seite " + std::to_string(nPage) + " konnte nicht begonnen werden; der Druck wurde abgebrochen.");
   }
+}
+
+void TPrinter::Abort(const std::string& cMessage) {
+  svc::MSGALERT(cMessage, std::string("Printer object Error"));
+  // The pages printed before go out. Without a DC every further page and
+  // drawing call does nothing, and whoever prints on this printer sees
+  // that it takes no more output.
+  CloseDevice();
 }
 
 void TPrinter::EndPage() {
@@ -141,22 +152,25 @@ void TPrinter::EndPage() {
                   std::string("Print preview error"));
 }
 
-void TPrinter::End() {
-  if (hDC) {
-    if (!lMeta && lStarted) PRNENDDOC(hDC);
-    if (lMeta) {
-      if (hDCOut) DeleteMetaFile(CloseMetaFile(std::exchange(hDCOut, nullptr)));
-      for (const rt::Value& file : aMeta.Items()) DeleteFileA(file.AsString().c_str());
-      aMeta = rt::Value::Array();
-    }
-    // Only a known orientation that was changed is put back, on the
-    // settings record; no DC is made for it.
-    if ((nOrient == DMORIENT_PORTRAIT || nOrient == DMORIENT_LANDSCAPE) && PRNGETORIENTATION() != nOrient)
-      nOrient == DMORIENT_PORTRAIT ? PRNPORTRAIT() : PRNLANDSCAPE();
-    DeleteDC(std::exchange(hDC, nullptr));
-    hDCOut = nullptr;
-    lStarted = false;
+void TPrinter::CloseDevice() {
+  if (!hDC) return;
+  if (!lMeta && lStarted) PRNENDDOC(hDC);
+  if (lMeta) {
+    if (hDCOut) DeleteMetaFile(CloseMetaFile(std::exchange(hDCOut, nullptr)));
+    for (const rt::Value& file : aMeta.Items()) DeleteFileA(file.AsString().c_str());
+    aMeta = rt::Value::Array();
   }
+  // Only a known orientation that was changed is put back, on the settings
+  // record; no DC is made for it.
+  if ((nOrient == DMORIENT_PORTRAIT || nOrient == DMORIENT_LANDSCAPE) && PRNGETORIENTATION() != nOrient)
+    nOrient == DMORIENT_PORTRAIT ? PRNPORTRAIT() : PRNLANDSCAPE();
+  DeleteDC(std::exchange(hDC, nullptr));
+  hDCOut = nullptr;
+  lStarted = false;
+}
+
+void TPrinter::End() {
+  CloseDevice();
   if (lMeta && !cDir.empty() && cDir != TempBase()) RemoveDirectoryA(cDir.c_str());
   if (oFont) std::exchange(oFont, nullptr)->End();
   if (CurrentPrinter().get() == this) ForgetCurrentPrinter();
