@@ -24,6 +24,7 @@ namespace prn {
 namespace {
 
 constexpr const char* kDefaultDocument = "Vindral Report";
+constexpr const char* kErrorTitle = "Printer object Error";
 
 // The first of the temporary variables that names a directory, without a
 // trailing backslash; the Windows directory otherwise.
@@ -126,10 +127,12 @@ void TPrinter::StartPage() {
 }
 
 void TPrinter::Abort(const std::string& cMessage) {
-  svc::MSGALERT(cMessage, std::string("Printer object Error"));
-  // The pages printed before go out. Without a DC every further page and
-  // drawing call does nothing, and whoever prints on this printer sees
-  // that it takes no more output.
+  svc::MSGALERT(cMessage, std::string(kErrorTitle));
+  // The pages printed before go out, whatever the broken job answers.
+  if (lStarted) PRNENDDOC(hDC);
+  lStarted = false;
+  // Without a DC every further page and drawing call does nothing, and
+  // whoever prints on this printer sees that it takes no more output.
   CloseDevice();
 }
 
@@ -140,7 +143,7 @@ void TPrinter::EndPage() {
     return;
   }
   if (aMeta.Len() == 0 || !hDCOut) {
-    svc::MSGALERT(std::string("The temporal metafile could not be created"), std::string("Printer object Error"));
+    svc::MSGALERT(std::string("The temporal metafile could not be created"), std::string(kErrorTitle));
     return;
   }
   DELETEMETAFILE(CLOSEMETAFILE(std::exchange(hDCOut, nullptr)));
@@ -154,7 +157,10 @@ void TPrinter::EndPage() {
 
 void TPrinter::CloseDevice() {
   if (!hDC) return;
-  if (!lMeta && lStarted) PRNENDDOC(hDC);
+  // The spooler may refuse the job only at its end (an output file that
+  // cannot be written): the pages did not go out.
+  if (!lMeta && lStarted && PRNENDDOC(hDC) <= 0)
+    svc::MSGALERT(std::string("Der Druckauftrag konnte nicht abgeschlossen werden."), std::string(kErrorTitle));
   if (lMeta) {
     if (hDCOut) DeleteMetaFile(CloseMetaFile(std::exchange(hDCOut, nullptr)));
     for (const rt::Value& file : aMeta.Items()) DeleteFileA(file.AsString().c_str());

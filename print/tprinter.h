@@ -130,8 +130,8 @@ class TPrinter : public rt::Object {
   // A job or page that cannot start: the user is told and the device
   // closed.
   void Abort(const std::string& cMessage);
-  // Ends a started job, erases the page files, puts the orientation back
-  // and deletes the DC.
+  // Ends a started job (telling the user when the spooler refuses it),
+  // erases the page files, puts the orientation back and deletes the DC.
   void CloseDevice();
   void MapMode(int mode);
   std::string PageFile(int page) const;

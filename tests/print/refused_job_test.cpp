@@ -4,10 +4,13 @@
 //
 // How the test printer is made to refuse: an abort procedure that cancels
 // the job makes StartDoc fail; the job ended behind the printer's back
-// after the first page makes the second page's StartPage fail.
+// after the first page makes the second page's StartPage fail. A folder in
+// place of the printer's output file lets every page through and fails
+// EndDoc, which is told too.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -113,6 +116,49 @@ TEST_F(RefusedJob, AReportStopsAsCancelled) {
     EXPECT_LT(report->nCounter, 5) << "the records stop at the refusal";
     EXPECT_FALSE(prn::preview::IsOpen());
     EXPECT_FALSE(svc::ToHandle(report->oRptWnd)) << "the progress dialog is gone";
+    ExpectNothingLeft(*printer);
+  }
+}
+
+// The pages went through, but the spooler could not write them out: that
+// is told at the end, once, and the printer is ended as always.
+TEST_F(RefusedJob, AnOutputThatCannotBeWrittenIsToldAtTheEnd) {
+  const struct {
+    const char* name;
+    std::function<std::shared_ptr<prn::TPrinter>()> print;
+  } runs[] = {
+      {"direct pages",
+       [] {
+         const auto p = prn::PRINTBEGIN(rt::Value("Abgelehnt"));
+         for (int page = 1; page <= 2; ++page) {
+           prn::PAGEBEGIN();
+           p->Say(100, 100, "Seite " + std::to_string(page));
+           prn::PAGEEND();
+         }
+         EXPECT_EQ(p->nPage, 2);
+         prn::PRINTEND();
+         return p;
+       }},
+      {"a report",
+       [this] {
+         rt::DBGOTOP();
+         const auto report = Declare(false);
+         report->Activate();
+         EXPECT_FALSE(report->lBreak);
+         EXPECT_EQ(report->nPage, 1);
+         return report->oDevice->AsValue().As<prn::TPrinter>();
+       }},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.name);
+    ASSERT_TRUE(CreateDirectoryA(printtest::kOutA, nullptr));
+    BoxDriver driver([](HWND box) { BoxDriver::Click(box, IDOK); }, kCaption);
+    const auto printer = run.print();
+    RemoveDirectoryA(printtest::kOutA);
+    EXPECT_TRUE(driver.Seen().appeared);
+    EXPECT_NE(driver.Seen().Joined().find("Der Druckauftrag konnte nicht abgeschlossen werden."), std::string::npos)
+        << driver.Seen().Joined();
+    ASSERT_TRUE(printer);
     ExpectNothingLeft(*printer);
   }
 }
