@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "print/rpreview_state.h"
 #include "print/tprinter.h"
