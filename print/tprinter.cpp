@@ -24,6 +24,7 @@ namespace prn {
 namespace {
 
 constexpr const char* kDefaultDocument = "Vindral Report";
+constexpr const char* kErrorTitle = "Printer object Error";
 
 // The first of the temporary variables that names a directory, without a
 // trailing backslash; the Windows directory otherwise.
@@ -109,7 +110,10 @@ std::string TPrinter::PageFile(int page) const {
 void TPrinter::StartPage() {
   if (!hDC) return;
   if (!lMeta && !lStarted) {
-    PRNSTARTDOC(hDC, rt::Value(cDocument));
+    if (PRNSTARTDOC(hDC, rt::Value(cDocument)) <= 0) {
+      Abort("Der Druckauftrag konnte nicht gestartet werden.");
+      return;
+    }
     lStarted = true;
   }
   ++nPage;
@@ -117,9 +121,19 @@ void TPrinter::StartPage() {
     const std::string file = PageFile(nPage);
     aMeta.Items().push_back(rt::Value(file));
     hDCOut = CREATEMETAFILE(file);
-  } else {
-    STARTPAGE(hDC);
+  } else if (STARTPAGE(hDC) <= 0) {
+    Abort("Seite " + std::to_string(nPage) + " konnte nicht begonnen werden; der Druck wurde abgebrochen.");
   }
+}
+
+void TPrinter::Abort(const std::string& cMessage) {
+  svc::MSGALERT(cMessage, std::string(kErrorTitle));
+  // The pages printed before go out, whatever the broken job answers.
+  if (lStarted) PRNENDDOC(hDC);
+  lStarted = false;
+  // Without a DC every further page and drawing call does nothing, and
+  // whoever prints on this printer sees that it takes no more output.
+  CloseDevice();
 }
 
 void TPrinter::EndPage() {
@@ -129,7 +143,7 @@ void TPrinter::EndPage() {
     return;
   }
   if (aMeta.Len() == 0 || !hDCOut) {
-    svc::MSGALERT(std::string("The temporal metafile could not be created"), std::string("Printer object Error"));
+    svc::MSGALERT(std::string("The temporal metafile could not be created"), std::string(kErrorTitle));
     return;
   }
   DELETEMETAFILE(CLOSEMETAFILE(std::exchange(hDCOut, nullptr)));
@@ -141,22 +155,28 @@ void TPrinter::EndPage() {
                   std::string("Print preview error"));
 }
 
-void TPrinter::End() {
-  if (hDC) {
-    if (!lMeta && lStarted) PRNENDDOC(hDC);
-    if (lMeta) {
-      if (hDCOut) DeleteMetaFile(CloseMetaFile(std::exchange(hDCOut, nullptr)));
-      for (const rt::Value& file : aMeta.Items()) DeleteFileA(file.AsString().c_str());
-      aMeta = rt::Value::Array();
-    }
-    // Only a known orientation that was changed is put back, on the
-    // settings record; no DC is made for it.
-    if ((nOrient == DMORIENT_PORTRAIT || nOrient == DMORIENT_LANDSCAPE) && PRNGETORIENTATION() != nOrient)
-      nOrient == DMORIENT_PORTRAIT ? PRNPORTRAIT() : PRNLANDSCAPE();
-    DeleteDC(std::exchange(hDC, nullptr));
-    hDCOut = nullptr;
-    lStarted = false;
+void TPrinter::CloseDevice() {
+  if (!hDC) return;
+  // The spooler may refuse the job only at its end (an output file that
+  // cannot be written): the pages did not go out.
+  if (!lMeta && lStarted && PRNENDDOC(hDC) <= 0)
+    svc::MSGALERT(std::string("Der Druckauftrag konnte nicht abgeschlossen werden."), std::string(kErrorTitle));
+  if (lMeta) {
+    if (hDCOut) DeleteMetaFile(CloseMetaFile(std::exchange(hDCOut, nullptr)));
+    for (const rt::Value& file : aMeta.Items()) DeleteFileA(file.AsString().c_str());
+    aMeta = rt::Value::Array();
   }
+  // Only a known orientation that was changed is put back, on the settings
+  // record; no DC is made for it.
+  if ((nOrient == DMORIENT_PORTRAIT || nOrient == DMORIENT_LANDSCAPE) && PRNGETORIENTATION() != nOrient)
+    nOrient == DMORIENT_PORTRAIT ? PRNPORTRAIT() : PRNLANDSCAPE();
+  DeleteDC(std::exchange(hDC, nullptr));
+  hDCOut = nullptr;
+  lStarted = false;
+}
+
+void TPrinter::End() {
+  CloseDevice();
   if (lMeta && !cDir.empty() && cDir != TempBase()) RemoveDirectoryA(cDir.c_str());
   if (oFont) std::exchange(oFont, nullptr)->End();
   if (CurrentPrinter().get() == this) ForgetCurrentPrinter();

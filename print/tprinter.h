@@ -28,6 +28,8 @@ class TPrinter : public rt::Object {
 
   TPrinter& New(const rt::Value& cDocument = {}, bool lUser = false, bool lMeta = false,
                 const rt::Value& cModel = {}, bool lPrvModal = false);
+  // A job or page that the printer refuses is told to the user and closes
+  // the device: hDC is 0 afterwards.
   void StartPage();
   void EndPage();
   void End();
@@ -125,6 +127,12 @@ class TPrinter : public rt::Object {
 
  private:
   int Caps(int index) const { return hDC ? GetDeviceCaps(hDC, index) : 0; }
+  // A job or page that cannot start: the user is told and the device
+  // closed.
+  void Abort(const std::string& cMessage);
+  // Ends a started job (telling the user when the spooler refuses it),
+  // erases the page files, puts the orientation back and deletes the DC.
+  void CloseDevice();
   void MapMode(int mode);
   std::string PageFile(int page) const;
   void SayPixels(int nRow, int nCol, const std::string& cText, const std::shared_ptr<gfx::TFont>& font, int nWidth,

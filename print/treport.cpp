@@ -308,6 +308,10 @@ void TReport::Activate(const ReportHooks& h) {
 
 void TReport::Play() {
   StartPage();
+  if (!oDevice->Ready()) {
+    End();
+    return;
+  }
   if (bInit.IsBlock()) bInit.Eval();
   for (auto& g : aGroups) {
     g->Reset();
@@ -375,6 +379,12 @@ void TReport::End() {
 
 void TReport::StartPage() {
   oDevice->StartPage();
+  // A device that refused the page has told the user and closed; the
+  // report stops as if cancelled.
+  if (!oDevice->Ready()) {
+    lBreak = true;
+    return;
+  }
   ++nPage;
   if (Shell().progress) Shell().progress(*this);
   Hook(bStartPage, busyStartPage_);
@@ -385,6 +395,8 @@ void TReport::StartPage() {
 }
 
 void TReport::EndPage() {
+  // A device that refused a page has no page to end.
+  if (!oDevice->Ready()) return;
   Hook(bEndPage, busyEndPage_);
   PageTotal();
   oFooter->Say();

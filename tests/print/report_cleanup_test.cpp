@@ -107,6 +107,8 @@ TEST_F(ReportCleanup, CancelOrABreakAtEveryStageLeavesNothing) {
         EXPECT_EQ(GetFileAttributesA(dir.c_str()), INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(NewTempEntries(), std::vector<std::string>{});
         EXPECT_EQ(NewHandles(), printtest::Tags{});
+  EXPECT_EQ(NewBlocks(), 0u);
+        EXPECT_EQ(NewBlocks(), 0u);
       }
     }
   }
@@ -123,6 +125,7 @@ TEST_F(ReportCleanup, AReportWithoutRowsEndsCleanly) {
   EXPECT_EQ(Count(ReadFile(kOutA), "%%Page: "), 1);
   EXPECT_FALSE(report->oDevice->AsValue().As<prn::TPrinter>()->hDC);
   EXPECT_EQ(NewHandles(), printtest::Tags{});
+  EXPECT_EQ(NewBlocks(), 0u);
 }
 
 // The window that was active while the report runs is disabled, so that
@@ -202,6 +205,7 @@ TEST_F(ReportCleanup, TheTooWideQuestionShowsTheLibrarysTexts) {
   EXPECT_FALSE(report->oDevice->AsValue().As<prn::TPrinter>()->hDC);
   EXPECT_EQ(prn::PRNGETORIENTATION(), orientation);
   EXPECT_EQ(NewHandles(), printtest::Tags{});
+  EXPECT_EQ(NewBlocks(), 0u);
 }
 
 }  // namespace

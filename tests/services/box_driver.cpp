@@ -1,5 +1,7 @@
 #include "box_driver.h"
 
+#include <utility>
+
 namespace {
 thread_local BoxDriver* current = nullptr;
 // Long enough for a slow Wine start; the box is normally up in milliseconds.
@@ -29,9 +31,10 @@ std::string SeenBox::Joined() const {
   return all;
 }
 
-BoxDriver::BoxDriver(std::function<void(HWND)> answer)
+BoxDriver::BoxDriver(std::function<void(HWND)> answer, std::string caption)
     : hook_(SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())),
-      activated_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+      activated_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      caption_(std::move(caption)) {
   current = this;
   thread_ = std::thread([this, answer = std::move(answer)] {
     if (WaitForSingleObject(activated_, kAppearTimeout) != WAIT_OBJECT_0 || !box_) return;
@@ -62,7 +65,7 @@ LRESULT CALLBACK BoxDriver::Hook(int code, WPARAM wParam, LPARAM lParam) {
     auto w = reinterpret_cast<HWND>(wParam);
     char cls[16] = {};
     GetClassNameA(w, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") == 0) {
+    if (lstrcmpA(cls, "#32770") == 0 && (current->caption_.empty() || WindowText(w) == current->caption_)) {
       current->box_ = w;
       SetEvent(current->activated_);
     }

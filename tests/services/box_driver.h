@@ -21,8 +21,10 @@ struct SeenBox {
 
 class BoxDriver {
  public:
-  // answer runs on the driver thread with the box's window.
-  explicit BoxDriver(std::function<void(HWND)> answer);
+  // answer runs on the driver thread with the box's window. With a
+  // caption, only a box of that caption is taken: other dialogs (a
+  // report's progress dialog) come and go unanswered.
+  explicit BoxDriver(std::function<void(HWND)> answer, std::string caption = {});
   ~BoxDriver();
   BoxDriver(const BoxDriver&) = delete;
   BoxDriver& operator=(const BoxDriver&) = delete;
@@ -37,6 +39,7 @@ class BoxDriver {
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
   HHOOK hook_;
   HANDLE activated_;
+  std::string caption_;
   HWND box_ = nullptr;
   SeenBox seen_;
   std::thread thread_;
