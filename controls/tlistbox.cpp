@@ -306,7 +306,10 @@ void TListBox::SetSelItems(const rt::Value& aPos) {
 rt::Value TListBox::aSelections() const {
   rt::Value texts = rt::Value::Array();
   if (IsMultipleSel()) {
-    for (const rt::Value& p : GetSelItems().Items()) texts.Items().push_back(rt::Value(GetItem(p.AsInt())));
+    // The positions are a new array; it is held by name, since a loop over
+    // the member of a temporary would read it after it was freed.
+    const rt::Value positions = GetSelItems();
+    for (const rt::Value& p : positions.Items()) texts.Items().push_back(rt::Value(GetItem(p.AsInt())));
   } else if (const long at = GetPos()) {
     texts.Items().push_back(rt::Value(GetItem(at)));
   }
