@@ -141,7 +141,8 @@ TEST_F(EditGrid, AButtonEditorMadeElsewhereFiresOnF5) {
   EXPECT_TRUE(get->lReturn);
   // Its right-click menu speaks English, the plain editor's Spanish.
   std::vector<std::string> labels;
-  for (const rt::Value& item : get->EditMenu()->aItems.Items())
+  const auto menu = get->EditMenu();
+  for (const rt::Value& item : menu->aItems.Items())
     if (const auto i = item.As<ctl::TMenuItem>(); i && i->cPrompt.IsString()) labels.push_back(i->cPrompt.AsString());
   EXPECT_EQ(labels, (std::vector<std::string>{"&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All"}));
   DestroyWindow(dialog->hWnd);
@@ -160,7 +161,8 @@ TEST_F(EditGrid, ThePlainEditorsMenuAndItsStates) {
   };
   auto entries = [&] {
     std::vector<Entry> out;
-    for (const rt::Value& item : editor->EditMenu()->aItems.Items())
+    const auto menu = editor->EditMenu();
+    for (const rt::Value& item : menu->aItems.Items())
       if (const auto i = item.As<ctl::TMenuItem>(); i && i->cPrompt.IsString())
         out.push_back({i->cPrompt.AsString(), i->lActive});
     return out;

@@ -81,7 +81,8 @@ TEST(FileInfoTest, DrivesOfTheMachine) {
   EXPECT_TRUE(hasC);
   Value others = svc::ADRIVES(2);
   EXPECT_EQ(others.At(1), Value("C:"));
-  for (const Value& d : svc::ADRIVES(1).Items()) EXPECT_TRUE(d == Value("A:") || d == Value("B:"));
+  const Value floppies = svc::ADRIVES(1);
+  for (const Value& d : floppies.Items()) EXPECT_TRUE(d == Value("A:") || d == Value("B:"));
   EXPECT_FALSE(svc::ISCDROM("C:"));
   EXPECT_FALSE(svc::ISDISKETTE("C"));
   EXPECT_FALSE(svc::ISCDROM(""));
