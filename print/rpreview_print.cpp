@@ -6,6 +6,7 @@
 #include <string>
 
 #include "graphics/cursors.h"
+#include "print/job_messages.h"
 #include "print/print_settings.h"
 #include "print/rpreview.h"
 #include "print/rpreview_state.h"
@@ -24,14 +25,30 @@ enum Control : int { kPrint = 101, kClose = 102, kAll = 103, kCurrent = 104, kRa
 constexpr int kDigits = 5;
 
 // Each page file on a printer page of its own; a file that cannot be
-// read prints no page.
-void PlayPage(HDC hDC, int page) {
+// read prints no page. False when the printer refuses the page.
+bool PlayPage(HDC hDC, int page) {
   const HMETAFILE meta = GetMetaFileA(PageFile(page).c_str());
-  if (!meta) return;
-  STARTPAGE(hDC);
-  PlayMetaFile(hDC, meta);
-  ENDPAGE(hDC);
+  if (!meta) return true;
+  const bool started = STARTPAGE(hDC) > 0;
+  if (started) {
+    PlayMetaFile(hDC, meta);
+    ENDPAGE(hDC);
+  }
   DeleteMetaFile(meta);
+  return started;
+}
+
+// The pages of the chosen option, until the printer refuses one: then the
+// job is abandoned. Answers what the user is to be told, empty when the
+// job went out.
+std::string PlayPages(HDC hDC, int first, int last) {
+  for (int page = first; page <= last; ++page) {
+    if (!PlayPage(hDC, page)) {
+      AbortDoc(hDC);
+      return PageNotStarted(page);
+    }
+  }
+  return PRNENDDOC(hDC) > 0 ? std::string() : std::string(kJobNotFinished);
 }
 
 int Field(HWND dialog, int id) {
@@ -110,21 +127,17 @@ void PRINTPRV(const rt::Value& oDlg, int nOption, int nFrom, int nTo) {
   if (!s.device || !s.device->hDC) return;
   const HDC hDC = s.device->hDC;
   gfx::CURSORWAIT();
-  PRNSTARTDOC(hDC, rt::Value(s.device->cDocument));
-  switch (nOption) {
-    case 1:
-      for (int page = 1; page <= PageCount(); ++page) PlayPage(hDC, page);
-      break;
-    case 2:
-      PlayPage(hDC, s.page);
-      break;
-    case 3:
-      for (int page = std::max(nFrom, 1); page <= std::min(nTo, PageCount()); ++page) PlayPage(hDC, page);
-      break;
-    default: break;
+  std::string refused = kJobNotStarted;
+  if (PRNSTARTDOC(hDC, rt::Value(s.device->cDocument)) > 0) {
+    switch (nOption) {
+      case 1: refused = PlayPages(hDC, 1, PageCount()); break;
+      case 2: refused = PlayPages(hDC, s.page, s.page); break;
+      case 3: refused = PlayPages(hDC, std::max(nFrom, 1), std::min(nTo, PageCount())); break;
+      default: refused = PlayPages(hDC, 1, 0); break;
+    }
   }
-  PRNENDDOC(hDC);
   gfx::CURSORARROW();
+  if (!refused.empty()) svc::MSGALERT(refused, std::string(kPrinterErrorTitle));
   if (oDlg.IsNumber()) EndDialog(svc::HandleOf<HWND>(svc::ToHandle(oDlg)), 0);
 }
 

@@ -9,6 +9,7 @@
 #include "graphics/dc.h"
 #include "graphics/dib.h"
 #include "graphics/palette_bitmap.h"
+#include "print/job_messages.h"
 #include "print/metafiles.h"
 #include "print/print_settings.h"
 #include "runtime/files.h"
@@ -24,7 +25,6 @@ namespace prn {
 namespace {
 
 constexpr const char* kDefaultDocument = "Vindral Report";
-constexpr const char* kErrorTitle = "Printer object Error";
 
 // The first of the temporary variables that names a directory, without a
 // trailing backslash; the Windows directory otherwise.
@@ -111,7 +111,7 @@ void TPrinter::StartPage() {
   if (!hDC) return;
   if (!lMeta && !lStarted) {
     if (PRNSTARTDOC(hDC, rt::Value(cDocument)) <= 0) {
-      Abort("Der Druckauftrag konnte nicht gestartet werden.");
+      Abort(kJobNotStarted);
       return;
     }
     lStarted = true;
@@ -122,12 +122,12 @@ void TPrinter::StartPage() {
     aMeta.Items().push_back(rt::Value(file));
     hDCOut = CREATEMETAFILE(file);
   } else if (STARTPAGE(hDC) <= 0) {
-    Abort("Seite " + std::to_string(nPage) + " konnte nicht begonnen werden; der Druck wurde abgebrochen.");
+    Abort(PageNotStarted(nPage));
   }
 }
 
 void TPrinter::Abort(const std::string& cMessage) {
-  svc::MSGALERT(cMessage, std::string(kErrorTitle));
+  svc::MSGALERT(cMessage, std::string(kPrinterErrorTitle));
   // The pages printed before go out, whatever the broken job answers.
   if (lStarted) PRNENDDOC(hDC);
   lStarted = false;
@@ -143,7 +143,7 @@ void TPrinter::EndPage() {
     return;
   }
   if (aMeta.Len() == 0 || !hDCOut) {
-    svc::MSGALERT(std::string("The temporal metafile could not be created"), std::string(kErrorTitle));
+    svc::MSGALERT(std::string("The temporal metafile could not be created"), std::string(kPrinterErrorTitle));
     return;
   }
   DELETEMETAFILE(CLOSEMETAFILE(std::exchange(hDCOut, nullptr)));
@@ -160,7 +160,7 @@ void TPrinter::CloseDevice() {
   // The spooler may refuse the job only at its end (an output file that
   // cannot be written): the pages did not go out.
   if (!lMeta && lStarted && PRNENDDOC(hDC) <= 0)
-    svc::MSGALERT(std::string("Der Druckauftrag konnte nicht abgeschlossen werden."), std::string(kErrorTitle));
+    svc::MSGALERT(std::string(kJobNotFinished), std::string(kPrinterErrorTitle));
   if (lMeta) {
     if (hDCOut) DeleteMetaFile(CloseMetaFile(std::exchange(hDCOut, nullptr)));
     for (const rt::Value& file : aMeta.Items()) DeleteFileA(file.AsString().c_str());

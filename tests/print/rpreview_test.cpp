@@ -333,6 +333,43 @@ TEST_F(Preview, PrintsAllTheCurrentPageAndARange) {
   EXPECT_FALSE(p->hDC) << "closing the preview ends the printer";
 }
 
+BOOL CALLBACK CancelTheJob(HDC, int) { return FALSE; }
+BOOL CALLBACK LetTheJobGo(HDC, int) { return TRUE; }
+
+// A printer that refuses the job, or that cannot write it out, is told to
+// the user; the preview stays, and prints once the printer takes jobs again.
+TEST_F(Preview, ARefusedPrintIsToldAndThePreviewStays) {
+  const auto p = Record(2);
+  prn::RPREVIEW(rt::Value(p));
+  ASSERT_TRUE(Current().window);
+  const struct {
+    const char* name;
+    void (*refuse)(HDC);
+    void (*allow)(HDC);
+    const char* message;
+  } refusals[] = {
+      {"the job", [](HDC dc) { SetAbortProc(dc, CancelTheJob); }, [](HDC dc) { SetAbortProc(dc, LetTheJobGo); },
+       "Der Druckauftrag konnte nicht gestartet werden."},
+      {"the output file", [](HDC) { CreateDirectoryA(kOutA, nullptr); }, [](HDC) { RemoveDirectoryA(kOutA); },
+       "Der Druckauftrag konnte nicht abgeschlossen werden."},
+  };
+  for (const auto& refusal : refusals) {
+    SCOPED_TRACE(refusal.name);
+    refusal.refuse(p->hDC);
+    BoxDriver driver([](HWND box) { BoxDriver::Click(box, IDOK); }, "Printer object Error");
+    prn::PRINTPRV({}, 1);
+    refusal.allow(p->hDC);
+    EXPECT_TRUE(driver.Seen().appeared);
+    EXPECT_NE(driver.Seen().Joined().find(refusal.message), std::string::npos) << driver.Seen().Joined();
+    EXPECT_TRUE(Current().window);
+    EXPECT_TRUE(p->hDC);
+  }
+  DeleteFileA(kOutA);
+  prn::PRINTPRV({}, 1);
+  EXPECT_EQ(PrintedPages(), (std::vector<int>{1, 2}));
+  Close();
+}
+
 TEST_F(Preview, APageFileGoneOrNoPages) {
   const auto p = Record(3);
   const std::string second = p->aMeta.At(2).AsString();
