@@ -14,10 +14,10 @@
 #include <filesystem>
 #include <string>
 
-#include "apps/common/transchr.h"
 #include "apps/common/word_tables.h"
 #include "apps/dravonel/entry_store.h"
 #include "bench/bench_support.h"
+#include "bench/word_tables_folder.h"
 #include "runtime/table_fns.h"
 
 namespace {
@@ -122,12 +122,7 @@ int main(int argc, char** argv) {
   const bench::Options options(argc, argv);
   const std::string dir = options.Text("--dir", ".");
   const int runs = static_cast<int>(options.Number("--runs", 5));
-  fs::current_path(dir);
-  common::RegisterWordFunctions();
-  if (!fs::exists("DEUENG.DBF")) {
-    std::fprintf(stderr, "DEUENG.DBF not found in %s\n", dir.c_str());
-    return 1;
-  }
+  if (!bench::EnterWordTables(dir)) return 1;
   LoadSqlite("BENCHDUP.SRC");
   double own = 1e9, lite = 1e9;
   long ownMarked = 0, liteMarked = 0;

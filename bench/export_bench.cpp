@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "apps/common/transchr.h"
 #include "apps/common/word_tables.h"
 #include "apps/dravonel/entry_store.h"
 #include "bench/bench_support.h"
+#include "bench/word_tables_folder.h"
 #include "runtime/table_fns.h"
 #include "runtime/work_areas.h"
 
@@ -60,12 +60,7 @@ int main(int argc, char** argv) {
   const bench::Options options(argc, argv);
   const std::string dir = options.Text("--dir", ".");
   const int runs = static_cast<int>(options.Number("--runs", 5));
-  fs::current_path(dir);
-  common::RegisterWordFunctions();
-  if (!fs::exists("DEUENG.DBF")) {
-    std::fprintf(stderr, "DEUENG.DBF not found in %s\n", dir.c_str());
-    return 1;
-  }
+  if (!bench::EnterWordTables(dir)) return 1;
   OpenCopy();
   const long rows = rt::LASTREC();
   const double exportTime = BestOf(runs, [] {
