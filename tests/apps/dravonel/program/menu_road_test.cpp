@@ -77,12 +77,33 @@ class MenuRoad : public EditorFolder {
   // A key or a character for the innermost open menu.
   static void Key(UINT vk) { PostMessageA(TopMenu(), WM_KEYDOWN, vk, 0); }
   static void Char(char c) { PostMessageA(TopMenu(), WM_CHAR, static_cast<unsigned char>(c), 0); }
+  HWND Grid() const { return ChildOfClass(main_, "TGBrowse"); }
   void RightClickGrid() {
-    HWND grid = ChildOfClass(main_, "TGBrowse");
+    HWND grid = Grid();
     ASSERT_NE(grid, nullptr);
     // The release would end the menu's tracking: the press opens it.
     PostMessageA(grid, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(40, 30));
     ASSERT_TRUE(AwaitMenus(1)) << "the context menu did not open";
+  }
+  // A click of the left button on the grid's first rows.
+  void ClickGrid() {
+    HWND grid = Grid();
+    ASSERT_NE(grid, nullptr);
+    PostMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 30));
+    PostMessageA(grid, WM_LBUTTONUP, 0, MAKELPARAM(40, 30));
+  }
+  // A dictionary switch ends the main dialog and builds a new one: waits
+  // until the grid shown is another window than the one before.
+  void AwaitNewGrid(HWND before) {
+    ASSERT_TRUE(Await(program_->Process(), [&] { return !IsWindow(before) && Grid() != nullptr; }))
+        << "the dictionary switch did not build a new grid";
+  }
+  // The window of the program's thread that has the keyboard focus.
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info);
+    return info.hwndFocus;
   }
   // Whether the program's thread still tracks a menu (a bar keeps its
   // highlight after its drop-down closed).
@@ -220,6 +241,57 @@ TEST_F(MenuRoad, ThePackQuestionShowsTheReorganisingMessage) {
   EXPECT_EQ(MessageBar(), "Datenbank wird reorganisiert, bitte warten !");
   PostMessageA(box, WM_COMMAND, IDNO, 0);
   EXPECT_EQ(program_->Wait(), 0u);
+}
+
+// Switching the dictionary from the bar and then from the context menu,
+// with both menus opened and closed in between, leaves no menu object
+// behind that the close would reach after its native menu has gone.
+TEST_F(MenuRoad, SwitchingDictionariesThroughBothMenusEndsCleanly) {
+  HWND grid = Grid();
+  OpenBar('d');
+  Key(VK_RIGHT);
+  ASSERT_TRUE(AwaitMenus(2));
+  Char('f');
+  AwaitNewGrid(grid);
+  if (HasFatalFailure()) return;
+  RightClickGrid();
+  CloseMenus();
+  RightClickGrid();
+  // "&Wörterbuch öffnen" selected, its submenu shown.
+  Key(VK_DOWN);
+  Key(VK_RIGHT);
+  ASSERT_TRUE(AwaitMenus(2));
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(AwaitMenus(1));
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(AwaitMenus(0));
+  CloseMenus();
+  HWND focus = Focus();
+  ASSERT_NE(focus, nullptr);
+  PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0);
+  ClickGrid();
+  OpenBar('d');
+  CloseMenus();
+  grid = Grid();
+  RightClickGrid();
+  Key(VK_DOWN);
+  Key(VK_RIGHT);
+  ASSERT_TRUE(AwaitMenus(2));
+  Char('e');
+  AwaitNewGrid(grid);
+  if (HasFatalFailure()) return;
+  PostMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  HWND fault = nullptr;
+  Await(program_->Process(), [&] { return (fault = program_->Window("Vindral for Harbour GPF occurred")) != nullptr; });
+  EXPECT_EQ(fault, nullptr) << "a fault box: " << StaticTexts(fault);
+  if (fault) PostMessageA(fault, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program_->Wait(), 0u);
+  EXPECT_EQ(Setting(dir_, "Dravonel", "Sprache"), "DEUENG");
+  for (const char* table : {"DEUENG.DBF", "DEUFRA.DBF"}) {
+    ASSERT_TRUE(rt::DBUSEAREA(true, "", table, "CHECK", false, true)) << table;
+    EXPECT_EQ(rt::RECCOUNT(), 3) << table;
+    rt::DBCLOSEAREA();
+  }
 }
 
 }  // namespace
