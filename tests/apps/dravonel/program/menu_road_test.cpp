@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "apps/common/word_tables.h"
+#include "core/fault_report.h"
 #include "runtime/table_fns.h"
 #include "tests/apps/dravonel/program/program_folder.h"
 #include "tests/apps/program_driver.h"
@@ -286,7 +287,7 @@ TEST_F(MenuRoad, SwitchingDictionariesThroughBothMenusEndsCleanly) {
   if (HasFatalFailure()) return;
   PostMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
   HWND fault = nullptr;
-  Await(program_->Process(), [&] { return (fault = program_->Window("Vindral for Harbour GPF occurred")) != nullptr; });
+  Await(program_->Process(), [&] { return (fault = program_->Window(core::kFaultTitle)) != nullptr; });
   EXPECT_EQ(fault, nullptr) << "a fault box: " << StaticTexts(fault);
   if (fault) PostMessageA(fault, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(program_->Wait(), 0u);
