@@ -20,8 +20,11 @@ namespace {
 constexpr long kFirstId = 20001;
 constexpr long kLastId = 65535;
 
+// Never destroyed: items held by a program's own lasting state (a menu
+// item it keeps to enable later) die among the static objects at the
+// process's exit, after a static set would already be gone.
 std::set<long>& LivingIds() {
-  static std::set<long> ids;
+  static auto& ids = *new std::set<long>;
   return ids;
 }
 

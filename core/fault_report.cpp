@@ -11,8 +11,6 @@ namespace core {
 
 namespace {
 
-constexpr char kTitle[] = "Vindral for Harbour GPF occurred";
-
 bool IsProcessorFault(DWORD code) {
   switch (code) {
     case EXCEPTION_ACCESS_VIOLATION:
@@ -81,7 +79,7 @@ LRESULT CALLBACK WidenBox(int code, WPARAM wParam, LPARAM lParam) {
   const HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
   const HGDIOBJ old = SelectObject(dc, font);
   SIZE title{};
-  GetTextExtentPoint32A(dc, kTitle, static_cast<int>(sizeof kTitle - 1), &title);
+  GetTextExtentPoint32A(dc, kFaultTitle, static_cast<int>(sizeof kFaultTitle - 1), &title);
   SelectObject(dc, old);
   DeleteObject(font);
   ReleaseDC(box, dc);
@@ -138,7 +136,7 @@ void ReportFaultAndEnd(DWORD exceptionCode) noexcept {
     static char text[kFaultTextMax + 1];
     FormatFaultReport(text);
     const HHOOK hook = SetWindowsHookExA(WH_CBT, WidenBox, nullptr, GetCurrentThreadId());
-    MessageBoxA(nullptr, text, kTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    MessageBoxA(nullptr, text, kFaultTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
     if (hook) UnhookWindowsHookEx(hook);
   }
   // Ending one's own process does not return.

@@ -13,6 +13,8 @@
 
 namespace core {
 
+// The report box's caption.
+inline constexpr char kFaultTitle[] = "Vindral for Harbour GPF occurred";
 inline constexpr std::size_t kFaultTextMax = 1151;
 inline constexpr std::size_t kFaultLineMax = 127;
 

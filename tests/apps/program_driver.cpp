@@ -105,11 +105,15 @@ bool Await(HANDLE process, const std::function<bool()>& ready) {
 }
 
 Started::Started(const fs::path& exe, const fs::path& dir, const std::string& args) {
-  std::string command = "\"" + exe.string() + "\"" + (args.empty() ? "" : " " + args);
-  STARTUPINFOA si{};
+  // The wide call takes folders whatever their names hold.
+  std::wstring wideArgs(args.size(), L'\0');
+  wideArgs.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, args.data(), static_cast<int>(args.size()),
+                                                               wideArgs.data(), static_cast<int>(wideArgs.size()))));
+  std::wstring command = L"\"" + exe.wstring() + L"\"" + (args.empty() ? L"" : L" " + wideArgs);
+  STARTUPINFOW si{};
   si.cb = sizeof si;
-  const std::string cwd = dir.string();
-  ok_ = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &pi_);
+  const std::wstring cwd = dir.wstring();
+  ok_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(), &si, &pi_);
   if (ok_) WaitForInputIdle(pi_.hProcess, 30000);
 }
 

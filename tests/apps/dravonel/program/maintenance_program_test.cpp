@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,6 +47,30 @@ void MakeWords(const Rows& rows) {
     rt::FIELDPUT("STATUS", 0);
   }
   rt::DBCLOSEAREA();
+}
+
+// Makes the closed table count rows long, its rows repeated in turn,
+// written straight into its file: appending them one by one would take the
+// test far longer than the program takes to read them.
+void RepeatRows(const fs::path& table, std::uint32_t count) {
+  const std::string file = FileBytes(table);
+  ASSERT_GE(file.size(), 32u);
+  const auto number = [&file](std::size_t at, int bytes) {
+    std::uint32_t n = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+      n = n << 8 | static_cast<unsigned char>(file[at + static_cast<std::size_t>(i)]);
+    return n;
+  };
+  const std::uint32_t rows = number(4, 4), headerLength = number(8, 2), rowLength = number(10, 2);
+  ASSERT_GT(rows, 0u);
+  ASSERT_GE(file.size(), headerLength + std::size_t{rows} * rowLength);
+  std::string out = file.substr(0, headerLength);
+  for (int i = 0; i < 4; ++i) out[4 + static_cast<std::size_t>(i)] = static_cast<char>(count >> (8 * i) & 0xFF);
+  out.reserve(out.size() + std::size_t{count} * rowLength + 1);
+  for (std::uint32_t r = 0; r < count; ++r)
+    out.append(file, headerLength + std::size_t{r % rows} * rowLength, rowLength);
+  out += '\x1A';
+  std::ofstream(table, std::ios::binary | std::ios::trunc) << out;
 }
 
 std::string Trimmed(const char* field) { return rt::RTRIM(rt::FIELDGET(field).AsString()); }
@@ -95,6 +121,16 @@ HWND DialogEndingWith(const Started& program, const std::string& suffix) {
     return found != nullptr;
   });
   return found;
+}
+
+// The process's visible dialog box other than but, found by its class.
+HWND ShownBox(const Started& program, HWND but) {
+  for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (h != but && pid == GetProcessId(program.Process()) && IsWindowVisible(h) && ClassOf(h) == "#32770") return h;
+  }
+  return nullptr;
 }
 
 HWND ChildWithText(HWND parent, const std::string& text) {
@@ -338,6 +374,69 @@ TEST_F(Maintenance, KilledDuringASaveOrTheDuplicateWalk) {
     }
     rt::DBCLOSEAREA();
   }
+}
+
+// While the export reads a long table the windows keep answering and the
+// bar tells what runs. The test asks the bar for its text again and again:
+// the program answers at its next look at its messages, and an answer asked
+// for and received while the main window took no input and no export box
+// showed was given inside the export.
+TEST_F(Maintenance, TheBarTellsOfTheExportWhileItRuns) {
+  // A thousand words a hundred times over, three rows of them the user's
+  // own.
+  Rows words;
+  for (int i = 0; i < 1000; ++i) words.emplace_back("Wort" + std::to_string(i), "word" + std::to_string(i));
+  MakeWords(words);
+  RepeatRows(dir_ / "DEUENG.DBF", 100000);
+  ASSERT_TRUE(rt::DBUSEAREA(true, "", "DEUENG.DBF", "MAKE", false, false));
+  ASSERT_EQ(rt::RECCOUNT(), 100000);
+  const std::vector<std::pair<long, std::string>> own{{7, "Eigen3"}, {50000, "Eigen1"}, {99999, "Eigen2"}};
+  for (const auto& [r, german] : own) {
+    rt::DBGOTO(r);
+    rt::FIELDPUT("DEUTSCH", german);
+    rt::FIELDPUT("STATUS", 1);
+  }
+  rt::DBCLOSEAREA();
+  std::ofstream(dir_ / "VOSKDAR.INI", std::ios::binary)
+      << "[Dravonel]\r\nSprache=DEUENG\r\nExtern=1\r\n[Export]\r\nDEUENG=1\r\n";
+  std::unique_ptr<Started> program;
+  HWND main = Start(program);
+  ASSERT_NE(main, nullptr);
+  HWND bar = nullptr;
+  for (HWND h : Children(main))
+    if (ClassOf(h) == "TMSGBAR") bar = h;
+  ASSERT_NE(bar, nullptr);
+
+  Choose(*program, main, 'd', 'x');
+  HWND ask = program->AwaitWindow("Exportieren", "#32770");
+  ASSERT_NE(ask, nullptr);
+  PostMessageA(ask, WM_COMMAND, IDYES, 0);
+  // Neither look sends the program a message that it would answer only at
+  // its next look at its messages.
+  const auto box = [&] { return ShownBox(*program, ask); };
+  const auto exporting = [&] { return !IsWindowEnabled(main) && !IsWindowVisible(ask) && !box(); };
+  std::vector<std::string> during;
+  HWND done = nullptr;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!(done = box())) {
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the export did not end";
+    ASSERT_EQ(WaitForSingleObject(program->Process(), 0), WAIT_TIMEOUT) << "the program ended";
+    const bool before = exporting();
+    std::string text = Text(bar);
+    if (before && exporting()) during.push_back(std::move(text));
+  }
+  EXPECT_FALSE(during.empty()) << "the windows did not answer while the export ran";
+  for (const std::string& text : during) EXPECT_EQ(text, "Eigene Daten werden exportiert, bitte warten !");
+  EXPECT_NE(StaticTexts(done).find("Ihre \xC4nderungen wurden exportiert !"), std::string::npos) << StaticTexts(done);
+  PostMessageA(done, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(Await(program->Process(), [&] { return !IsWindow(done); }));
+  CloseProgram(*program, main);
+
+  ASSERT_TRUE(rt::DBUSEAREA(true, "", "DEUENG.EXP", "CHECK", false, true));
+  std::vector<std::string> exported;
+  for (rt::DBGOTOP(); !rt::DbEof(); rt::DBSKIP(1)) exported.push_back(Trimmed("DEUTSCH"));
+  rt::DBCLOSEAREA();
+  EXPECT_EQ(exported, (std::vector<std::string>{"Eigen1", "Eigen2", "Eigen3"}));
 }
 
 }  // namespace

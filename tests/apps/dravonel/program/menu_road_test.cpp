@@ -1,8 +1,10 @@
 // The editor's menus as a user goes through them under Wine: the bar's
 // drop-downs with their submenus, the grid's context menu between them,
 // the message bar while an item is selected, the close box of the entry
-// dialog, and the exit's pack question. Keys go to the open menu's window, as the
-// menu's own tracking reads them.
+// dialog, and the exit's pack question. Keys go to the main window, as the
+// keyboard's do: the menu's tracking reads every key of the program's
+// thread, while a submenu's window is destroyed when it closes and a key
+// posted to it just then can be lost.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "apps/common/word_tables.h"
+#include "core/fault_report.h"
 #include "runtime/table_fns.h"
 #include "tests/apps/dravonel/program/program_folder.h"
 #include "tests/apps/program_driver.h"
@@ -74,15 +77,36 @@ class MenuRoad : public EditorFolder {
     PostMessageA(main_, WM_SYSCOMMAND, SC_KEYMENU, letter);
     ASSERT_TRUE(AwaitMenus(1));
   }
-  // A key or a character for the innermost open menu.
-  static void Key(UINT vk) { PostMessageA(TopMenu(), WM_KEYDOWN, vk, 0); }
-  static void Char(char c) { PostMessageA(TopMenu(), WM_CHAR, static_cast<unsigned char>(c), 0); }
+  // A key or a character for the open menu.
+  void Key(UINT vk) const { PostMessageA(main_, WM_KEYDOWN, vk, 0); }
+  void Char(char c) const { PostMessageA(main_, WM_CHAR, static_cast<unsigned char>(c), 0); }
+  HWND Grid() const { return ChildOfClass(main_, "TGBrowse"); }
   void RightClickGrid() {
-    HWND grid = ChildOfClass(main_, "TGBrowse");
+    HWND grid = Grid();
     ASSERT_NE(grid, nullptr);
     // The release would end the menu's tracking: the press opens it.
     PostMessageA(grid, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(40, 30));
     ASSERT_TRUE(AwaitMenus(1)) << "the context menu did not open";
+  }
+  // A click of the left button on the grid's first rows.
+  void ClickGrid() {
+    HWND grid = Grid();
+    ASSERT_NE(grid, nullptr);
+    PostMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 30));
+    PostMessageA(grid, WM_LBUTTONUP, 0, MAKELPARAM(40, 30));
+  }
+  // A dictionary switch ends the main dialog and builds a new one: waits
+  // until the grid shown is another window than the one before.
+  void AwaitNewGrid(HWND before) {
+    ASSERT_TRUE(Await(program_->Process(), [&] { return !IsWindow(before) && Grid() != nullptr; }))
+        << "the dictionary switch did not build a new grid";
+  }
+  // The window of the program's thread that has the keyboard focus.
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info);
+    return info.hwndFocus;
   }
   // Whether the program's thread still tracks a menu (a bar keeps its
   // highlight after its drop-down closed).
@@ -220,6 +244,60 @@ TEST_F(MenuRoad, ThePackQuestionShowsTheReorganisingMessage) {
   EXPECT_EQ(MessageBar(), "Datenbank wird reorganisiert, bitte warten !");
   PostMessageA(box, WM_COMMAND, IDNO, 0);
   EXPECT_EQ(program_->Wait(), 0u);
+}
+
+// A user's way to a fault at the close: the dictionary switched from the
+// bar, then from the context menu, both menus opened and closed between.
+// The program ends without a fault box, on the last dictionary chosen,
+// both tables whole.
+TEST_F(MenuRoad, SwitchingDictionariesThroughBothMenusEndsCleanly) {
+  HWND grid = Grid();
+  OpenBar('d');
+  Key(VK_RIGHT);
+  ASSERT_TRUE(AwaitMenus(2));
+  // The submenu opens on " &Englisch"; " &Französisch" is next.
+  Key(VK_DOWN);
+  Key(VK_RETURN);
+  AwaitNewGrid(grid);
+  if (HasFatalFailure()) return;
+  RightClickGrid();
+  CloseMenus();
+  RightClickGrid();
+  // "&Wörterbuch öffnen" selected, its submenu shown.
+  Key(VK_DOWN);
+  Key(VK_RIGHT);
+  ASSERT_TRUE(AwaitMenus(2));
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(AwaitMenus(1));
+  Key(VK_ESCAPE);
+  ASSERT_TRUE(AwaitMenus(0));
+  CloseMenus();
+  HWND focus = Focus();
+  ASSERT_NE(focus, nullptr);
+  PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0);
+  ClickGrid();
+  OpenBar('d');
+  CloseMenus();
+  grid = Grid();
+  RightClickGrid();
+  Key(VK_DOWN);
+  Key(VK_RIGHT);
+  ASSERT_TRUE(AwaitMenus(2));
+  Key(VK_RETURN);
+  AwaitNewGrid(grid);
+  if (HasFatalFailure()) return;
+  PostMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  HWND fault = nullptr;
+  Await(program_->Process(), [&] { return (fault = program_->Window(core::kFaultTitle)) != nullptr; });
+  EXPECT_EQ(fault, nullptr) << "a fault box: " << StaticTexts(fault);
+  if (fault) PostMessageA(fault, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program_->Wait(), 0u);
+  EXPECT_EQ(Setting(dir_, "Dravonel", "Sprache"), "DEUENG");
+  for (const char* table : {"DEUENG.DBF", "DEUFRA.DBF"}) {
+    ASSERT_TRUE(rt::DBUSEAREA(true, "", table, "CHECK", false, true)) << table;
+    EXPECT_EQ(rt::RECCOUNT(), 3) << table;
+    rt::DBCLOSEAREA();
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "apps/common/transchr.h"
 #include "apps/common/word_tables.h"
 #include "apps/voskdar/result_list.h"
+#include "apps/voskdar/scratch_table.h"
 #include "runtime/strings.h"
 #include "runtime/table_fns.h"
 #include "tests/apps/program_driver.h"
@@ -174,23 +176,70 @@ TEST_F(VoskdarStart, PasteFollowsTheClipboardAndLeavesTheTermWhenItGivesNothing)
   EXPECT_EQ(Close(*program, main), 0u);
 }
 
+// The program in a folder with blanks in its name, started from the folder
+// above, which holds other tables: it searches its own tables and keeps
+// its semaphore, scratch table and settings beside them.
 TEST_F(VoskdarStart, WorksInItsOwnFolderWhateverTheCurrentOne) {
-  // The program in a folder with blanks in its name, started
-  // from the folder above it.
   const fs::path own = dir_ / "Programm Ordner";
   fs::create_directories(own);
-  for (const char* file : {"Voskdar.exe", "DEUENG.DBF", "DEUENG1.NTX", "DEUENG2.NTX"})
-    ASSERT_TRUE(CopyFileA((dir_ / file).string().c_str(), (own / file).string().c_str(), FALSE)) << file;
+  fs::current_path(own);
+  MakeWordTable(common::kWordTables[0], {{"Fenster", "window"}}, "EN", common::KeyStyle::QuickSearch);
+  MakeWordTable(common::kWordTables[1], {{"Fenster", "fen\xEAtre"}}, "FR", common::KeyStyle::QuickSearch);
+  fs::current_path(dir_);
+  fs::copy_file(exe_, own / "Voskdar.exe");
   fs::remove(exe_);
   exe_ = own / "Voskdar.exe";
   std::unique_ptr<Started> program;
   HWND main = Start(program);
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(fs::exists(own / "Voskdar.Sem"));
-  EXPECT_FALSE(fs::exists(dir_ / "Voskdar.Sem"));
+  HWND dialog = Find(main, "#32770");
+  ASSERT_NE(dialog, nullptr);
+  HWND edit = Find(dialog, "Edit"), search = Find(dialog, "Button", "&Suchen");
+  ASSERT_TRUE(edit && search);
+  for (char c : std::string("fenster")) PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+  ASSERT_TRUE(Await(program->Process(), [&] { return rt::RTRIM(Text(edit)) == "fenster"; }));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(search), BN_CLICKED), reinterpret_cast<LPARAM>(search));
+  HWND list = program->AwaitWindow(std::string(voskdar::kResultsTitle) + "FENSTER", "#32770");
+  EXPECT_NE(list, nullptr) << "the program's own tables were not searched";
+  EXPECT_TRUE(fs::exists(own / voskdar::kScratchFile));
+  if (list) PostMessageA(list, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(Await(program->Process(), [&] { return !IsWindow(list); }));
   EXPECT_EQ(Close(*program, main), 0u);
   EXPECT_TRUE(fs::exists(own / "VOSKDAR.INI"));
-  EXPECT_FALSE(fs::exists(dir_ / "VOSKDAR.INI"));
+  for (const fs::path& name : {fs::path("Voskdar.Sem"), fs::path("VOSKDAR.INI"), fs::path(voskdar::kScratchFile)})
+    EXPECT_FALSE(fs::exists(dir_ / name)) << name;
+}
+
+// A folder whose name the program's code page cannot write (the program
+// reads its own name through it): the program says it cannot open its
+// folder and ends, and the current folder stays as it was.
+TEST_F(VoskdarStart, AFolderItsCodePageCannotNameEndsWithItsError) {
+  const fs::path own = dir_ / L"S\u0142ownik";
+  fs::create_directories(own);
+  fs::copy_file(exe_, own / "Voskdar.exe");
+  exe_ = own / "Voskdar.exe";
+  std::vector<fs::path> before;
+  for (const auto& entry : fs::directory_iterator(dir_)) before.push_back(entry.path());
+  auto program = std::make_unique<Started>(exe_, dir_, "@");
+  ASSERT_TRUE(program->Ok());
+  HWND box = nullptr, main = nullptr;
+  Await(program->Process(), [&] {
+    box = program->Window("Problem", "#32770");
+    main = program->Window(kTitle);
+    return box || main;
+  });
+  EXPECT_EQ(main, nullptr) << "the program runs in the current folder";
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(StaticTexts(box).find("Das Programmverzeichnis kann nicht ge\xF6" "ffnet werden:"), std::string::npos)
+      << StaticTexts(box);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program->Wait(), 1u);
+  std::vector<fs::path> after;
+  for (const auto& entry : fs::directory_iterator(dir_)) after.push_back(entry.path());
+  std::sort(before.begin(), before.end());
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(after, before);
 }
 
 }  // namespace
