@@ -94,8 +94,8 @@ std::string StaticTexts(HWND box) {
   return all;
 }
 
-bool Await(HANDLE process, const std::function<bool()>& ready) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+bool Await(HANDLE process, const std::function<bool()>& ready, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
   while (!ready()) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     // The program's exit ends the wait early; otherwise look again shortly.

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -28,9 +29,10 @@ std::string StaticTexts(HWND box);
 void PutClipboard(const std::string& text);
 std::string ClipboardText();
 
-// Waits until ready() holds or the process has ended or 30 s have passed;
-// ready()'s last answer.
-bool Await(HANDLE process, const std::function<bool()>& ready);
+// Waits until ready() holds or the process has ended or the time (30 s
+// unless given) has passed; ready()'s last answer.
+bool Await(HANDLE process, const std::function<bool()>& ready,
+           std::chrono::milliseconds limit = std::chrono::seconds(30));
 
 class Started {
  public:

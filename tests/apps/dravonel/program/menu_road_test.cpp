@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -115,12 +116,16 @@ class MenuRoad : public EditorFolder {
     info.cbSize = sizeof info;
     return GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info) && (info.flags & GUI_INMENUMODE);
   }
-  // Esc until no menu shows and the tracking has ended.
+  // Esc until no menu shows and the tracking has ended. An Esc the menu
+  // has not acted on within five seconds is sent again: the 32-bit build
+  // under heavy load was seen to keep a menu open after one (the cause is
+  // not known; alone the same steps pass every time).
   void CloseMenus() {
-    while (VisibleMenus() > 0) {
+    for (int tries = 0; VisibleMenus() > 0; ++tries) {
+      ASSERT_LT(tries, 12) << "the menus do not close";
       const int before = VisibleMenus();
       Key(VK_ESCAPE);
-      ASSERT_TRUE(AwaitMenus(before - 1));
+      Await(program_->Process(), [before] { return VisibleMenus() < before; }, std::chrono::seconds(5));
     }
     for (int tries = 0; tries < 3 && InMenuMode(); ++tries) {
       PostMessageA(main_, WM_KEYDOWN, VK_ESCAPE, 0);
