@@ -222,8 +222,9 @@ void PrintTrace(const fs::path& dir, const char* what) {
 
 int main(int argc, char** argv) {
   const bench::Options options(argc, argv);
-  const fs::path exe = options.Text("--exe", "Dravonel.exe");
   const fs::path dir = options.Text("--dir", ".");
+  // The editor in the tables' folder, unless another is named.
+  const fs::path exe = options.Text("--exe", (dir / "Dravonel.exe").string());
   const int runs = static_cast<int>(options.Number("--runs", 20));
   // search, letter, page or dictionary: its last run traced.
   const std::string traced = options.Text("--trace", "");
